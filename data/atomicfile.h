@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+// Replaces a file as a whole: the bytes go to a temporary file in the same
+// folder, which is flushed, synced and renamed over the target. When anything
+// fails the temporary file is removed, the previous file stays whole, and
+// IoError is raised with the runtime's text.
+void writefileatomically(const std::string& path, const std::string& bytes);
+
+// Tests and benchmarks can switch the sync off to measure what it costs.
+void setatomicsync(bool on);

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+// A folder listing: up to 500 paths, sorted by file name ignoring letter case;
+// the entries after the last match stay empty.
+using TStrings2 = std::array<std::string, 501>;
+
+// The summary the scan reads each circuit file into.
+struct TCircuit {
+    std::string circuitname;
+    std::string circuittype;
+    std::string filename;
+    uint32_t restinterval = 0;
+    uint32_t exerciseinterval = 0;
+    int32_t exercisecount = 0; // every exercise line, also past the 100th
+    std::array<std::string, 101> exercisenames{};
+};
+
+inline constexpr int kCatalogueRows = 500;
+inline constexpr int kCatalogueColumns = 5;
+
+// What the scan writes into: the main window's circuit grid.
+class CircuitGrid {
+public:
+    virtual ~CircuitGrid() = default;
+    virtual void setcell(int column, int row, const std::string& text) = 0;
+};
+
+// Files (not folders) in the folder whose names match the mask. The mask is
+// "*" followed by an extension, matched ignoring letter case ("*.cir" lists
+// "a.CIR").
+TStrings2 listfiles(const std::string& folder, const std::string& mask);
+
+// Reads the head of one circuit file and counts its exercise lines. Raises IoError.
+TCircuit readcircuitsummary(const std::string& path);
+
+// Writes one row per circuit file of the Circuits folder: name, type, number of
+// exercises, total time, full path. Rows after the last file are left untouched.
+void scancircuits(CircuitGrid& grid);
+
+// "0" for no exercises, else durationtext(E * n + R * (n - 1)).
+std::string totaltime(uint32_t exerciseinterval, uint32_t restinterval, int32_t exercisecount);
+
+// "mm:ss"; minutes of 100 and more keep all their digits ("100:00").
+std::string durationtext(uint32_t seconds);

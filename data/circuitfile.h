@@ -1,0 +1,38 @@
+#pragma once
+
+#include "exercises.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+inline constexpr int kCircuitEntries = 101;     // entry 100 always stays free
+inline constexpr int kMaxCircuitExercises = 100;
+
+// One exercise entry of a circuit.
+struct TExercise2 {
+    uint32_t number = 0; // 0: free entry, ends the list for the writer
+    std::string name;
+    std::string description;
+    uint8_t online = 0;
+};
+
+struct TCircuit2 {
+    std::string circuitname;
+    std::string circuittype;
+    std::string filename; // path the record was read from; never written
+    uint32_t restinterval = 0;
+    uint32_t exerciseinterval = 0;
+    int32_t exercisecount = 0; // exercise lines read (at most 100 stored)
+    std::array<TExercise2, kCircuitEntries> exercises{};
+};
+
+// Reads a circuit file, resolving each exercise name against the table. Names
+// not in the table (and blank lines) stay as entries with number 500. Lines
+// after the 100th exercise are ignored. Raises IoError.
+TCircuit2 readcircuit(const std::string& path, const ExerciseTable& table = exercisetable());
+
+// Replaces the file atomically: name, type, exercise interval, rest interval,
+// then the names of the entries up to the first free one. Raises IoError and
+// leaves the previous file whole on failure.
+void writecircuit(const std::string& path, TCircuit2 circuit);

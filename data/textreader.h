@@ -1,0 +1,38 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Reads a text file the way the program's files are read: the whole file is
+// taken into memory, lines end at LF or CR LF, and reading past the end gives
+// empty lines and zero numbers rather than an error.
+class TextReader final {
+public:
+    // Raises IoError ("File not found", ...) when the file cannot be read.
+    explicit TextReader(const std::string& path);
+    // Reads from bytes already in memory (fuzzing, tests).
+    static TextReader fromBytes(std::string bytes);
+
+    bool atEnd() const { return m_pos >= m_bytes.size(); }
+
+    // True when only blanks and line breaks remain.
+    bool onlyBlanksRemain() const;
+
+    // The next line without its line end; "" past the end.
+    std::string readLine();
+
+    // A decimal number: skips blanks and line breaks, takes up to 32 characters
+    // up to the next character at or below the space, then skips the rest of
+    // that line. "12 and text" reads 12; past the end reads 0. The value wraps
+    // to 64 bits; callers keep the low 32 or 8 bits. Raises IoError("Invalid
+    // numeric input") when the characters are not a decimal integer.
+    uint64_t readNumber();
+
+    // Skips one line; true when there was one to skip.
+    bool skipLine();
+
+private:
+    TextReader() = default;
+    std::string m_bytes;
+    size_t m_pos = 0;
+};

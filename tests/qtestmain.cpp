@@ -1,0 +1,19 @@
+// Entry point of the tests that need a QApplication. Dialogs and the browser
+// run in test mode, so no test ever blocks on a dialog or opens a page.
+#include "browser.h"
+#include "dialogs.h"
+
+#include <QApplication>
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? "offscreen"
+                                                                      : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("SDL_AUDIODRIVER", "dummy");
+    QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QStringLiteral("Stridewell"));
+    Dialogs::setTestMode(true);
+    setBrowserTestMode(true);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+#include <exception>
+#include <utility>
+
+class QWidget;
+
+// Reports an error that ended a reaction: a message box with the error's text.
+void reporterror(QWidget* parent, const QString& text);
+
+// Every Qt entry point (slot, event handler, timer, posted call) runs its body
+// through this guard, so no exception ever crosses a Qt frame. A file error
+// ends the reaction and is shown with its text; whatever the reaction changed
+// before stays changed.
+template <class Body>
+void guarded(QWidget* parent, Body&& body) noexcept {
+    try {
+        std::forward<Body>(body)();
+    } catch (const std::exception& error) {
+        reporterror(parent, QString::fromUtf8(error.what()));
+    } catch (...) {
+        reporterror(parent, QStringLiteral("Unexpected error"));
+    }
+}
