@@ -25,7 +25,8 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
 void ClickableLabel::mouseMoveEvent(QMouseEvent* event) {
     if (onMove)
         guarded(window(), onMove);
-    QLabel::mouseMoveEvent(event);
+    // Taken here: a move over a picture is not also a move over what lies behind it.
+    event->accept();
 }
 
 void ClickableLabel::leaveEvent(QEvent* event) {

@@ -35,7 +35,13 @@ void onJpegError(j_common_ptr info) {
     std::longjmp(manager->escape, 1);
 }
 
-void onJpegMessage(j_common_ptr, int) {} // warnings are not shown
+// Warnings are not shown, but they are counted as libjpeg's own handler does:
+// a premature end of the data is only a warning, and the count is how the
+// decoder tells a truncated picture from a whole one.
+void onJpegMessage(j_common_ptr info, int level) {
+    if (level < 0)
+        ++info->err->num_warnings;
+}
 
 } // namespace
 

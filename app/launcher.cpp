@@ -1,0 +1,172 @@
+#include "launcher.h"
+
+#include "circuitinfoform.h"
+#include "clickablelabel.h"
+#include "contentaddress.h"
+#include "contentupdate.h"
+#include "browser.h"
+#include "exerciseframe.h"
+#include "fonts.h"
+#include "mainform.h"
+#include "pictures.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QPlainTextEdit>
+#include <QScreen>
+
+namespace {
+
+const QColor kLightGrey(248, 248, 248);
+
+// Twelve lines; the ninth is empty and the trailing blanks belong to the text.
+const char* const kDisclaimer = "We cannot accept any \n"
+                                "responsibility for any injury \n"
+                                "suffered as a result of using \n"
+                                "this program. If you are \n"
+                                "unsure of how to do any \n"
+                                "exercise, do not attempt it \n"
+                                "until you have been directed \n"
+                                "how to do it.\n"
+                                "\n"
+                                "Also ensure you have done \n"
+                                "an adequate Warm-Up \n"
+                                "before starting any circuit.";
+
+void setUnderline(QWidget* label, bool on) {
+    QFont font = label->font();
+    font.setUnderline(on);
+    label->setFont(font);
+}
+
+} // namespace
+
+TForm1::TForm1(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_update(std::make_unique<ContentUpdate>(this)) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Stridewell"));
+    setFixedSize(598, 430);
+    setFont(verdanafont(11));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, kLightGrey);
+    palette.setColor(QPalette::Base, kLightGrey);
+    setPalette(palette);
+    setAutoFillBackground(true);
+
+    auto* panel = new QFrame(this);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setLineWidth(1);
+    panel->setGeometry(0, 0, 598, 430);
+
+    // The disclaimer comes first in the keyboard order, so it holds the focus.
+    mmo_disclaimer = new QPlainTextEdit(panel);
+    mmo_disclaimer->setObjectName(QStringLiteral("mmo_disclaimer"));
+    mmo_disclaimer->setGeometry(408, 128, 169, 169);
+    mmo_disclaimer->setFrameShape(QFrame::NoFrame);
+    mmo_disclaimer->setFont(verdanafont(11));
+    mmo_disclaimer->setLineWrapMode(QPlainTextEdit::NoWrap);
+    mmo_disclaimer->setPlainText(QString::fromLatin1(kDisclaimer));
+    mmo_disclaimer->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    mmo_disclaimer->setPalette(palette);
+
+    addPicture("Image1", QStringLiteral("banner.jpg"), QRect(1, 24, 600, 65));
+
+    auto* heading = new QLabel(QStringLiteral("Exercising"), panel);
+    heading->setObjectName(QStringLiteral("Label2"));
+    heading->setFont(verdanafont(11, true));
+    heading->move(24, 104);
+    heading->adjustSize();
+    auto* disclaimerHeading = new QLabel(QStringLiteral("Disclaimer"), panel);
+    disclaimerHeading->setObjectName(QStringLiteral("Label1"));
+    disclaimerHeading->setFont(verdanafont(11, true));
+    disclaimerHeading->move(404, 104);
+    disclaimerHeading->adjustSize();
+
+    addPicture("Image3", QStringLiteral("separator.jpg"), QRect(180, 116, 5, 293));
+    addPicture("Image2", QStringLiteral("separator.jpg"), QRect(396, 124, 5, 293));
+    addPicture("Image4", QStringLiteral("bullet.jpg"), QRect(8, 128, 18, 18));
+    addPicture("Image6", QStringLiteral("bullet.jpg"), QRect(8, 152, 18, 18));
+    addPicture("Image9", QStringLiteral("bullet.jpg"), QRect(8, 176, 18, 18));
+    addPicture("Image7", QStringLiteral("bullet.jpg"), QRect(8, 200, 18, 18));
+
+    addLink("lbl_startstridewell", QStringLiteral("Start Stridewell Now"), 132)->onClick = [this] {
+        lbl_startstridewellClick();
+    };
+    addLink("lbl_checkcicruits", QStringLiteral("Check for new Circuits"), 156)->onClick = [this] {
+        lbl_checkcicruitsClick();
+    };
+    addLink("lbl_checkexercises", QStringLiteral("Check for new Exercises"), 180)->onClick =
+        [this] { lbl_checkexercisesClick(); };
+    addLink("lbl_kinora", QStringLiteral("Launch Kinoradex"), 204)->onClick = [this] {
+        lbl_kinoraClick();
+    };
+
+    auto* close = new ClickableLabel(panel);
+    close->setObjectName(QStringLiteral("Image5"));
+    close->setGeometry(587, 0, 10, 10);
+    close->setPixmap(picture(QStringLiteral("closemark.jpg")));
+    close->setCursor(Qt::PointingHandCursor);
+    close->onClick = [this] { Image5Click(); };
+
+    setTabOrder(mmo_disclaimer, mmo_disclaimer);
+    mmo_disclaimer->setFocus();
+
+    // Centred on the desktop.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::addPicture(const char* name, const QString& file, const QRect& geometry) {
+    auto* image = new QLabel(findChild<QFrame*>(QStringLiteral("Panel1")));
+    image->setObjectName(QString::fromLatin1(name));
+    image->setGeometry(geometry);
+    image->setPixmap(picture(file));
+}
+
+ClickableLabel* TForm1::addLink(const char* name, const QString& text, int top) {
+    auto* link = new ClickableLabel(findChild<QFrame*>(QStringLiteral("Panel1")));
+    link->setObjectName(QString::fromLatin1(name));
+    link->setText(text);
+    link->setFont(verdanafont(9));
+    link->setCursor(Qt::PointingHandCursor);
+    link->move(32, top);
+    link->adjustSize();
+    // Only the underline changes; repeated moves change nothing further.
+    link->onMove = [link] { setUnderline(link, true); };
+    link->onLeave = [link] { setUnderline(link, false); };
+    return link;
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    mmo_disclaimer->setFocus();
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    // Closed by the system before the start link: the program ends.
+    QCoreApplication::quit();
+    QWidget::closeEvent(event);
+}
+
+void TForm1::lbl_startstridewellClick() {
+    m_mainForm->show();
+    m_mainForm->raise();
+    m_mainForm->activateWindow();
+    m_mainForm->scancircuits();
+    m_mainForm->exerciseFrame()->loadexercises();
+    m_mainForm->bringToFront(m_mainForm->circuitInfoFrame());
+    m_mainForm->grd_circuitsClick();
+    // Off the screen for good; the object lives on so running downloads still finish.
+    hide();
+}
+
+void TForm1::lbl_checkcicruitsClick() { m_update->lbl_checkcicruitsClick(); }
+
+void TForm1::lbl_checkexercisesClick() { m_update->lbl_checkexercisesClick(); }
+
+void TForm1::lbl_kinoraClick() { openaddress(kinoradexindexaddress()); }
+
+void TForm1::Image5Click() { QCoreApplication::quit(); }

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class ClickableLabel;
+class ContentUpdate;
+class QPlainTextEdit;
+class Tform_Main;
+
+// The launcher: a small borderless window centred on the desktop with the
+// start link, the two update links, the encyclopedia link, the disclaimer and
+// a close mark. After the start link it leaves the screen but lives on, so
+// downloads it started still complete.
+class TForm1 final : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The main window the start link shows; created after the launcher.
+    void setMainForm(Tform_Main* mainForm) { m_mainForm = mainForm; }
+
+    void lbl_startstridewellClick();
+    void lbl_checkcicruitsClick();
+    void lbl_checkexercisesClick();
+    void lbl_kinoraClick();
+    void Image5Click();
+
+    ContentUpdate& contentUpdate() { return *m_update; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    ClickableLabel* addLink(const char* name, const QString& text, int top);
+    void addPicture(const char* name, const QString& file, const QRect& geometry);
+
+    Tform_Main* m_mainForm = nullptr;
+    QPlainTextEdit* mmo_disclaimer = nullptr;
+    std::unique_ptr<ContentUpdate> m_update;
+};

@@ -1,0 +1,343 @@
+#include "mainform.h"
+
+#include "apppaths.h"
+#include "circuitedit.h"
+#include "circuitgridmodel.h"
+#include "circuitinfoform.h"
+#include "circuitstartframe.h"
+#include "clickablelabel.h"
+#include "dialogs.h"
+#include "errorguard.h"
+#include "exerciseframe.h"
+#include "fonts.h"
+#include "pictures.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QTableView>
+
+#include <cstdio>
+
+namespace {
+
+const QString kRefusal = QStringLiteral("Circuit must be stopped before clicking here");
+const QString kRemoveQuestion =
+    QStringLiteral("This will delete the circuit and is not undoable. Continue?");
+const QColor kLightGrey(248, 248, 248);
+
+void paint(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QFrame* borderedFrame(QWidget* parent, const QRect& geometry, const QColor& colour) {
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setLineWidth(1);
+    frame->setGeometry(geometry);
+    paint(frame, colour);
+    return frame;
+}
+
+QLabel* captionLabel(QWidget* parent, const QString& text, const QRect& geometry,
+                     Qt::Alignment alignment) {
+    auto* label = new QLabel(text, parent);
+    label->setFont(verdanafont(11, true));
+    label->setAlignment(alignment | Qt::AlignVCenter);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+Tform_Main::Tform_Main(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("form_Main"));
+    setWindowTitle(QStringLiteral("Stridewell"));
+    // A fixed single border with a system menu and a minimise box, but no maximise box.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(597, 659);
+    setFont(verdanafont(9));
+    paint(this, kLightGrey);
+
+    auto* holder = borderedFrame(this, QRect(0, 0, 597, 659), kLightGrey);
+    holder->setObjectName(QStringLiteral("pnl_MainHolder"));
+
+    buildButtonBar(holder);
+    buildCircuitList(holder);
+
+    auto* splitter = new QLabel(holder);
+    splitter->setObjectName(QStringLiteral("img_smallsplitter"));
+    splitter->setGeometry(272, 301, 36, 8);
+    splitter->setPixmap(picture(QStringLiteral("smallsplitter.jpg")));
+
+    buildFrames(holder);
+}
+
+Tform_Main::~Tform_Main() {
+    // Whatever other window still exists, the program ends with this one.
+    QCoreApplication::quit();
+}
+
+void Tform_Main::buildButtonBar(QWidget* holder) {
+    auto* bar = new ClickableLabel(holder);
+    bar->setObjectName(QStringLiteral("pnl_buttonholder"));
+    bar->setGeometry(8, 8, 577, 65);
+    paint(bar, kLightGrey);
+    bar->onMove = [this] { pnl_buttonholderMouseMove(); };
+    pnl_buttonholder = bar;
+
+    struct Design {
+        Button button;
+        const char* name;
+        int left;
+        const char* hint;
+        const char* picture; // the base of the picture names: 1 normal, 2 hover
+    };
+    static const Design designs[] = {
+        {Info, "btn_info", 1, "Information About The Selected Circuit", "main_info"},
+        {Start, "btn_start", 57, "Start The Selected Circuit", "main_start"},
+        {New, "btn_new", 113, "Create A New Circuit", "main_new"},
+        {Remove, "btn_remove", 169, "Delete The Selected Circuit", "main_remove"},
+        {Exercise, "btn_exercise", 225, "Modify Exercises", "main_exercise"},
+    };
+    for (const Design& design : designs) {
+        BarButton& button = m_buttons[design.button];
+        const QString base = QString::fromLatin1(design.picture);
+        button.normal = picture(base + QStringLiteral("1.jpg"));
+        button.hover = picture(base + QStringLiteral("2.jpg"));
+        button.image = new ClickableLabel(bar);
+        button.image->setObjectName(QString::fromLatin1(design.name));
+        button.image->setGeometry(design.left, 9, 48, 48);
+        button.image->setCursor(Qt::PointingHandCursor);
+        button.image->setToolTip(QString::fromLatin1(design.hint));
+        // The start button is created with a picture of its own, not its normal one.
+        button.image->setPixmap(design.button == Start ? picture(QStringLiteral("main_start0.jpg"))
+                                                       : button.normal);
+        const Button which = design.button;
+        button.image->onMove = [this, which] { hoverButton(which); };
+    }
+    m_buttons[Info].image->onPress = [this] { btn_infoMouseDown(); };
+    m_buttons[Start].image->onPress = [this] { btn_startMouseDown(); };
+    m_buttons[New].image->onClick = [this] { btn_newClick(); };
+    m_buttons[Remove].image->onPress = [this] { btn_removeMouseDown(); };
+    m_buttons[Exercise].image->onPress = [this] { btn_exerciseMouseDown(); };
+
+    auto* logo = new ClickableLabel(bar);
+    logo->setObjectName(QStringLiteral("Image2"));
+    logo->setGeometry(456, 0, 120, 40);
+    logo->setPixmap(picture(QStringLiteral("logo.jpg")));
+}
+
+void Tform_Main::buildCircuitList(QWidget* holder) {
+    auto* panel = borderedFrame(holder, QRect(8, 72, 577, 225), kLightGrey);
+    panel->setObjectName(QStringLiteral("Panel1"));
+    // Children are placed in the panel's client area, inside its border.
+    auto* client = new QWidget(panel);
+    client->setGeometry(1, 1, 575, 223);
+
+    captionLabel(client, QStringLiteral("   Available Circuits"), QRect(0, 0, 575, 17),
+                 Qt::AlignLeft);
+
+    struct Title {
+        const char* text;
+        int left;
+        int width;
+    };
+    static const Title titles[] = {{"Circuit Name", 0, 154},
+                                   {"Circuit Type", 154, 152},
+                                   {"Exercises", 306, 152},
+                                   {"Circuit Time", 458, 120}};
+    for (const Title& title : titles) {
+        auto* box = new QLabel(QString::fromLatin1(title.text), client);
+        box->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        box->setLineWidth(1);
+        box->setMidLineWidth(1);
+        box->setFont(verdanafont(11, true));
+        box->setAlignment(Qt::AlignCenter);
+        box->setGeometry(title.left, 17, title.width, 24);
+    }
+
+    // The grid holder lies below the titles; the grid fills what the panel
+    // leaves visible, so its scroll bar stays whole.
+    auto* gridHolder = new QFrame(client);
+    gridHolder->setObjectName(QStringLiteral("pnl_gridholder"));
+    gridHolder->setFrameStyle(QFrame::Box | QFrame::Plain);
+    gridHolder->setLineWidth(1);
+    gridHolder->setGeometry(0, 40, 573, 183);
+
+    m_grid = new CircuitGridModel(this);
+    grd_circuits = new QTableView(gridHolder);
+    grd_circuits->setObjectName(QStringLiteral("grd_circuits"));
+    grd_circuits->setGeometry(1, 1, 571, 181);
+    grd_circuits->setModel(m_grid);
+    grd_circuits->setFrameShape(QFrame::NoFrame);
+    grd_circuits->setFont(verdanafont(9));
+    grd_circuits->horizontalHeader()->hide();
+    grd_circuits->verticalHeader()->hide();
+    // Each column is 151 pixels plus its grid line: column 3 starts at 456 and
+    // column 4, the hidden key, at 608, beyond the grid's width.
+    grd_circuits->horizontalHeader()->setDefaultSectionSize(152);
+    grd_circuits->horizontalHeader()->setMinimumSectionSize(1);
+    grd_circuits->verticalHeader()->setMinimumSectionSize(1);
+    grd_circuits->verticalHeader()->setDefaultSectionSize(17);
+    grd_circuits->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grd_circuits->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grd_circuits->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grd_circuits->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    grd_circuits->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grd_circuits->setSelectionMode(QAbstractItemView::SingleSelection);
+    grd_circuits->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grd_circuits->setWordWrap(false);
+    grd_circuits->setTabKeyNavigation(false);
+    QPalette palette = grd_circuits->palette();
+    palette.setColor(QPalette::Base, Qt::white);
+    grd_circuits->setPalette(palette);
+    grd_circuits->setCurrentIndex(m_grid->index(0, 0));
+
+    connect(grd_circuits, &QTableView::clicked, this,
+            [this] { guarded(this, [this] { grd_circuitsClick(); }); });
+    connect(grd_circuits, &QTableView::doubleClicked, this,
+            [this] { guarded(this, [this] { grd_circuitsDblClick(); }); });
+    // A keyboard move of the selected row acts like a click; a mouse press that
+    // moves it is handled by the click itself.
+    connect(grd_circuits->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (QApplication::mouseButtons() == Qt::NoButton)
+            guarded(this, [this] { grd_circuitsClick(); });
+    });
+}
+
+void Tform_Main::buildFrames(QWidget* holder) {
+    pnl_frameholder = borderedFrame(holder, QRect(8, 312, 577, 337), Qt::white);
+    pnl_frameholder->setObjectName(QStringLiteral("pnl_frameholder"));
+
+    frm_CircuitEdit1 = new Tfrm_CircuitEdit(pnl_frameholder);
+    frm_CircuitEdit1->setObjectName(QStringLiteral("frm_CircuitEdit1"));
+    frm_CircuitInfo1 = new Tfrm_CircuitInfo(pnl_frameholder);
+    frm_CircuitInfo1->setObjectName(QStringLiteral("frm_CircuitInfo1"));
+    frame_ExerciseStart1 = new Tframe_ExerciseStart(pnl_frameholder);
+    frame_ExerciseStart1->setObjectName(QStringLiteral("frame_ExerciseStart1"));
+    frm_ExerciseFrame1 = new Tfrm_ExerciseFrame(pnl_frameholder);
+    frm_ExerciseFrame1->setObjectName(QStringLiteral("frm_ExerciseFrame1"));
+
+    for (QWidget* frame : {static_cast<QWidget*>(frm_CircuitEdit1),
+                           static_cast<QWidget*>(frm_CircuitInfo1),
+                           static_cast<QWidget*>(frame_ExerciseStart1),
+                           static_cast<QWidget*>(frm_ExerciseFrame1)})
+        frame->setGeometry(1, 1, 575, 335);
+    frm_CircuitEdit1->setCatalogueGrid(m_grid);
+    m_front = frm_ExerciseFrame1; // the last one created lies on top
+}
+
+void Tform_Main::bringToFront(QWidget* frame) {
+    frame->raise();
+    m_front = frame;
+}
+
+void Tform_Main::scancircuits() { ::scancircuits(*m_grid); }
+
+int Tform_Main::selectedrow() const {
+    const int row = grd_circuits->currentIndex().row();
+    return row < 0 ? 0 : row;
+}
+
+std::string Tform_Main::selectedpath() const { return m_grid->cell(4, selectedrow()); }
+
+bool Tform_Main::runInProgress() const { return frame_ExerciseStart1->runInProgress(); }
+
+bool Tform_Main::refuseWhileRunning() {
+    if (!runInProgress())
+        return false;
+    Dialogs::message(this, kRefusal);
+    return true;
+}
+
+void Tform_Main::btn_startMouseDown() {
+    if (runInProgress())
+        return;
+    bringToFront(frame_ExerciseStart1);
+    frame_ExerciseStart1->intialisecircuit(selectedpath());
+    frame_ExerciseStart1->bringStartToFront();
+}
+
+void Tform_Main::btn_newClick() {
+    if (refuseWhileRunning())
+        return;
+    frm_CircuitEdit1->newcircuit();
+    bringToFront(frm_CircuitEdit1);
+}
+
+void Tform_Main::btn_infoMouseDown() {
+    if (refuseWhileRunning())
+        return;
+    bringToFront(frm_CircuitInfo1);
+    frm_CircuitInfo1->showcircuitinfo(selectedpath());
+}
+
+void Tform_Main::btn_removeMouseDown() {
+    if (refuseWhileRunning())
+        return;
+    removeSelectedCircuit();
+}
+
+void Tform_Main::btn_exerciseMouseDown() {
+    if (refuseWhileRunning())
+        return;
+    bringToFront(frm_ExerciseFrame1);
+}
+
+void Tform_Main::removeSelectedCircuit() {
+    if (!Dialogs::confirm(this, kRemoveQuestion, QPoint(400, 300)))
+        return;
+    const std::string path = selectedpath();
+    // A file that is already gone (or an empty row) is not worth a message.
+    if (!path.empty())
+        std::remove(path.c_str());
+    m_grid->clearcells();
+    scancircuits();
+}
+
+void Tform_Main::grd_circuitsDblClick() {
+    if (runInProgress())
+        return;
+    const std::string path = selectedpath();
+    if (path.empty())
+        return;
+    bringToFront(frm_CircuitEdit1);
+    frm_CircuitEdit1->modifycircuit(path);
+}
+
+void Tform_Main::grd_circuitsClick() {
+    const std::string path = selectedpath();
+    if (fileexists(path))
+        frm_CircuitInfo1->showcircuitinfo(path);
+}
+
+void Tform_Main::hoverButton(Button button) {
+    BarButton& hovered = m_buttons[button];
+    if (hovered.hovered)
+        return;
+    hovered.hovered = true;
+    hovered.image->setPixmap(hovered.hover);
+}
+
+void Tform_Main::pnl_buttonholderMouseMove() {
+    // The only way back to the normal pictures is a move over the bar itself.
+    for (Button button : {Remove, Start, New, Info, Exercise}) {
+        BarButton& each = m_buttons[button];
+        if (!each.hovered)
+            continue;
+        each.image->setPixmap(each.normal);
+        each.hovered = false;
+    }
+}
+
+void Tform_Main::closeEvent(QCloseEvent* event) {
+    QCoreApplication::quit();
+    event->accept();
+}

@@ -1,0 +1,138 @@
+// Measures the runner frame: the steadiness of its one-second timer, the cost of
+// one tick from the timer to redrawn digits, and how soon the cue's play call
+// returns after a phase change. Runs on the offscreen platform.
+#include "circuitstartframe.h"
+#include "cueplayer.h"
+#include "exercises.h"
+#include "pictures.h"
+#include "testsupport/tempfolder.h"
+
+#include <QApplication>
+#include <QEventLoop>
+#include <QTimer>
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <string>
+#include <vector>
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+std::string circuitFile(const TempFolder& folder, const std::string& name, uint32_t exercise,
+                        uint32_t rest, int count) {
+    std::string text = name + "\r\nUpper Body\r\n" + std::to_string(exercise) + "\r\n" +
+                       std::to_string(rest) + "\r\n";
+    for (int i = 0; i < count; ++i)
+        text += "Exercise " + std::to_string(i) + "\r\n";
+    folder.writeFile("Circuits/" + name + ".cir", text);
+    return folder.path() + "Circuits/" + name + ".cir";
+}
+
+std::unique_ptr<CuePlayer> storedCuePlayer() {
+    const QByteArray wave = assetbytes(QStringLiteral("cue.wav"));
+    return std::make_unique<CuePlayer>(std::string(wave.constData(), static_cast<size_t>(wave.size())));
+}
+
+// Runs the real timer for 60 ticks and compares each tick with a steady clock.
+void BM_TimerDriftOver60Ticks(benchmark::State& state) {
+    TempFolder folder;
+    folder.makeApplicationFolder();
+    const std::string path = circuitFile(folder, "Long", 3600, 3600, 2);
+    for (auto _ : state) {
+        Tframe_ExerciseStart frame;
+        frame.show();
+        frame.intialisecircuit(path);
+        auto* timer = frame.findChild<QTimer*>(QStringLiteral("exercisetimer"));
+        std::vector<Clock::time_point> ticks;
+        QEventLoop loop;
+        QObject::connect(timer, &QTimer::timeout, &loop, [&] {
+            ticks.push_back(Clock::now());
+            if (ticks.size() == 60)
+                loop.quit();
+        });
+        const Clock::time_point start = Clock::now();
+        frame.btn_startClick();
+        loop.exec();
+        frame.btn_stopClick();
+
+        double worstLateness = 0;
+        for (size_t i = 0; i < ticks.size(); ++i) {
+            const auto due = start + std::chrono::seconds(i + 1);
+            worstLateness = std::max(
+                worstLateness, std::chrono::duration<double, std::milli>(ticks[i] - due).count());
+        }
+        const auto expected = start + std::chrono::seconds(60);
+        state.counters["drift_ms"] =
+            std::chrono::duration<double, std::milli>(ticks.back() - expected).count();
+        state.counters["worst_tick_late_ms"] = worstLateness;
+    }
+}
+BENCHMARK(BM_TimerDriftOver60Ticks)->Iterations(1)->Unit(benchmark::kSecond);
+
+// One tick that counts a second off, through to the digits painted on screen.
+void BM_TickToRedrawnDigits(benchmark::State& state) {
+    TempFolder folder;
+    folder.makeApplicationFolder();
+    const std::string path = circuitFile(folder, "Endless", 10, 4294967295u, 1);
+    Tframe_ExerciseStart frame;
+    frame.show();
+    frame.intialisecircuit(path);
+    frame.btn_startClick();
+    for (auto _ : state) {
+        frame.exercisetimerTimer();
+        frame.repaint();
+    }
+    frame.btn_stopClick();
+}
+BENCHMARK(BM_TickToRedrawnDigits)->Unit(benchmark::kMicrosecond);
+
+// Wraps the stored cue to note when its play call has returned.
+class TimedCue final : public CueSound {
+public:
+    explicit TimedCue(CuePlayer& player) : m_player(player) {}
+    void play() override {
+        m_player.play();
+        returned = Clock::now();
+    }
+    Clock::time_point returned;
+
+private:
+    CuePlayer& m_player;
+};
+
+// From the tick that changes phase to the return of the cue's play call. Fewer
+// plays than mixing channels, so every play finds a free channel.
+void BM_PhaseChangeToCueReturn(benchmark::State& state) {
+    TempFolder folder;
+    folder.makeApplicationFolder();
+    const std::string path = circuitFile(folder, "Zero", 0, 0, 100);
+    auto player = storedCuePlayer();
+    const bool audible = player->waitUntilOpened();
+    auto* timed = new TimedCue(*player);
+    Tframe_ExerciseStart frame(nullptr, std::unique_ptr<CueSound>(timed));
+    frame.show();
+    frame.intialisecircuit(path);
+    frame.btn_startClick();
+    for (auto _ : state) {
+        const Clock::time_point tick = Clock::now();
+        frame.exercisetimerTimer(); // every tick of a zero interval changes phase
+        state.SetIterationTime(std::chrono::duration<double>(timed->returned - tick).count());
+    }
+    state.counters["audible"] = audible ? 1 : 0;
+    frame.btn_stopClick();
+}
+BENCHMARK(BM_PhaseChangeToCueReturn)->UseManualTime()->Iterations(12)->Unit(benchmark::kMicrosecond);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qgetenv("QT_QPA_PLATFORM").isEmpty())
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    ::benchmark::Initialize(&argc, argv);
+    ::benchmark::RunSpecifiedBenchmarks();
+    ::benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,144 @@
+#include "contentpages.h"
+
+namespace {
+
+std::vector<std::string> lines(const std::string& bytes) {
+    std::vector<std::string> result;
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t end = bytes.find('\n', start);
+        if (end == std::string::npos)
+            end = bytes.size();
+        std::string line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r')
+            line.pop_back();
+        result.push_back(std::move(line));
+        start = end + 1;
+    }
+    return result;
+}
+
+// The files are plain 8-bit text: UTF-8 when they happen to be valid UTF-8,
+// otherwise Latin-1.
+bool isutf8(const std::string& text) {
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        size_t extra = 0;
+        if (lead < 0x80)
+            extra = 0;
+        else if (lead >= 0xC2 && lead <= 0xDF)
+            extra = 1;
+        else if (lead >= 0xE0 && lead <= 0xEF)
+            extra = 2;
+        else if (lead >= 0xF0 && lead <= 0xF4)
+            extra = 3;
+        else
+            return false;
+        if (i + extra >= text.size())
+            return false;
+        for (size_t k = 1; k <= extra; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
+                return false;
+        }
+        i += extra + 1;
+    }
+    return true;
+}
+
+std::string urlencode(const std::string& text) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string encoded;
+    for (const char c : text) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                           (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~';
+        if (plain) {
+            encoded += c;
+        } else {
+            encoded += '%';
+            encoded += kHex[byte >> 4];
+            encoded += kHex[byte & 0x0F];
+        }
+    }
+    return encoded;
+}
+
+std::string page(const std::string& title, const std::string& body, bool utf8) {
+    return "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"" +
+           std::string(utf8 ? "utf-8" : "iso-8859-1") + "\">\n<title>" + htmlescape(title) +
+           "</title>\n</head>\n<body>\n" + body + "</body>\n</html>\n";
+}
+
+bool isutf8(const std::vector<ListedExercise>& exercises) {
+    for (const ListedExercise& e : exercises) {
+        if (!isutf8(e.name) || !isutf8(e.extype) || !isutf8(e.description))
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+std::vector<ListedExercise> parseexerciselist(const std::string& bytes) {
+    const std::vector<std::string> all = lines(bytes);
+    std::vector<ListedExercise> exercises;
+    for (size_t group = 0; group < all.size(); group += 3) {
+        ListedExercise e;
+        e.name = all[group];
+        e.extype = group + 1 < all.size() ? all[group + 1] : std::string();
+        e.description = group + 2 < all.size() ? all[group + 2] : std::string();
+        if (!e.name.empty() || !e.extype.empty() || !e.description.empty())
+            exercises.push_back(std::move(e));
+    }
+    return exercises;
+}
+
+std::string htmlescape(const std::string& text) {
+    std::string escaped;
+    escaped.reserve(text.size());
+    for (const char c : text) {
+        switch (c) {
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        case '&': escaped += "&amp;"; break;
+        case '"': escaped += "&quot;"; break;
+        case '\'': escaped += "&#39;"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string indexpage(const std::vector<ListedExercise>& exercises) {
+    std::string body = "<h1>Kinoradex</h1>\n";
+    if (exercises.empty()) {
+        body += "<p>No exercises yet.</p>\n";
+    } else {
+        body += "<ul>\n";
+        for (const ListedExercise& e : exercises) {
+            body += "<li><a href=\"index.php?show=" + htmlescape(urlencode(e.name)) + "\">" +
+                    htmlescape(e.name) + "</a> (" + htmlescape(e.extype) + ")</li>\n";
+        }
+        body += "</ul>\n";
+    }
+    return page("Kinoradex", body, isutf8(exercises));
+}
+
+std::optional<std::string> exercisepage(const std::vector<ListedExercise>& exercises,
+                                        const std::string& name) {
+    for (const ListedExercise& e : exercises) {
+        if (e.name != name)
+            continue;
+        const std::string body = "<h1>" + htmlescape(e.name) + "</h1>\n<p><b>Type:</b> " +
+                                 htmlescape(e.extype) + "</p>\n<p>" + htmlescape(e.description) +
+                                 "</p>\n<p><a href=\"index.php\">All exercises</a></p>\n";
+        return page("Kinoradex - " + e.name, body, isutf8(std::vector<ListedExercise>{e}));
+    }
+    return std::nullopt;
+}
+
+std::string notfoundpage(const std::string& what) {
+    const std::string body = "<h1>Not found</h1>\n<p>" + htmlescape(what) + "</p>\n";
+    return page("Not found", body, isutf8(what));
+}

@@ -1,0 +1,228 @@
+#include "circuitedit.h"
+
+#include "circuitinterval.h"
+#include "circuitintervalfield.h"
+#include "circuitnames.h"
+#include "dialogs.h"
+#include "errorguard.h"
+#include "fonts.h"
+#include "ioerror.h"
+#include "pictures.h"
+#include "textconv.h"
+
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+namespace {
+const QColor kStripColour(248, 248, 248);
+
+QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+
+// A list button shows its picture; while the artwork is missing it shows a
+// sign instead, so the editor still works.
+QPushButton* makeListButton(QWidget* parent, const char* name, const char* picturename,
+                            const QString& sign, const QString& tip, int left) {
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(left, 208, 33, 33);
+    button->setToolTip(tip);
+    button->setCursor(Qt::PointingHandCursor);
+    try {
+        button->setIcon(QIcon(picture(QString::fromLatin1(picturename))));
+        button->setIconSize(QSize(33, 33));
+        button->setFlat(true);
+        button->setStyleSheet(QStringLiteral("QPushButton { border: none; padding: 0; }"));
+    } catch (const IoError&) {
+        button->setText(sign);
+    }
+    return button;
+}
+} // namespace
+
+Tfrm_CircuitEdit::Tfrm_CircuitEdit(QWidget* parent) : QWidget(parent), m_controller(*this) {
+    setObjectName(QStringLiteral("frm_CircuitEdit1"));
+    createControls();
+    connectReactions();
+}
+
+void Tfrm_CircuitEdit::createControls() {
+    resize(575, 335);
+    setFont(verdanafont(9));
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+
+    Panel1 = new QLabel(QStringLiteral("   Circuit Modifier"), this);
+    Panel1->setObjectName(QStringLiteral("Panel1"));
+    Panel1->setGeometry(0, 0, width(), 17);
+    Panel1->setFont(verdanafont(11, true));
+    Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    Panel1->setAutoFillBackground(true);
+    QPalette strip = Panel1->palette();
+    strip.setColor(QPalette::Window, kStripColour);
+    Panel1->setPalette(strip);
+
+    Label1 = makeLabel(this, "Label1", QStringLiteral("Circuit Name"), 8, 24);
+    edt_circuitname = new QLineEdit(this);
+    edt_circuitname->setObjectName(QStringLiteral("edt_circuitname"));
+    edt_circuitname->setGeometry(8, 40, 145, 21);
+
+    Label5 = makeLabel(this, "Label5", QStringLiteral("Circuit Type"), 8, 64);
+    cmb_circuittype = new QComboBox(this);
+    cmb_circuittype->setObjectName(QStringLiteral("cmb_circuittype"));
+    cmb_circuittype->setGeometry(8, 80, 145, 21);
+    for (const std::string& type : kCircuitTypes)
+        cmb_circuittype->addItem(QString::fromStdString(type));
+
+    Label2 = makeLabel(this, "Label2", QStringLiteral("Exercise Interval"), 8, 104);
+    spn_exercise = new CircuitIntervalField(this);
+    spn_exercise->setObjectName(QStringLiteral("spn_exercise"));
+    spn_exercise->setGeometry(8, 120, 73, 21);
+
+    Label3 = makeLabel(this, "Label3", QStringLiteral("Rest Interval"), 8, 144);
+    spn_restint = new CircuitIntervalField(this);
+    spn_restint->setObjectName(QStringLiteral("spn_restint"));
+    spn_restint->setGeometry(8, 160, 73, 21);
+
+    for (IntervalField which : {IntervalField::Exercise, IntervalField::Rest}) {
+        const IntervalRange range = intervalrange(which);
+        field(which)->setRange(static_cast<int>(range.minimum), static_cast<int>(range.maximum));
+        field(which)->setSingleStep(1);
+    }
+    spn_exercise->setValue(30);
+    spn_restint->setValue(15);
+
+    GroupBox1 = new QGroupBox(QStringLiteral("Circuits Exercises"), this);
+    GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
+    GroupBox1->setGeometry(328, 25, 241, 249);
+
+    lst_circuitex = new QListWidget(GroupBox1);
+    lst_circuitex->setObjectName(QStringLiteral("lst_circuitex"));
+    lst_circuitex->setGeometry(8, 16, 217, 161);
+    lst_circuitex->setSelectionMode(QAbstractItemView::SingleSelection);
+
+    cmb_exercises = new QComboBox(GroupBox1);
+    cmb_exercises->setObjectName(QStringLiteral("cmb_exercises"));
+    cmb_exercises->setGeometry(8, 184, 217, 21);
+
+    btn_newexercise = makeListButton(GroupBox1, "btn_newexercise", "list_add.jpg",
+                                     QStringLiteral("+"), QStringLiteral("Add"), 8);
+    btn_moveup = makeListButton(GroupBox1, "btn_moveup", "list_up.jpg", QStringLiteral("\u2191"),
+                                QStringLiteral("Move Up"), 40);
+    btn_movedown = makeListButton(GroupBox1, "btn_movedown", "list_down.jpg",
+                                  QStringLiteral("\u2193"), QStringLiteral("Move Down"), 72);
+    btn_delete = makeListButton(GroupBox1, "btn_delete", "list_remove.jpg",
+                                QStringLiteral("\u2212"), QStringLiteral("Remove"), 104);
+}
+
+void Tfrm_CircuitEdit::connectReactions() {
+    // textEdited: only the user's edits; the controller runs the reactions of
+    // its own changes itself.
+    connect(edt_circuitname, &QLineEdit::textEdited, this,
+            [this] { guarded(this, [this] { m_controller.edt_circuitnameChange(); }); });
+    edt_circuitname->installEventFilter(this);
+    // activated: only the user's pick, never a selection made by the editor.
+    connect(cmb_circuittype, &QComboBox::activated, this, [this](int index) {
+        guarded(this, [this, index] { m_controller.cmb_circuittypeChange(index); });
+    });
+    spn_exercise->onTextChange = [this] {
+        guarded(this, [this] { m_controller.spn_exerciseChange(); });
+    };
+    spn_restint->onTextChange = [this] {
+        guarded(this, [this] { m_controller.spn_restintChange(); });
+    };
+    connect(btn_newexercise, &QPushButton::clicked, this,
+            [this] { guarded(this, [this] { m_controller.btn_newexerciseClick(); }); });
+    connect(btn_moveup, &QPushButton::clicked, this,
+            [this] { guarded(this, [this] { m_controller.btn_moveupClick(); }); });
+    connect(btn_movedown, &QPushButton::clicked, this,
+            [this] { guarded(this, [this] { m_controller.btn_movedownClick(); }); });
+    connect(btn_delete, &QPushButton::clicked, this,
+            [this] { guarded(this, [this] { m_controller.btn_deleteClick(); }); });
+}
+
+// Leaving the name field for another control stores under the whole name. A
+// focus loss to another window or a popup is not leaving the field.
+bool Tfrm_CircuitEdit::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == edt_circuitname && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            guarded(this, [this] { m_controller.edt_circuitnameExit(); });
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Tfrm_CircuitEdit::newcircuit() { m_controller.newcircuit(); }
+
+void Tfrm_CircuitEdit::modifycircuit(const std::string& path) { m_controller.modifycircuit(path); }
+
+void Tfrm_CircuitEdit::setCatalogueGrid(CircuitGrid* grid) { m_controller.setCatalogueGrid(grid); }
+
+// --- CircuitEditView ---------------------------------------------------------
+
+std::string Tfrm_CircuitEdit::nameText() const {
+    return tobytes(edt_circuitname->text(), m_shownName);
+}
+
+void Tfrm_CircuitEdit::setNameText(const std::string& text) {
+    m_shownName = text;
+    edt_circuitname->setText(totext(text)); // emits no textEdited
+}
+
+void Tfrm_CircuitEdit::selectType(int index) { cmb_circuittype->setCurrentIndex(index); }
+
+CircuitIntervalField* Tfrm_CircuitEdit::field(IntervalField which) const {
+    return which == IntervalField::Exercise ? spn_exercise : spn_restint;
+}
+
+std::string Tfrm_CircuitEdit::intervalText(IntervalField which) const {
+    return field(which)->shownText().toStdString();
+}
+
+void Tfrm_CircuitEdit::setIntervalText(IntervalField which, const std::string& text) {
+    field(which)->setShownText(QString::fromStdString(text));
+}
+
+void Tfrm_CircuitEdit::setChoices(const std::vector<std::string>& names) {
+    cmb_exercises->clear();
+    for (const std::string& name : names)
+        cmb_exercises->addItem(totext(name));
+}
+
+void Tfrm_CircuitEdit::selectChoice(int index) { cmb_exercises->setCurrentIndex(index); }
+
+int Tfrm_CircuitEdit::selectedChoice() const { return cmb_exercises->currentIndex(); }
+
+void Tfrm_CircuitEdit::setExerciseLines(const std::vector<std::string>& names) {
+    lst_circuitex->clear();
+    for (const std::string& name : names)
+        lst_circuitex->addItem(totext(name));
+}
+
+void Tfrm_CircuitEdit::selectExerciseLine(int index) {
+    lst_circuitex->setCurrentRow(index);
+    if (index < 0)
+        lst_circuitex->clearSelection();
+}
+
+int Tfrm_CircuitEdit::selectedExerciseLine() const {
+    const QListWidgetItem* item = lst_circuitex->currentItem();
+    return item && item->isSelected() ? lst_circuitex->row(item) : -1;
+}
+
+void Tfrm_CircuitEdit::showMessage(const std::string& text) {
+    Dialogs::message(this, totext(text));
+}

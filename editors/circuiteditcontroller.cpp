@@ -1,0 +1,319 @@
+#include "circuiteditcontroller.h"
+
+#include "apppaths.h"
+#include "catalogue.h"
+#include "circuitinterval.h"
+#include "circuitnames.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <utility>
+
+namespace {
+const std::string kNeedsName = "Circuit needs a name before modifying it.";
+const std::string kNewCircuitName = "New Circuit";
+
+// The first of "New Circuit", "New Circuit 2", "New Circuit 3", ... that no
+// circuit file uses yet, so a new circuit never takes over a stored one.
+std::string freenewcircuitname() {
+    std::string name = kNewCircuitName;
+    for (int n = 2; fileexists(circuitfilepath(name)); ++n)
+        name = kNewCircuitName + " " + std::to_string(n);
+    return name;
+}
+
+int usedentries(const TCircuit2& circuit) {
+    int count = 0;
+    while (count < kCircuitEntries && circuit.exercises[static_cast<size_t>(count)].number != 0)
+        ++count;
+    return count;
+}
+} // namespace
+
+CircuitEditController::CircuitEditController(CircuitEditView& view, ExerciseTable& table)
+    : m_view(view), m_table(table) {}
+
+// --- Storing -----------------------------------------------------------------
+
+bool CircuitEditController::belongsToAnotherCircuit(const std::string& path) const {
+    return fileexists(path) && !(!m_ownPath.empty() && samecircuitfile(path, m_ownPath));
+}
+
+std::string CircuitEditController::cansave(const std::string& nametext) const {
+    if (nametext.empty())
+        return kNeedsName;
+    if (std::string problem = circuitnameproblem(nametext); !problem.empty())
+        return problem;
+    if (belongsToAnotherCircuit(circuitfilepath(nametext)))
+        return "Another circuit is already stored as \"" + nametext +
+               "\". Choose another name before modifying this circuit.";
+    return {};
+}
+
+void CircuitEditController::write(const std::string& path) {
+    writecircuit(path, m_circuit);
+    m_ownPath = path;
+}
+
+void CircuitEditController::rescan() {
+    if (m_grid)
+        scancircuits(*m_grid);
+}
+
+std::string CircuitEditController::attemptsave(const std::string& nametext) {
+    if (std::string refusal = cansave(nametext); !refusal.empty())
+        return refusal;
+    write(circuitfilepath(nametext));
+    rescan();
+    return {};
+}
+
+void CircuitEditController::storeAndReport() {
+    if (const std::string message = attemptsave(m_view.nameText()); !message.empty())
+        m_view.showMessage(message);
+}
+
+// --- Setting fields (with the reactions they set off) ----------------------
+
+void CircuitEditController::setNameField(const std::string& text) {
+    if (m_view.nameText() == text)
+        return;
+    m_view.setNameText(text);
+    edt_circuitnameChange();
+}
+
+uint32_t& CircuitEditController::interval(IntervalField field) {
+    return field == IntervalField::Exercise ? m_circuit.exerciseinterval : m_circuit.restinterval;
+}
+
+void CircuitEditController::setIntervalField(IntervalField field, uint32_t seconds) {
+    const std::string text = intervaltext(seconds, intervalrange(field));
+    if (m_view.intervalText(field) == text)
+        return;
+    m_view.setIntervalText(field, text);
+    intervalChange(field);
+}
+
+// After a refused change the field shows the stored value again. Its reaction
+// would only be refused once more and repeat the message, so it is left out.
+void CircuitEditController::showIntervalQuietly(IntervalField field) {
+    m_view.setIntervalText(field, intervaltext(interval(field), intervalrange(field)));
+}
+
+// --- Operations --------------------------------------------------------------
+
+void CircuitEditController::newcircuit() {
+    setNameField("");
+
+    const std::string name = freenewcircuitname();
+    m_circuit = TCircuit2{};
+    m_circuit.circuitname = name;
+    m_circuit.circuittype = kCircuitTypes[0];
+    m_circuit.restinterval = 15;
+    m_circuit.exerciseinterval = 30;
+    m_circuit.exercisecount = 0;
+    m_ownPath.clear(); // the previous circuit's file is no longer ours to delete
+
+    setNameField(name); // writes the new circuit's file
+    m_view.selectType(0);
+    setIntervalField(IntervalField::Exercise, 30);
+    setIntervalField(IntervalField::Rest, 15);
+    loadexercises(kCircuitTypes[0]);
+    rescan();
+    displayexercises();
+}
+
+void CircuitEditController::modifycircuit(const std::string& path) {
+    TCircuit2 opened = readcircuit(path, m_table);
+    m_circuit = std::move(opened);
+    m_ownPath = path;
+    initcircuit();
+
+    // Once more from the working circuit: repeats what initcircuit showed.
+    setNameField(m_circuit.circuitname);
+    m_view.selectType(circuittypeindex(m_circuit.circuittype));
+    setIntervalField(IntervalField::Exercise, m_circuit.exerciseinterval);
+    setIntervalField(IntervalField::Rest, m_circuit.restinterval);
+    displayexercises();
+}
+
+void CircuitEditController::initcircuit() {
+    setNameField(m_circuit.circuitname);
+    m_view.selectType(circuittypeindex(m_circuit.circuittype));
+    setIntervalField(IntervalField::Exercise, m_circuit.exerciseinterval);
+    setIntervalField(IntervalField::Rest, m_circuit.restinterval);
+    loadexercises(m_circuit.circuittype);
+    displayexercises();
+}
+
+void CircuitEditController::loadexercises(const std::string& circuittype) {
+    m_choiceNames.clear();
+    m_choiceNumbers.clear();
+    const int size = std::min<int>(m_table.librarysize, kLibraryCapacity);
+    for (int slot = 0; slot < size; ++slot) {
+        const TExercise& record = m_table[slot];
+        if (record.extype.empty())
+            continue;
+        if (record.extype == circuittype || circuittype == kAnyAreaType) {
+            m_choiceNames.push_back(record.name);
+            m_choiceNumbers.push_back(record.number);
+        }
+    }
+    m_view.setChoices(m_choiceNames);
+    m_view.selectChoice(m_choiceNames.empty() ? -1 : 0);
+}
+
+void CircuitEditController::displayexercises() {
+    std::vector<std::string> lines;
+    for (const TExercise2& entry : m_circuit.exercises) {
+        if (entry.name.empty())
+            break;
+        lines.push_back(entry.name);
+    }
+    m_view.setExerciseLines(lines);
+    m_view.selectExerciseLine(-1);
+}
+
+bool CircuitEditController::addexercise(const std::string& name, uint32_t number) {
+    const int free = usedentries(m_circuit);
+    if (free >= kMaxCircuitExercises)
+        return false; // entry 100 stays free
+    TExercise2& entry = m_circuit.exercises[static_cast<size_t>(free)];
+    entry.number = number;
+    entry.name = name;
+    return true;
+}
+
+// --- Reactions ---------------------------------------------------------------
+
+void CircuitEditController::edt_circuitnameChange() {
+    const std::string text = m_view.nameText();
+    if (text.empty()) {
+        m_circuit.circuitname.clear(); // nothing stored; the last file stays
+        return;
+    }
+    if (const std::string problem = circuitnameproblem(text); !problem.empty()) {
+        m_view.showMessage(problem);
+        return; // circuitname keeps the last name stored
+    }
+    const std::string newPath = circuitfilepath(text);
+    if (fileexists(newPath)) {
+        // Our own file: the name is back to one we stored. Another circuit's
+        // file is not taken over: circuitname keeps the last name stored, and
+        // typing on to a free name renames from there.
+        if (!m_ownPath.empty() && samecircuitfile(newPath, m_ownPath))
+            m_circuit.circuitname = text;
+        return;
+    }
+    // The new file is written before the previous one goes, so a failed write
+    // never leaves the circuit only in memory.
+    const std::string previousPath = circuitfilepath(m_circuit.circuitname);
+    const bool previousIsOurs = !m_circuit.circuitname.empty() && !m_ownPath.empty() &&
+                                previousPath != newPath && samecircuitfile(previousPath, m_ownPath);
+    write(newPath);
+    if (previousIsOurs) {
+        std::error_code ignored; // a failed deletion is silent
+        std::filesystem::remove(previousPath, ignored);
+    }
+    m_circuit.circuitname = text;
+}
+
+void CircuitEditController::edt_circuitnameExit() {
+    const std::string text = m_view.nameText();
+    if (text.empty())
+        return; // never a file named ".cir"; every other store asks for a name
+    if (const std::string refusal = cansave(text); !refusal.empty()) {
+        m_view.showMessage(refusal);
+        return;
+    }
+    write(circuitfilepath(text));
+    rescan();
+}
+
+void CircuitEditController::cmb_circuittypeChange(int pickedIndex) {
+    if (pickedIndex < 0 || pickedIndex >= static_cast<int>(kCircuitTypes.size()))
+        return;
+    const std::string text = m_view.nameText();
+    if (const std::string refusal = cansave(text); !refusal.empty()) {
+        m_view.showMessage(refusal);
+    } else {
+        const std::string& picked = kCircuitTypes[static_cast<size_t>(pickedIndex)];
+        loadexercises(picked);
+        m_circuit.circuittype = picked;
+        m_view.selectChoice(m_choiceNumbers.empty() ? -1 : 0);
+        write(circuitfilepath(text));
+        rescan();
+    }
+    m_view.selectType(circuittypeindex(m_circuit.circuittype));
+}
+
+void CircuitEditController::intervalChange(IntervalField field) {
+    const std::string name = m_view.nameText();
+    if (const std::string refusal = cansave(name); !refusal.empty()) {
+        m_view.showMessage(refusal);
+        showIntervalQuietly(field);
+        return;
+    }
+    const IntervalRange range = intervalrange(field);
+    interval(field) = readinterval(m_view.intervalText(field), range);
+    attemptsave(name);
+    setIntervalField(field, interval(field)); // "20000" becomes "10000" and reacts again
+}
+
+void CircuitEditController::btn_newexerciseClick() {
+    const std::string name = m_view.nameText();
+    if (const std::string refusal = cansave(name); !refusal.empty()) {
+        m_view.showMessage(refusal);
+        return;
+    }
+    const int choice = m_view.selectedChoice();
+    if (choice < 0 || choice >= static_cast<int>(m_choiceNumbers.size()))
+        return; // no exercise of this type to add
+    const auto at = static_cast<size_t>(choice);
+    if (!addexercise(m_choiceNames[at], m_choiceNumbers[at])) {
+        m_view.showMessage("A circuit holds at most 100 exercises. Remove one before adding "
+                           "another.");
+        return;
+    }
+    displayexercises();
+    attemptsave(name);
+}
+
+void CircuitEditController::btn_moveupClick() {
+    const int line = m_view.selectedExerciseLine();
+    if (line > 0 && line < kMaxCircuitExercises) {
+        std::swap(m_circuit.exercises[static_cast<size_t>(line - 1)],
+                  m_circuit.exercises[static_cast<size_t>(line)]);
+        displayexercises();
+        m_view.selectExerciseLine(line - 1);
+    }
+    storeAndReport();
+}
+
+void CircuitEditController::btn_movedownClick() {
+    const int line = m_view.selectedExerciseLine();
+    if (line >= 0 && line + 1 < kCircuitEntries &&
+        m_circuit.exercises[static_cast<size_t>(line + 1)].number != 0) {
+        std::swap(m_circuit.exercises[static_cast<size_t>(line)],
+                  m_circuit.exercises[static_cast<size_t>(line + 1)]);
+        displayexercises();
+        m_view.selectExerciseLine(line + 1);
+    }
+    storeAndReport();
+}
+
+void CircuitEditController::btn_deleteClick() {
+    const int line = m_view.selectedExerciseLine();
+    if (line >= 0 && line < kCircuitEntries) {
+        auto& entries = m_circuit.exercises;
+        auto last = static_cast<size_t>(line);
+        while (last + 1 < entries.size() && entries[last + 1].number != 0) {
+            entries[last] = entries[last + 1];
+            ++last;
+        }
+        entries[last].number = 0;
+        entries[last].name.clear();
+        displayexercises();
+    }
+    storeAndReport();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "circuiteditview.h"
+#include "circuitfile.h"
+#include "exercises.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class CircuitGrid;
+
+// The circuit editor's rules. It keeps one working circuit and stores it after
+// every change, under the Circuits folder as the name field's text + ".cir".
+//
+// Change reactions: a field's reaction runs whenever the text it shows changes,
+// by the user or by the editor; setting the text it already shows runs nothing.
+// The view reports the user's edits through the reaction methods; when the
+// controller sets a field it runs the nested reaction itself, in plain C++, so
+// an IoError from a write ends the whole chain and reaches the caller.
+class CircuitEditController final {
+public:
+    explicit CircuitEditController(CircuitEditView& view, ExerciseTable& table = exercisetable());
+
+    // The main window's circuit grid, rescanned after stores; none: no rescan.
+    void setCatalogueGrid(CircuitGrid* grid) { m_grid = grid; }
+    const TCircuit2& workingcircuit() const { return m_circuit; }
+
+    void newcircuit();
+    void modifycircuit(const std::string& path);
+    void initcircuit();
+    void loadexercises(const std::string& circuittype);
+    void displayexercises();
+    // False when the circuit already holds its 100 exercises.
+    bool addexercise(const std::string& name, uint32_t number);
+    // Why the working circuit cannot be stored under this name; empty when it can.
+    std::string cansave(const std::string& nametext) const;
+    // Stores under the name and rescans; gives back cansave's refusal instead.
+    std::string attemptsave(const std::string& nametext);
+
+    // Reactions to the screen.
+    void cmb_circuittypeChange(int pickedIndex);
+    void edt_circuitnameChange();
+    void edt_circuitnameExit();
+    void spn_exerciseChange() { intervalChange(IntervalField::Exercise); }
+    void spn_restintChange() { intervalChange(IntervalField::Rest); }
+    void btn_newexerciseClick();
+    void btn_moveupClick();
+    void btn_movedownClick();
+    void btn_deleteClick();
+
+private:
+    void setNameField(const std::string& text);
+    void setIntervalField(IntervalField field, uint32_t seconds);
+    void showIntervalQuietly(IntervalField field);
+    void intervalChange(IntervalField field);
+    uint32_t& interval(IntervalField field);
+    void write(const std::string& path);
+    void rescan();
+    bool belongsToAnotherCircuit(const std::string& path) const;
+    void storeAndReport();
+
+    CircuitEditView& m_view;
+    ExerciseTable& m_table;
+    CircuitGrid* m_grid = nullptr;
+    TCircuit2 m_circuit;
+    // The file this circuit was opened from or last stored to: the one file
+    // besides free names that the editor may write over or delete.
+    std::string m_ownPath;
+    // What the choice list shows, and beside it the numbers, in the same order.
+    std::vector<std::string> m_choiceNames;
+    std::vector<uint32_t> m_choiceNumbers;
+};

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+enum class IntervalField { Exercise, Rest };
+
+// What the circuit editor's rules need of its screen. Every setter only shows:
+// it never runs a change reaction, the controller runs those itself. Texts are
+// the file's bytes; the view converts them for display.
+class CircuitEditView {
+public:
+    virtual ~CircuitEditView() = default;
+
+    virtual std::string nameText() const = 0;
+    virtual void setNameText(const std::string& text) = 0;
+
+    virtual void selectType(int index) = 0; // -1: no entry selected
+
+    virtual std::string intervalText(IntervalField field) const = 0;
+    virtual void setIntervalText(IntervalField field, const std::string& text) = 0;
+
+    // The exercises that may be added.
+    virtual void setChoices(const std::vector<std::string>& names) = 0;
+    virtual void selectChoice(int index) = 0; // -1: none
+    virtual int selectedChoice() const = 0;
+
+    // The circuit's exercises.
+    virtual void setExerciseLines(const std::vector<std::string>& names) = 0;
+    virtual void selectExerciseLine(int index) = 0; // -1: none
+    virtual int selectedExerciseLine() const = 0;
+
+    virtual void showMessage(const std::string& text) = 0;
+};

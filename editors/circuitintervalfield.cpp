@@ -1,0 +1,34 @@
+#include "circuitintervalfield.h"
+
+#include "circuitinterval.h"
+
+#include <QLineEdit>
+
+CircuitIntervalField::CircuitIntervalField(QWidget* parent) : QSpinBox(parent) {
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        if (!m_settingText && onTextChange)
+            onTextChange();
+    });
+}
+
+QString CircuitIntervalField::shownText() const { return lineEdit()->text(); }
+
+void CircuitIntervalField::setShownText(const QString& text) {
+    if (lineEdit()->text() == text)
+        return;
+    m_settingText = true;
+    lineEdit()->setText(text); // the spin box takes its value from the text
+    m_settingText = false;
+}
+
+QValidator::State CircuitIntervalField::validate(QString& input, int&) const {
+    return isintervalinput(input.toStdString()) ? QValidator::Acceptable : QValidator::Invalid;
+}
+
+int CircuitIntervalField::valueFromText(const QString& text) const {
+    const IntervalRange range{static_cast<uint32_t>(minimum()), static_cast<uint32_t>(maximum())};
+    return static_cast<int>(readinterval(text.toStdString(), range));
+}
+
+// Whatever was typed stays as it is; the editor's rules decide what it becomes.
+void CircuitIntervalField::fixup(QString&) const {}

@@ -1,0 +1,183 @@
+#include "exerciseeditcontroller.h"
+
+#include "apppaths.h"
+#include "exercisetext.h"
+
+#include <algorithm>
+
+namespace {
+const char* const kNewName = "New Exercise";
+const char* const kNewDescription = "Enter a description for your new exercise";
+const char* const kLibraryFull =
+    "The exercise library is full: it holds 500 exercises. Delete an exercise before adding "
+    "a new one.";
+
+std::string truncationMessage(int loaded) {
+    return "exercises.lst holds more exercises than the library can take. Only the first " +
+           std::to_string(loaded) + " exercises were loaded.";
+}
+
+size_t toolIndex(ExerciseTool tool) { return static_cast<size_t>(tool); }
+
+constexpr std::array<ExerciseTool, 3> kTools{ExerciseTool::Save, ExerciseTool::New,
+                                             ExerciseTool::Delete};
+} // namespace
+
+ExerciseEditController::ExerciseEditController(ExerciseEditView& view, ExerciseTable& table)
+    : m_view(view), m_table(table) {}
+
+void ExerciseEditController::loadexercises() {
+    const LoadResult result = ::loadexercises(m_table, exerciselibrarypath());
+    // Told before the refresh, whose saves may fail: the user learns it either way.
+    if (result.truncated && !m_toldTruncation) {
+        m_toldTruncation = true;
+        m_view.showMessage(truncationMessage(result.loaded));
+    }
+    displayexercises();
+    m_view.setRowCount(rowsShowingRecords());
+    // The load selected slot 0; the highlighted row follows, so the fields
+    // and the grid agree.
+    makeRowCurrent(0);
+}
+
+void ExerciseEditController::saveexercises() { ::saveexercises(m_table, exerciselibrarypath()); }
+
+void ExerciseEditController::displayexercises() {
+    for (int row = 0; row < kGridRows; ++row) {
+        const TExercise& record = m_table[row];
+        const std::array<const std::string*, kGridColumns> texts{&record.name, &record.extype,
+                                                                 &record.description};
+        auto& shown = m_cells[static_cast<size_t>(row)];
+        for (int column = 0; column < kGridColumns; ++column) {
+            const std::string& text = *texts[static_cast<size_t>(column)];
+            std::string& cell = shown[static_cast<size_t>(column)];
+            if (cell != text) {
+                cell = text;
+                m_view.setCell(row, column, text);
+            }
+        }
+    }
+    showSelectedRecord();
+}
+
+void ExerciseEditController::grd_circuitsClick() {
+    const int row = m_view.currentRow();
+    if (row < 0 || row >= kGridRows)
+        return;
+    m_table.selectedexercise = row;
+    showSelectedRecord();
+}
+
+void ExerciseEditController::txt_exnameChange() {
+    // A name cannot be emptied: the refresh puts the record's name back.
+    const std::string name = exerciseoneline(m_view.nameText());
+    if (!name.empty())
+        selectedRecord().name = name;
+    displayexercises();
+    saveexercises();
+}
+
+void ExerciseEditController::txt_extypeChange(const std::string& chosen) {
+    selectedRecord().extype = chosen;
+    displayexercises();
+    saveexercises();
+}
+
+void ExerciseEditController::mmo_exdescriptionChange() {
+    selectedRecord().description = exerciseoneline(m_view.descriptionText());
+    displayexercises();
+    saveexercises();
+}
+
+void ExerciseEditController::btn_saveClick() { saveexercises(); }
+
+void ExerciseEditController::btn_newexClick() {
+    const int slot = addexercisefromeditor(m_table, kNewName, kNewDescription);
+    if (slot < 0) {
+        m_view.showMessage(kLibraryFull);
+        return;
+    }
+    // The grid may lag behind records the content update added without a
+    // refresh; it always grows far enough to show the new record.
+    m_view.setRowCount(std::min(kGridRows, std::max(m_view.rowCount() + 1, slot + 1)));
+    displayexercises(); // the fields still show the previously selected record
+    saveexercises();
+    m_table.selectedexercise = slot;
+    if (!makeRowCurrent(slot))
+        showSelectedRecord();
+}
+
+void ExerciseEditController::btn_deleteexClick() {
+    const int sizeBefore = m_table.librarysize;
+    removeexercise(m_table, m_table.selectedexercise);
+    const bool removed = m_table.librarysize < sizeBefore;
+    // Stored at once: a deletion must not depend on the fields happening to change.
+    saveexercises();
+    displayexercises();
+    makeRowCurrent(0);
+    if (removed && m_view.rowCount() > 0)
+        m_view.setRowCount(m_view.rowCount() - 1);
+}
+
+void ExerciseEditController::btn_saveMouseMove() { hoverTool(ExerciseTool::Save); }
+void ExerciseEditController::btn_newexMouseMove() { hoverTool(ExerciseTool::New); }
+void ExerciseEditController::btn_deleteexMouseMove() { hoverTool(ExerciseTool::Delete); }
+
+void ExerciseEditController::ToolBar1MouseMove() {
+    for (const ExerciseTool tool : kTools)
+        if (isHighlighted(tool))
+            setHighlighted(tool, false);
+}
+
+bool ExerciseEditController::isHighlighted(ExerciseTool tool) const {
+    return m_highlighted[toolIndex(tool)];
+}
+
+TExercise& ExerciseEditController::selectedRecord() { return m_table[m_table.selectedexercise]; }
+
+void ExerciseEditController::showSelectedRecord() {
+    // Each text is read afresh: the reaction of one field may store into the record.
+    setNameField(std::string(selectedRecord().name));
+    m_view.setTypeText(selectedRecord().extype);
+    setDescriptionField(std::string(selectedRecord().description));
+}
+
+void ExerciseEditController::setNameField(const std::string& text) {
+    if (m_view.setNameText(text))
+        txt_exnameChange();
+}
+
+void ExerciseEditController::setDescriptionField(const std::string& text) {
+    if (m_view.setDescriptionText(text))
+        mmo_exdescriptionChange();
+}
+
+// Making a row current from the program acts as a click whenever the current
+// row actually changes. False when nothing changed.
+bool ExerciseEditController::makeRowCurrent(int row) {
+    if (row >= m_view.rowCount() || m_view.currentRow() == row)
+        return false;
+    m_view.setCurrentRow(row);
+    grd_circuitsClick();
+    return true;
+}
+
+int ExerciseEditController::rowsShowingRecords() const {
+    int rows = 0;
+    while (rows < kGridRows && !m_cells[static_cast<size_t>(rows)][0].empty())
+        ++rows;
+    return rows;
+}
+
+void ExerciseEditController::hoverTool(ExerciseTool tool) {
+    if (!isHighlighted(tool))
+        setHighlighted(tool, true);
+    for (const ExerciseTool other : kTools)
+        if (other != tool && isHighlighted(other))
+            setHighlighted(other, false);
+}
+
+void ExerciseEditController::setHighlighted(ExerciseTool tool, bool on) {
+    m_highlighted[toolIndex(tool)] = on;
+    m_view.showToolPicture(tool, on);
+}

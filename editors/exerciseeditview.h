@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+enum class ExerciseTool { Save, New, Delete };
+
+// What the exercise library editor's rules need from its screen. Texts are the
+// file's bytes; the view converts them for display.
+//
+// Every setter works quietly: it never calls back into the controller. The
+// controller itself runs the reaction that a change of a field's text sets off.
+class ExerciseEditView {
+public:
+    virtual ~ExerciseEditView() = default;
+
+    // The grid: 500 rows of name, type and description cells.
+    virtual void setCell(int row, int column, const std::string& text) = 0;
+    virtual int rowCount() const = 0;
+    virtual void setRowCount(int rows) = 0;
+    virtual int currentRow() const = 0; // -1 while no row is current
+    virtual void setCurrentRow(int row) = 0;
+
+    // The fields. The text setters report whether the text the field shows
+    // changed: setting the text it already shows changes nothing.
+    virtual bool setNameText(const std::string& text) = 0;
+    virtual std::string nameText() const = 0;
+    virtual void setTypeText(const std::string& type) = 0; // selects the matching item, or none
+    virtual bool setDescriptionText(const std::string& text) = 0;
+    virtual std::string descriptionText() const = 0;
+
+    virtual void showToolPicture(ExerciseTool tool, bool highlighted) = 0;
+    virtual void showMessage(const std::string& text) = 0;
+};

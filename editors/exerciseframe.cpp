@@ -1,0 +1,319 @@
+#include "exerciseframe.h"
+
+#include "clickablelabel.h"
+#include "dialogs.h"
+#include "errorguard.h"
+#include "exercisegridmodel.h"
+#include "exercisememo.h"
+#include "exercisetoolbar.h"
+#include "fonts.h"
+#include "pictures.h"
+#include "textconv.h"
+
+#include <QComboBox>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+
+namespace {
+constexpr int kFrameWidth = 575;
+constexpr int kFrameHeight = 335;
+constexpr int kGridTop = 41;
+constexpr int kGridHeight = 105;
+constexpr int kToolBarHeight = 41;
+constexpr int kToolWidth = 38;
+constexpr int kToolHeight = 34;
+
+// Restores a flag on every way out of a scope.
+class FlagScope final {
+public:
+    explicit FlagScope(bool& flag) : m_flag(flag), m_previous(flag) { m_flag = true; }
+    ~FlagScope() { m_flag = m_previous; }
+    FlagScope(const FlagScope&) = delete;
+    FlagScope& operator=(const FlagScope&) = delete;
+
+private:
+    bool& m_flag;
+    bool m_previous;
+};
+
+QLabel* makeHead(QWidget* parent, const QString& name, const QString& caption, int left,
+                 int width) {
+    auto* head = new QLabel(caption, parent);
+    head->setObjectName(name);
+    head->setGeometry(left, 0, width, 24);
+    head->setFont(verdanafont(11, true));
+    head->setAlignment(Qt::AlignCenter);
+    head->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    head->setLineWidth(1);
+    return head;
+}
+
+QLabel* makeFieldLabel(QWidget* parent, const QString& name, const QString& caption, int left,
+                       int top) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    label->setFont(verdanafont(11));
+    label->move(left, top);
+    label->adjustSize();
+    return label;
+}
+} // namespace
+
+Tfrm_ExerciseFrame::Tfrm_ExerciseFrame(QWidget* parent)
+    : QWidget(parent), m_controller(*this, exercisetable()) {
+    setObjectName(QStringLiteral("frm_ExerciseFrame"));
+    resize(kFrameWidth, kFrameHeight);
+    setAutoFillBackground(true);
+    QPalette white = palette();
+    white.setColor(QPalette::Window, Qt::white);
+    setPalette(white);
+    setFont(verdanafont(11));
+
+    buildHeads();
+    buildGrid();
+    buildFields();
+    buildToolBar();
+}
+
+void Tfrm_ExerciseFrame::loadexercises() { m_controller.loadexercises(); }
+void Tfrm_ExerciseFrame::saveexercises() { m_controller.saveexercises(); }
+void Tfrm_ExerciseFrame::displayexercises() { m_controller.displayexercises(); }
+
+void Tfrm_ExerciseFrame::buildHeads() {
+    auto* caption = new QLabel(QStringLiteral("   Exercise Editor"), this);
+    caption->setObjectName(QStringLiteral("Panel6"));
+    caption->setGeometry(0, 0, kFrameWidth, 17);
+    caption->setFont(verdanafont(11, true));
+    caption->setAutoFillBackground(true);
+    caption->setStyleSheet(QStringLiteral("background-color: rgb(248, 248, 248);"));
+
+    auto* heads = new QWidget(this);
+    heads->setObjectName(QStringLiteral("Panel2"));
+    heads->setGeometry(0, 17, kFrameWidth, 24);
+    makeHead(heads, QStringLiteral("Panel5"), QStringLiteral("Exercise Name"), 0, 152);
+    makeHead(heads, QStringLiteral("Panel4"), QStringLiteral("Type"), 152, 104);
+    makeHead(heads, QStringLiteral("Panel3"), QStringLiteral("Exercise Description"), 256,
+             kFrameWidth - 256);
+}
+
+void Tfrm_ExerciseFrame::buildGrid() {
+    m_gridModel = new ExerciseGridModel(ExerciseEditController::kGridRows,
+                                        ExerciseEditController::kGridColumns, this);
+    grd_circuits = new QTableView(this);
+    grd_circuits->setObjectName(QStringLiteral("grd_circuits"));
+    grd_circuits->setGeometry(0, kGridTop, kFrameWidth, kGridHeight);
+    grd_circuits->setModel(m_gridModel);
+    grd_circuits->setFont(verdanafont(11));
+    grd_circuits->horizontalHeader()->hide();
+    grd_circuits->verticalHeader()->hide();
+    grd_circuits->verticalHeader()->setMinimumSectionSize(16);
+    grd_circuits->verticalHeader()->setDefaultSectionSize(16);
+    grd_circuits->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    grd_circuits->setColumnWidth(0, 150);
+    grd_circuits->setColumnWidth(1, 104);
+    grd_circuits->setColumnWidth(2, 349);
+    grd_circuits->setSelectionBehavior(QAbstractItemView::SelectRows);
+    grd_circuits->setSelectionMode(QAbstractItemView::SingleSelection);
+    grd_circuits->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grd_circuits->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grd_circuits->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    grd_circuits->setWordWrap(false);
+    grd_circuits->setFrameShape(QFrame::NoFrame);
+
+    // A keyboard move of the current row counts as a click, as does a click on
+    // the row that is already current.
+    connect(grd_circuits->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] {
+                if (!m_quiet)
+                    grd_circuitsClick();
+            });
+    connect(grd_circuits, &QTableView::clicked, this, [this] { grd_circuitsClick(); });
+}
+
+void Tfrm_ExerciseFrame::buildFields() {
+    makeFieldLabel(this, QStringLiteral("lbl_exname"), QStringLiteral("Exercise Name"), 8, 152);
+    txt_exname = new QLineEdit(this);
+    txt_exname->setObjectName(QStringLiteral("txt_exname"));
+    txt_exname->setGeometry(8, 168, 193, 21);
+    connect(txt_exname, &QLineEdit::textChanged, this, [this] {
+        if (!m_quiet)
+            txt_exnameChange();
+    });
+
+    makeFieldLabel(this, QStringLiteral("Label2"), QStringLiteral("Exercise Type"), 216, 152);
+    txt_extype = new QComboBox(this);
+    txt_extype->setObjectName(QStringLiteral("txt_extype"));
+    txt_extype->setGeometry(216, 168, 145, 21);
+    txt_extype->setEditable(false);
+    txt_extype->addItems({QStringLiteral("Upper Body"), QStringLiteral("Abdominal"),
+                          QStringLiteral("Lower Body"), QStringLiteral("Multiple Area Workout")});
+    txt_extype->setCurrentIndex(-1);
+    // activated is the user's pick only; the program's settings pass silently.
+    connect(txt_extype, &QComboBox::activated, this, [this](int index) {
+        if (!m_quiet)
+            txt_extypeChange(index);
+    });
+
+    makeFieldLabel(this, QStringLiteral("Label1"), QStringLiteral("Exercise Description"), 8,
+                   196);
+    mmo_exdescription = new ExerciseMemo(this);
+    mmo_exdescription->setObjectName(QStringLiteral("mmo_exdescription"));
+    mmo_exdescription->setGeometry(7, 212, 561, 41);
+    connect(mmo_exdescription, &QPlainTextEdit::textChanged, this, [this] {
+        if (!m_quiet)
+            mmo_exdescriptionChange();
+    });
+}
+
+void Tfrm_ExerciseFrame::buildToolBar() {
+    ToolBar1 = new ExerciseToolBar(this);
+    ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
+    ToolBar1->setGeometry(0, kFrameHeight - kToolBarHeight, kFrameWidth, kToolBarHeight);
+    ToolBar1->setAutoFillBackground(true);
+    QPalette grey = ToolBar1->palette();
+    grey.setColor(QPalette::Window, QColor(248, 248, 248));
+    ToolBar1->setPalette(grey);
+    ToolBar1->onMove = [this] { m_controller.ToolBar1MouseMove(); };
+
+    btn_save1 = makeHolder(QStringLiteral("btn_save1"), 4, QStringLiteral("tool_save1.jpg"));
+    btn_save2 = makeHolder(QStringLiteral("btn_save2"), 4, QStringLiteral("tool_save2.jpg"));
+    btn_newex1 = makeHolder(QStringLiteral("btn_newex1"), 46, QStringLiteral("tool_new1.jpg"));
+    btn_newex2 = makeHolder(QStringLiteral("btn_newex2"), 46, QStringLiteral("tool_new2.jpg"));
+    btn_deleteex1 =
+        makeHolder(QStringLiteral("btn_deleteex1"), 88, QStringLiteral("tool_delete1.jpg"));
+    btn_deleteex2 =
+        makeHolder(QStringLiteral("btn_deleteex2"), 88, QStringLiteral("tool_delete2.jpg"));
+
+    btn_save = makeTool(QStringLiteral("btn_save"), 4, QStringLiteral("Save the exercise library"));
+    btn_save->setPixmap(btn_save1->pixmap());
+    btn_save->onClick = [this] { btn_saveClick(); };
+    btn_save->onMove = [this] { m_controller.btn_saveMouseMove(); };
+
+    btn_newex = makeTool(QStringLiteral("btn_newex"), 46, QStringLiteral("Add a new exercise"));
+    btn_newex->setPixmap(btn_newex1->pixmap());
+    btn_newex->onClick = [this] { btn_newexClick(); };
+    btn_newex->onMove = [this] { m_controller.btn_newexMouseMove(); };
+
+    btn_deleteex =
+        makeTool(QStringLiteral("btn_deleteex"), 88, QStringLiteral("Delete the selected exercise"));
+    btn_deleteex->setPixmap(btn_deleteex1->pixmap());
+    btn_deleteex->onClick = [this] { btn_deleteexClick(); };
+    btn_deleteex->onMove = [this] { m_controller.btn_deleteexMouseMove(); };
+}
+
+ClickableLabel* Tfrm_ExerciseFrame::makeTool(const QString& name, int left, const QString& hint) {
+    auto* tool = new ClickableLabel(ToolBar1);
+    tool->setObjectName(name);
+    tool->setGeometry(left, (kToolBarHeight - kToolHeight) / 2, kToolWidth, kToolHeight);
+    tool->setCursor(Qt::PointingHandCursor);
+    tool->setToolTip(hint);
+    return tool;
+}
+
+QLabel* Tfrm_ExerciseFrame::makeHolder(const QString& name, int left, const QString& pictureName) {
+    auto* holder = new QLabel(ToolBar1);
+    holder->setObjectName(name);
+    holder->setGeometry(left, (kToolBarHeight - kToolHeight) / 2, kToolWidth, kToolHeight);
+    holder->setPixmap(picture(pictureName));
+    holder->hide();
+    return holder;
+}
+
+// Every reaction of a control runs here, so no error escapes into Qt.
+template <class Body> void Tfrm_ExerciseFrame::react(Body&& body) {
+    guarded(this, std::forward<Body>(body));
+}
+
+void Tfrm_ExerciseFrame::grd_circuitsClick() { react([this] { m_controller.grd_circuitsClick(); }); }
+void Tfrm_ExerciseFrame::txt_exnameChange() { react([this] { m_controller.txt_exnameChange(); }); }
+
+void Tfrm_ExerciseFrame::txt_extypeChange(int index) {
+    react([this, index] { m_controller.txt_extypeChange(tobytes(txt_extype->itemText(index))); });
+}
+
+void Tfrm_ExerciseFrame::mmo_exdescriptionChange() {
+    react([this] { m_controller.mmo_exdescriptionChange(); });
+}
+
+void Tfrm_ExerciseFrame::btn_saveClick() { react([this] { m_controller.btn_saveClick(); }); }
+void Tfrm_ExerciseFrame::btn_newexClick() { react([this] { m_controller.btn_newexClick(); }); }
+void Tfrm_ExerciseFrame::btn_deleteexClick() { react([this] { m_controller.btn_deleteexClick(); }); }
+
+void Tfrm_ExerciseFrame::setCell(int row, int column, const std::string& text) {
+    m_gridModel->setCell(row, column, totext(text));
+}
+
+int Tfrm_ExerciseFrame::rowCount() const { return m_gridModel->rowCount(); }
+
+void Tfrm_ExerciseFrame::setRowCount(int rows) {
+    // Removing the current row moves the current row; that is no click.
+    FlagScope quiet(m_quiet);
+    m_gridModel->setRows(rows);
+}
+
+int Tfrm_ExerciseFrame::currentRow() const {
+    const QModelIndex current = grd_circuits->selectionModel()->currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+void Tfrm_ExerciseFrame::setCurrentRow(int row) {
+    FlagScope quiet(m_quiet);
+    const QModelIndex index = m_gridModel->index(row, 0);
+    grd_circuits->selectionModel()->setCurrentIndex(
+        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    grd_circuits->scrollTo(index);
+}
+
+bool Tfrm_ExerciseFrame::setNameText(const std::string& text) {
+    m_nameBytes = text;
+    const QString before = txt_exname->text();
+    const QString shown = totext(text);
+    if (shown == before)
+        return false;
+    FlagScope quiet(m_quiet);
+    txt_exname->setText(shown);
+    return txt_exname->text() != before;
+}
+
+std::string Tfrm_ExerciseFrame::nameText() const { return tobytes(txt_exname->text(), m_nameBytes); }
+
+void Tfrm_ExerciseFrame::setTypeText(const std::string& type) {
+    FlagScope quiet(m_quiet);
+    txt_extype->setCurrentIndex(txt_extype->findText(totext(type)));
+}
+
+bool Tfrm_ExerciseFrame::setDescriptionText(const std::string& text) {
+    m_descriptionBytes = text;
+    const QString before = mmo_exdescription->text();
+    const QString shown = totext(text);
+    if (shown == before)
+        return false;
+    FlagScope quiet(m_quiet);
+    mmo_exdescription->replaceText(shown);
+    return mmo_exdescription->text() != before;
+}
+
+std::string Tfrm_ExerciseFrame::descriptionText() const {
+    return tobytes(mmo_exdescription->text(), m_descriptionBytes);
+}
+
+void Tfrm_ExerciseFrame::showToolPicture(ExerciseTool tool, bool highlighted) {
+    switch (tool) {
+    case ExerciseTool::Save:
+        btn_save->setPixmap((highlighted ? btn_save2 : btn_save1)->pixmap());
+        break;
+    case ExerciseTool::New:
+        btn_newex->setPixmap((highlighted ? btn_newex2 : btn_newex1)->pixmap());
+        break;
+    case ExerciseTool::Delete:
+        btn_deleteex->setPixmap((highlighted ? btn_deleteex2 : btn_deleteex1)->pixmap());
+        break;
+    }
+}
+
+void Tfrm_ExerciseFrame::showMessage(const std::string& text) {
+    Dialogs::message(this, totext(text));
+}

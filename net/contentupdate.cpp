@@ -1,0 +1,177 @@
+#include "contentupdate.h"
+
+#include "apppaths.h"
+#include "circuitname.h"
+#include "dialogs.h"
+#include "errorguard.h"
+#include "ioerror.h"
+#include "textconv.h"
+#include "textlines.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+constexpr const char* kExerciseList = "/kinoradex/newexercises.lst";
+constexpr const char* kCircuitList = "/kinoradex/newcircuits.lst";
+constexpr const char* kCircuitFolder = "/kinoradex/circuits/";
+
+// A group of the exercise list that matches a record, or the free slot after
+// the last record, in all three texts is already held. Blank groups match the
+// free slot and so are never added.
+bool isheld(const ExerciseTable& table, const std::string& name, const std::string& extype,
+            const std::string& description) {
+    for (int slot = 0; slot <= table.librarysize && slot < kExerciseSlots; ++slot) {
+        const TExercise& held = table[slot];
+        if (held.name == name && held.extype == extype && held.description == description)
+            return true;
+    }
+    return false;
+}
+
+void makecircuitsfolder() {
+    std::error_code error;
+    std::filesystem::create_directories(circuitsfolder(), error);
+    if (error)
+        throw IoError(ioerrortext(error.value(), true));
+}
+
+} // namespace
+
+ContentUpdate::ContentUpdate(std::function<void()> loadlibrary, QWidget* dialogParent,
+                             ContentServerAddress server, ExerciseTable& table)
+    : m_loadlibrary(std::move(loadlibrary)), m_dialogParent(dialogParent),
+      m_server(std::move(server)), m_table(table) {
+    for (THTTPGet* component : {&HTTPGet, &Circuitget, &CircuitDownloader})
+        component->Port = m_server.port;
+    HTTPGet.OnDoneFile = [this](QObject* sender, const std::string& file, int32_t size) {
+        HTTPGetDoneFile(sender, file, size);
+    };
+    HTTPGet.OnError = [this](QObject* sender) { HTTPGetError(sender); };
+    Circuitget.OnDoneFile = [this](QObject* sender, const std::string& file, int32_t size) {
+        CircuitgetDoneFile(sender, file, size);
+    };
+    Circuitget.OnError = [this](QObject* sender) { CircuitgetError(sender); };
+    CircuitDownloader.OnDoneFile = [this](QObject* sender, const std::string& file, int32_t size) {
+        CircuitDownloaderDoneFile(sender, file, size);
+    };
+    CircuitDownloader.OnError = [this](QObject* sender) { CircuitDownloaderError(sender); };
+}
+
+std::string ContentUpdate::address(const std::string& path) const {
+    return "http://" + m_server.host + path;
+}
+
+void ContentUpdate::show(const std::string& text) { Dialogs::message(m_dialogParent, totext(text)); }
+
+void ContentUpdate::lbl_checkexercisesClick() {
+    guarded(m_dialogParent, [&] {
+        // The merge works on what is stored, not on what the table holds now.
+        m_loadlibrary();
+        HTTPGet.URL = address(kExerciseList);
+        HTTPGet.FileName = applicationfolder() + "newexercises.lst";
+        HTTPGet.DownloadFile();
+    });
+}
+
+void ContentUpdate::HTTPGetDoneFile(QObject*, const std::string& FileName, int32_t) {
+    guarded(m_dialogParent, [&] { mergeexercises(FileName); });
+}
+
+void ContentUpdate::HTTPGetError(QObject*) {
+    guarded(m_dialogParent, [&] { show("New exercise file could not be found"); });
+}
+
+// The list holds groups of three lines: name, type, description. New ones are
+// numbered on from the last record, in the order of the list, with online 1.
+void ContentUpdate::mergeexercises(const std::string& listPath) {
+    const std::vector<std::string> lines = readtextlines(listPath);
+    const auto line = [&lines](size_t index) {
+        return index < lines.size() ? lines[index] : std::string();
+    };
+    int added = 0;
+    bool full = false;
+    for (size_t group = 0; group < lines.size(); group += 3) {
+        const std::string name = line(group);
+        const std::string extype = line(group + 1);
+        const std::string description = line(group + 2);
+        if (isheld(m_table, name, extype, description))
+            continue;
+        if (addexercisefromupdate(m_table, name, extype, description) < 0) {
+            full = true;
+            break;
+        }
+        ++added;
+    }
+    if (full)
+        show(std::to_string(added) + " Exercises Added. The exercise library is full (" +
+             std::to_string(kLibraryCapacity) + " exercises)");
+    else if (added == 0)
+        show("No new exercises available at this time");
+    else
+        show(std::to_string(added) + " Exercises Added");
+    saveexercises(m_table, exerciselibrarypath());
+}
+
+void ContentUpdate::lbl_checkcicruitsClick() {
+    guarded(m_dialogParent, [&] {
+        circuitsadded = 0;
+        Circuitget.URL = address(kCircuitList);
+        Circuitget.FileName = applicationfolder() + "newcircuits.lst";
+        Circuitget.DownloadFile();
+    });
+}
+
+void ContentUpdate::CircuitgetDoneFile(QObject*, const std::string& FileName, int32_t) {
+    guarded(m_dialogParent, [&] {
+        for (const std::string& name : readtextlines(FileName))
+            circuitstack.Push(name); // beyond the room of 20 they are dropped
+        if (circuitstack.IsEmpty())
+            show("No new circuits available at this time");
+        startnextcircuit();
+    });
+}
+
+void ContentUpdate::CircuitgetError(QObject*) {
+    guarded(m_dialogParent, [&] { show("New circuit file could not be found"); });
+}
+
+void ContentUpdate::CircuitDownloaderDoneFile(QObject*, const std::string&, int32_t) {
+    guarded(m_dialogParent, [&] {
+        if (circuitstack.IsEmpty())
+            show(std::to_string(circuitsadded) + " Circuits Added");
+        startnextcircuit();
+    });
+}
+
+// The chain ends here; the names not yet popped stay for the next check.
+void ContentUpdate::CircuitDownloaderError(QObject*) {
+    guarded(m_dialogParent,
+            [&] { show("Circuit " + m_fetchingCircuit + " could not be downloaded"); });
+}
+
+// Pops names until one is missing from the Circuits folder and fetches it; a
+// name that is held already or unfit for a file name is passed over. The
+// circuits thus arrive one at a time, the last line of the list first.
+void ContentUpdate::startnextcircuit() {
+    // A chain already under way takes the names pushed meanwhile along.
+    if (CircuitDownloader.busy())
+        return;
+    while (!circuitstack.IsEmpty()) {
+        std::string name;
+        circuitstack.Pop(name);
+        if (!issafecircuitname(name))
+            continue;
+        const std::string path = circuitsfolder() + name;
+        if (fileexists(path))
+            continue;
+        makecircuitsfolder();
+        CircuitDownloader.URL = address(kCircuitFolder + percentencode(name));
+        CircuitDownloader.FileName = path;
+        m_fetchingCircuit = name;
+        CircuitDownloader.DownloadFile();
+        ++circuitsadded;
+        return;
+    }
+}

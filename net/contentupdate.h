@@ -1,0 +1,62 @@
+#pragma once
+
+#include "contentaddress.h"
+#include "exercises.h"
+#include "httpget.h"
+#include "stack.h"
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+class QObject;
+class QWidget;
+
+// Where the content server is reached; the program's own by default.
+struct ContentServerAddress {
+    std::string host = contenthost();
+    int port = contentport();
+};
+
+// The launcher's two update links and the handlers of its three download
+// components: new exercises are merged into the library, missing circuit files
+// are fetched one after another into the Circuits folder.
+class ContentUpdate final {
+public:
+    // loadlibrary reads the library file into the exercise table (and lets the
+    // library editor show it); messages go to dialogParent.
+    explicit ContentUpdate(std::function<void()> loadlibrary, QWidget* dialogParent = nullptr,
+                           ContentServerAddress server = {},
+                           ExerciseTable& table = exercisetable());
+    ContentUpdate(const ContentUpdate&) = delete;
+    ContentUpdate& operator=(const ContentUpdate&) = delete;
+
+    void lbl_checkexercisesClick();
+    void HTTPGetDoneFile(QObject* Sender, const std::string& FileName, int32_t FileSize);
+    void HTTPGetError(QObject* Sender);
+
+    void lbl_checkcicruitsClick();
+    void CircuitgetDoneFile(QObject* Sender, const std::string& FileName, int32_t FileSize);
+    void CircuitgetError(QObject* Sender);
+    void CircuitDownloaderDoneFile(QObject* Sender, const std::string& FileName, int32_t FileSize);
+    void CircuitDownloaderError(QObject* Sender);
+
+    THTTPGet HTTPGet;
+    THTTPGet Circuitget;
+    THTTPGet CircuitDownloader;
+
+    TStack circuitstack;        // names still to be looked at, kept between checks
+    uint8_t circuitsadded = 0;  // circuit downloads started since the last check
+
+private:
+    std::string address(const std::string& path) const;
+    void mergeexercises(const std::string& listPath);
+    void startnextcircuit();
+    void show(const std::string& text);
+
+    std::function<void()> m_loadlibrary;
+    QWidget* m_dialogParent;
+    ContentServerAddress m_server;
+    ExerciseTable& m_table;
+    std::string m_fetchingCircuit; // for the message when its download fails
+};

@@ -1,0 +1,69 @@
+#include "httpget.h"
+
+#include "errorguard.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QEvent>
+
+THTTPGet::THTTPGet(QObject* owner) : QObject(owner) {}
+
+THTTPGet::~THTTPGet() {
+    if (!m_worker)
+        return;
+    m_worker->requestStop();
+    // The worker may be waiting for a progress call on this thread. Dropping
+    // the queued call releases it, so waiting here can never dead-lock; the
+    // stop request keeps it from asking again.
+    while (!m_worker->wait(QDeadlineTimer(10)))
+        QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+    disconnect(m_worker.get(), nullptr, this, nullptr);
+    QCoreApplication::removePostedEvents(this);
+}
+
+void THTTPGet::DownloadFile() { start(true); }
+
+void THTTPGet::DownloadString() { start(false); }
+
+void THTTPGet::Cancel() {
+    if (m_worker)
+        m_worker->requestStop();
+}
+
+void THTTPGet::start(bool toFile) {
+    if (m_worker)
+        return;
+    THTTPRequest request{AcceptTypes, Agent,     URL,        FileName, UserName, Password,
+                         PostQuery,   Referer,   BinaryData, UseCache, Port,     Limits};
+    m_worker = std::make_unique<THTTPGetThread>(this, std::move(request), toFile, OnProgress);
+    // Attached before the worker runs, so even a transfer that ends at once is
+    // reported; queued, so it runs on this thread after the run has ended.
+    connect(
+        m_worker.get(), &QThread::finished, this,
+        [this] { guarded(nullptr, [this] { TransferDone(); }); }, Qt::QueuedConnection);
+    m_worker->start();
+    if (!WaitThread)
+        return;
+    // Both the progress calls and the end of the transfer arrive as events.
+    while (m_worker)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+void THTTPGet::TransferDone() {
+    if (!m_worker)
+        return;
+    m_worker->wait(); // finished is sent just before the thread is gone
+    // From here the component is idle, so an event handler may start the next
+    // transfer at once; the ended worker is released when this call returns.
+    std::unique_ptr<THTTPGetThread> ended = std::move(m_worker);
+    m_outcome = ended->outcome();
+    if (m_outcome && ended->toFile()) {
+        if (OnDoneFile)
+            OnDoneFile(this, ended->FileName(), ended->TotalSize());
+    } else if (m_outcome) {
+        if (OnDoneString)
+            OnDoneString(this, ended->collectedText());
+    } else if (OnError) {
+        OnError(this);
+    }
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "httpgetthread.h"
+
+#include <QObject>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+
+using TOnDoneFileEvent =
+    std::function<void(QObject* Sender, const std::string& FileName, int32_t FileSize)>;
+using TOnDoneStringEvent = std::function<void(QObject* Sender, const std::string& Result)>;
+using TNotifyEvent = std::function<void(QObject* Sender)>;
+
+// Fetches one resource over HTTP on a worker thread, into a file or a string.
+// After a start exactly one of OnDoneFile, OnDoneString or OnError follows on
+// the main thread, unless the component is destroyed first. A start while a
+// transfer runs is ignored.
+//
+// A failure is never reported as a success: a server that cannot be reached,
+// a status other than 2xx, a length header that is not a number or does not
+// match the body, a body over Limits.MaxSize, a stalled or overlong transfer,
+// or a file that cannot be written all end in OnError. A to-file transfer
+// replaces FileName only when it succeeds.
+class THTTPGet final : public QObject {
+    Q_OBJECT
+
+public:
+    explicit THTTPGet(QObject* owner = nullptr);
+    ~THTTPGet() override; // cancels; no event of that transfer follows
+
+    std::string AcceptTypes = "*/*";
+    std::string Agent = "Corvane HTTPGet"; // empty: no user agent
+    bool BinaryData = false; // true: a response without a length fails at once
+    std::string URL;         // with or without a leading "http://"
+    bool UseCache = false;   // false: ask every cache on the way for a fresh copy
+    std::string FileName;
+    std::string UserName;
+    std::string Password;
+    std::string PostQuery; // non-empty: the request is a POST with this body
+    std::string Referer;
+    bool WaitThread = false; // true: a start returns after the transfer's event
+    int Port = 80;
+    THTTPLimits Limits;
+
+    TOnProgressEvent OnProgress;
+    TOnDoneFileEvent OnDoneFile;
+    TOnDoneStringEvent OnDoneString;
+    TNotifyEvent OnError;
+
+    void DownloadFile();
+    void DownloadString();
+    void Cancel();
+
+    bool busy() const { return m_worker != nullptr; }
+    bool lastOutcome() const { return m_outcome; }
+    // The running worker, the Sender of OnProgress; null when idle.
+    const QObject* worker() const { return m_worker.get(); }
+
+private:
+    void start(bool toFile);
+    void TransferDone();
+
+    std::unique_ptr<THTTPGetThread> m_worker;
+    bool m_outcome = false;
+};

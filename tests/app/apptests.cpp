@@ -1,0 +1,220 @@
+// The program as a whole on the offscreen platform: the typical road from the
+// launcher's start link through a run, and every action of the main window.
+#include "appfixture.h"
+
+#include "apppaths.h"
+#include "circuitedit.h"
+#include "circuitgridmodel.h"
+#include "circuitinfoform.h"
+#include "circuitstartframe.h"
+#include "dialogs.h"
+#include "exerciseframe.h"
+#include "exercises.h"
+#include "pictures.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+#include <QTimer>
+
+#include <filesystem>
+
+namespace {
+
+const QString kRefusal = QStringLiteral("Circuit must be stopped before clicking here");
+
+QString labelText(QWidget* root, const char* name) {
+    auto* label = root->findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QString();
+}
+
+int filledRows(const CircuitGridModel& grid) {
+    int rows = 0;
+    while (rows < 500 && !grid.cell(4, rows).empty())
+        ++rows;
+    return rows;
+}
+
+} // namespace
+
+TEST_F(AppFixture, startLink_fillsGridLoadsLibraryAndDescribesFirstCircuit) {
+    startProgram();
+    ASSERT_TRUE(m_launcher->isVisible());
+    ASSERT_FALSE(m_main->isVisible());
+
+    clickStartLink();
+
+    EXPECT_TRUE(m_main->isVisible());
+    EXPECT_FALSE(m_launcher->isVisible());
+    EXPECT_EQ(filledRows(*m_main->grid()), 5);
+    EXPECT_GE(exercisetable().librarysize, 30);
+    EXPECT_EQ(m_main->frontFrame(), m_main->circuitInfoFrame());
+    const QString firstName = QString::fromStdString(cell(0, 0));
+    EXPECT_EQ(labelText(m_main->circuitInfoFrame(), "lbl_CircName"),
+              QStringLiteral("Circuit Name: ") + firstName);
+    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+}
+
+TEST_F(AppFixture, startLink_withoutLibrary_reportsFileNotFoundAndStopsThere) {
+    std::filesystem::remove(m_folder.path() + "exercises.lst");
+    startProgram();
+
+    clickStartLink();
+
+    EXPECT_EQ(Dialogs::takeShown(), QStringList{QStringLiteral("File not found")});
+    EXPECT_TRUE(m_main->isVisible());
+    EXPECT_EQ(filledRows(*m_main->grid()), 5); // the scan came before the load
+    EXPECT_NE(m_main->frontFrame(), m_main->circuitInfoFrame());
+    EXPECT_TRUE(m_launcher->isVisible());
+}
+
+TEST_F(AppFixture, startLink_withNoCircuits_showsEmptyGrid) {
+    for (const auto& entry : std::filesystem::directory_iterator(circuitsfolder()))
+        std::filesystem::remove(entry.path());
+    startProgram();
+
+    clickStartLink();
+
+    EXPECT_EQ(filledRows(*m_main->grid()), 0);
+    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_GE(exercisetable().librarysize, 30);
+}
+
+TEST_F(AppFixture, run_namesExercisesAndRefusesOtherActionsUntilStopped) {
+    startProgram();
+    clickStartLink();
+    selectRow(1);
+    const TCircuit2 circuit = readcircuit(cell(4, 1));
+
+    click(bar(), "btn_start");
+    ASSERT_EQ(m_main->frontFrame(), m_main->runnerFrame());
+    EXPECT_EQ(statusText(), QString::fromStdString(circuit.circuitname));
+
+    click(runner(), "btn_start");
+    ASSERT_TRUE(m_main->runnerFrame()->runInProgress());
+    const QString first = QString::fromStdString(circuit.exercises[0].name);
+    EXPECT_EQ(statusText(), QStringLiteral("Next: ") + first);
+    for (uint32_t tick = 0; tick <= circuit.restinterval; ++tick)
+        m_main->runnerFrame()->exercisetimerTimer();
+    EXPECT_EQ(statusText(), QStringLiteral("Now: ") + first);
+
+    // While running: four refusals, a silent start and a silent double click.
+    for (const char* name : {"btn_info", "btn_new", "btn_remove", "btn_exercise"}) {
+        click(bar(), name);
+        EXPECT_EQ(Dialogs::takeShown(), QStringList{kRefusal}) << name;
+        EXPECT_EQ(m_main->frontFrame(), m_main->runnerFrame()) << name;
+    }
+    click(bar(), "btn_start");
+    m_main->grd_circuitsDblClick();
+    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_EQ(m_main->frontFrame(), m_main->runnerFrame());
+    EXPECT_EQ(statusText(), QStringLiteral("Now: ") + first);
+
+    // A single click still describes the row behind the runner.
+    selectRow(2);
+    EXPECT_EQ(labelText(m_main->circuitInfoFrame(), "lbl_CircName"),
+              QStringLiteral("Circuit Name: ") + QString::fromStdString(cell(0, 2)));
+    EXPECT_EQ(m_main->frontFrame(), m_main->runnerFrame());
+
+    click(runner(), "btn_stop");
+    EXPECT_FALSE(m_main->runnerFrame()->runInProgress());
+    EXPECT_EQ(statusText(), QStringLiteral("Stopped"));
+    click(bar(), "btn_info");
+    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_EQ(m_main->frontFrame(), m_main->circuitInfoFrame());
+}
+
+TEST_F(AppFixture, removal_cancelKeepsEverything_okDeletesAndKeepsSelectionIndex) {
+    startProgram();
+    clickStartLink();
+    selectRow(1);
+    const std::string second = cell(4, 1);
+    const std::string third = cell(4, 2);
+
+    Dialogs::setNextAnswer(false);
+    click(bar(), "btn_remove");
+    EXPECT_EQ(Dialogs::takeShown(),
+              QStringList{QStringLiteral("This will delete the circuit and is not undoable. Continue?")});
+    EXPECT_TRUE(fileexists(second));
+    EXPECT_EQ(cell(4, 1), second);
+
+    Dialogs::setNextAnswer(true);
+    click(bar(), "btn_remove");
+    Dialogs::takeShown();
+    EXPECT_FALSE(fileexists(second));
+    EXPECT_EQ(filledRows(*m_main->grid()), 4);
+    EXPECT_EQ(m_main->selectedrow(), 1);
+    EXPECT_EQ(cell(4, 1), third);
+}
+
+TEST_F(AppFixture, removal_ofLastFilledRow_leavesSelectionOnEmptyRow) {
+    startProgram();
+    clickStartLink();
+    selectRow(4);
+    const std::string last = cell(4, 4);
+
+    Dialogs::setNextAnswer(true);
+    click(bar(), "btn_remove");
+
+    EXPECT_FALSE(fileexists(last));
+    EXPECT_EQ(m_main->selectedrow(), 4);
+    EXPECT_EQ(m_main->selectedpath(), "");
+    EXPECT_EQ(filledRows(*m_main->grid()), 4);
+}
+
+TEST_F(AppFixture, newDoubleClickAndLibraryButton_bringTheirFramesForward) {
+    startProgram();
+    clickStartLink();
+
+    click(bar(), "btn_new");
+    EXPECT_EQ(m_main->frontFrame(), m_main->circuitEditFrame());
+    EXPECT_TRUE(fileexists(circuitsfolder() + "New Circuit.cir"));
+    EXPECT_EQ(filledRows(*m_main->grid()), 6); // the editor rescans the catalogue
+
+    click(bar(), "btn_exercise");
+    EXPECT_EQ(m_main->frontFrame(), m_main->exerciseFrame());
+
+    selectRow(0);
+    QTableView* grid = m_main->gridView();
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {},
+                       grid->visualRect(m_main->grid()->index(0, 0)).center());
+    EXPECT_EQ(m_main->frontFrame(), m_main->circuitEditFrame());
+
+    // A single click while the editor is in front leaves it there.
+    selectRow(1);
+    EXPECT_EQ(m_main->frontFrame(), m_main->circuitEditFrame());
+    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+}
+
+TEST_F(AppFixture, hover_showsHoverPictureUntilPointerCrossesTheBar) {
+    startProgram();
+    clickStartLink();
+    auto* info = bar()->findChild<QLabel*>(QStringLiteral("btn_info"));
+    const qint64 hover = picture(QStringLiteral("main_info2.jpg")).cacheKey();
+    const qint64 normal = picture(QStringLiteral("main_info1.jpg")).cacheKey();
+
+    QTest::mouseMove(info, QPoint(10, 10));
+    EXPECT_EQ(info->pixmap().cacheKey(), hover);
+    // Leaving the window without crossing the bar keeps the hover picture.
+    QTest::mouseMove(m_main->gridView()->viewport(), QPoint(10, 10));
+    EXPECT_EQ(info->pixmap().cacheKey(), hover);
+    QTest::mouseMove(bar(), QPoint(400, 60));
+    EXPECT_EQ(info->pixmap().cacheKey(), normal);
+}
+
+TEST_F(AppFixture, closingMainWindow_endsTheProgram) {
+    startProgram();
+    clickStartLink();
+    bool closed = false;
+    QTimer::singleShot(0, m_main.get(), [this, &closed] {
+        closed = m_main->close();
+    });
+    // Without the close ending the event loop this would run into the guard timer.
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+    guard.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_TRUE(closed);
+}

@@ -1,0 +1,141 @@
+#include "catalogue.h"
+#include "circuitfile.h"
+#include "datahelpers.h"
+#include "ioerror.h"
+#include "testsupport/tempfolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class CircuitFile : public ::testing::Test {
+protected:
+    std::string write(const std::string& bytes) {
+        folder.writeFile("Circuits/c.cir", bytes);
+        return path();
+    }
+    std::string path() const { return folder.path() + "Circuits/c.cir"; }
+    std::string written() const { return folder.readFile("Circuits/c.cir"); }
+
+    TempFolder folder;
+    std::unique_ptr<ExerciseTable> table = makeTable({
+        {10, "Squat", "Lower Body", "Deep", 1},
+        {20, "Plank", "Abdominal", "Hold", 0},
+    });
+};
+
+TEST_F(CircuitFile, read_resolvesKnownNamesAndKeepsOthersAs500) {
+    const std::string bytes = "Legs\r\nLower Body\r\n45 and text\r\n15\r\n"
+                              "Squat\r\nsquat\r\n\r\nNobody\r\nPlank\r\nSquat\r\n";
+    const TCircuit2 c = readcircuit(write(bytes), *table);
+    EXPECT_EQ(c.circuitname, "Legs");
+    EXPECT_EQ(c.circuittype, "Lower Body");
+    EXPECT_EQ(c.filename, path());
+    EXPECT_EQ(c.exerciseinterval, 45u);
+    EXPECT_EQ(c.restinterval, 15u);
+    ASSERT_EQ(c.exercisecount, 6);
+
+    const struct {
+        const char* name;
+        uint32_t number;
+        const char* description;
+        uint8_t online;
+    } expected[] = {{"Squat", 10, "Deep", 1}, {"squat", 500, "", 0}, {"", 500, "", 0},
+                    {"Nobody", 500, "", 0},   {"Plank", 20, "Hold", 0}, {"Squat", 10, "Deep", 1}};
+    for (size_t i = 0; i < std::size(expected); ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(c.exercises[i].name, expected[i].name);
+        EXPECT_EQ(c.exercises[i].number, expected[i].number);
+        EXPECT_EQ(c.exercises[i].description, expected[i].description);
+        EXPECT_EQ(c.exercises[i].online, expected[i].online);
+    }
+    EXPECT_EQ(c.exercises[6].number, 0u);
+
+    // Writing it back keeps every line, the blank and unknown ones included.
+    writecircuit(path(), c);
+    EXPECT_EQ(written(), "Legs\r\nLower Body\r\n45\r\n15\r\nSquat\r\nsquat\r\n\r\nNobody\r\n"
+                         "Plank\r\nSquat\r\n");
+}
+
+TEST_F(CircuitFile, read_lfLinesAndBlankLastLine) {
+    const TCircuit2 c = readcircuit(write("Core\nAbdominal\n30\n10\nPlank\n\n"), *table);
+    EXPECT_EQ(c.exerciseinterval, 30u);
+    EXPECT_EQ(c.restinterval, 10u);
+    ASSERT_EQ(c.exercisecount, 2);
+    EXPECT_EQ(c.exercises[0].number, 20u);
+    EXPECT_EQ(c.exercises[1].name, "");
+    EXPECT_EQ(c.exercises[1].number, 500u);
+}
+
+TEST_F(CircuitFile, headOnlyAndShortFiles_haveNoExercises) {
+    TCircuit2 c = readcircuit(write("Empty\r\nAbdominal\r\n20\r\n5\r\n"), *table);
+    EXPECT_EQ(c.exercisecount, 0);
+    EXPECT_EQ(c.exercises[0].number, 0u);
+    writecircuit(path(), c);
+    EXPECT_EQ(written(), "Empty\r\nAbdominal\r\n20\r\n5\r\n");
+
+    c = readcircuit(write("Only a name"), *table);
+    EXPECT_EQ(c.circuitname, "Only a name");
+    EXPECT_EQ(c.circuittype, "");
+    EXPECT_EQ(c.exerciseinterval, 0u);
+    EXPECT_EQ(c.restinterval, 0u);
+    EXPECT_EQ(c.exercisecount, 0);
+}
+
+TEST_F(CircuitFile, moreThan100Lines_readerKeeps100SummaryCountsAll) {
+    std::string bytes = "Long\r\nMultiple Area Workout\r\n30\r\n10\r\n";
+    for (int i = 0; i < 150; ++i)
+        bytes += (i % 2 ? "Squat" : "Step " + std::to_string(i)) + "\r\n";
+    const TCircuit2 c = readcircuit(write(bytes), *table);
+    EXPECT_EQ(c.exercisecount, kMaxCircuitExercises);
+    EXPECT_EQ(c.exercises[99].name, "Squat");
+    EXPECT_EQ(c.exercises[100].number, 0u);
+    EXPECT_EQ(c.exercises[100].name, "");
+
+    const TCircuit summary = readcircuitsummary(path());
+    EXPECT_EQ(summary.exercisecount, 150);
+    EXPECT_EQ(summary.exercisenames[98], "Step 98");
+    EXPECT_EQ(summary.exercisenames[100], "");
+
+    // A write keeps what the reader kept.
+    writecircuit(path(), c);
+    const TCircuit rewritten = readcircuitsummary(path());
+    EXPECT_EQ(rewritten.exercisecount, 100);
+}
+
+TEST_F(CircuitFile, badIntervalOrMissingFile_raiseRuntimeText) {
+    for (const std::string bytes : {"N\r\nT\r\nabc\r\n10\r\n", "N\r\nT\r\n30\r\n1O\r\n"}) {
+        try {
+            readcircuit(write(bytes), *table);
+            ADD_FAILURE() << "no error for " << bytes;
+        } catch (const IoError& error) {
+            EXPECT_STREQ(error.what(), "Invalid numeric input");
+        }
+    }
+    try {
+        readcircuit(folder.path() + "Circuits/none.cir", *table);
+        ADD_FAILURE() << "no error for a missing file";
+    } catch (const IoError& error) {
+        EXPECT_STREQ(error.what(), "File not found");
+    }
+}
+
+TEST_F(CircuitFile, write_stopsAtFirstFreeEntryAndIgnoresCount) {
+    TCircuit2 c;
+    c.circuitname = "Mixed";
+    c.circuittype = "Upper Body";
+    c.exerciseinterval = 4294967295u;
+    c.restinterval = 0;
+    c.exercisecount = 50;
+    c.exercises[0] = {20, "Plank", "", 0};
+    c.exercises[1] = {500, "Unknown", "", 0};
+    c.exercises[3] = {10, "Squat", "", 1}; // after the free entry 2: not written
+    writecircuit(path(), c);
+    EXPECT_EQ(written(), "Mixed\r\nUpper Body\r\n4294967295\r\n0\r\nPlank\r\nUnknown\r\n");
+
+    const TCircuit2 back = readcircuit(path(), *table);
+    EXPECT_EQ(back.exerciseinterval, 4294967295u);
+    EXPECT_EQ(back.exercisecount, 2);
+}
+
+} // namespace

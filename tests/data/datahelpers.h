@@ -1,0 +1,20 @@
+#pragma once
+
+#include "exercises.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// Helpers shared by the data tests.
+
+// One record of exercises.lst as the program writes it (CR LF line ends).
+std::string libraryRecord(uint32_t number, const std::string& name, const std::string& extype,
+                          const std::string& description, int online);
+
+// A table is 501 records of strings: keep it off the stack.
+std::unique_ptr<ExerciseTable> makeTable(const std::vector<TExercise>& records);
+
+// The names in a folder, sorted; "." and ".." left out.
+std::vector<std::string> folderEntries(const std::string& folder);

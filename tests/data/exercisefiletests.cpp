@@ -1,0 +1,165 @@
+#include "datahelpers.h"
+#include "exercises.h"
+#include "ioerror.h"
+#include "testsupport/tempfolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void expectRecord(const TExercise& r, uint32_t number, const std::string& name,
+                  const std::string& extype, const std::string& description, uint8_t online) {
+    EXPECT_EQ(r.number, number);
+    EXPECT_EQ(r.name, name);
+    EXPECT_EQ(r.extype, extype);
+    EXPECT_EQ(r.description, description);
+    EXPECT_EQ(r.online, online);
+}
+
+class ExerciseFile : public ::testing::Test {
+protected:
+    // Loads the bytes as exercises.lst into a fresh table.
+    LoadResult load(const std::string& bytes) {
+        folder.writeFile("exercises.lst", bytes);
+        return loadexercises(*table, path());
+    }
+    std::string path() const { return folder.path() + "exercises.lst"; }
+
+    TempFolder folder;
+    std::unique_ptr<ExerciseTable> table = makeTable({});
+};
+
+TEST_F(ExerciseFile, lineEnds_crlfAndLfBothEndALine) {
+    const LoadResult result = load("10\r\nSquat\r\nLower Body\r\nDeep knees\r\n1\r\n"
+                                   "11\nPush up\nUpper Body\nArms\n0\n");
+    EXPECT_EQ(result.loaded, 2);
+    EXPECT_FALSE(result.truncated);
+    EXPECT_EQ(table->librarysize, 2);
+    expectRecord((*table)[0], 10, "Squat", "Lower Body", "Deep knees", 1);
+    expectRecord((*table)[1], 11, "Push up", "Upper Body", "Arms", 0);
+}
+
+TEST_F(ExerciseFile, numberLines_skipLeadingBlanksAndTrailingText) {
+    // Blank lines before a number or online line are skipped; after the digits
+    // the rest of the line goes. 257 keeps its low 8 bits, 2^32 + 5 its low 32.
+    load("\r\n\r\n  12 and text\r\nA\r\n\r\nD\r\n\r\n257 online\r\n\r\n\r\n"
+         "4294967301\r\nB\r\nT\r\n  spaced  \r\n1\r\n");
+    ASSERT_EQ(table->librarysize, 2);
+    expectRecord((*table)[0], 12, "A", "", "D", 1);
+    expectRecord((*table)[1], 5, "B", "T", "  spaced  ", 1);
+}
+
+TEST_F(ExerciseFile, trailingBlankLines_addNoRecord) {
+    load(libraryRecord(1, "A", "T", "D", 0) + "\r\n \r\n\t\n");
+    EXPECT_EQ(table->librarysize, 1);
+    EXPECT_EQ((*table)[1].number, 0u);
+}
+
+TEST_F(ExerciseFile, recordCutShort_isStoredWithEmptyRest) {
+    load(libraryRecord(1, "A", "T", "D", 1) + "7\r\nHalf\r\nType without line end");
+    ASSERT_EQ(table->librarysize, 2);
+    expectRecord((*table)[1], 7, "Half", "Type without line end", "", 0);
+}
+
+TEST_F(ExerciseFile, emptyOrBlankFile_givesEmptyLibraryAndClearsEarlierRecords) {
+    for (const std::string bytes : {"", "\r\n\r\n   "}) {
+        load(libraryRecord(1, "Old", "T", "D", 0));
+        table->selectedexercise = 3;
+        const LoadResult result = load(bytes);
+        EXPECT_EQ(result.loaded, 0);
+        EXPECT_EQ(table->librarysize, 0);
+        EXPECT_EQ(table->selectedexercise, 0);
+        EXPECT_EQ(findexercisebyname(*table, "Old"), kNoExercise);
+    }
+}
+
+TEST_F(ExerciseFile, shorterReload_leavesNoRecordOfTheEarlierLoad) {
+    load(libraryRecord(1, "A", "T", "D", 0) + libraryRecord(2, "B", "T", "D", 0) +
+         libraryRecord(3, "C", "T", "D", 0));
+    load(libraryRecord(9, "Z", "T", "D", 1));
+    EXPECT_EQ(table->librarysize, 1);
+    EXPECT_EQ(findexercisebyname(*table, "C"), kNoExercise);
+    EXPECT_EQ(findexercisebynumber(*table, 2), kNoExercise);
+    expectRecord((*table)[1], 0, "", "", "", 0);
+}
+
+TEST_F(ExerciseFile, failedLoad_raisesRuntimeTextAndKeepsSizeAndSelection) {
+    load(libraryRecord(1, "A", "T", "D", 0) + libraryRecord(2, "B", "T", "D", 0));
+    table->selectedexercise = 1;
+    const std::string badNumber = libraryRecord(5, "X", "T", "D", 0) + "x7\r\nY\r\nT\r\nD\r\n0\r\n";
+    const std::string badOnline = "5\r\nX\r\nT\r\nD\r\nyes\r\n";
+    for (const std::string& bytes : {badNumber, badOnline, std::string("-\r\n")}) {
+        try {
+            load(bytes);
+            ADD_FAILURE() << "no error for " << bytes;
+        } catch (const IoError& error) {
+            EXPECT_STREQ(error.what(), "Invalid numeric input");
+        }
+        EXPECT_EQ(table->librarysize, 2);
+        EXPECT_EQ(table->selectedexercise, 1);
+    }
+
+    try {
+        loadexercises(*table, folder.path() + "missing.lst");
+        ADD_FAILURE() << "no error for a missing file";
+    } catch (const IoError& error) {
+        EXPECT_STREQ(error.what(), "File not found");
+    }
+    EXPECT_EQ(table->librarysize, 2);
+}
+
+TEST_F(ExerciseFile, moreThan500Records_loadsTheFirst500AndTells) {
+    std::string bytes;
+    for (uint32_t n = 1; n <= 501; ++n)
+        bytes += libraryRecord(n, "E" + std::to_string(n), "T", "D", 0);
+    LoadResult result = load(bytes);
+    EXPECT_TRUE(result.truncated);
+    EXPECT_EQ(result.loaded, 500);
+    EXPECT_EQ(table->librarysize, 500);
+    EXPECT_EQ((*table)[499].number, 500u);
+    expectRecord((*table)[500], 0, "", "", "", 0);
+
+    // Exactly 500, with trailing blanks, is a whole library.
+    bytes.resize(bytes.find("\r\n501\r\n") + 2);
+    result = load(bytes + "\r\n");
+    EXPECT_FALSE(result.truncated);
+    EXPECT_EQ(result.loaded, 500);
+}
+
+TEST_F(ExerciseFile, saveThenLoad_roundTripsBytesAndTable) {
+    // Texts are bytes: Latin-1 and UTF-8 alike survive unchanged.
+    const auto original = makeTable({
+        {4000000000u, "Squat", "Lower Body", "Knees over toes", 1},
+        {2, "Caf\xE9 dip", "", "", 0},
+        {3, "\xC3\xA9lan", "Multiple Area Workout", "Jump, land & hold", 7},
+    });
+    saveexercises(*original, path());
+    const std::string first = folder.readFile("exercises.lst");
+    EXPECT_EQ(first, libraryRecord(4000000000u, "Squat", "Lower Body", "Knees over toes", 1) +
+                         libraryRecord(2, "Caf\xE9 dip", "", "", 0) +
+                         libraryRecord(3, "\xC3\xA9lan", "Multiple Area Workout",
+                                       "Jump, land & hold", 7));
+
+    loadexercises(*table, path());
+    saveexercises(*table, path());
+    EXPECT_EQ(folder.readFile("exercises.lst"), first);
+    auto reloaded = makeTable({});
+    loadexercises(*reloaded, path());
+    ASSERT_EQ(reloaded->librarysize, 3);
+    for (int slot = 0; slot < kExerciseSlots; ++slot) {
+        const TExercise& a = (*original)[slot];
+        const TExercise& b = (*reloaded)[slot];
+        EXPECT_TRUE(a.number == b.number && a.name == b.name && a.extype == b.extype &&
+                    a.description == b.description && a.online == b.online)
+            << "slot " << slot;
+    }
+}
+
+TEST_F(ExerciseFile, saveOfEmptyLibrary_leavesEmptyFile) {
+    folder.writeFile("exercises.lst", libraryRecord(1, "A", "T", "D", 0));
+    saveexercises(*table, path());
+    EXPECT_TRUE(folder.exists("exercises.lst"));
+    EXPECT_EQ(folder.readFile("exercises.lst"), "");
+}
+
+} // namespace

@@ -1,0 +1,236 @@
+#include "runnerfixtures.h"
+
+#include "browser.h"
+#include "circuitstartframe.h"
+#include "contentaddress.h"
+#include "cueplayer.h"
+#include "pictures.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <string>
+
+using namespace runnerfixtures;
+
+namespace {
+
+class RecordingCue final : public CueSound {
+public:
+    int plays = 0;
+    void play() override { ++plays; }
+};
+
+class CircuitStartFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.makeApplicationFolder();
+        setLibrary({"Squat", "Lunge", "Plank"}, {"Squat"});
+        takeOpenedAddresses();
+    }
+
+    template <class T = QLabel>
+    T* control(const char* name) {
+        T* found = frame.findChild<T*>(QString::fromLatin1(name));
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // Which picture a control shows: 0-9 a digit, 10 exercise, 11 rest, -1 another.
+    int shown(const char* name) {
+        const QImage image = control(name)->pixmap().toImage();
+        for (int digit = 0; digit <= 9; ++digit)
+            if (image == picture(QStringLiteral("digit%1.jpg").arg(digit)).toImage())
+                return digit;
+        if (image == picture(QStringLiteral("phase_exercise.jpg")).toImage())
+            return 10;
+        if (image == picture(QStringLiteral("phase_rest.jpg")).toImage())
+            return 11;
+        return -1;
+    }
+
+    std::string clock() {
+        return std::to_string(shown("img_m10s")) + std::to_string(shown("img_ms")) + ":" +
+               std::to_string(shown("img_s10s")) + std::to_string(shown("img_s"));
+    }
+
+    // The command button a user sees, and would hit, at the buttons' place.
+    QWidget* frontButton() {
+        QWidget* start = control<QWidget>("btn_start");
+        return start->parentWidget()->childAt(start->geometry().center());
+    }
+
+    // A real click through the window, hitting whatever lies in front there.
+    void clickAt(QWidget* target) {
+        const QPoint centre = target->mapTo(&frame, target->rect().center());
+        QTest::mouseClick(frame.windowHandle(), Qt::LeftButton, Qt::NoModifier, centre);
+    }
+
+    void showFrame() {
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    }
+
+    void loadAsMainWindow(const std::string& path) {
+        frame.intialisecircuit(path);
+        frame.bringStartToFront();
+    }
+
+    TempFolder folder;
+    RecordingCue* cue = new RecordingCue;
+    Tframe_ExerciseStart frame{nullptr, std::unique_ptr<CueSound>(cue)};
+};
+
+TEST_F(CircuitStartFrameTest, layout_placesEveryElementAsDesigned) {
+    EXPECT_EQ(frame.size(), QSize(575, 335));
+    const struct {
+        const char* name;
+        QRect rect;
+    } design[] = {
+        {"img_exhold", {56, 24, 500, 70}},    {"Image5", {55, 97, 200, 212}},
+        {"lst_exercises", {62, 104, 185, 185}}, {"Image1", {307, 96, 250, 70}},
+        {"img_status", {328, 120, 200, 20}},  {"Image2", {307, 168, 250, 70}},
+        {"img_m10s", {368, 173, 30, 60}},     {"img_ms", {398, 173, 30, 60}},
+        {"Image3", {428, 173, 30, 60}},       {"img_s10s", {450, 173, 30, 60}},
+        {"img_s", {480, 173, 30, 60}},        {"Image6", {307, 240, 250, 70}},
+        {"btn_start", {483, 256, 50, 40}},    {"btn_stop", {483, 256, 50, 40}},
+        {"lbl_launch", {56, 320, 332, 12}},
+    };
+    for (const auto& element : design) {
+        QWidget* widget = control<QWidget>(element.name);
+        ASSERT_NE(widget, nullptr);
+        EXPECT_EQ(QRect(widget->mapTo(&frame, QPoint(0, 0)), widget->size()), element.rect)
+            << element.name;
+    }
+    EXPECT_EQ(control("lbl_exercisename")->mapTo(&frame, QPoint(0, 0)), QPoint(64, 40));
+    EXPECT_EQ(control("Panel2")->text(), QStringLiteral("   Your Circuit"));
+    EXPECT_EQ(control("Panel2")->height(), 17);
+    EXPECT_EQ(control("lbl_launch")->text(),
+              QStringLiteral("Click here for instructions on the exercise (Will pause your circuit)"));
+    EXPECT_EQ(control<QWidget>("btn_start")->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_EQ(control<QWidget>("lbl_launch")->cursor().shape(), Qt::PointingHandCursor);
+
+    auto* timer = frame.findChild<QTimer*>(QStringLiteral("exercisetimer"));
+    ASSERT_NE(timer, nullptr);
+    EXPECT_EQ(timer->interval(), 1000);
+    EXPECT_EQ(timer->timerType(), Qt::PreciseTimer);
+}
+
+TEST_F(CircuitStartFrameTest, freshFrame_showsZeroClockExercisePictureAndStop) {
+    EXPECT_EQ(clock(), "00:00");
+    EXPECT_EQ(shown("img_status"), 10);
+    EXPECT_EQ(control("lbl_exercisename")->text(), QString());
+    EXPECT_EQ(control("img_exhold")->toolTip(), QStringLiteral("Description Of Exercise"));
+    EXPECT_EQ(frontButton()->objectName(), QStringLiteral("btn_stop"));
+    EXPECT_FALSE(control("lbl_launch")->isHidden());
+    EXPECT_FALSE(frame.runInProgress());
+    EXPECT_TRUE(control("img_m100s")->isHidden());
+}
+
+TEST_F(CircuitStartFrameTest, load_showsRestIntervalListAndName) {
+    loadAsMainWindow(writeCircuit(folder, "legs.cir", circuitText("Legs", 30, 15, {"Squat", "Lunge"})));
+    EXPECT_EQ(clock(), "00:15");
+    EXPECT_EQ(shown("img_status"), 11);
+    EXPECT_EQ(control("lbl_exercisename")->text(), QStringLiteral("Legs"));
+    EXPECT_EQ(control("img_exhold")->toolTip(), QStringLiteral("How to Squat"));
+    EXPECT_EQ(frontButton()->objectName(), QStringLiteral("btn_start"));
+
+    auto* list = control<QListWidget>("lst_exercises");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Squat"));
+    EXPECT_EQ(list->item(1)->text(), QStringLiteral("Lunge"));
+    showFrame();
+    EXPECT_EQ(list->visualItemRect(list->item(1)).top() - list->visualItemRect(list->item(0)).top(), 13);
+}
+
+TEST_F(CircuitStartFrameTest, clockDigits_showLongIntervalsWhole) {
+    loadAsMainWindow(writeCircuit(folder, "a.cir", circuitText("A", 30, 754, {"Squat"})));
+    EXPECT_EQ(clock(), "12:34");
+    EXPECT_TRUE(control("img_m100s")->isHidden());
+
+    // 100000 s is 1666 minutes 40 seconds: two more minute digits on the left.
+    loadAsMainWindow(writeCircuit(folder, "b.cir", circuitText("B", 30, 100000, {"Squat"})));
+    EXPECT_EQ(shown("img_m1000s"), 1);
+    EXPECT_EQ(shown("img_m100s"), 6);
+    EXPECT_EQ(clock(), "66:40");
+    EXPECT_FALSE(control("img_m1000s")->isHidden());
+    EXPECT_TRUE(control("img_m10000s")->isHidden());
+    EXPECT_GE(control("img_m1000s")->mapTo(&frame, QPoint(0, 0)).x(), 307) << "inside the clock box";
+
+    loadAsMainWindow(writeCircuit(folder, "c.cir", circuitText("C", 30, 59, {"Squat"})));
+    EXPECT_EQ(clock(), "00:59");
+    EXPECT_TRUE(control("img_m100s")->isHidden());
+    EXPECT_TRUE(control("img_m1000s")->isHidden());
+}
+
+TEST_F(CircuitStartFrameTest, realClicks_startAndStopTheRun) {
+    loadAsMainWindow(writeCircuit(folder, "legs.cir", circuitText("Legs", 30, 15, {"Squat", "Lunge"})));
+    showFrame();
+
+    clickAt(control<QWidget>("btn_start"));
+    EXPECT_TRUE(frame.runInProgress());
+    EXPECT_EQ(control("lbl_exercisename")->text(), QStringLiteral("Next: Squat"));
+    EXPECT_EQ(frontButton()->objectName(), QStringLiteral("btn_stop"));
+    EXPECT_FALSE(control("lbl_launch")->isHidden()); // Squat has a page
+
+    QSignalSpy ticks(frame.findChild<QTimer*>(QStringLiteral("exercisetimer")), &QTimer::timeout);
+    ASSERT_TRUE(ticks.wait(1500));
+    EXPECT_EQ(clock(), "00:14");
+
+    clickAt(control<QWidget>("btn_start")); // the same place: Stop is in front now
+    EXPECT_FALSE(frame.runInProgress());
+    EXPECT_EQ(control("lbl_exercisename")->text(), QStringLiteral("Stopped"));
+    EXPECT_EQ(frontButton()->objectName(), QStringLiteral("btn_start"));
+    EXPECT_EQ(clock(), "00:14");
+    EXPECT_EQ(cue->plays, 0);
+}
+
+TEST_F(CircuitStartFrameTest, linkClick_pausesAndOpensThePage) {
+    loadAsMainWindow(writeCircuit(folder, "legs.cir", circuitText("Legs", 30, 15, {"Squat"})));
+    showFrame();
+    clickAt(control<QWidget>("btn_start"));
+    clickAt(control<QWidget>("lbl_launch"));
+    EXPECT_FALSE(frame.runInProgress());
+    EXPECT_EQ(control("lbl_exercisename")->text(), QStringLiteral("Stopped"));
+    EXPECT_EQ(takeOpenedAddresses(), QStringList{QString::fromStdString(kinoradexpageaddress("Squat"))});
+}
+
+TEST_F(CircuitStartFrameTest, phaseChange_drawsPictureAndSoundsCue) {
+    loadAsMainWindow(writeCircuit(folder, "z.cir", circuitText("Z", 2, 0, {"Plank"})));
+    frame.btn_startClick();
+    frame.exercisetimerTimer();
+    EXPECT_EQ(shown("img_status"), 10);
+    EXPECT_EQ(clock(), "00:02");
+    EXPECT_EQ(control("lbl_exercisename")->text(), QStringLiteral("Now: Plank"));
+    EXPECT_TRUE(control("lbl_launch")->isHidden()); // Plank has no page
+    EXPECT_EQ(cue->plays, 1);
+}
+
+// The real cue through SDL's dummy audio driver.
+TEST(CuePlayerTest, playsOverlapOnTheirOwnChannels) {
+    const QByteArray wave = assetbytes(QStringLiteral("cue.wav"));
+    ASSERT_FALSE(wave.isEmpty());
+    CuePlayer player(std::string(wave.constData(), static_cast<size_t>(wave.size())));
+    ASSERT_TRUE(player.waitUntilOpened());
+    player.play();
+    player.play();
+    EXPECT_EQ(player.soundingCount(), 2) << "a second cue does not cut off the first";
+}
+
+TEST(CuePlayerTest, unusableWave_staysSilent) {
+    CuePlayer empty{std::string()};
+    EXPECT_FALSE(empty.waitUntilOpened());
+    empty.play();
+    EXPECT_EQ(empty.soundingCount(), 0);
+
+    CuePlayer garbage{std::string("RIFF not really a wave")};
+    EXPECT_FALSE(garbage.waitUntilOpened());
+    garbage.play();
+    EXPECT_EQ(garbage.soundingCount(), 0);
+}
+
+} // namespace

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "exercises.h"
+#include "testsupport/tempfolder.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Circuit files and a small exercise library for the runner's tests.
+namespace runnerfixtures {
+
+// A circuit file as the editor writes it: name, type, exercise interval, rest
+// interval, then one exercise name per line.
+inline std::string circuitText(const std::string& name, uint32_t exerciseInterval,
+                               uint32_t restInterval, const std::vector<std::string>& exercises) {
+    std::string text = name + "\r\nUpper Body\r\n" + std::to_string(exerciseInterval) + "\r\n" +
+                       std::to_string(restInterval) + "\r\n";
+    for (const auto& exercise : exercises)
+        text += exercise + "\r\n";
+    return text;
+}
+
+// Writes the circuit under Circuits/ and returns its full path.
+inline std::string writeCircuit(const TempFolder& folder, const std::string& file,
+                                const std::string& text) {
+    folder.writeFile("Circuits/" + file, text);
+    return folder.path() + "Circuits/" + file;
+}
+
+// A fresh program-wide library: each exercise's description is "How to " +
+// name; only the names listed as online have an encyclopedia page.
+inline void setLibrary(const std::vector<std::string>& names,
+                       const std::vector<std::string>& online = {}) {
+    ExerciseTable& table = exercisetable();
+    table = ExerciseTable{};
+    for (size_t i = 0; i < names.size(); ++i) {
+        TExercise& slot = table[static_cast<int>(i)];
+        slot.number = static_cast<uint32_t>(i + 1);
+        slot.name = names[i];
+        slot.extype = "Upper Body";
+        slot.description = "How to " + names[i];
+        for (const auto& page : online)
+            if (page == names[i])
+                slot.online = 1;
+    }
+    table.librarysize = static_cast<int32_t>(names.size());
+}
+
+} // namespace runnerfixtures

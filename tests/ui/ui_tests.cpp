@@ -1,0 +1,245 @@
+// The shared view helpers: embedded artwork and cue, JPEG decoding, text
+// conversion, dialogs in test mode and the error guard.
+#include "dialogs.h"
+#include "errorguard.h"
+#include "ioerror.h"
+#include "pictures.h"
+#include "textconv.h"
+
+#include <QColor>
+#include <QImage>
+#include <QSize>
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+// ---- Artwork and cue ------------------------------------------------------
+
+constexpr qsizetype cueDataBytes = 358344;
+
+void appendLittleEndian(QByteArray& out, std::uint32_t value, int bytes) {
+    for (int i = 0; i < bytes; ++i)
+        out.append(static_cast<char>((value >> (8 * i)) & 0xFF));
+}
+
+QByteArray expectedCueHeader() {
+    QByteArray header;
+    header.append("RIFF");
+    appendLittleEndian(header, 36 + cueDataBytes, 4);
+    header.append("WAVE");
+    header.append("fmt ");
+    appendLittleEndian(header, 16, 4);     // fmt chunk size
+    appendLittleEndian(header, 1, 2);      // PCM
+    appendLittleEndian(header, 2, 2);      // channels
+    appendLittleEndian(header, 48000, 4);  // samples per second
+    appendLittleEndian(header, 192000, 4); // bytes per second
+    appendLittleEndian(header, 4, 2);      // block alignment
+    appendLittleEndian(header, 16, 2);     // bits per sample
+    header.append("data");
+    appendLittleEndian(header, cueDataBytes, 4);
+    return header;
+}
+
+TEST(Cue, embeddedWave_hasExactSizeAndPlainPcmHeader) {
+    const QByteArray cue = assetbytes(QStringLiteral("cue.wav"));
+    ASSERT_EQ(cue.size(), 358388);
+    const QByteArray header = expectedCueHeader();
+    ASSERT_EQ(header.size(), 44);
+    EXPECT_EQ(cue.left(44).toHex(' '), header.toHex(' '));
+}
+
+TEST(Cue, samples_areNotSilent) {
+    const QByteArray cue = assetbytes(QStringLiteral("cue.wav"));
+    ASSERT_EQ(cue.size(), 358388);
+    int loudest = 0;
+    for (qsizetype at = 44; at + 1 < cue.size(); at += 2) {
+        const auto low = static_cast<unsigned char>(cue[at]);
+        const auto high = static_cast<unsigned char>(cue[at + 1]);
+        const auto sample = static_cast<std::int16_t>(low | (high << 8));
+        loudest = std::max(loudest, std::abs(static_cast<int>(sample)));
+    }
+    EXPECT_GT(loudest, 8000);
+    EXPECT_LT(loudest, 32767); // never clipped
+}
+
+const std::vector<std::pair<QString, QSize>>& artwork() {
+    static const std::vector<std::pair<QString, QSize>> list = [] {
+        std::vector<std::pair<QString, QSize>> pictures;
+        auto add = [&](const QString& name, int width, int height) {
+            pictures.emplace_back(name, QSize(width, height));
+        };
+        for (int digit = 0; digit <= 9; ++digit)
+            add(QStringLiteral("digit%1.jpg").arg(digit), 30, 60);
+        add("colon.jpg", 30, 60);
+        add("phase_exercise.jpg", 200, 20);
+        add("phase_rest.jpg", 200, 20);
+        add("box_list.jpg", 200, 212);
+        add("box_wide.jpg", 250, 70);
+        add("namebar.jpg", 500, 70);
+        add("runner_start.jpg", 50, 40);
+        add("runner_stop.jpg", 50, 40);
+        for (const char* button : {"info1", "info2", "start0", "start1", "start2", "new1", "new2",
+                                   "remove1", "remove2", "exercise1", "exercise2"})
+            add(QStringLiteral("main_%1.jpg").arg(QLatin1String(button)), 48, 48);
+        add("logo.jpg", 120, 40);
+        add("smallsplitter.jpg", 36, 8);
+        add("banner.jpg", 600, 65);
+        add("bullet.jpg", 18, 18);
+        add("separator.jpg", 5, 293);
+        add("closemark.jpg", 10, 10);
+        for (const char* tool : {"save1", "save2", "new1", "new2", "delete1", "delete2"})
+            add(QStringLiteral("tool_%1.jpg").arg(QLatin1String(tool)), 38, 34);
+        for (const char* button : {"add", "up", "down", "remove"})
+            add(QStringLiteral("list_%1.jpg").arg(QLatin1String(button)), 33, 33);
+        return pictures;
+    }();
+    return list;
+}
+
+int darkestGrey(const QImage& image) {
+    int darkest = 255;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            darkest = std::min(darkest, qGray(image.pixel(x, y)));
+    return darkest;
+}
+
+TEST(Artwork, everyPicture_decodesAtItsSizeAndShowsSomething) {
+    for (const auto& [name, size] : artwork()) {
+        SCOPED_TRACE(name.toStdString());
+        const QPixmap pixmap = picture(name);
+        ASSERT_FALSE(pixmap.isNull());
+        EXPECT_EQ(pixmap.size(), size);
+        // A flat fill would mean a drawing went wrong: every picture has some
+        // contrast between its lightest and darkest pixel.
+        const QImage image = pixmap.toImage();
+        int lightest = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                lightest = std::max(lightest, qGray(image.pixel(x, y)));
+        EXPECT_GT(lightest - darkestGrey(image), 40);
+    }
+}
+
+TEST(Artwork, digits_areDarkOnTheLightGroundOfTheClock) {
+    for (int digit = 0; digit <= 9; ++digit) {
+        SCOPED_TRACE(digit);
+        const QImage image = picture(QStringLiteral("digit%1.jpg").arg(digit)).toImage();
+        EXPECT_GT(qGray(image.pixel(0, 0)), 230);
+        EXPECT_GT(qGray(image.pixel(29, 59)), 230);
+        EXPECT_LT(darkestGrey(image), 40);
+    }
+}
+
+TEST(Artwork, missingPicture_raisesIoError) {
+    EXPECT_THROW(picture(QStringLiteral("no_such_picture.jpg")), IoError);
+    EXPECT_TRUE(assetbytes(QStringLiteral("no_such_sound.wav")).isEmpty());
+}
+
+TEST(Jpeg, truncatedPicture_raisesIoErrorAtEveryCut) {
+    const QByteArray whole = assetbytes(QStringLiteral("banner.jpg"));
+    ASSERT_GT(whole.size(), 1000);
+    ASSERT_FALSE(decodejpeg(whole).isNull());
+    for (const qsizetype cut : {qsizetype{1}, qsizetype{2}, qsizetype{20}, qsizetype{200},
+                                whole.size() / 2, whole.size() - 10}) {
+        SCOPED_TRACE(cut);
+        EXPECT_THROW(decodejpeg(whole.left(cut)), IoError);
+    }
+}
+
+TEST(Jpeg, garbage_raisesIoError) {
+    EXPECT_THROW(decodejpeg(QByteArray()), IoError);
+    EXPECT_THROW(decodejpeg(QByteArray("this is plainly not a picture")), IoError);
+
+    // A JPEG start marker followed by noise gets past the first check.
+    QByteArray noise("\xFF\xD8", 2);
+    std::uint32_t state = 12345;
+    for (int i = 0; i < 4096; ++i) {
+        state = state * 1103515245u + 12345u;
+        noise.append(static_cast<char>(state >> 24));
+    }
+    EXPECT_THROW(decodejpeg(noise), IoError);
+
+    // A real header whose picture data are overwritten with noise.
+    QByteArray damaged = assetbytes(QStringLiteral("namebar.jpg"));
+    ASSERT_GT(damaged.size(), 1200);
+    for (qsizetype at = damaged.size() / 2; at < damaged.size(); ++at)
+        damaged[at] = noise[at % noise.size()];
+    EXPECT_THROW(decodejpeg(damaged), IoError);
+}
+
+// ---- Text conversion ------------------------------------------------------
+
+const std::string latin1Bytes = "Kniebeuge \xFC"
+                                "ber Kopf";                  // 0xFC: ü in Latin-1
+const std::string utf8Bytes = "Kniebeuge \xC3\xBC"
+                              "ber Kopf";                    // ü in UTF-8
+
+TEST(TextConv, bytes_showAsUtf8WhenValidElseLatin1) {
+    EXPECT_EQ(totext(utf8Bytes), QStringLiteral(u"Kniebeuge \u00FCber Kopf"));
+    EXPECT_EQ(totext(latin1Bytes), QStringLiteral(u"Kniebeuge \u00FCber Kopf"));
+    EXPECT_EQ(totext("Push-Up"), QStringLiteral("Push-Up"));
+    EXPECT_EQ(totext(""), QString());
+    // A lone continuation byte is not UTF-8, so the whole text is Latin-1.
+    EXPECT_EQ(totext("a\x80z"), QString::fromLatin1("a\x80z"));
+}
+
+TEST(TextConv, untouchedValue_staysByteIdentical) {
+    EXPECT_EQ(tobytes(totext(latin1Bytes), latin1Bytes), latin1Bytes);
+    EXPECT_EQ(tobytes(totext(utf8Bytes), utf8Bytes), utf8Bytes);
+    const std::string invalid = "x\xC3(y";
+    EXPECT_EQ(tobytes(totext(invalid), invalid), invalid);
+}
+
+TEST(TextConv, editedValue_isStoredAsUtf8) {
+    const QString edited = totext(latin1Bytes) + QStringLiteral("!");
+    EXPECT_EQ(tobytes(edited, latin1Bytes), utf8Bytes + "!");
+    EXPECT_EQ(tobytes(QStringLiteral(u"\u00DCbung")), std::string("\xC3\x9C"
+                                                                 "bung"));
+}
+
+// ---- Dialogs and the error guard -------------------------------------------
+
+class DialogsTest : public ::testing::Test {
+protected:
+    void SetUp() override { Dialogs::setTestMode(true); }
+    void TearDown() override { Dialogs::setTestMode(true); }
+};
+
+TEST_F(DialogsTest, messagesAndQuestions_areRecordedInOrder) {
+    Dialogs::message(nullptr, QStringLiteral("First"));
+    Dialogs::confirm(nullptr, QStringLiteral("Second?"));
+    EXPECT_EQ(Dialogs::takeShown(), (QStringList{"First", "Second?"}));
+    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+}
+
+TEST_F(DialogsTest, confirm_takesQueuedAnswersThenCancels) {
+    Dialogs::setNextAnswer(true);
+    Dialogs::setNextAnswer(false);
+    EXPECT_TRUE(Dialogs::confirm(nullptr, QStringLiteral("One"), QPoint(400, 300)));
+    EXPECT_FALSE(Dialogs::confirm(nullptr, QStringLiteral("Two")));
+    Dialogs::setNextAnswer(true);
+    Dialogs::setTestMode(true); // a fresh start forgets queued answers
+    EXPECT_FALSE(Dialogs::confirm(nullptr, QStringLiteral("Three")));
+    EXPECT_EQ(Dialogs::takeShown(), QStringList{"Three"});
+}
+
+TEST_F(DialogsTest, guard_reportsTheErrorTextAndSwallowsIt) {
+    bool after = false;
+    guarded(nullptr, [&] {
+        throw IoError("File not found");
+        after = true;
+    });
+    guarded(nullptr, [] { throw 42; });
+    guarded(nullptr, [&] { after = true; });
+    EXPECT_TRUE(after);
+    EXPECT_EQ(Dialogs::takeShown(), (QStringList{"File not found", "Unexpected error"}));
+}
+
+} // namespace
