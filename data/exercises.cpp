@@ -21,13 +21,13 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
             result.truncated = true;
             break;
         }
-        TExercise record;
+        // Read into the slot itself, so a reload reuses the strings' storage.
+        TExercise& record = table.slots[static_cast<size_t>(count)];
         record.number = static_cast<uint32_t>(reader.readNumber());
-        record.name = reader.readLine();
-        record.extype = reader.readLine();
-        record.description = reader.readLine();
+        reader.readLine(record.name);
+        reader.readLine(record.extype);
+        reader.readLine(record.description);
         record.online = static_cast<uint8_t>(reader.readNumber());
-        table.slots[static_cast<size_t>(count)] = std::move(record);
         ++count;
     }
     // Slots past the records just read are emptied, so no record of an earlier

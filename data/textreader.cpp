@@ -2,8 +2,10 @@
 
 #include "ioerror.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <string_view>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -14,13 +16,18 @@ std::string readWholeFile(const std::string& path) {
     const int fd = path.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw IoError(ioerrortext(path.empty() ? ENOENT : errno, false));
-    std::string bytes;
+    // Read straight into the string: the file's size is known, and one spare
+    // byte shows the end without growing (the file may change while read).
     struct stat info {};
+    size_t capacity = 4096;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
-        bytes.reserve(static_cast<size_t>(info.st_size));
-    char buffer[65536];
+        capacity = static_cast<size_t>(info.st_size) + 1;
+    std::string bytes(capacity, '\0');
+    size_t size = 0;
     for (;;) {
-        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (size == bytes.size())
+            bytes.resize(bytes.size() * 2);
+        const ssize_t got = ::read(fd, bytes.data() + size, bytes.size() - size);
         if (got == 0)
             break;
         if (got < 0) {
@@ -30,9 +37,10 @@ std::string readWholeFile(const std::string& path) {
             ::close(fd);
             throw IoError(ioerrortext(error, false));
         }
-        bytes.append(buffer, static_cast<size_t>(got));
+        size += static_cast<size_t>(got);
     }
     ::close(fd);
+    bytes.resize(size);
     return bytes;
 }
 
@@ -56,16 +64,27 @@ bool TextReader::onlyBlanksRemain() const {
 }
 
 std::string TextReader::readLine() {
-    if (atEnd())
-        return {};
-    const size_t end = m_bytes.find('\n', m_pos);
-    size_t lineEnd = end == std::string::npos ? m_bytes.size() : end;
-    const size_t next = end == std::string::npos ? m_bytes.size() : end + 1;
-    if (end != std::string::npos && lineEnd > m_pos && m_bytes[lineEnd - 1] == '\r')
-        --lineEnd;
-    std::string line = m_bytes.substr(m_pos, lineEnd - m_pos);
-    m_pos = next;
+    std::string line;
+    readLine(line);
     return line;
+}
+
+void TextReader::readLine(std::string& into) {
+    if (atEnd()) {
+        into.clear();
+        return;
+    }
+    const char* const line = m_bytes.data() + m_pos;
+    const auto* end = static_cast<const char*>(std::memchr(line, '\n', m_bytes.size() - m_pos));
+    if (!end) {
+        into.assign(line, m_bytes.size() - m_pos);
+        m_pos = m_bytes.size();
+        return;
+    }
+    m_pos = static_cast<size_t>(end - m_bytes.data()) + 1;
+    if (end > line && end[-1] == '\r')
+        --end;
+    into.assign(line, static_cast<size_t>(end - line));
 }
 
 bool TextReader::skipLine() {
@@ -76,19 +95,34 @@ bool TextReader::skipLine() {
     return true;
 }
 
+int64_t TextReader::skipRemainingLines() {
+    if (atEnd())
+        return 0;
+    const auto from = m_bytes.begin() + static_cast<std::ptrdiff_t>(m_pos);
+    int64_t lines = std::count(from, m_bytes.end(), '\n');
+    if (m_bytes.back() != '\n')
+        ++lines; // the last line has no line end
+    m_pos = m_bytes.size();
+    return lines;
+}
+
 uint64_t TextReader::readNumber() {
     while (!atEnd() && isBlank(m_bytes[m_pos]))
         ++m_pos;
     const size_t start = m_pos;
     while (!atEnd() && !isBlank(m_bytes[m_pos]) && m_pos - start < 32)
         ++m_pos;
-    const std::string token = m_bytes.substr(start, m_pos - start);
+    const std::string_view token(m_bytes.data() + start, m_pos - start);
     // The rest of the number's line is skipped, unless the number's own line
     // break was what ended it (a bare number line must not swallow the next).
-    if (!atEnd() && m_bytes[m_pos] != '\n')
-        skipLine();
-    else if (!atEnd())
-        ++m_pos;
+    if (!atEnd()) {
+        if (m_bytes[m_pos] == '\n')
+            ++m_pos;
+        else if (m_bytes.compare(m_pos, 2, "\r\n") == 0)
+            m_pos += 2; // the common case, without a search
+        else
+            skipLine();
+    }
 
     if (token.empty())
         return 0;

@@ -20,6 +20,9 @@ public:
 
     // The next line without its line end; "" past the end.
     std::string readLine();
+    // The same into an existing string, reusing its storage: a reload of the
+    // library then allocates nothing.
+    void readLine(std::string& into);
 
     // A decimal number: skips blanks and line breaks, takes up to 32 characters
     // up to the next character at or below the space, then skips the rest of
@@ -30,6 +33,10 @@ public:
 
     // Skips one line; true when there was one to skip.
     bool skipLine();
+
+    // Skips every line left and tells how many there were: "a\nb" and "a\nb\n"
+    // are two, "a\n\n" is two (the second one blank).
+    int64_t skipRemainingLines();
 
 private:
     TextReader() = default;

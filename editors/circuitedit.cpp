@@ -165,11 +165,17 @@ bool Tfrm_CircuitEdit::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void Tfrm_CircuitEdit::newcircuit() { m_controller.newcircuit(); }
+void Tfrm_CircuitEdit::newcircuit() {
+    m_controller.newcircuit();
+}
 
-void Tfrm_CircuitEdit::modifycircuit(const std::string& path) { m_controller.modifycircuit(path); }
+void Tfrm_CircuitEdit::modifycircuit(const std::string& path) {
+    m_controller.modifycircuit(path);
+}
 
-void Tfrm_CircuitEdit::setCatalogueGrid(CircuitGrid* grid) { m_controller.setCatalogueGrid(grid); }
+void Tfrm_CircuitEdit::setCatalogueGrid(CircuitGrid* grid) {
+    m_controller.setCatalogueGrid(grid);
+}
 
 // --- CircuitEditView ---------------------------------------------------------
 
@@ -182,7 +188,9 @@ void Tfrm_CircuitEdit::setNameText(const std::string& text) {
     edt_circuitname->setText(totext(text)); // emits no textEdited
 }
 
-void Tfrm_CircuitEdit::selectType(int index) { cmb_circuittype->setCurrentIndex(index); }
+void Tfrm_CircuitEdit::selectType(int index) {
+    cmb_circuittype->setCurrentIndex(index);
+}
 
 CircuitIntervalField* Tfrm_CircuitEdit::field(IntervalField which) const {
     return which == IntervalField::Exercise ? spn_exercise : spn_restint;
@@ -202,9 +210,13 @@ void Tfrm_CircuitEdit::setChoices(const std::vector<std::string>& names) {
         cmb_exercises->addItem(totext(name));
 }
 
-void Tfrm_CircuitEdit::selectChoice(int index) { cmb_exercises->setCurrentIndex(index); }
+void Tfrm_CircuitEdit::selectChoice(int index) {
+    cmb_exercises->setCurrentIndex(index);
+}
 
-int Tfrm_CircuitEdit::selectedChoice() const { return cmb_exercises->currentIndex(); }
+int Tfrm_CircuitEdit::selectedChoice() const {
+    return cmb_exercises->currentIndex();
+}
 
 void Tfrm_CircuitEdit::setExerciseLines(const std::vector<std::string>& names) {
     lst_circuitex->clear();

@@ -4,19 +4,31 @@
 
 #include <QLineEdit>
 
+// Typing changes the text with signals; the arrows and the spin box's own
+// tidying change it silently and announce only a new value. Both lead here, and
+// a reaction runs once for each new text.
 CircuitIntervalField::CircuitIntervalField(QWidget* parent) : QSpinBox(parent) {
-    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
-        if (!m_settingText && onTextChange)
-            onTextChange();
-    });
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] { reportIfChanged(); });
+    connect(this, &QSpinBox::valueChanged, this, [this] { reportIfChanged(); });
 }
 
-QString CircuitIntervalField::shownText() const { return lineEdit()->text(); }
+void CircuitIntervalField::reportIfChanged() {
+    if (m_settingText || lineEdit()->text() == m_lastText)
+        return;
+    m_lastText = lineEdit()->text();
+    if (onTextChange)
+        onTextChange();
+}
+
+QString CircuitIntervalField::shownText() const {
+    return lineEdit()->text();
+}
 
 void CircuitIntervalField::setShownText(const QString& text) {
     if (lineEdit()->text() == text)
         return;
     m_settingText = true;
+    m_lastText = text;
     lineEdit()->setText(text); // the spin box takes its value from the text
     m_settingText = false;
 }

@@ -25,5 +25,8 @@ protected:
     void fixup(QString& input) const override;
 
 private:
+    void reportIfChanged();
+
     bool m_settingText = false;
+    QString m_lastText; // the text the last report or setShownText left
 };

@@ -7,7 +7,9 @@
 #include <filesystem>
 
 namespace {
-char lowered(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+char lowered(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
 } // namespace
 
 int circuittypeindex(const std::string& circuittype) {
@@ -21,7 +23,9 @@ int circuittypeindex(const std::string& circuittype) {
     return -1;
 }
 
-std::string circuitfilepath(const std::string& name) { return circuitsfolder() + name + ".cir"; }
+std::string circuitfilepath(const std::string& name) {
+    return circuitsfolder() + name + ".cir";
+}
 
 std::string circuitnameproblem(const std::string& name) {
     if (name.empty())

@@ -27,7 +27,8 @@ const QColor kListGround(248, 248, 248);
 
 std::unique_ptr<CueSound> storedCue() {
     const QByteArray wave = assetbytes(QStringLiteral("cue.wav"));
-    return std::make_unique<CuePlayer>(std::string(wave.constData(), static_cast<size_t>(wave.size())));
+    return std::make_unique<CuePlayer>(
+        std::string(wave.constData(), static_cast<size_t>(wave.size())));
 }
 
 } // namespace
@@ -35,16 +36,17 @@ std::unique_ptr<CueSound> storedCue() {
 Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent, std::unique_ptr<CueSound> cue)
     : QFrame(parent), m_cue(cue ? std::move(cue) : storedCue()) {
     for (int digit = 0; digit <= 9; ++digit)
-        img_numbers[static_cast<size_t>(digit)] =
-            picture(QStringLiteral("digit%1.jpg").arg(digit));
+        img_numbers[static_cast<size_t>(digit)] = picture(QStringLiteral("digit%1.jpg").arg(digit));
     img_numbers[kExercisePicture] = picture(QStringLiteral("phase_exercise.jpg"));
     img_numbers[kRestPicture] = picture(QStringLiteral("phase_rest.jpg"));
 
-    m_run = std::make_unique<CircuitRun>(*this, *m_cue);
+    m_run = std::make_unique<CircuitRun>(static_cast<RunView&>(*this), *m_cue);
     buildLayout();
 }
 
-Tframe_ExerciseStart::~Tframe_ExerciseStart() { exercisetimer->stop(); }
+Tframe_ExerciseStart::~Tframe_ExerciseStart() {
+    exercisetimer->stop();
+}
 
 void Tframe_ExerciseStart::buildLayout() {
     resize(kWidth, kHeight);
@@ -140,6 +142,8 @@ void Tframe_ExerciseStart::buildLayout() {
     lbl_launch->setCursor(Qt::PointingHandCursor);
     lbl_launch->onClick = [this] { lbl_launchClick(); };
 
+    placePanels();
+
     exercisetimer = new QTimer(this);
     exercisetimer->setObjectName(QStringLiteral("exercisetimer"));
     exercisetimer->setInterval(1000);
@@ -149,7 +153,7 @@ void Tframe_ExerciseStart::buildLayout() {
 }
 
 QLabel* Tframe_ExerciseStart::addPicture(const char* name, int left, int top,
-                                          const QPixmap& picture) {
+                                         const QPixmap& picture) {
     auto* control = new QLabel(Panel1);
     control->setObjectName(QString::fromLatin1(name));
     control->setPixmap(picture);
@@ -159,6 +163,10 @@ QLabel* Tframe_ExerciseStart::addPicture(const char* name, int left, int top,
 
 void Tframe_ExerciseStart::resizeEvent(QResizeEvent* event) {
     QFrame::resizeEvent(event);
+    placePanels();
+}
+
+void Tframe_ExerciseStart::placePanels() {
     Panel1->setGeometry(rect());
     Panel2->setGeometry(kBevel, kBevel, width() - 2 * kBevel, 17);
 }
@@ -167,17 +175,29 @@ void Tframe_ExerciseStart::intialisecircuit(const std::string& path) {
     m_run->intialisecircuit(path);
 }
 
-bool Tframe_ExerciseStart::runInProgress() const { return exercisetimer->isActive(); }
+bool Tframe_ExerciseStart::runInProgress() const {
+    return exercisetimer->isActive();
+}
 
-void Tframe_ExerciseStart::bringStartToFront() { bringToFront(CommandButton::Start); }
+void Tframe_ExerciseStart::bringStartToFront() {
+    bringToFront(CommandButton::Start);
+}
 
-void Tframe_ExerciseStart::btn_startClick() { m_run->btn_startClick(); }
+void Tframe_ExerciseStart::btn_startClick() {
+    m_run->btn_startClick();
+}
 
-void Tframe_ExerciseStart::btn_stopClick() { m_run->btn_stopClick(); }
+void Tframe_ExerciseStart::btn_stopClick() {
+    m_run->btn_stopClick();
+}
 
-void Tframe_ExerciseStart::lbl_launchClick() { m_run->lbl_launchClick(); }
+void Tframe_ExerciseStart::lbl_launchClick() {
+    m_run->lbl_launchClick();
+}
 
-void Tframe_ExerciseStart::exercisetimerTimer() { m_run->exercisetimerTimer(); }
+void Tframe_ExerciseStart::exercisetimerTimer() {
+    m_run->exercisetimerTimer();
+}
 
 void Tframe_ExerciseStart::setDigit(QLabel* control, int digit) {
     control->setPixmap(img_numbers[static_cast<size_t>(digit)]);
@@ -208,7 +228,9 @@ void Tframe_ExerciseStart::setStatus(const std::string& text) {
     lbl_exercisename->adjustSize();
 }
 
-void Tframe_ExerciseStart::clearExercises() { lst_exercises->clear(); }
+void Tframe_ExerciseStart::clearExercises() {
+    lst_exercises->clear();
+}
 
 void Tframe_ExerciseStart::addExercise(const std::string& name) {
     auto* line = new QListWidgetItem(totext(name), lst_exercises);
@@ -219,14 +241,22 @@ void Tframe_ExerciseStart::setDescriptionHint(const std::string& text) {
     img_exhold->setToolTip(totext(text));
 }
 
-void Tframe_ExerciseStart::setLinkVisible(bool visible) { lbl_launch->setVisible(visible); }
+void Tframe_ExerciseStart::setLinkVisible(bool visible) {
+    lbl_launch->setVisible(visible);
+}
 
 void Tframe_ExerciseStart::bringToFront(CommandButton button) {
     (button == CommandButton::Start ? btn_start : btn_stop)->raise();
 }
 
-void Tframe_ExerciseStart::openPage(const std::string& address) { openaddress(address); }
+void Tframe_ExerciseStart::openPage(const std::string& address) {
+    openaddress(address);
+}
 
-void Tframe_ExerciseStart::startRunTimer() { exercisetimer->start(); }
+void Tframe_ExerciseStart::startRunTimer() {
+    exercisetimer->start();
+}
 
-void Tframe_ExerciseStart::stopRunTimer() { exercisetimer->stop(); }
+void Tframe_ExerciseStart::stopRunTimer() {
+    exercisetimer->stop();
+}

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "cuesound.h"
 #include "runlogic.h"
 #include "runview.h"
 
@@ -11,7 +12,6 @@
 #include <string>
 
 class ClickableLabel;
-class CueSound;
 class QLabel;
 class QListWidget;
 class QTimer;
@@ -37,9 +37,6 @@ public:
     void lbl_launchClick();
     void exercisetimerTimer();
 
-    const CircuitRun& run() const { return *m_run; }
-    CueSound& cue() { return *m_cue; }
-
     // The design's frame size inside the main window's holder.
     static constexpr int kWidth = 575;
     static constexpr int kHeight = 335;
@@ -64,6 +61,7 @@ private:
     void stopRunTimer() override;
 
     void buildLayout();
+    void placePanels();
     QLabel* addPicture(const char* name, int left, int top, const QPixmap& picture);
     void setDigit(QLabel* control, int digit);
 

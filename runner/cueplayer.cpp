@@ -9,7 +9,7 @@ namespace {
 
 constexpr int kFrequency = 48000; // the cue's own format, so nothing is resampled
 constexpr int kOutputChannels = 2;
-constexpr int kChunkSize = 1024;  // about 21 ms: short enough for a prompt cue
+constexpr int kChunkSize = 1024; // about 21 ms: short enough for a prompt cue
 constexpr int kMixingChannels = 16;
 
 // The device is shared by every player of the process: the first opens it, the
@@ -45,7 +45,10 @@ void releaseDevice() {
 } // namespace
 
 CuePlayer::CuePlayer(std::string wave) : m_wave(std::move(wave)) {
-    m_opener = std::thread([this] { open(); });
+    m_opener = std::thread([this] {
+        open();
+        SDL_TLSCleanup(); // SDL keeps its error text per thread; this one ends here
+    });
 }
 
 CuePlayer::~CuePlayer() {

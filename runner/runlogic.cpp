@@ -24,7 +24,9 @@ void CircuitRun::beginTimer() {
     m_view.startRunTimer();
 }
 
-void CircuitRun::endTimer() { m_view.stopRunTimer(); }
+void CircuitRun::endTimer() {
+    m_view.stopRunTimer();
+}
 
 void CircuitRun::intialisecircuit(const std::string& path) {
     TCircuit2 loaded = readcircuit(path); // a failed read leaves everything as it was
@@ -139,6 +141,10 @@ bool CircuitRun::dectimer() {
     return true;
 }
 
-void CircuitRun::displaykinora() { m_view.setLinkVisible(current().online != 0); }
+void CircuitRun::displaykinora() {
+    m_view.setLinkVisible(current().online != 0);
+}
 
-void CircuitRun::showtime() { m_view.showDigits(tenminutes, minutes, tenseconds, seconds); }
+void CircuitRun::showtime() {
+    m_view.showDigits(tenminutes, minutes, tenseconds, seconds);
+}

@@ -1,6 +1,7 @@
 // Shows the runner frame as a window with a sample circuit, so it can be looked
 // at (and screenshot) as a user sees it.
-//   runner_preview [--ticks N] [--hold MS] [--grab FILE.png]
+//   runner_preview [--rest S] [--ticks N] [--hold MS] [--grab FILE.png]
+// --rest sets the circuit's rest interval in seconds (default 15);
 // --ticks N starts the run and counts N ticks at once; --hold keeps the window
 // up that long (default 3000 ms); --grab also saves the frame as a picture.
 #include "circuitstartframe.h"
@@ -18,22 +19,25 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int ticks = -1;
     int holdMs = 3000;
+    std::string rest = "15";
     QString grabFile;
     for (int i = 1; i + 1 < argc; i += 2) {
         if (std::strcmp(argv[i], "--ticks") == 0)
             ticks = std::stoi(argv[i + 1]);
         else if (std::strcmp(argv[i], "--hold") == 0)
             holdMs = std::stoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--rest") == 0)
+            rest = argv[i + 1];
         else if (std::strcmp(argv[i], "--grab") == 0)
             grabFile = QString::fromLocal8Bit(argv[i + 1]);
     }
 
     TempFolder folder;
     folder.makeApplicationFolder();
-    const char* names[] = {"Push Up", "Squat Jump", "Plank", "Walking Lunge", "Burpee",
-                           "Mountain Climber", "Crunch", "Tricep Dip"};
+    const char* names[] = {"Push Up", "Squat Jump",       "Plank",  "Walking Lunge",
+                           "Burpee",  "Mountain Climber", "Crunch", "Tricep Dip"};
     ExerciseTable& table = exercisetable();
-    std::string circuit = "Morning Circuit\r\nMultiple Area Workout\r\n45\r\n15\r\n";
+    std::string circuit = "Morning Circuit\r\nMultiple Area Workout\r\n45\r\n" + rest + "\r\n";
     for (int i = 0; i < 8; ++i) {
         table[i] = TExercise{static_cast<uint32_t>(i + 1), names[i], "Upper Body",
                              std::string("Keep the back straight during the ") + names[i],

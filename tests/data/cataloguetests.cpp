@@ -1,5 +1,6 @@
 #include "apppaths.h"
 #include "catalogue.h"
+#include "circuitfile.h"
 #include "ioerror.h"
 #include "testsupport/tempfolder.h"
 
@@ -92,6 +93,24 @@ TEST_F(Catalogue, scan_stopsAtUnreadableFileKeepingEarlierRows) {
     EXPECT_EQ(grid.cell(0, 0), "Good");
 }
 
+TEST_F(Catalogue, scanCount_agreesWithTheCircuitReader) {
+    const ExerciseTable empty;
+    const std::string texts[] = {
+        "N\r\nT\r\n30\r\n10\r\nA\r\nB",          // no line end after the last
+        "N\nT\n30\n10\nA\n\nB\n\n",                 // blank lines inside and last
+        "N\r\nT\r\n30\r\n10",                       // head only, no line end
+        "N\r\nT\r\n30\r\n10\r\nA\rB\r\n\r",        // lone carriage returns
+    };
+    for (const std::string& text : texts) {
+        folder.writeFile("Circuits/x.cir", text);
+        scancircuits(grid);
+        const TCircuit2 circuit = readcircuit(circuitsfolder() + "x.cir", empty);
+        EXPECT_EQ(grid.cell(0, 2), std::to_string(circuit.exercisecount)) << text;
+        EXPECT_EQ(readcircuitsummary(circuitsfolder() + "x.cir").exercisecount,
+                  circuit.exercisecount);
+    }
+}
+
 TEST(ListFiles, moreThan500Files_listsTheFirst500ByName) {
     TempFolder folder;
     const std::string circuits = folder.path() + "Circuits";
@@ -105,6 +124,20 @@ TEST(ListFiles, moreThan500Files_listsTheFirst500ByName) {
     EXPECT_EQ(list[0], circuits + "/c000.cir");
     EXPECT_EQ(list[499], circuits + "/c499.cir");
     EXPECT_EQ(list[500], "");
+}
+
+TEST(ListFiles, linksCountAsWhatTheyPointAt) {
+    TempFolder folder;
+    const std::string circuits = folder.path() + "Circuits/";
+    folder.writeFile("Circuits/real.cir", "");
+    std::filesystem::create_directory(circuits + "dir.cir");
+    std::filesystem::create_symlink(circuits + "real.cir", circuits + "tofile.cir");
+    std::filesystem::create_symlink(circuits + "dir.cir", circuits + "todir.cir");
+    std::filesystem::create_symlink(circuits + "gone", circuits + "broken.cir");
+    const TStrings2 list = listfiles(circuits, "*.cir");
+    EXPECT_EQ(list[0], circuits + "real.cir");
+    EXPECT_EQ(list[1], circuits + "tofile.cir");
+    EXPECT_EQ(list[2], "");
 }
 
 TEST(Duration, textKeepsEveryMinuteDigit) {

@@ -33,8 +33,7 @@ protected:
         takeOpenedAddresses();
     }
 
-    template <class T = QLabel>
-    T* control(const char* name) {
+    template <class T = QLabel> T* control(const char* name) {
         T* found = frame.findChild<T*>(QString::fromLatin1(name));
         EXPECT_NE(found, nullptr) << name;
         return found;
@@ -91,13 +90,13 @@ TEST_F(CircuitStartFrameTest, layout_placesEveryElementAsDesigned) {
         const char* name;
         QRect rect;
     } design[] = {
-        {"img_exhold", {56, 24, 500, 70}},    {"Image5", {55, 97, 200, 212}},
+        {"img_exhold", {56, 24, 500, 70}},      {"Image5", {55, 97, 200, 212}},
         {"lst_exercises", {62, 104, 185, 185}}, {"Image1", {307, 96, 250, 70}},
-        {"img_status", {328, 120, 200, 20}},  {"Image2", {307, 168, 250, 70}},
-        {"img_m10s", {368, 173, 30, 60}},     {"img_ms", {398, 173, 30, 60}},
-        {"Image3", {428, 173, 30, 60}},       {"img_s10s", {450, 173, 30, 60}},
-        {"img_s", {480, 173, 30, 60}},        {"Image6", {307, 240, 250, 70}},
-        {"btn_start", {483, 256, 50, 40}},    {"btn_stop", {483, 256, 50, 40}},
+        {"img_status", {328, 120, 200, 20}},    {"Image2", {307, 168, 250, 70}},
+        {"img_m10s", {368, 173, 30, 60}},       {"img_ms", {398, 173, 30, 60}},
+        {"Image3", {428, 173, 30, 60}},         {"img_s10s", {450, 173, 30, 60}},
+        {"img_s", {480, 173, 30, 60}},          {"Image6", {307, 240, 250, 70}},
+        {"btn_start", {483, 256, 50, 40}},      {"btn_stop", {483, 256, 50, 40}},
         {"lbl_launch", {56, 320, 332, 12}},
     };
     for (const auto& element : design) {
@@ -109,8 +108,9 @@ TEST_F(CircuitStartFrameTest, layout_placesEveryElementAsDesigned) {
     EXPECT_EQ(control("lbl_exercisename")->mapTo(&frame, QPoint(0, 0)), QPoint(64, 40));
     EXPECT_EQ(control("Panel2")->text(), QStringLiteral("   Your Circuit"));
     EXPECT_EQ(control("Panel2")->height(), 17);
-    EXPECT_EQ(control("lbl_launch")->text(),
-              QStringLiteral("Click here for instructions on the exercise (Will pause your circuit)"));
+    EXPECT_EQ(
+        control("lbl_launch")->text(),
+        QStringLiteral("Click here for instructions on the exercise (Will pause your circuit)"));
     EXPECT_EQ(control<QWidget>("btn_start")->cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(control<QWidget>("lbl_launch")->cursor().shape(), Qt::PointingHandCursor);
 
@@ -132,7 +132,8 @@ TEST_F(CircuitStartFrameTest, freshFrame_showsZeroClockExercisePictureAndStop) {
 }
 
 TEST_F(CircuitStartFrameTest, load_showsRestIntervalListAndName) {
-    loadAsMainWindow(writeCircuit(folder, "legs.cir", circuitText("Legs", 30, 15, {"Squat", "Lunge"})));
+    loadAsMainWindow(
+        writeCircuit(folder, "legs.cir", circuitText("Legs", 30, 15, {"Squat", "Lunge"})));
     EXPECT_EQ(clock(), "00:15");
     EXPECT_EQ(shown("img_status"), 11);
     EXPECT_EQ(control("lbl_exercisename")->text(), QStringLiteral("Legs"));
@@ -144,7 +145,8 @@ TEST_F(CircuitStartFrameTest, load_showsRestIntervalListAndName) {
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("Squat"));
     EXPECT_EQ(list->item(1)->text(), QStringLiteral("Lunge"));
     showFrame();
-    EXPECT_EQ(list->visualItemRect(list->item(1)).top() - list->visualItemRect(list->item(0)).top(), 13);
+    EXPECT_EQ(list->visualItemRect(list->item(1)).top() - list->visualItemRect(list->item(0)).top(),
+              13);
 }
 
 TEST_F(CircuitStartFrameTest, clockDigits_showLongIntervalsWhole) {
@@ -159,7 +161,8 @@ TEST_F(CircuitStartFrameTest, clockDigits_showLongIntervalsWhole) {
     EXPECT_EQ(clock(), "66:40");
     EXPECT_FALSE(control("img_m1000s")->isHidden());
     EXPECT_TRUE(control("img_m10000s")->isHidden());
-    EXPECT_GE(control("img_m1000s")->mapTo(&frame, QPoint(0, 0)).x(), 307) << "inside the clock box";
+    EXPECT_GE(control("img_m1000s")->mapTo(&frame, QPoint(0, 0)).x(), 307)
+        << "inside the clock box";
 
     loadAsMainWindow(writeCircuit(folder, "c.cir", circuitText("C", 30, 59, {"Squat"})));
     EXPECT_EQ(clock(), "00:59");
@@ -168,7 +171,8 @@ TEST_F(CircuitStartFrameTest, clockDigits_showLongIntervalsWhole) {
 }
 
 TEST_F(CircuitStartFrameTest, realClicks_startAndStopTheRun) {
-    loadAsMainWindow(writeCircuit(folder, "legs.cir", circuitText("Legs", 30, 15, {"Squat", "Lunge"})));
+    loadAsMainWindow(
+        writeCircuit(folder, "legs.cir", circuitText("Legs", 30, 15, {"Squat", "Lunge"})));
     showFrame();
 
     clickAt(control<QWidget>("btn_start"));
@@ -196,7 +200,8 @@ TEST_F(CircuitStartFrameTest, linkClick_pausesAndOpensThePage) {
     clickAt(control<QWidget>("lbl_launch"));
     EXPECT_FALSE(frame.runInProgress());
     EXPECT_EQ(control("lbl_exercisename")->text(), QStringLiteral("Stopped"));
-    EXPECT_EQ(takeOpenedAddresses(), QStringList{QString::fromStdString(kinoradexpageaddress("Squat"))});
+    EXPECT_EQ(takeOpenedAddresses(),
+              QStringList{QString::fromStdString(kinoradexpageaddress("Squat"))});
 }
 
 TEST_F(CircuitStartFrameTest, phaseChange_drawsPictureAndSoundsCue) {
@@ -231,6 +236,32 @@ TEST(CuePlayerTest, unusableWave_staysSilent) {
     EXPECT_FALSE(garbage.waitUntilOpened());
     garbage.play();
     EXPECT_EQ(garbage.soundingCount(), 0);
+}
+
+TEST(CuePlayerTest, noSoundDevice_cueSilentAndRunGoesOn) {
+    const QByteArray driver = qgetenv("SDL_AUDIODRIVER");
+    qputenv("SDL_AUDIODRIVER", "nosuchdriver");
+    const QByteArray wave = assetbytes(QStringLiteral("cue.wav"));
+    {
+        CuePlayer player(std::string(wave.constData(), static_cast<size_t>(wave.size())));
+        EXPECT_FALSE(player.waitUntilOpened());
+        player.play();
+        EXPECT_EQ(player.soundingCount(), 0);
+    }
+    {
+        TempFolder folder;
+        folder.makeApplicationFolder();
+        setLibrary({"Plank"});
+        Tframe_ExerciseStart frame; // with the stored cue, which cannot sound
+        frame.intialisecircuit(writeCircuit(folder, "z.cir", circuitText("Z", 0, 0, {"Plank"})));
+        frame.btn_startClick();
+        frame.exercisetimerTimer();
+        frame.exercisetimerTimer();
+        EXPECT_EQ(frame.findChild<QLabel*>(QStringLiteral("lbl_exercisename"))->text(),
+                  QStringLiteral("Finished"));
+        EXPECT_FALSE(frame.runInProgress());
+    }
+    qputenv("SDL_AUDIODRIVER", driver);
 }
 
 } // namespace

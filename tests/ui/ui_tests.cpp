@@ -12,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 #include <utility>
 #include <vector>
@@ -177,9 +179,9 @@ TEST(Jpeg, garbage_raisesIoError) {
 // ---- Text conversion ------------------------------------------------------
 
 const std::string latin1Bytes = "Kniebeuge \xFC"
-                                "ber Kopf";                  // 0xFC: ü in Latin-1
+                                "ber Kopf"; // 0xFC: ü in Latin-1
 const std::string utf8Bytes = "Kniebeuge \xC3\xBC"
-                              "ber Kopf";                    // ü in UTF-8
+                              "ber Kopf"; // ü in UTF-8
 
 TEST(TextConv, bytes_showAsUtf8WhenValidElseLatin1) {
     EXPECT_EQ(totext(utf8Bytes), QStringLiteral(u"Kniebeuge \u00FCber Kopf"));
@@ -201,7 +203,7 @@ TEST(TextConv, editedValue_isStoredAsUtf8) {
     const QString edited = totext(latin1Bytes) + QStringLiteral("!");
     EXPECT_EQ(tobytes(edited, latin1Bytes), utf8Bytes + "!");
     EXPECT_EQ(tobytes(QStringLiteral(u"\u00DCbung")), std::string("\xC3\x9C"
-                                                                 "bung"));
+                                                                  "bung"));
 }
 
 // ---- Dialogs and the error guard -------------------------------------------

@@ -1,0 +1,111 @@
+// The cost of one keystroke in the circuit editor with a full catalogue: 500
+// circuit files of 100 exercises each. A name keystroke renames the file; an
+// interval keystroke stores the circuit and rescans the catalogue.
+#include "catalogue.h"
+#include "circuiteditcontroller.h"
+#include "testsupport/tempfolder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+class QuietView final : public CircuitEditView {
+public:
+    std::string name;
+    std::string intervals[2] = {"30", "15"};
+    int line = -1;
+    int choice = -1;
+
+    std::string nameText() const override { return name; }
+    void setNameText(const std::string& text) override { name = text; }
+    void selectType(int) override {}
+    std::string intervalText(IntervalField field) const override {
+        return intervals[static_cast<int>(field)];
+    }
+    void setIntervalText(IntervalField field, const std::string& text) override {
+        intervals[static_cast<int>(field)] = text;
+    }
+    void setChoices(const std::vector<std::string>&) override {}
+    void selectChoice(int index) override { choice = index; }
+    int selectedChoice() const override { return choice; }
+    void setExerciseLines(const std::vector<std::string>&) override {}
+    void selectExerciseLine(int index) override { line = index; }
+    int selectedExerciseLine() const override { return line; }
+    void showMessage(const std::string& text) override { throw std::runtime_error(text); }
+};
+
+class StoringGrid final : public CircuitGrid {
+public:
+    std::vector<std::string> cells = std::vector<std::string>(kCatalogueRows * kCatalogueColumns);
+    void setcell(int column, int row, const std::string& text) override {
+        cells[static_cast<size_t>(row * kCatalogueColumns + column)] = text;
+    }
+};
+
+// 500 stored circuits, the editor working on the last of them.
+struct FullCatalogue {
+    TempFolder folder;
+    QuietView view;
+    StoringGrid grid;
+    ExerciseTable table;
+    CircuitEditController editor{view, table};
+
+    FullCatalogue() {
+        folder.makeApplicationFolder();
+        for (int i = 0; i < 100; ++i) {
+            TExercise& slot = table[i];
+            slot.number = static_cast<uint32_t>(i + 1);
+            slot.name = "Exercise number " + std::to_string(i);
+            slot.extype = "Upper Body";
+        }
+        table.librarysize = 100;
+        std::string exercises;
+        for (int i = 0; i < 100; ++i)
+            exercises += "Exercise number " + std::to_string(i) + "\r\n";
+        for (int n = 0; n < kCatalogueRows; ++n) {
+            const std::string name = "Circuit " + std::to_string(n);
+            folder.writeFile("Circuits/" + name + ".cir",
+                             name + "\r\nUpper Body\r\n30\r\n15\r\n" + exercises);
+        }
+        editor.setCatalogueGrid(&grid);
+        editor.modifycircuit(folder.path() + "Circuits/Circuit 499.cir");
+    }
+};
+
+void nameKeystroke(benchmark::State& state) {
+    FullCatalogue catalogue;
+    const std::string names[2] = {"Circuit 499x", "Circuit 499"};
+    int next = 0;
+    for (auto _ : state) {
+        catalogue.view.name = names[next];
+        next = 1 - next;
+        catalogue.editor.edt_circuitnameChange();
+    }
+}
+
+void intervalKeystroke(benchmark::State& state) {
+    FullCatalogue catalogue;
+    const std::string texts[2] = {"31", "30"};
+    int next = 0;
+    for (auto _ : state) {
+        catalogue.view.intervals[0] = texts[next];
+        next = 1 - next;
+        catalogue.editor.spn_exerciseChange();
+    }
+    benchmark::DoNotOptimize(catalogue.grid.cells.data());
+}
+
+void nameFieldExit(benchmark::State& state) {
+    FullCatalogue catalogue;
+    for (auto _ : state)
+        catalogue.editor.edt_circuitnameExit();
+}
+
+} // namespace
+
+BENCHMARK(nameKeystroke)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(intervalKeystroke)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+BENCHMARK(nameFieldExit)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();

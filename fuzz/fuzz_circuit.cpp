@@ -1,0 +1,109 @@
+// Feeds arbitrary bytes as a circuit file to the circuit reader, the summary
+// reader and the catalogue scan, checks that they agree, and that a write and a
+// second read give the same circuit.
+
+#include "apppaths.h"
+#include "atomicfile.h"
+#include "catalogue.h"
+#include "circuitfile.h"
+#include "ioerror.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+class CountGrid final : public CircuitGrid {
+public:
+    void setcell(int column, int row, const std::string& text) override {
+        check(row == 0 && column >= 0 && column < kCatalogueColumns);
+        cells[static_cast<size_t>(column)] = text;
+    }
+    std::array<std::string, kCatalogueColumns> cells;
+};
+
+// An application folder for the whole process, with a small library whose
+// names the inputs may hit.
+struct Files {
+    Files() {
+        // A memory file system, where there is one, keeps the runs fast.
+        std::string pattern = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+        pattern += "/stridewell-fuzz-XXXXXX";
+        check(::mkdtemp(pattern.data()) != nullptr);
+        folder = pattern;
+        setapplicationfolder(folder);
+        check(::mkdir(circuitsfolder().c_str(), 0700) == 0);
+        input = circuitsfolder() + "input.cir";
+        copy = folder + "/copy.cir";
+        setatomicsync(false); // durability is not under test here
+        for (const char* name : {"Squat", "Plank", "", "A"})
+            addexercisefromupdate(*table, name, "Abdominal", "text");
+    }
+    ~Files() {
+        ::unlink(input.c_str());
+        ::unlink(copy.c_str());
+        ::rmdir(circuitsfolder().c_str());
+        ::rmdir(folder.c_str());
+    }
+    std::string folder, input, copy;
+    std::unique_ptr<ExerciseTable> table = std::make_unique<ExerciseTable>();
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static Files files;
+    writefileatomically(files.input, std::string(reinterpret_cast<const char*>(data), size));
+
+    TCircuit2 circuit;
+    try {
+        circuit = readcircuit(files.input, *files.table);
+    } catch (const IoError&) {
+        // A bad interval: the summary and the scan must refuse it as well.
+        bool refused = false;
+        try {
+            readcircuitsummary(files.input);
+        } catch (const IoError&) {
+            refused = true;
+        }
+        check(refused);
+        return 0;
+    }
+    check(circuit.exercisecount >= 0 && circuit.exercisecount <= kMaxCircuitExercises);
+    for (int i = 0; i < kCircuitEntries; ++i)
+        check((circuit.exercises[static_cast<size_t>(i)].number != 0) == (i < circuit.exercisecount));
+
+    const TCircuit summary = readcircuitsummary(files.input);
+    check(summary.circuitname == circuit.circuitname && summary.circuittype == circuit.circuittype);
+    check(summary.exerciseinterval == circuit.exerciseinterval &&
+          summary.restinterval == circuit.restinterval);
+    check(std::min(summary.exercisecount, kMaxCircuitExercises) == circuit.exercisecount);
+
+    CountGrid grid;
+    scancircuits(grid);
+    check(grid.cells[2] == std::to_string(summary.exercisecount));
+    check(grid.cells[3] == totaltime(summary.exerciseinterval, summary.restinterval,
+                                     summary.exercisecount));
+
+    writecircuit(files.copy, circuit);
+    const TCircuit2 back = readcircuit(files.copy, *files.table);
+    check(back.circuitname == circuit.circuitname && back.circuittype == circuit.circuittype);
+    check(back.exerciseinterval == circuit.exerciseinterval &&
+          back.restinterval == circuit.restinterval);
+    check(back.exercisecount == circuit.exercisecount);
+    for (size_t i = 0; i < kCircuitEntries; ++i) {
+        check(back.exercises[i].name == circuit.exercises[i].name);
+        check(back.exercises[i].number == circuit.exercises[i].number);
+    }
+    return 0;
+}

@@ -1,0 +1,73 @@
+// Feeds arbitrary bytes to the library loader through a real file, then checks
+// the table's invariants and that a save and a second load give the same table.
+
+#include "atomicfile.h"
+#include "exercises.h"
+#include "ioerror.h"
+
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+void check(bool condition) {
+    if (!condition)
+        std::abort();
+}
+
+// One temporary folder for the whole process, removed at exit.
+struct Files {
+    Files() {
+        // A memory file system, where there is one, keeps the runs fast.
+        std::string pattern = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+        pattern += "/stridewell-fuzz-XXXXXX";
+        check(::mkdtemp(pattern.data()) != nullptr);
+        folder = pattern;
+        input = folder + "/input.lst";
+        saved = folder + "/saved.lst";
+        setatomicsync(false); // durability is not under test here
+    }
+    ~Files() {
+        ::unlink(input.c_str());
+        ::unlink(saved.c_str());
+        ::rmdir(folder.c_str());
+    }
+    std::string folder, input, saved;
+};
+
+bool sameRecord(const TExercise& a, const TExercise& b) {
+    return a.number == b.number && a.name == b.name && a.extype == b.extype &&
+           a.description == b.description && a.online == b.online;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    static Files files;
+    static auto first = std::make_unique<ExerciseTable>();
+    static auto second = std::make_unique<ExerciseTable>();
+
+    writefileatomically(files.input, std::string(reinterpret_cast<const char*>(data), size));
+    LoadResult result;
+    try {
+        result = loadexercises(*first, files.input);
+    } catch (const IoError&) {
+        return 0; // a number line that is not a number
+    }
+    check(result.loaded == first->librarysize);
+    check(first->librarysize >= 0 && first->librarysize <= kLibraryCapacity);
+    check(first->selectedexercise == 0);
+    check(!result.truncated || first->librarysize == kLibraryCapacity);
+    for (int slot = first->librarysize; slot < kExerciseSlots; ++slot)
+        check(sameRecord((*first)[slot], TExercise{}));
+
+    saveexercises(*first, files.saved);
+    const LoadResult again = loadexercises(*second, files.saved);
+    check(!again.truncated && again.loaded == first->librarysize);
+    for (int slot = 0; slot < kExerciseSlots; ++slot)
+        check(sameRecord((*first)[slot], (*second)[slot]));
+    return 0;
+}

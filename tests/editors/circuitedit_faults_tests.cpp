@@ -1,0 +1,181 @@
+// The editor never harms another circuit's file, never loses the stored
+// circuit on a failed rename, and refuses what cannot be stored.
+#include "circuitedit_fixture.h"
+
+#include "ioerror.h"
+
+#include <filesystem>
+
+using Lines = std::vector<std::string>;
+
+TEST_F(CircuitEditTest, newCircuit_neverTakesOverAnExistingNewCircuitFile) {
+    storeFile("New Circuit.cir", "New Circuit", "Abdominal", 60, 10, {"Crunch"});
+    storeFile("New Circuit 2.cir", "New Circuit 2", "Lower Body", 60, 10, {"Squat"});
+
+    editor.newcircuit();
+
+    EXPECT_EQ(view.name, "New Circuit 3");
+    EXPECT_EQ(fileLines("New Circuit 3"), (Lines{"New Circuit 3", "Upper Body", "30", "15"}));
+    EXPECT_EQ(fileLines("New Circuit"), (Lines{"New Circuit", "Abdominal", "60", "10", "Crunch"}));
+    EXPECT_EQ(fileLines("New Circuit 2").at(4), "Squat");
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(CircuitEditTest, typingAnotherCircuitsName_leavesItAloneAndRefusesStores) {
+    storeFile("Arms.cir", "Arms", "Upper Body", 60, 10, {"Dip"});
+    const Lines arms = fileLines("Arms");
+    newCircuitWith({0});
+    typeName("Mine");
+    editor.edt_circuitnameExit();
+
+    typeName("Arms");
+    EXPECT_EQ(editor.workingcircuit().circuitname, "Mine"); // the last name stored
+    EXPECT_TRUE(fileExists("Mine"));
+
+    // Every store while the field holds the name is refused, naming the clash.
+    editor.edt_circuitnameExit();
+    typeInterval(IntervalField::Exercise, "45");
+    pickType(2);
+    editor.btn_newexerciseClick();
+    view.line = 0;
+    editor.btn_deleteClick();
+    const Lines messages = view.takeMessages();
+    ASSERT_EQ(messages.size(), 5u);
+    for (const std::string& message : messages)
+        EXPECT_NE(message.find("\"Arms\""), std::string::npos) << message;
+    EXPECT_EQ(fileLines("Arms"), arms);
+    EXPECT_EQ(view.exerciseText, "30");
+    EXPECT_EQ(view.type, 0);
+
+    // Typing on to a free name renames the circuit from its last stored name.
+    typeNameLetters("X");
+    EXPECT_TRUE(fileExists("ArmsX"));
+    EXPECT_FALSE(fileExists("Mine"));
+    EXPECT_EQ(fileLines("Arms"), arms);
+    EXPECT_EQ(fileLines("ArmsX").at(0), "Mine");
+    editor.edt_circuitnameExit();
+    EXPECT_EQ(fileLines("ArmsX"), (Lines{"ArmsX", "Upper Body", "30", "15"}));
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(CircuitEditTest, returningToTheOwnName_afterAClash_storesAgain) {
+    storeFile("Ab.cir", "Ab", "Abdominal", 60, 10, {});
+    editor.newcircuit();
+    typeName("A");
+    typeNameLetters("b"); // "Ab" belongs to another circuit
+    typeName("A");        // back to the circuit's own file
+    EXPECT_EQ(editor.workingcircuit().circuitname, "A");
+    typeInterval(IntervalField::Rest, "20");
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(fileLines("A").at(3), "20");
+    EXPECT_EQ(fileLines("Ab"), (Lines{"Ab", "Abdominal", "60", "10"}));
+}
+
+TEST_F(CircuitEditTest, openedCircuitNamedLikeAnotherFile_isNotWrittenOverThatFile) {
+    storeFile("Arms.cir", "Arms", "Upper Body", 60, 10, {"Dip"});
+    storeFile("copy.cir", "Arms", "Upper Body", 0, 10, {"Push Up"});
+    const Lines arms = fileLines("Arms");
+
+    editor.modifycircuit(path("copy"));
+
+    EXPECT_EQ(fileLines("Arms"), arms);
+    ASSERT_FALSE(view.messages.empty());
+    EXPECT_NE(view.messages.front().find("\"Arms\""), std::string::npos);
+}
+
+TEST_F(CircuitEditTest, failedRenameWrite_keepsThePreviousFileAndName) {
+    editor.newcircuit();
+    typeName("Keep");
+    editor.edt_circuitnameExit();
+
+    const std::string tooLong(300, 'x'); // longer than any file name may be
+    view.name = tooLong;
+    EXPECT_THROW(editor.edt_circuitnameChange(), IoError);
+
+    EXPECT_EQ(fileLines("Keep"), (Lines{"Keep", "Upper Body", "30", "15"}));
+    EXPECT_EQ(editor.workingcircuit().circuitname, "Keep");
+}
+
+TEST_F(CircuitEditTest, failedStore_endsTheReactionBeforeTheScan) {
+    editor.newcircuit();
+    grid.cells.clear();
+    // A folder in the file's place makes the write fail.
+    std::filesystem::remove(path("New Circuit"));
+    std::filesystem::create_directory(path("New Circuit"));
+
+    EXPECT_THROW(typeInterval(IntervalField::Exercise, "45"), IoError);
+    EXPECT_EQ(editor.workingcircuit().exerciseinterval, 45u); // set before the write
+    EXPECT_TRUE(grid.cells.empty());
+}
+
+TEST_F(CircuitEditTest, namesThatCannotBeFileNames_areRefusedWithAMessage) {
+    editor.newcircuit();
+    typeName("Good");
+    editor.edt_circuitnameExit();
+
+    for (const std::string bad : {"a/b", "..", ".", "a:b", "x*", "tab\there", "q?", "p|q",
+                                  "back\\slash", "<b>", "say \"hi\""}) {
+        SCOPED_TRACE(bad);
+        typeName(bad);
+        EXPECT_EQ(view.takeMessages().size(), 1u);
+        EXPECT_EQ(editor.workingcircuit().circuitname, "Good");
+        typeInterval(IntervalField::Rest, "16");
+        EXPECT_EQ(view.takeMessages().size(), 1u);
+        editor.edt_circuitnameExit();
+        EXPECT_EQ(view.takeMessages().size(), 1u);
+    }
+    EXPECT_EQ(fileLines("Good"), (Lines{"Good", "Upper Body", "30", "15"}));
+    Lines stored;
+    for (const auto& entry : std::filesystem::directory_iterator(folder.path() + "Circuits"))
+        stored.push_back(entry.path().filename().string());
+    EXPECT_EQ(stored, Lines{"Good.cir"});
+    // Dots inside a name are fine.
+    typeName("v1.2");
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_TRUE(fileExists("v1.2"));
+    EXPECT_FALSE(fileExists("Good"));
+}
+
+TEST_F(CircuitEditTest, addingToAFullCircuit_isRefusedAndEntry100StaysFree) {
+    editor.newcircuit();
+    for (int i = 0; i < 100; ++i) {
+        view.choice = i % 2;
+        editor.btn_newexerciseClick();
+    }
+    ASSERT_TRUE(view.messages.empty());
+    ASSERT_EQ(view.lines.size(), 100u);
+
+    view.choice = 0;
+    editor.btn_newexerciseClick();
+
+    const Lines messages = view.takeMessages();
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(messages[0].find("100"), std::string::npos);
+    EXPECT_EQ(view.lines.size(), 100u);
+    EXPECT_EQ(editor.workingcircuit().exercises[100].number, 0u);
+    EXPECT_EQ(fileLines("New Circuit").size(), 104u);
+    EXPECT_FALSE(editor.addexercise("Push Up", 10));
+}
+
+TEST_F(CircuitEditTest, addWithNoChoices_addsNothing) {
+    table.librarysize = 0;
+    editor.newcircuit();
+    ASSERT_TRUE(view.choices.empty());
+    EXPECT_EQ(view.choice, -1);
+
+    editor.btn_newexerciseClick();
+
+    EXPECT_TRUE(view.lines.empty());
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(fileLines("New Circuit").size(), 4u);
+}
+
+TEST_F(CircuitEditTest, returningToOwnNameWhoseFileWasRemoved_writesItAgain) {
+    storeFile("Ab.cir", "Ab", "Abdominal", 60, 10, {});
+    editor.newcircuit();
+    typeName("A");
+    typeNameLetters("b");               // another circuit's name: nothing stored
+    std::filesystem::remove(path("A")); // removed behind the editor's back
+    typeName("A");
+    EXPECT_EQ(fileLines("A"), (Lines{"A", "Upper Body", "30", "15"}));
+}

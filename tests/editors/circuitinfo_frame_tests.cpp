@@ -1,0 +1,168 @@
+// The circuit information panel on the offscreen platform.
+#include "circuitinfoform.h"
+
+#include "browser.h"
+#include "contentaddress.h"
+#include "exercises.h"
+#include "ioerror.h"
+#include "testsupport/tempfolder.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class CircuitInfoTest : public ::testing::Test {
+protected:
+    CircuitInfoTest() {
+        folder.makeApplicationFolder();
+        exercisetable() = ExerciseTable{};
+        add(11, "Push Up", "Arms straight, body straight.", 1);
+        add(12, "Crunch", "Curl up halfway.", 0);
+        add(13, "Step & Go", "Step up, step down.", 1);
+        takeOpenedAddresses();
+    }
+    ~CircuitInfoTest() override { exercisetable() = ExerciseTable{}; }
+
+    static void add(uint32_t number, const std::string& name, const std::string& description,
+                    uint8_t online) {
+        ExerciseTable& table = exercisetable();
+        TExercise& slot = table[table.librarysize++];
+        slot = TExercise{number, name, "Upper Body", description, online};
+    }
+
+    std::string store(const std::string& name, const std::string& body) const {
+        folder.writeFile("Circuits/" + name + ".cir", body);
+        return folder.path() + "Circuits/" + name + ".cir";
+    }
+
+    QString label(const char* name) const {
+        auto* found = panel.findChild<QLabel*>(QString::fromLatin1(name));
+        return found ? found->text() : QStringLiteral("<missing>");
+    }
+    QListWidget* list() const { return panel.findChild<QListWidget*>("lst_exercises"); }
+    QString description() const {
+        return panel.findChild<QPlainTextEdit*>("mmo_exdescription")->toPlainText();
+    }
+    QLabel* link() const { return panel.findChild<QLabel*>("lbl_openbrowser"); }
+    void clickLine(int row) const {
+        QListWidget* lines = list();
+        const QRect place = lines->visualItemRect(lines->item(row));
+        QTest::mouseClick(lines->viewport(), Qt::LeftButton, {}, place.center());
+    }
+    QStringList lines() const {
+        QStringList texts;
+        for (int row = 0; row < list()->count(); ++row)
+            texts << list()->item(row)->text();
+        return texts;
+    }
+
+    TempFolder folder;
+    Tfrm_CircuitInfo panel;
+};
+
+TEST_F(CircuitInfoTest, threeExerciseCircuit_showsItsDetailsAndLines) {
+    panel.showcircuitinfo(
+        store("Arms", "Arm Day\r\nUpper Body\r\n30\r\n15\r\nPush Up\r\nCrunch\r\nPush Up\r\n"));
+
+    EXPECT_EQ(label("lbl_CircName"), "Circuit Name: Arm Day");
+    EXPECT_EQ(label("lbl_CircType"), "Circuit Type: Upper Body");
+    EXPECT_EQ(label("lbl_Exercises"), "Exercises: 3");
+    EXPECT_EQ(label("lbl_totCTime"), "Total Circuit Time: 02:00");
+    EXPECT_EQ(label("lbl_exInterval"), "Exercise Interval: 00:30");
+    EXPECT_EQ(label("lbl_RestTime"), "Rest Interval: 00:15");
+    EXPECT_EQ(lines(), (QStringList{"Push Up", "Crunch", "Push Up"}));
+}
+
+TEST_F(CircuitInfoTest, circuitWithoutExercises_showsZeroAndAnEmptyList) {
+    panel.showcircuitinfo(store("Empty", "Empty\r\nAbdominal\r\n45\r\n75\r\n"));
+    EXPECT_EQ(label("lbl_Exercises"), "Exercises: 0");
+    EXPECT_EQ(label("lbl_totCTime"), "Total Circuit Time: 0");
+    EXPECT_EQ(label("lbl_exInterval"), "Exercise Interval: 00:45");
+    EXPECT_EQ(label("lbl_RestTime"), "Rest Interval: 01:15");
+    EXPECT_EQ(list()->count(), 0);
+}
+
+TEST_F(CircuitInfoTest, blankExerciseLine_endsTheListButCountsInTheNumber) {
+    panel.showcircuitinfo(
+        store("Gap", "Gap\r\nUpper Body\r\n30\r\n15\r\nPush Up\r\n\r\nCrunch\r\n"));
+    EXPECT_EQ(label("lbl_Exercises"), "Exercises: 3");
+    EXPECT_EQ(lines(), QStringList{"Push Up"});
+}
+
+TEST_F(CircuitInfoTest, selectingALine_showsDescriptionAndLinkByOnlineMark) {
+    panel.showcircuitinfo(
+        store("Arms", "Arms\r\nUpper Body\r\n30\r\n15\r\nPush Up\r\nCrunch\r\nDeleted\r\n"));
+    ASSERT_TRUE(link()->isVisibleTo(&panel));
+
+    clickLine(1);
+    EXPECT_EQ(description(), "Curl up halfway.");
+    EXPECT_FALSE(link()->isVisibleTo(&panel));
+    EXPECT_EQ(panel.selectedExerciseSlot(), 1);
+
+    clickLine(0);
+    EXPECT_EQ(description(), "Arms straight, body straight.");
+    EXPECT_TRUE(link()->isVisibleTo(&panel));
+
+    // A name no longer in the library lands on the empty spare slot.
+    list()->setCurrentRow(2);
+    EXPECT_EQ(panel.selectedExerciseSlot(), kNoExercise);
+    EXPECT_EQ(description(), "");
+    EXPECT_FALSE(link()->isVisibleTo(&panel));
+}
+
+TEST_F(CircuitInfoTest, showingAnotherCircuit_keepsTheSelectedDescriptionAndLink) {
+    panel.showcircuitinfo(store("A", "A\r\nUpper Body\r\n30\r\n15\r\nCrunch\r\n"));
+    clickLine(0);
+    panel.showcircuitinfo(store("B", "B\r\nUpper Body\r\n30\r\n15\r\nPush Up\r\n"));
+    EXPECT_EQ(description(), "Curl up halfway.");
+    EXPECT_FALSE(link()->isVisibleTo(&panel));
+    EXPECT_EQ(panel.selectedExerciseSlot(), 1);
+    EXPECT_EQ(lines(), QStringList{"Push Up"});
+}
+
+TEST_F(CircuitInfoTest, failedRead_changesNothingAndRaises) {
+    panel.showcircuitinfo(store("Arms", "Arms\r\nUpper Body\r\n30\r\n15\r\nPush Up\r\n"));
+    const std::string bad = store("Bad", "Bad\r\nUpper Body\r\nsoon\r\n15\r\n");
+
+    EXPECT_THROW(panel.showcircuitinfo(bad), IoError);
+    EXPECT_THROW(panel.showcircuitinfo(""), IoError);
+    EXPECT_THROW(panel.showcircuitinfo(folder.path() + "Circuits/None.cir"), IoError);
+
+    EXPECT_EQ(label("lbl_CircName"), "Circuit Name: Arms");
+    EXPECT_EQ(lines(), QStringList{"Push Up"});
+    EXPECT_EQ(panel.shownCircuit().circuitname, "Arms");
+}
+
+TEST_F(CircuitInfoTest, linkClick_opensTheEncodedPageOfTheSelectedExercise) {
+    // Before any selection the link belongs to slot 0.
+    QTest::mouseClick(link(), Qt::LeftButton);
+    EXPECT_EQ(takeOpenedAddresses(),
+              QStringList{QString::fromStdString(kinoradexpageaddress("Push Up"))});
+
+    panel.showcircuitinfo(store("Go", "Go\r\nUpper Body\r\n30\r\n15\r\nStep & Go\r\n"));
+    clickLine(0);
+    QTest::mouseClick(link(), Qt::LeftButton);
+    const QStringList opened = takeOpenedAddresses();
+    ASSERT_EQ(opened.size(), 1);
+    EXPECT_TRUE(opened[0].endsWith("/kinoradex/index.php?show=Step%20%26%20Go"))
+        << opened[0].toStdString();
+}
+
+TEST_F(CircuitInfoTest, exerciseInSlot300_showsThatSlotsDescription) {
+    ExerciseTable& table = exercisetable();
+    while (table.librarysize < kLibraryCapacity) {
+        const int slot = table.librarysize;
+        add(static_cast<uint32_t>(100 + slot), "Exercise " + std::to_string(slot),
+            "Description " + std::to_string(slot), 0);
+    }
+    panel.showcircuitinfo(store("Deep", "Deep\r\nUpper Body\r\n30\r\n15\r\nExercise 300\r\n"));
+    clickLine(0);
+    EXPECT_EQ(panel.selectedExerciseSlot(), 300);
+    EXPECT_EQ(description(), "Description 300");
+}
+
+} // namespace

@@ -1,0 +1,108 @@
+// The content server: what it serves and what it refuses.
+#include "contentpages.h"
+#include "runningcontentserver.h"
+#include "testsupport/tempfolder.h"
+
+#include <httplib.h>
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace {
+
+class ContentServerTest : public ::testing::Test {
+protected:
+    ContentServerTest() {
+        content.writeFile("newexercises.lst",
+                          "Plank\r\nAbdominal\r\nHold <steady> & breathe\r\n"
+                          "Wall Sit\r\nLower Body\r\nBack to the \"wall\"\r\n");
+        content.writeFile("newcircuits.lst", "Core.cir\r\n");
+        content.writeFile("circuits/Core.cir", "Core\r\nAbdominal\r\n30\r\n10\r\nPlank\r\n");
+        content.writeFile("circuits/Leg Day.cir", "Leg Day\r\nLower Body\r\n30\r\n10\r\n");
+        outside.writeFile("secret.txt", "not for the network");
+    }
+
+    httplib::Result get(const std::string& path) {
+        httplib::Client client("127.0.0.1", server.port());
+        return client.Get(path.c_str());
+    }
+
+    TempFolder content;
+    TempFolder outside;
+    RunningContentServer server{content.path()};
+};
+
+TEST_F(ContentServerTest, listsAndCircuits_areServedByteForByteWithALength) {
+    const auto list = get("/kinoradex/newexercises.lst");
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->status, 200);
+    EXPECT_EQ(list->body, content.readFile("newexercises.lst"));
+    EXPECT_EQ(list->get_header_value("Content-Length"), std::to_string(list->body.size()));
+
+    const auto circuit = get("/kinoradex/circuits/Leg%20Day.cir");
+    ASSERT_TRUE(circuit);
+    EXPECT_EQ(circuit->status, 200);
+    EXPECT_EQ(circuit->body, content.readFile("circuits/Leg Day.cir"));
+}
+
+TEST_F(ContentServerTest, pathsOutsideTheFolder_areRefused) {
+    std::filesystem::create_symlink(outside.path() + "secret.txt", content.path() + "circuits/link.cir");
+    for (const std::string path :
+         {"/kinoradex/circuits/../newexercises.lst", "/kinoradex/circuits/..%2Fnewexercises.lst",
+          "/kinoradex/circuits/%2E%2E", "/kinoradex/circuits/", "/kinoradex/circuits/link.cir",
+          "/kinoradex/circuits/sub%2Fx.cir", "/kinoradex/missing.cir", "/etc/passwd",
+          "/kinoradex/newcircuits.lst/../../x"}) {
+        const auto result = get(path);
+        ASSERT_TRUE(result) << path;
+        EXPECT_EQ(result->status, 404) << path;
+        EXPECT_EQ(result->body.find("not for the network"), std::string::npos) << path;
+    }
+}
+
+TEST_F(ContentServerTest, missingList_isNotFound) {
+    std::filesystem::remove(content.path() + "newcircuits.lst");
+    const auto result = get("/kinoradex/newcircuits.lst");
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->status, 404);
+}
+
+TEST_F(ContentServerTest, encyclopediaPages_showTheListedExercisesEscaped) {
+    const auto index = get("/kinoradex/index.php");
+    ASSERT_TRUE(index);
+    EXPECT_EQ(index->status, 200);
+    EXPECT_NE(index->body.find("index.php?show=Wall%20Sit"), std::string::npos);
+    EXPECT_NE(index->body.find(">Plank</a>"), std::string::npos);
+
+    const auto page = get("/kinoradex/index.php?show=Plank");
+    ASSERT_TRUE(page);
+    EXPECT_EQ(page->status, 200);
+    EXPECT_NE(page->body.find("<h1>Plank</h1>"), std::string::npos);
+    EXPECT_NE(page->body.find("Abdominal"), std::string::npos);
+    EXPECT_NE(page->body.find("Hold &lt;steady&gt; &amp; breathe"), std::string::npos);
+    EXPECT_EQ(page->body.find("<steady>"), std::string::npos);
+
+    const auto unknown = get("/kinoradex/index.php?show=%3Cscript%3E");
+    ASSERT_TRUE(unknown);
+    EXPECT_EQ(unknown->status, 404);
+    EXPECT_EQ(unknown->body.find("<script>"), std::string::npos);
+    EXPECT_NE(unknown->body.find("&lt;script&gt;"), std::string::npos);
+}
+
+TEST(ContentPages, exerciseList_groupsOfThreeWithAShortLastGroup) {
+    const auto exercises = parseexerciselist("A\r\nUpper Body\r\nd1\nB\nLower Body\n\n\n\n\nC\n");
+    ASSERT_EQ(exercises.size(), 3U); // the blank group is no exercise
+    EXPECT_EQ(exercises[0].description, "d1");
+    EXPECT_EQ(exercises[1].name, "B");
+    EXPECT_EQ(exercises[1].description, "");
+    EXPECT_EQ(exercises[2].name, "C");
+    EXPECT_EQ(exercises[2].extype, "");
+}
+
+TEST(ContentPages, latin1Text_isDeclaredAsSuch) {
+    const std::vector<ListedExercise> latin1{{"Sprung \xFC" "ber", "Lower Body", "x"}};
+    EXPECT_NE(indexpage(latin1).find("iso-8859-1"), std::string::npos);
+    const std::vector<ListedExercise> utf8{{"Sprung \xC3\xBC" "ber", "Lower Body", "x"}};
+    EXPECT_NE(indexpage(utf8).find("utf-8"), std::string::npos);
+}
+
+} // namespace

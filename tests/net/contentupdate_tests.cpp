@@ -1,0 +1,305 @@
+// The update handlers against the project's content server, in-process.
+#include "runningcontentserver.h"
+#include "updatefixture.h"
+
+#include <httplib.h>
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <mutex>
+#include <thread>
+
+#include <algorithm>
+#include <filesystem>
+
+namespace {
+
+class ContentUpdateTest : public ::testing::Test, public UpdateFixture {
+protected:
+    // The circuit files the server was asked for, in order.
+    std::vector<std::string> fetchedCircuits() const {
+        std::vector<std::string> names;
+        const std::string prefix = "GET /kinoradex/circuits/";
+        for (const std::string& line : server.log()) {
+            if (line.rfind(prefix, 0) == 0)
+                names.push_back(line.substr(prefix.size(), line.rfind(' ') - prefix.size()));
+        }
+        return names;
+    }
+    void checkExercises() {
+        update->lbl_checkexercisesClick();
+        ASSERT_TRUE(settle(*update));
+    }
+    void checkCircuits() {
+        update->lbl_checkcicruitsClick();
+        ASSERT_TRUE(settle(*update));
+    }
+    static std::string circuit(const std::string& name) {
+        return name + "\r\nUpper Body\r\n30\r\n10\r\nPush Ups\r\n";
+    }
+
+    TempFolder content;
+    RunningContentServer server{content.path()};
+    std::unique_ptr<ContentUpdate> update = makeUpdate(server.port());
+};
+
+TEST_F(ContentUpdateTest, threeExercisesOneHeld_addsTwoNumberedOnFromTheLast) {
+    app().writeFile("exercises.lst", record(7, "Push Ups", "Upper Body", "Press the floor away") +
+                                         record(12, "Squats", "Lower Body", "Sit back and stand"));
+    content.writeFile("newexercises.lst", "Plank\r\nAbdominal\r\nHold still\r\n"
+                                          "Push Ups\r\nUpper Body\r\nPress the floor away\r\n"
+                                          "Lunges\r\nLower Body\r\nStep forward\r\n");
+    checkExercises();
+    EXPECT_EQ(shown(), QStringList{"2 Exercises Added"});
+
+    ExerciseTable stored;
+    loadexercises(stored, exerciselibrarypath());
+    ASSERT_EQ(stored.librarysize, 4);
+    EXPECT_EQ(stored[2].number, 13U);
+    EXPECT_EQ(stored[2].name, "Plank");
+    EXPECT_EQ(stored[2].description, "Hold still");
+    EXPECT_EQ(stored[2].online, 1);
+    EXPECT_EQ(stored[3].number, 14U);
+    EXPECT_EQ(stored[3].name, "Lunges");
+    EXPECT_EQ(stored[3].online, 1);
+    EXPECT_EQ(stored[1].online, 0);
+    EXPECT_EQ(exercisetable().librarysize, 4);
+    // The fetched list is kept beside the library.
+    EXPECT_EQ(app().readFile("newexercises.lst"), content.readFile("newexercises.lst"));
+}
+
+TEST_F(ContentUpdateTest, everyExerciseHeld_saysSoAndStillRewritesTheLibrary) {
+    // Written with bare line feeds, so a rewrite shows in the bytes.
+    app().writeFile("exercises.lst", "3\nPlank\nAbdominal\nHold still\n1\n");
+    content.writeFile("newexercises.lst", "Plank\r\nAbdominal\r\nHold still\r\n\r\n\r\n\r\n");
+    checkExercises();
+    EXPECT_EQ(shown(), QStringList{"No new exercises available at this time"});
+    EXPECT_EQ(app().readFile("exercises.lst"), record(3, "Plank", "Abdominal", "Hold still", 1));
+}
+
+TEST_F(ContentUpdateTest, differencesInCaseOrTypeOrDescription_makeNewExercises) {
+    app().writeFile("exercises.lst", record(1, "Plank", "Abdominal", "Hold still"));
+    content.writeFile("newexercises.lst", "plank\r\nAbdominal\r\nHold still\r\n"
+                                          "Plank\r\nUpper Body\r\nHold still\r\n"
+                                          "Plank\r\nAbdominal\r\nHold still!\r\n"
+                                          "Plank\r\nAbdominal\r\nHold still\r\n");
+    checkExercises();
+    EXPECT_EQ(shown(), QStringList{"3 Exercises Added"});
+    EXPECT_EQ(exercisetable().librarysize, 4);
+    EXPECT_EQ(exercisetable()[3].number, 4U);
+}
+
+TEST_F(ContentUpdateTest, emptyLibrary_firstNewExerciseIsNumberOne) {
+    app().writeFile("exercises.lst", "");
+    content.writeFile("newexercises.lst", "Plank\r\nAbdominal\r\nHold still\r\nBurpees\r\n");
+    checkExercises();
+    EXPECT_EQ(shown(), QStringList{"2 Exercises Added"});
+    EXPECT_EQ(exercisetable()[0].number, 1U);
+    EXPECT_EQ(exercisetable()[1].number, 2U);
+    EXPECT_EQ(exercisetable()[1].name, "Burpees"); // a cut-short group keeps empty texts
+    EXPECT_EQ(exercisetable()[1].extype, "");
+}
+
+TEST_F(ContentUpdateTest, fullLibrary_stopsAtFiveHundredAndSaysSo) {
+    std::string library;
+    for (uint32_t i = 1; i <= 498; ++i)
+        library += record(i, "Exercise " + std::to_string(i), "Upper Body", "d");
+    app().writeFile("exercises.lst", library);
+    content.writeFile("newexercises.lst", "N1\r\nAbdominal\r\nd\r\nN2\r\nAbdominal\r\nd\r\n"
+                                          "N3\r\nAbdominal\r\nd\r\nN4\r\nAbdominal\r\nd\r\n");
+    checkExercises();
+    EXPECT_EQ(shown(),
+              QStringList{"2 Exercises Added. The exercise library is full (500 exercises)"});
+    ExerciseTable stored;
+    loadexercises(stored, exerciselibrarypath());
+    EXPECT_EQ(stored.librarysize, 500);
+    EXPECT_EQ(stored[499].name, "N2");
+    EXPECT_EQ(stored[500].number, 0U);
+}
+
+TEST_F(ContentUpdateTest, exerciseListMissing_saysSoAndKeepsEverything) {
+    const std::string library = record(1, "Plank", "Abdominal", "Hold still");
+    app().writeFile("exercises.lst", library);
+    app().writeFile("newexercises.lst", "the list of last time\r\n");
+    checkExercises(); // the server holds no list
+    EXPECT_EQ(shown(), QStringList{"New exercise file could not be found"});
+    EXPECT_EQ(app().readFile("exercises.lst"), library);
+    EXPECT_EQ(app().readFile("newexercises.lst"), "the list of last time\r\n");
+}
+
+TEST_F(ContentUpdateTest, serverUnreachable_isNotReportedAsNoNews) {
+    app().writeFile("exercises.lst", record(1, "Plank", "Abdominal", "Hold still"));
+    auto offline = makeUpdate(closedPort());
+    offline->lbl_checkexercisesClick();
+    ASSERT_TRUE(settle(*offline));
+    EXPECT_EQ(shown(), QStringList{"New exercise file could not be found"});
+    offline->lbl_checkcicruitsClick();
+    ASSERT_TRUE(settle(*offline));
+    EXPECT_EQ(shown(), QStringList{"New circuit file could not be found"});
+}
+
+TEST_F(ContentUpdateTest, missingLibrary_endsTheClickWithTheFileError) {
+    content.writeFile("newexercises.lst", "Plank\r\nAbdominal\r\nHold still\r\n");
+    update->lbl_checkexercisesClick();
+    EXPECT_FALSE(update->HTTPGet.busy());
+    EXPECT_EQ(shown(), QStringList{"File not found"});
+    EXPECT_FALSE(app().exists("exercises.lst"));
+}
+
+TEST_F(ContentUpdateTest, threeCircuitsNoneHeld_arriveLastLineFirst) {
+    for (const std::string name : {"A.cir", "B.cir", "C.cir"})
+        content.writeFile("circuits/" + name, circuit(name));
+    content.writeFile("newcircuits.lst", "A.cir\r\nB.cir\r\nC.cir\r\n");
+    checkCircuits();
+    EXPECT_EQ(fetchedCircuits(), (std::vector<std::string>{"C.cir", "B.cir", "A.cir"}));
+    EXPECT_EQ(shown(), QStringList{"3 Circuits Added"});
+    for (const std::string name : {"A.cir", "B.cir", "C.cir"})
+        EXPECT_EQ(app().readFile("Circuits/" + name), circuit(name));
+    EXPECT_EQ(app().readFile("newcircuits.lst"), "A.cir\r\nB.cir\r\nC.cir\r\n");
+}
+
+TEST_F(ContentUpdateTest, everyCircuitHeld_fetchesNothingAndSaysNothing) {
+    for (const std::string name : {"A.cir", "B.cir"}) {
+        content.writeFile("circuits/" + name, circuit("server " + name));
+        app().writeFile("Circuits/" + name, circuit("mine " + name));
+    }
+    content.writeFile("newcircuits.lst", "A.cir\r\nB.cir\r\n");
+    checkCircuits();
+    EXPECT_TRUE(fetchedCircuits().empty());
+    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_EQ(app().readFile("Circuits/A.cir"), circuit("mine A.cir"));
+    EXPECT_EQ(update->circuitsadded, 0);
+}
+
+TEST_F(ContentUpdateTest, firstCircuitHeld_othersArriveWithoutASummary) {
+    for (const std::string name : {"A.cir", "B.cir", "C.cir"})
+        content.writeFile("circuits/" + name, circuit(name));
+    app().writeFile("Circuits/A.cir", circuit("mine"));
+    content.writeFile("newcircuits.lst", "A.cir\r\nB.cir\r\nC.cir\r\n");
+    checkCircuits();
+    EXPECT_EQ(fetchedCircuits(), (std::vector<std::string>{"C.cir", "B.cir"}));
+    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_EQ(app().readFile("Circuits/A.cir"), circuit("mine"));
+    EXPECT_EQ(update->circuitsadded, 2);
+}
+
+TEST_F(ContentUpdateTest, twentyFiveLines_onlyTheFirstTwentyCount) {
+    std::string list;
+    for (int i = 1; i <= 25; ++i) {
+        const std::string name = "c" + std::to_string(100 + i) + ".cir";
+        content.writeFile("circuits/" + name, circuit(name));
+        list += name + "\r\n";
+    }
+    content.writeFile("newcircuits.lst", list);
+    checkCircuits();
+    EXPECT_EQ(shown(), QStringList{"20 Circuits Added"});
+    const std::vector<std::string> fetched = fetchedCircuits();
+    ASSERT_EQ(fetched.size(), 20U);
+    EXPECT_EQ(fetched.front(), "c120.cir");
+    EXPECT_EQ(fetched.back(), "c101.cir");
+    EXPECT_FALSE(app().exists("Circuits/c121.cir"));
+}
+
+TEST_F(ContentUpdateTest, emptyCircuitList_saysNoNewCircuits) {
+    content.writeFile("newcircuits.lst", "");
+    checkCircuits();
+    EXPECT_EQ(shown(), QStringList{"No new circuits available at this time"});
+}
+
+TEST_F(ContentUpdateTest, circuitListMissing_saysSo) {
+    checkCircuits();
+    EXPECT_EQ(shown(), QStringList{"New circuit file could not be found"});
+    EXPECT_FALSE(app().exists("newcircuits.lst"));
+}
+
+TEST_F(ContentUpdateTest, failedCircuit_endsTheChainAndNamesIt) {
+    content.writeFile("circuits/A.cir", circuit("A"));
+    content.writeFile("circuits/C.cir", circuit("C"));
+    content.writeFile("newcircuits.lst", "A.cir\r\nB.cir\r\nC.cir\r\n");
+    checkCircuits();
+    EXPECT_EQ(fetchedCircuits(), (std::vector<std::string>{"C.cir", "B.cir"}));
+    EXPECT_EQ(shown(), QStringList{"Circuit B.cir could not be downloaded"});
+    EXPECT_FALSE(app().exists("Circuits/B.cir"));
+    EXPECT_FALSE(app().exists("Circuits/A.cir"));
+    // A stays for the next check.
+    EXPECT_EQ(update->circuitstack.count, 1);
+    EXPECT_EQ(update->circuitstack.items[0], "A.cir");
+}
+
+TEST_F(ContentUpdateTest, unsafeNames_arePassedOverAndNothingLeavesTheCircuitsFolder) {
+    content.writeFile("circuits/Good.cir", circuit("Good"));
+    content.writeFile("newcircuits.lst", "Good.cir\r\n../escape.cir\r\nsub/inner.cir\r\n..\r\n"
+                                         "\r\nbad\x01name.cir\r\n..\\win.cir\r\n...\r\n");
+    app().writeFile("exercises.lst", record(1, "Plank", "Abdominal", "Hold still"));
+    auto before = folderSnapshot(app().path());
+    checkCircuits();
+    EXPECT_EQ(fetchedCircuits(), std::vector<std::string>{"Good.cir"});
+    EXPECT_EQ(shown(), QStringList{"1 Circuits Added"});
+    auto after = folderSnapshot(app().path());
+    EXPECT_EQ(after.erase("Circuits/Good.cir"), 1U);
+    EXPECT_EQ(after.erase("newcircuits.lst"), 1U);
+    EXPECT_EQ(after, before);
+}
+
+TEST_F(ContentUpdateTest, namesWithBlanksAndUrlCharacters_arriveUnderTheirOwnName) {
+    const std::vector<std::string> names{"50% Effort #2.cir", "Leg Day?.cir", "Caf\xE9.cir"};
+    std::string list;
+    for (const std::string& name : names) {
+        content.writeFile("circuits/" + name, circuit(name));
+        list += name + "\r\n";
+    }
+    content.writeFile("newcircuits.lst", list);
+    checkCircuits();
+    EXPECT_EQ(shown(), QStringList{"3 Circuits Added"});
+    for (const std::string& name : names)
+        EXPECT_EQ(app().readFile("Circuits/" + name), circuit(name)) << name;
+}
+
+TEST_F(ContentUpdateTest, missingCircuitsFolder_isCreated) {
+    std::filesystem::remove_all(app().path() + "Circuits");
+    content.writeFile("circuits/A.cir", circuit("A"));
+    content.writeFile("newcircuits.lst", "A.cir\r\n");
+    checkCircuits();
+    EXPECT_EQ(shown(), QStringList{"1 Circuits Added"});
+    EXPECT_EQ(app().readFile("Circuits/A.cir"), circuit("A"));
+}
+
+TEST_F(ContentUpdateTest, secondCheckDuringAChain_namesJoinTheRunningChain) {
+    // A server whose circuits take a while, so the second list arrives while
+    // the first chain is still fetching.
+    HttpTestServer slow;
+    std::mutex mutex;
+    std::string list = "A.cir\r\nB.cir\r\n";
+    std::vector<std::string> fetched;
+    slow.server().Get("/kinoradex/newcircuits.lst",
+                      [&](const httplib::Request&, httplib::Response& res) {
+                          const std::lock_guard lock(mutex);
+                          res.set_content(list, "text/plain");
+                      });
+    slow.server().Get(R"(/kinoradex/circuits/(.*))",
+                      [&](const httplib::Request& req, httplib::Response& res) {
+                          std::this_thread::sleep_for(std::chrono::milliseconds(200));
+                          const std::lock_guard lock(mutex);
+                          fetched.push_back(req.matches[1]);
+                          res.set_content(circuit(req.matches[1]), "text/plain");
+                      });
+    slow.start();
+    update = makeUpdate(slow.port());
+    update->lbl_checkcicruitsClick();
+    ASSERT_TRUE(spinUntil([this] { return update->CircuitDownloader.busy(); }));
+    {
+        const std::lock_guard lock(mutex);
+        list = "C.cir\r\nD.cir\r\n";
+    }
+    update->lbl_checkcicruitsClick();
+    ASSERT_TRUE(spinUntil([this] { return !update->Circuitget.busy(); }));
+    EXPECT_TRUE(update->CircuitDownloader.busy()); // the second list came in mid-chain
+    ASSERT_TRUE(settle(*update));
+    for (const std::string name : {"A.cir", "B.cir", "C.cir", "D.cir"})
+        EXPECT_EQ(app().readFile("Circuits/" + name), circuit(name)) << name;
+    const std::lock_guard lock(mutex);
+    EXPECT_EQ(fetched, (std::vector<std::string>{"B.cir", "D.cir", "C.cir", "A.cir"}));
+    EXPECT_EQ(shown(), QStringList{"3 Circuits Added"});
+}
+
+} // namespace

@@ -1,0 +1,126 @@
+// Broken and hostile servers against the update: every bad answer ends as a
+// failure message, nothing outside the Circuits folder is written and the
+// library file is never lost.
+#include "updatefixture.h"
+
+#include <gtest/gtest.h>
+
+#include <iostream>
+
+namespace {
+
+struct BadAnswer {
+    const char* kind;
+    RawHttpServer::Script script;
+};
+
+RawHttpServer::Script sends(std::string bytes) {
+    return [bytes](RawConnection& c, const std::atomic<bool>&) { c.send(bytes); };
+}
+
+std::vector<BadAnswer> badAnswers() {
+    const std::string ok = "HTTP/1.0 200 OK\r\n";
+    std::vector<BadAnswer> answers{
+        {"404 page with a length", sends("HTTP/1.0 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found")},
+        {"500 page without a length", sends("HTTP/1.0 500 Oops\r\n\r\nName\r\nType\r\nText\r\n")},
+        {"304 without a body", sends("HTTP/1.0 304 Not Modified\r\n\r\n")},
+        {"interim answer only", sends("HTTP/1.1 100 Continue\r\n\r\n")},
+        {"length that is no number", sends(ok + "Content-Length: ten\r\n\r\n0123456789")},
+        {"negative length", sends(ok + "Content-Length: -5\r\n\r\nabcde")},
+        {"length beyond 32 bits", sends(ok + "Content-Length: 99999999999\r\n\r\nabc")},
+        {"body shorter than its length", sends(ok + "Content-Length: 5000\r\n\r\n" + std::string(100, 'x'))},
+        {"body without a length", sends(ok + "\r\nName\r\nType\r\nText\r\n")},
+        {"garbage instead of a status line", sends("SURPRISE\r\n\r\nName\r\n")},
+        {"closed without an answer", sends("")},
+        {"head that never ends",
+         [](RawConnection& c, const std::atomic<bool>& stopping) {
+             c.send("HTTP/1.0 200 OK\r\n");
+             for (int i = 0; i < 20000 && !stopping; ++i) {
+                 if (!c.send("X-Filler: 0123456789012345678901234567890123456789\r\n"))
+                     return;
+             }
+         }},
+        {"silence after the connection",
+         [](RawConnection& c, const std::atomic<bool>& stopping) { c.pause(5000, stopping); }},
+        {"one byte at a time",
+         [ok](RawConnection& c, const std::atomic<bool>& stopping) {
+             c.send(ok + "Content-Length: 100000\r\n\r\n");
+             for (int i = 0; i < 1000 && !stopping && c.send("x"); ++i)
+                 c.pause(40, stopping);
+         }},
+        {"length over the size cap", sends(ok + "Content-Length: 50000000\r\n\r\nabc")},
+        {"endless body without a length",
+         [ok](RawConnection& c, const std::atomic<bool>& stopping) {
+             c.send(ok + "\r\n");
+             const std::string block(4096, 'z');
+             while (!stopping && c.send(block)) {
+             }
+         }},
+        {"redirect to ftp", sends("HTTP/1.0 302 Found\r\nLocation: ftp://127.0.0.1/x\r\nContent-Length: 0\r\n\r\n")},
+        {"redirect to a local file", sends("HTTP/1.0 302 Found\r\nLocation: file:///etc/passwd\r\nContent-Length: 0\r\n\r\n")},
+        {"endless redirects", sends("HTTP/1.0 302 Found\r\nLocation: /again\r\nContent-Length: 0\r\n\r\n")},
+    };
+    return answers;
+}
+
+class HostileServerTest : public ::testing::Test, public UpdateFixture {
+protected:
+    HostileServerTest() {
+        app().writeFile("exercises.lst", record(4, "Plank", "Abdominal", "Hold still") +
+                                             record(9, "Squats", "Lower Body", "Sit back"));
+        app().writeFile("Circuits/Mine.cir", "Mine\r\nAbdominal\r\n30\r\n10\r\nPlank\r\n");
+        app().writeFile("newexercises.lst", "last time's exercise list\r\n");
+        app().writeFile("newcircuits.lst", "last time's circuit list\r\n");
+    }
+};
+
+TEST_F(HostileServerTest, everyBadAnswer_endsInAFailureMessageAndChangesNoFile) {
+    const auto before = folderSnapshot(app().path());
+    int tried = 0;
+    for (BadAnswer& answer : badAnswers()) {
+        RawHttpServer server(answer.script);
+        auto update = makeUpdate(server.port());
+
+        update->lbl_checkexercisesClick();
+        ASSERT_TRUE(settle(*update)) << answer.kind;
+        EXPECT_EQ(shown(), QStringList{"New exercise file could not be found"}) << answer.kind;
+
+        update->lbl_checkcicruitsClick();
+        ASSERT_TRUE(settle(*update)) << answer.kind;
+        EXPECT_EQ(shown(), QStringList{"New circuit file could not be found"}) << answer.kind;
+
+        EXPECT_EQ(folderSnapshot(app().path()), before) << answer.kind;
+        tried += 2;
+    }
+    std::cout << "[ figures  ] " << tried << " bad list answers of " << badAnswers().size()
+              << " kinds: every one reported as a failure, no file changed\n";
+}
+
+TEST_F(HostileServerTest, badCircuitAnswers_endTheChainAndWriteOnlyTheList) {
+    int tried = 0;
+    for (BadAnswer& answer : badAnswers()) {
+        auto before = folderSnapshot(app().path());
+        // A good list naming one new circuit; the circuit itself answers badly.
+        RawHttpServer server([&answer](RawConnection& c, const std::atomic<bool>& stopping) {
+            if (c.request().rfind("GET /kinoradex/newcircuits.lst ", 0) == 0)
+                c.send("HTTP/1.0 200 OK\r\nContent-Length: 9\r\n\r\nNew.cir\r\n");
+            else
+                answer.script(c, stopping);
+        });
+        auto update = makeUpdate(server.port());
+        update->lbl_checkcicruitsClick();
+        ASSERT_TRUE(settle(*update)) << answer.kind;
+        EXPECT_EQ(shown(), QStringList{"Circuit New.cir could not be downloaded"}) << answer.kind;
+
+        auto after = folderSnapshot(app().path());
+        EXPECT_EQ(after["newcircuits.lst"], "New.cir\r\n");
+        after.erase("newcircuits.lst");
+        before.erase("newcircuits.lst");
+        EXPECT_EQ(after, before) << answer.kind;
+        ++tried;
+    }
+    std::cout << "[ figures  ] " << tried << " bad circuit answers of " << badAnswers().size()
+              << " kinds: every chain ended with a message, nothing but the list written\n";
+}
+
+} // namespace
