@@ -4,7 +4,9 @@
 #include "clickablelabel.h"
 #include "contentaddress.h"
 #include "contentupdate.h"
+#include "apppaths.h"
 #include "browser.h"
+#include "exercises.h"
 #include "exerciseframe.h"
 #include "fonts.h"
 #include "mainform.h"
@@ -42,7 +44,16 @@ void setUnderline(QWidget* label, bool on) {
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_update(std::make_unique<ContentUpdate>(this)) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    // The update reloads the library through the library editor, so its list follows.
+    m_update = std::make_unique<ContentUpdate>(
+        [this] {
+            if (m_mainForm)
+                m_mainForm->exerciseFrame()->loadexercises();
+            else
+                loadexercises(exercisetable(), exerciselibrarypath());
+        },
+        this);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Stridewell"));
     setFixedSize(598, 430);

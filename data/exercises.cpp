@@ -22,7 +22,7 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
             break;
         }
         // Read into the slot itself, so a reload reuses the strings' storage.
-        TExercise& record = table.slots[static_cast<size_t>(count)];
+        TExercise& record = table.entries[static_cast<size_t>(count)];
         record.number = static_cast<uint32_t>(reader.readNumber());
         reader.readLine(record.name);
         reader.readLine(record.extype);
@@ -33,7 +33,7 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
     // Slots past the records just read are emptied, so no record of an earlier
     // load can still be found by a lookup.
     for (int slot = count; slot < kExerciseSlots; ++slot)
-        table.slots[static_cast<size_t>(slot)] = TExercise{};
+        table.entries[static_cast<size_t>(slot)] = TExercise{};
     table.librarysize = count;
     table.selectedexercise = 0;
     result.loaded = count;
@@ -45,7 +45,7 @@ void saveexercises(const ExerciseTable& table, const std::string& path) {
     const int count = std::min<int>(table.librarysize, kLibraryCapacity);
     bytes.reserve(static_cast<size_t>(count) * 96);
     for (int slot = 0; slot < count; ++slot) {
-        const TExercise& record = table.slots[static_cast<size_t>(slot)];
+        const TExercise& record = table.entries[static_cast<size_t>(slot)];
         bytes += std::to_string(record.number);
         bytes += "\r\n";
         bytes += record.name;
@@ -62,14 +62,14 @@ void saveexercises(const ExerciseTable& table, const std::string& path) {
 
 int findexercisebynumber(const ExerciseTable& table, uint32_t number) {
     for (int slot = 0; slot < kNoExercise; ++slot)
-        if (table.slots[static_cast<size_t>(slot)].number == number)
+        if (table.entries[static_cast<size_t>(slot)].number == number)
             return slot;
     return kNoExercise;
 }
 
 int findexercisebyname(const ExerciseTable& table, const std::string& name) {
     for (int slot = 0; slot < kNoExercise; ++slot)
-        if (table.slots[static_cast<size_t>(slot)].name == name)
+        if (table.entries[static_cast<size_t>(slot)].name == name)
             return slot;
     return kNoExercise;
 }
@@ -79,12 +79,12 @@ int addexercisefromeditor(ExerciseTable& table, const std::string& name,
     if (table.librarysize >= kLibraryCapacity)
         return -1;
     int slot = 0;
-    while (slot < kLibraryCapacity && !table.slots[static_cast<size_t>(slot)].name.empty())
+    while (slot < kLibraryCapacity && !table.entries[static_cast<size_t>(slot)].name.empty())
         ++slot;
     if (slot == kLibraryCapacity)
         return -1;
-    const uint32_t before = slot > 0 ? table.slots[static_cast<size_t>(slot - 1)].number : 0;
-    TExercise& record = table.slots[static_cast<size_t>(slot)];
+    const uint32_t before = slot > 0 ? table.entries[static_cast<size_t>(slot - 1)].number : 0;
+    TExercise& record = table.entries[static_cast<size_t>(slot)];
     record.number = before + 250 + static_cast<uint32_t>(table.librarysize);
     record.name = name;
     record.description = description;
@@ -99,8 +99,8 @@ int addexercisefromupdate(ExerciseTable& table, const std::string& name, const s
         return -1;
     const int slot = table.librarysize;
     const uint32_t number =
-        slot > 0 ? table.slots[static_cast<size_t>(slot - 1)].number + 1 : uint32_t{1};
-    table.slots[static_cast<size_t>(slot)] = TExercise{number, name, extype, description, 1};
+        slot > 0 ? table.entries[static_cast<size_t>(slot - 1)].number + 1 : uint32_t{1};
+    table.entries[static_cast<size_t>(slot)] = TExercise{number, name, extype, description, 1};
     ++table.librarysize;
     return slot;
 }
@@ -111,8 +111,8 @@ void removeexercise(ExerciseTable& table, int slot) {
     const bool heldRecord = slot < table.librarysize;
     // Each slot takes the one after it, until an empty slot has been copied down.
     for (int i = slot; i < kNoExercise; ++i) {
-        const bool nextEmpty = table.slots[static_cast<size_t>(i + 1)].number == 0;
-        table.slots[static_cast<size_t>(i)] = table.slots[static_cast<size_t>(i + 1)];
+        const bool nextEmpty = table.entries[static_cast<size_t>(i + 1)].number == 0;
+        table.entries[static_cast<size_t>(i)] = table.entries[static_cast<size_t>(i + 1)];
         if (nextEmpty)
             break;
     }

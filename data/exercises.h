@@ -19,12 +19,12 @@ inline constexpr int kNoExercise = 500;      // what a failed lookup returns
 
 // The exercise table: records in slots 0 .. librarysize - 1 without gaps.
 struct ExerciseTable {
-    std::array<TExercise, kExerciseSlots> slots{};
+    std::array<TExercise, kExerciseSlots> entries{};
     int32_t librarysize = 0;
     int32_t selectedexercise = 0;
 
-    TExercise& operator[](int slot) { return slots.at(static_cast<size_t>(slot)); }
-    const TExercise& operator[](int slot) const { return slots.at(static_cast<size_t>(slot)); }
+    TExercise& operator[](int slot) { return entries.at(static_cast<size_t>(slot)); }
+    const TExercise& operator[](int slot) const { return entries.at(static_cast<size_t>(slot)); }
 };
 
 // The program-wide table.

@@ -17,7 +17,9 @@ std::string truncationMessage(int loaded) {
            std::to_string(loaded) + " exercises were loaded.";
 }
 
-size_t toolIndex(ExerciseTool tool) { return static_cast<size_t>(tool); }
+size_t toolIndex(ExerciseTool tool) {
+    return static_cast<size_t>(tool);
+}
 
 constexpr std::array<ExerciseTool, 3> kTools{ExerciseTool::Save, ExerciseTool::New,
                                              ExerciseTool::Delete};
@@ -40,7 +42,9 @@ void ExerciseEditController::loadexercises() {
     makeRowCurrent(0);
 }
 
-void ExerciseEditController::saveexercises() { ::saveexercises(m_table, exerciselibrarypath()); }
+void ExerciseEditController::saveexercises() {
+    ::saveexercises(m_table, exerciselibrarypath());
+}
 
 void ExerciseEditController::displayexercises() {
     for (int row = 0; row < kGridRows; ++row) {
@@ -89,7 +93,9 @@ void ExerciseEditController::mmo_exdescriptionChange() {
     saveexercises();
 }
 
-void ExerciseEditController::btn_saveClick() { saveexercises(); }
+void ExerciseEditController::btn_saveClick() {
+    saveexercises();
+}
 
 void ExerciseEditController::btn_newexClick() {
     const int slot = addexercisefromeditor(m_table, kNewName, kNewDescription);
@@ -119,9 +125,15 @@ void ExerciseEditController::btn_deleteexClick() {
         m_view.setRowCount(m_view.rowCount() - 1);
 }
 
-void ExerciseEditController::btn_saveMouseMove() { hoverTool(ExerciseTool::Save); }
-void ExerciseEditController::btn_newexMouseMove() { hoverTool(ExerciseTool::New); }
-void ExerciseEditController::btn_deleteexMouseMove() { hoverTool(ExerciseTool::Delete); }
+void ExerciseEditController::btn_saveMouseMove() {
+    hoverTool(ExerciseTool::Save);
+}
+void ExerciseEditController::btn_newexMouseMove() {
+    hoverTool(ExerciseTool::New);
+}
+void ExerciseEditController::btn_deleteexMouseMove() {
+    hoverTool(ExerciseTool::Delete);
+}
 
 void ExerciseEditController::ToolBar1MouseMove() {
     for (const ExerciseTool tool : kTools)
@@ -133,7 +145,9 @@ bool ExerciseEditController::isHighlighted(ExerciseTool tool) const {
     return m_highlighted[toolIndex(tool)];
 }
 
-TExercise& ExerciseEditController::selectedRecord() { return m_table[m_table.selectedexercise]; }
+TExercise& ExerciseEditController::selectedRecord() {
+    return m_table[m_table.selectedexercise];
+}
 
 void ExerciseEditController::showSelectedRecord() {
     // Each text is read afresh: the reaction of one field may store into the record.

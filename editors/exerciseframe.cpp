@@ -64,7 +64,7 @@ QLabel* makeFieldLabel(QWidget* parent, const QString& name, const QString& capt
 
 Tfrm_ExerciseFrame::Tfrm_ExerciseFrame(QWidget* parent)
     : QWidget(parent), m_controller(*this, exercisetable()) {
-    setObjectName(QStringLiteral("frm_ExerciseFrame"));
+    setObjectName(QStringLiteral("frm_ExerciseFrame1"));
     resize(kFrameWidth, kFrameHeight);
     setAutoFillBackground(true);
     QPalette white = palette();
@@ -78,9 +78,15 @@ Tfrm_ExerciseFrame::Tfrm_ExerciseFrame(QWidget* parent)
     buildToolBar();
 }
 
-void Tfrm_ExerciseFrame::loadexercises() { m_controller.loadexercises(); }
-void Tfrm_ExerciseFrame::saveexercises() { m_controller.saveexercises(); }
-void Tfrm_ExerciseFrame::displayexercises() { m_controller.displayexercises(); }
+void Tfrm_ExerciseFrame::loadexercises() {
+    m_controller.loadexercises();
+}
+void Tfrm_ExerciseFrame::saveexercises() {
+    m_controller.saveexercises();
+}
+void Tfrm_ExerciseFrame::displayexercises() {
+    m_controller.displayexercises();
+}
 
 void Tfrm_ExerciseFrame::buildHeads() {
     auto* caption = new QLabel(QStringLiteral("   Exercise Editor"), this);
@@ -125,11 +131,10 @@ void Tfrm_ExerciseFrame::buildGrid() {
 
     // A keyboard move of the current row counts as a click, as does a click on
     // the row that is already current.
-    connect(grd_circuits->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            [this] {
-                if (!m_quiet)
-                    grd_circuitsClick();
-            });
+    connect(grd_circuits->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
+        if (!m_quiet)
+            grd_circuitsClick();
+    });
     connect(grd_circuits, &QTableView::clicked, this, [this] { grd_circuitsClick(); });
 }
 
@@ -157,8 +162,7 @@ void Tfrm_ExerciseFrame::buildFields() {
             txt_extypeChange(index);
     });
 
-    makeFieldLabel(this, QStringLiteral("Label1"), QStringLiteral("Exercise Description"), 8,
-                   196);
+    makeFieldLabel(this, QStringLiteral("Label1"), QStringLiteral("Exercise Description"), 8, 196);
     mmo_exdescription = new ExerciseMemo(this);
     mmo_exdescription->setObjectName(QStringLiteral("mmo_exdescription"));
     mmo_exdescription->setGeometry(7, 212, 561, 41);
@@ -197,8 +201,8 @@ void Tfrm_ExerciseFrame::buildToolBar() {
     btn_newex->onClick = [this] { btn_newexClick(); };
     btn_newex->onMove = [this] { m_controller.btn_newexMouseMove(); };
 
-    btn_deleteex =
-        makeTool(QStringLiteral("btn_deleteex"), 88, QStringLiteral("Delete the selected exercise"));
+    btn_deleteex = makeTool(QStringLiteral("btn_deleteex"), 88,
+                            QStringLiteral("Delete the selected exercise"));
     btn_deleteex->setPixmap(btn_deleteex1->pixmap());
     btn_deleteex->onClick = [this] { btn_deleteexClick(); };
     btn_deleteex->onMove = [this] { m_controller.btn_deleteexMouseMove(); };
@@ -227,8 +231,12 @@ template <class Body> void Tfrm_ExerciseFrame::react(Body&& body) {
     guarded(this, std::forward<Body>(body));
 }
 
-void Tfrm_ExerciseFrame::grd_circuitsClick() { react([this] { m_controller.grd_circuitsClick(); }); }
-void Tfrm_ExerciseFrame::txt_exnameChange() { react([this] { m_controller.txt_exnameChange(); }); }
+void Tfrm_ExerciseFrame::grd_circuitsClick() {
+    react([this] { m_controller.grd_circuitsClick(); });
+}
+void Tfrm_ExerciseFrame::txt_exnameChange() {
+    react([this] { m_controller.txt_exnameChange(); });
+}
 
 void Tfrm_ExerciseFrame::txt_extypeChange(int index) {
     react([this, index] { m_controller.txt_extypeChange(tobytes(txt_extype->itemText(index))); });
@@ -238,15 +246,23 @@ void Tfrm_ExerciseFrame::mmo_exdescriptionChange() {
     react([this] { m_controller.mmo_exdescriptionChange(); });
 }
 
-void Tfrm_ExerciseFrame::btn_saveClick() { react([this] { m_controller.btn_saveClick(); }); }
-void Tfrm_ExerciseFrame::btn_newexClick() { react([this] { m_controller.btn_newexClick(); }); }
-void Tfrm_ExerciseFrame::btn_deleteexClick() { react([this] { m_controller.btn_deleteexClick(); }); }
+void Tfrm_ExerciseFrame::btn_saveClick() {
+    react([this] { m_controller.btn_saveClick(); });
+}
+void Tfrm_ExerciseFrame::btn_newexClick() {
+    react([this] { m_controller.btn_newexClick(); });
+}
+void Tfrm_ExerciseFrame::btn_deleteexClick() {
+    react([this] { m_controller.btn_deleteexClick(); });
+}
 
 void Tfrm_ExerciseFrame::setCell(int row, int column, const std::string& text) {
     m_gridModel->setCell(row, column, totext(text));
 }
 
-int Tfrm_ExerciseFrame::rowCount() const { return m_gridModel->rowCount(); }
+int Tfrm_ExerciseFrame::rowCount() const {
+    return m_gridModel->rowCount();
+}
 
 void Tfrm_ExerciseFrame::setRowCount(int rows) {
     // Removing the current row moves the current row; that is no click.
@@ -262,8 +278,8 @@ int Tfrm_ExerciseFrame::currentRow() const {
 void Tfrm_ExerciseFrame::setCurrentRow(int row) {
     FlagScope quiet(m_quiet);
     const QModelIndex index = m_gridModel->index(row, 0);
-    grd_circuits->selectionModel()->setCurrentIndex(
-        index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    grd_circuits->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                               QItemSelectionModel::Rows);
     grd_circuits->scrollTo(index);
 }
 
@@ -278,7 +294,9 @@ bool Tfrm_ExerciseFrame::setNameText(const std::string& text) {
     return txt_exname->text() != before;
 }
 
-std::string Tfrm_ExerciseFrame::nameText() const { return tobytes(txt_exname->text(), m_nameBytes); }
+std::string Tfrm_ExerciseFrame::nameText() const {
+    return tobytes(txt_exname->text(), m_nameBytes);
+}
 
 void Tfrm_ExerciseFrame::setTypeText(const std::string& type) {
     FlagScope quiet(m_quiet);

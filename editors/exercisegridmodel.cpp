@@ -20,7 +20,9 @@ QVariant ExerciseGridModel::data(const QModelIndex& index, int role) const {
     return at(index.row(), index.column());
 }
 
-QString ExerciseGridModel::cell(int row, int column) const { return at(row, column); }
+QString ExerciseGridModel::cell(int row, int column) const {
+    return at(row, column);
+}
 
 void ExerciseGridModel::setCell(int row, int column, const QString& text) {
     m_cells.at(static_cast<size_t>(row * m_columns + column)) = text;

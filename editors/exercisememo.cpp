@@ -1,7 +1,8 @@
 #include "exercisememo.h"
 
 #include <QKeyEvent>
-#include <QTextBlock>
+
+#include <algorithm>
 
 ExerciseMemo::ExerciseMemo(QWidget* parent) : QPlainTextEdit(parent) {
     setTabChangesFocus(true);

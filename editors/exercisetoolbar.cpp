@@ -4,7 +4,9 @@
 
 #include <QMouseEvent>
 
-ExerciseToolBar::ExerciseToolBar(QWidget* parent) : QFrame(parent) { setMouseTracking(true); }
+ExerciseToolBar::ExerciseToolBar(QWidget* parent) : QFrame(parent) {
+    setMouseTracking(true);
+}
 
 void ExerciseToolBar::mouseMoveEvent(QMouseEvent* event) {
     // Moves over an image may reach here when the image passes them on.

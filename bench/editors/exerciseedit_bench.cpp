@@ -75,8 +75,12 @@ void frameKeystroke(benchmark::State& state, bool sync) {
     setatomicsync(true);
 }
 
-void BM_FrameKeystroke(benchmark::State& state) { frameKeystroke(state, true); }
-void BM_FrameKeystrokeNoSync(benchmark::State& state) { frameKeystroke(state, false); }
+void BM_FrameKeystroke(benchmark::State& state) {
+    frameKeystroke(state, true);
+}
+void BM_FrameKeystrokeNoSync(benchmark::State& state) {
+    frameKeystroke(state, false);
+}
 
 // The rules alone, behind a screen that does nothing, and without the sync.
 class SilentView final : public ExerciseEditView {
@@ -119,9 +123,18 @@ void BM_ControllerKeystrokeNoSync(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BM_FrameKeystroke)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_FrameKeystrokeNoSync)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
-BENCHMARK(BM_ControllerKeystrokeNoSync)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FrameKeystroke)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_FrameKeystrokeNoSync)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
+BENCHMARK(BM_ControllerKeystrokeNoSync)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))

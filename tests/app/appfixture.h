@@ -2,7 +2,7 @@
 
 #include "launcher.h"
 #include "mainform.h"
-#include "tempfolder.h"
+#include "testsupport/tempfolder.h"
 
 #include <gtest/gtest.h>
 

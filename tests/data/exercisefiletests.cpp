@@ -18,7 +18,7 @@ void expectRecord(const TExercise& r, uint32_t number, const std::string& name,
 
 class ExerciseFile : public ::testing::Test {
 protected:
-    // Loads the bytes as exercises.lst into a fresh table.
+    // Writes the bytes as exercises.lst and loads them into the test's table.
     LoadResult load(const std::string& bytes) {
         folder.writeFile("exercises.lst", bytes);
         return loadexercises(*table, path());
@@ -30,13 +30,16 @@ protected:
 };
 
 TEST_F(ExerciseFile, lineEnds_crlfAndLfBothEndALine) {
+    // A carriage return on its own ends nothing: it stays in the text.
     const LoadResult result = load("10\r\nSquat\r\nLower Body\r\nDeep knees\r\n1\r\n"
-                                   "11\nPush up\nUpper Body\nArms\n0\n");
-    EXPECT_EQ(result.loaded, 2);
+                                   "11\nPush up\nUpper Body\nArms\n0\n"
+                                   "12\r\nOne\rline\r\n\r\r\n\r\n0\r\n");
+    EXPECT_EQ(result.loaded, 3);
     EXPECT_FALSE(result.truncated);
-    EXPECT_EQ(table->librarysize, 2);
+    EXPECT_EQ(table->librarysize, 3);
     expectRecord((*table)[0], 10, "Squat", "Lower Body", "Deep knees", 1);
     expectRecord((*table)[1], 11, "Push up", "Upper Body", "Arms", 0);
+    expectRecord((*table)[2], 12, "One\rline", "\r", "", 0);
 }
 
 TEST_F(ExerciseFile, numberLines_skipLeadingBlanksAndTrailingText) {
@@ -61,26 +64,19 @@ TEST_F(ExerciseFile, recordCutShort_isStoredWithEmptyRest) {
     expectRecord((*table)[1], 7, "Half", "Type without line end", "", 0);
 }
 
-TEST_F(ExerciseFile, emptyOrBlankFile_givesEmptyLibraryAndClearsEarlierRecords) {
-    for (const std::string bytes : {"", "\r\n\r\n   "}) {
-        load(libraryRecord(1, "Old", "T", "D", 0));
-        table->selectedexercise = 3;
+TEST_F(ExerciseFile, reload_leavesNoRecordOfTheEarlierLoad) {
+    const std::string shorter = libraryRecord(9, "New", "T", "D", 1);
+    for (const std::string& bytes : {std::string(), std::string("\r\n\r\n   "), shorter}) {
+        load(libraryRecord(1, "A", "T", "D", 0) + libraryRecord(2, "Old", "T", "D", 0));
+        table->selectedexercise = 1;
         const LoadResult result = load(bytes);
-        EXPECT_EQ(result.loaded, 0);
-        EXPECT_EQ(table->librarysize, 0);
+        const int expected = bytes == shorter ? 1 : 0;
+        EXPECT_EQ(result.loaded, expected);
+        EXPECT_EQ(table->librarysize, expected);
         EXPECT_EQ(table->selectedexercise, 0);
         EXPECT_EQ(findexercisebyname(*table, "Old"), kNoExercise);
+        EXPECT_EQ(findexercisebynumber(*table, 2), kNoExercise);
     }
-}
-
-TEST_F(ExerciseFile, shorterReload_leavesNoRecordOfTheEarlierLoad) {
-    load(libraryRecord(1, "A", "T", "D", 0) + libraryRecord(2, "B", "T", "D", 0) +
-         libraryRecord(3, "C", "T", "D", 0));
-    load(libraryRecord(9, "Z", "T", "D", 1));
-    EXPECT_EQ(table->librarysize, 1);
-    EXPECT_EQ(findexercisebyname(*table, "C"), kNoExercise);
-    EXPECT_EQ(findexercisebynumber(*table, 2), kNoExercise);
-    expectRecord((*table)[1], 0, "", "", "", 0);
 }
 
 TEST_F(ExerciseFile, failedLoad_raisesRuntimeTextAndKeepsSizeAndSelection) {

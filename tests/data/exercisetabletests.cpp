@@ -55,6 +55,10 @@ TEST(ExerciseAdd, fromEditor_takesFirstNamelessSlotAndNumbersFromTheSlotBefore) 
     EXPECT_EQ(added.online, 0);
     EXPECT_EQ(table->librarysize, 3);
 
+    (*table)[1].name.clear(); // a nameless record is filled before the end
+    EXPECT_EQ(addexercisefromeditor(*table, "Gap", ""), 1);
+    EXPECT_EQ((*table)[1].number, 10u + 250u + 3u);
+
     auto empty = makeTable({});
     EXPECT_EQ(addexercisefromeditor(*empty, "First", ""), 0);
     EXPECT_NE((*empty)[0].number, 0u);
@@ -95,19 +99,14 @@ TEST(ExerciseRemove, recordsAfterTheSlotMoveDown) {
     EXPECT_EQ((*table)[2].number, 0u);
     EXPECT_EQ((*table)[2].name, "");
 
+    removeexercise(*table, 5); // an empty slot: nothing changes
+    EXPECT_EQ(table->librarysize, 2);
+    EXPECT_EQ((*table)[1].name, "C");
+
     removeexercise(*table, 1); // the last record
     EXPECT_EQ(table->librarysize, 1);
     EXPECT_EQ((*table)[1].number, 0u);
     EXPECT_EQ((*table)[1].extype, "");
-}
-
-TEST(ExerciseRemove, emptySlot_changesNothing) {
-    auto table = makeTable(records({"A", "B"}));
-    removeexercise(*table, 5);
-    removeexercise(*table, 2);
-    EXPECT_EQ(table->librarysize, 2);
-    EXPECT_EQ((*table)[1].name, "B");
-    EXPECT_EQ((*table)[2].name, "");
 }
 
 TEST(ExerciseRemove, fullTable_emptiesSlot499AndKeepsTheSpareEmpty) {

@@ -63,20 +63,6 @@ TEST_F(ExerciseEdit, refresh_sendsOnlyCellsThatChanged) {
     EXPECT_EQ(view.cells[0][2], "Changed");
 }
 
-TEST_F(ExerciseEdit, clickRow_showsThatRecordInFields) {
-    loadLibrary(exerciseLibrary(3));
-    clickRow(1);
-    EXPECT_EQ(table->selectedexercise, 1);
-    EXPECT_EQ(view.name, "Exercise 1");
-    EXPECT_EQ(view.type, "Abdominal");
-    EXPECT_EQ(view.description, "Description of exercise 1");
-}
-
-TEST_F(ExerciseEdit, typeNotInList_selectsNoItem) {
-    loadLibrary(exerciseRecord(5, "Odd", "Cardio", "d"));
-    EXPECT_EQ(view.type, "Cardio"); // the view finds no such item and shows none
-}
-
 TEST_F(ExerciseEdit, newOnLibraryOfN_fillsSlotNAndSelectsIt) {
     loadLibrary(exerciseLibrary(3));
     clickRow(1);
@@ -99,8 +85,9 @@ TEST_F(ExerciseEdit, newOnLibraryOfN_fillsSlotNAndSelectsIt) {
 
     const std::string file = libraryFile();
     EXPECT_EQ(recordsInFile(file), 4);
-    EXPECT_NE(file.find("283\r\nNew Exercise\r\n\r\nEnter a description for your new exercise\r\n0\r\n"),
-              std::string::npos);
+    EXPECT_NE(
+        file.find("283\r\nNew Exercise\r\n\r\nEnter a description for your new exercise\r\n0\r\n"),
+        std::string::npos);
 }
 
 TEST_F(ExerciseEdit, newOnEmptyLibrary_getsNonZeroNumberInRowZero) {
@@ -206,16 +193,6 @@ TEST_F(ExerciseEdit, clearingName_keepsNameAndPutsItBack) {
     EXPECT_EQ(libraryFile(), exerciseLibrary(2));
 }
 
-TEST_F(ExerciseEdit, renaming_reachesTableGridAndFile) {
-    loadLibrary(exerciseLibrary(2));
-    clickRow(1);
-    view.name = "Burpee";
-    controller.txt_exnameChange();
-    EXPECT_EQ(slot(1).name, "Burpee");
-    EXPECT_EQ(view.cells[1][0], "Burpee");
-    EXPECT_NE(libraryFile().find("20\r\nBurpee\r\nAbdominal\r\n"), std::string::npos);
-}
-
 TEST_F(ExerciseEdit, typingDescription_rewritesFileAtEachKeystroke) {
     loadLibrary(exerciseLibrary(2));
     clickRow(1);
@@ -260,13 +237,6 @@ TEST_F(ExerciseEdit, pickingType_storesItAndSaves) {
     EXPECT_EQ(view.cells[1][1], "Multiple Area Workout");
     EXPECT_EQ(view.type, "Multiple Area Workout");
     EXPECT_NE(libraryFile().find("Exercise 1\r\nMultiple Area Workout\r\n"), std::string::npos);
-}
-
-TEST_F(ExerciseEdit, saveButton_writesTableAsItStands) {
-    loadLibrary(exerciseLibrary(2));
-    slot(1).description = "Set elsewhere";
-    controller.btn_saveClick();
-    EXPECT_NE(libraryFile().find("Set elsewhere"), std::string::npos);
 }
 
 TEST_F(ExerciseEdit, failingSave_raisesAndKeepsTheChange) {
