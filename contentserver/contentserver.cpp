@@ -24,9 +24,13 @@ ContentServer::ContentServer(std::filesystem::path folder)
     addroutes();
 }
 
-ContentServer::~ContentServer() { stop(); }
+ContentServer::~ContentServer() {
+    stop();
+}
 
-void ContentServer::setlog(std::function<void(const std::string&)> log) { m_log = std::move(log); }
+void ContentServer::setlog(std::function<void(const std::string&)> log) {
+    m_log = std::move(log);
+}
 
 void ContentServer::addroutes() {
     const auto serveList = [this](const std::string& name) {
@@ -50,20 +54,20 @@ void ContentServer::addroutes() {
                           notfound(res, "There is no circuit " + name + ".");
                   });
 
-    m_server->Get("/kinoradex/index.php", [this](const httplib::Request& req,
-                                                  httplib::Response& res) {
-        const std::vector<ListedExercise> exercises =
-            parseexerciselist(m_folder.listfile("newexercises.lst").value_or(std::string()));
-        if (!req.has_param("show")) {
-            res.set_content(indexpage(exercises), kHtml);
-            return;
-        }
-        const std::string name = req.get_param_value("show");
-        if (const auto page = exercisepage(exercises, name))
-            res.set_content(*page, kHtml);
-        else
-            notfound(res, "Kinoradex has no page for " + name + ".");
-    });
+    m_server->Get(
+        "/kinoradex/index.php", [this](const httplib::Request& req, httplib::Response& res) {
+            const std::vector<ListedExercise> exercises =
+                parseexerciselist(m_folder.listfile("newexercises.lst").value_or(std::string()));
+            if (!req.has_param("show")) {
+                res.set_content(indexpage(exercises), kHtml);
+                return;
+            }
+            const std::string name = req.get_param_value("show");
+            if (const auto page = exercisepage(exercises, name))
+                res.set_content(*page, kHtml);
+            else
+                notfound(res, "Kinoradex has no page for " + name + ".");
+        });
 
     m_server->set_error_handler([](const httplib::Request& req, httplib::Response& res) {
         if (res.body.empty())
@@ -81,11 +85,15 @@ int ContentServer::bind(const std::string& host, int port) {
     return m_server->bind_to_port(host, port) ? port : -1;
 }
 
-bool ContentServer::listen() { return m_server->listen_after_bind(); }
+bool ContentServer::listen() {
+    return m_server->listen_after_bind();
+}
 
 void ContentServer::waitUntilListening() const {
     while (!m_server->is_running())
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
 }
 
-void ContentServer::stop() { m_server->stop(); }
+void ContentServer::stop() {
+    m_server->stop();
+}

@@ -36,7 +36,7 @@ CircuitEditController::CircuitEditController(CircuitEditView& view, ExerciseTabl
 // --- Storing -----------------------------------------------------------------
 
 bool CircuitEditController::belongsToAnotherCircuit(const std::string& path) const {
-    return fileexists(path) && !(!m_ownPath.empty() && samecircuitfile(path, m_ownPath));
+    return fileexists(path) && (m_ownPath.empty() || !samecircuitfile(path, m_ownPath));
 }
 
 std::string CircuitEditController::cansave(const std::string& nametext) const {

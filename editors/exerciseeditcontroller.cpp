@@ -75,22 +75,32 @@ void ExerciseEditController::grd_circuitsClick() {
 void ExerciseEditController::txt_exnameChange() {
     // A name cannot be emptied: the refresh puts the record's name back.
     const std::string name = exerciseoneline(m_view.nameText());
-    if (!name.empty())
+    const bool changed = !name.empty() && name != selectedRecord().name;
+    if (changed)
         selectedRecord().name = name;
     displayexercises();
-    saveexercises();
+    // A text the program put back (the record's own) changes nothing and is not
+    // stored: a load must not rewrite the file, which may hold records the
+    // table had no room for.
+    if (changed)
+        saveexercises();
 }
 
 void ExerciseEditController::txt_extypeChange(const std::string& chosen) {
+    const bool changed = selectedRecord().extype != chosen;
     selectedRecord().extype = chosen;
     displayexercises();
-    saveexercises();
+    if (changed)
+        saveexercises();
 }
 
 void ExerciseEditController::mmo_exdescriptionChange() {
-    selectedRecord().description = exerciseoneline(m_view.descriptionText());
+    const std::string description = exerciseoneline(m_view.descriptionText());
+    const bool changed = description != selectedRecord().description;
+    selectedRecord().description = description;
     displayexercises();
-    saveexercises();
+    if (changed)
+        saveexercises();
 }
 
 void ExerciseEditController::btn_saveClick() {

@@ -63,7 +63,9 @@ std::string ContentUpdate::address(const std::string& path) const {
     return "http://" + m_server.host + path;
 }
 
-void ContentUpdate::show(const std::string& text) { Dialogs::message(m_dialogParent, totext(text)); }
+void ContentUpdate::show(const std::string& text) {
+    Dialogs::message(m_dialogParent, totext(text));
+}
 
 void ContentUpdate::lbl_checkexercisesClick() {
     guarded(m_dialogParent, [&] {

@@ -45,8 +45,8 @@ public:
     THTTPGet Circuitget;
     THTTPGet CircuitDownloader;
 
-    TStack circuitstack;        // names still to be looked at, kept between checks
-    uint8_t circuitsadded = 0;  // circuit downloads started since the last check
+    TStack circuitstack;       // names still to be looked at, kept between checks
+    uint8_t circuitsadded = 0; // circuit downloads started since the last check
 
 private:
     std::string address(const std::string& path) const;

@@ -21,9 +21,13 @@ THTTPGet::~THTTPGet() {
     QCoreApplication::removePostedEvents(this);
 }
 
-void THTTPGet::DownloadFile() { start(true); }
+void THTTPGet::DownloadFile() {
+    start(true);
+}
 
-void THTTPGet::DownloadString() { start(false); }
+void THTTPGet::DownloadString() {
+    start(false);
+}
 
 void THTTPGet::Cancel() {
     if (m_worker)
@@ -33,8 +37,18 @@ void THTTPGet::Cancel() {
 void THTTPGet::start(bool toFile) {
     if (m_worker)
         return;
-    THTTPRequest request{AcceptTypes, Agent,     URL,        FileName, UserName, Password,
-                         PostQuery,   Referer,   BinaryData, UseCache, Port,     Limits};
+    THTTPRequest request{.AcceptTypes = AcceptTypes,
+                         .Agent = Agent,
+                         .URL = URL,
+                         .FileName = FileName,
+                         .UserName = UserName,
+                         .Password = Password,
+                         .PostQuery = PostQuery,
+                         .Referer = Referer,
+                         .BinaryData = BinaryData,
+                         .UseCache = UseCache,
+                         .Port = Port,
+                         .Limits = Limits};
     m_worker = std::make_unique<THTTPGetThread>(this, std::move(request), toFile, OnProgress);
     // Attached before the worker runs, so even a transfer that ends at once is
     // reported; queued, so it runs on this thread after the run has ended.
@@ -44,7 +58,8 @@ void THTTPGet::start(bool toFile) {
     m_worker->start();
     if (!WaitThread)
         return;
-    // Both the progress calls and the end of the transfer arrive as events.
+    // Both the progress calls and the end of the transfer arrive as events,
+    // so waiting for the next event loses nothing and does not spin.
     while (m_worker)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }

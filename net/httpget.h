@@ -33,9 +33,9 @@ public:
 
     std::string AcceptTypes = "*/*";
     std::string Agent = "Corvane HTTPGet"; // empty: no user agent
-    bool BinaryData = false; // true: a response without a length fails at once
-    std::string URL;         // with or without a leading "http://"
-    bool UseCache = false;   // false: ask every cache on the way for a fresh copy
+    bool BinaryData = false;               // true: a response without a length fails at once
+    std::string URL;                       // with or without a leading "http://"
+    bool UseCache = false;                 // false: ask every cache on the way for a fresh copy
     std::string FileName;
     std::string UserName;
     std::string Password;
@@ -51,7 +51,9 @@ public:
     TNotifyEvent OnError;
 
     void DownloadFile();
-    void DownloadString();
+    void DownloadString(); // reported through OnDoneString
+    // Asks a running transfer to stop; it then ends in OnError, unless it had
+    // already finished when the request came.
     void Cancel();
 
     bool busy() const { return m_worker != nullptr; }

@@ -64,7 +64,8 @@ std::string_view trimmed(std::string_view text) {
 // "", "99999999999") is no length at all.
 std::optional<int32_t> parseLength(std::string_view text) {
     text = trimmed(text);
-    if (text.empty() || !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
+    if (text.empty() ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; }))
         return std::nullopt;
     int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
@@ -123,7 +124,9 @@ THTTPGetThread::THTTPGetThread(QObject* progressTarget, THTTPRequest request, bo
     : m_progressTarget(progressTarget), m_request(std::move(request)), m_toFile(toFile),
       m_progress(std::move(progress)) {}
 
-THTTPGetThread::~THTTPGetThread() { wait(); }
+THTTPGetThread::~THTTPGetThread() {
+    wait();
+}
 
 TUrlParts THTTPGetThread::SplitUrl(const std::string& URL) {
     std::string rest = URL;
@@ -158,8 +161,8 @@ void THTTPGetThread::transfer() {
     CURL* e = easy.get();
     const THTTPLimits& limits = m_request.Limits;
 
-    const std::string address =
-        "http://" + parts.Host + ":" + std::to_string(m_request.Port) + requestPath(parts.ObjectPath);
+    const std::string address = "http://" + parts.Host + ":" + std::to_string(m_request.Port) +
+                                requestPath(parts.ObjectPath);
     curl_easy_setopt(e, CURLOPT_URL, address.c_str());
     curl_easy_setopt(e, CURLOPT_PATH_AS_IS, 1L);
     curl_easy_setopt(e, CURLOPT_DISALLOW_USERNAME_IN_URL, 1L);
@@ -226,7 +229,8 @@ void THTTPGetThread::transfer() {
         }
         if (Clock::now() - windowStart >= window) {
             // Too little arrived in the last window: the server has stalled.
-            if (m_windowBytes * 1000 < static_cast<int64_t>(limits.LowSpeedLimit) * window.count()) {
+            if (m_windowBytes * 1000 <
+                static_cast<int64_t>(limits.LowSpeedLimit) * window.count()) {
                 ok = false;
                 break;
             }
@@ -252,7 +256,6 @@ void THTTPGetThread::transfer() {
         return;
     if (m_toFile && !m_part.commit())
         return;
-    m_text.resize(static_cast<size_t>(m_Readed));
     m_outcome = true;
 }
 

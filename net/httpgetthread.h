@@ -10,18 +10,16 @@
 #include <optional>
 #include <string>
 
-class QObject;
-
 // Progress of a transfer; Sender is the worker, not the component.
 using TOnProgressEvent = std::function<void(QObject* Sender, int32_t TotalSize, int32_t Readed)>;
 
 // Bounds that keep a broken or hostile server from holding a transfer
 // forever or filling the disk. Generous for real use; tests lower them.
 struct THTTPLimits {
-    int ConnectTimeoutMs = 15000;  // to open the connection
-    int TimeoutMs = 300000;        // for the whole transfer
-    int LowSpeedLimit = 16;        // bytes per second that count as moving ...
-    int LowSpeedTimeMs = 30000;    // ... measured over windows this long
+    int ConnectTimeoutMs = 15000;       // to open the connection
+    int TimeoutMs = 300000;             // for the whole transfer
+    int LowSpeedLimit = 16;             // bytes per second that count as moving ...
+    int LowSpeedTimeMs = 30000;         // ... measured over windows this long
     int32_t MaxSize = 16 * 1024 * 1024; // body bytes, announced or received
     int MaxRedirects = 3;
 };

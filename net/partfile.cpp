@@ -6,7 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-PartFile::~PartFile() { discard(); }
+PartFile::~PartFile() {
+    discard();
+}
 
 bool PartFile::create(const std::string& target) {
     discard();

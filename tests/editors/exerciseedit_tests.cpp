@@ -43,6 +43,8 @@ TEST_F(ExerciseEdit, load_fileOfMoreThan500_tellsOnceHowManyWereLoaded) {
     folder.writeFile("exercises.lst", exerciseLibrary(503));
     controller.loadexercises();
     EXPECT_EQ(view.messages.size(), 1u);
+    // Loading alone never rewrites the file: the records left out stay in it.
+    EXPECT_EQ(recordsInFile(libraryFile()), 503);
 }
 
 TEST_F(ExerciseEdit, load_missingFile_raisesAndLeavesScreen) {

@@ -2,8 +2,8 @@
 #include "runningcontentserver.h"
 #include "updatefixture.h"
 
-#include <httplib.h>
 #include <gtest/gtest.h>
+#include <httplib.h>
 
 #include <chrono>
 #include <mutex>

@@ -21,14 +21,16 @@ RawHttpServer::Script sends(std::string bytes) {
 std::vector<BadAnswer> badAnswers() {
     const std::string ok = "HTTP/1.0 200 OK\r\n";
     std::vector<BadAnswer> answers{
-        {"404 page with a length", sends("HTTP/1.0 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found")},
+        {"404 page with a length",
+         sends("HTTP/1.0 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found")},
         {"500 page without a length", sends("HTTP/1.0 500 Oops\r\n\r\nName\r\nType\r\nText\r\n")},
         {"304 without a body", sends("HTTP/1.0 304 Not Modified\r\n\r\n")},
         {"interim answer only", sends("HTTP/1.1 100 Continue\r\n\r\n")},
         {"length that is no number", sends(ok + "Content-Length: ten\r\n\r\n0123456789")},
         {"negative length", sends(ok + "Content-Length: -5\r\n\r\nabcde")},
         {"length beyond 32 bits", sends(ok + "Content-Length: 99999999999\r\n\r\nabc")},
-        {"body shorter than its length", sends(ok + "Content-Length: 5000\r\n\r\n" + std::string(100, 'x'))},
+        {"body shorter than its length",
+         sends(ok + "Content-Length: 5000\r\n\r\n" + std::string(100, 'x'))},
         {"body without a length", sends(ok + "\r\nName\r\nType\r\nText\r\n")},
         {"garbage instead of a status line", sends("SURPRISE\r\n\r\nName\r\n")},
         {"closed without an answer", sends("")},
@@ -56,9 +58,12 @@ std::vector<BadAnswer> badAnswers() {
              while (!stopping && c.send(block)) {
              }
          }},
-        {"redirect to ftp", sends("HTTP/1.0 302 Found\r\nLocation: ftp://127.0.0.1/x\r\nContent-Length: 0\r\n\r\n")},
-        {"redirect to a local file", sends("HTTP/1.0 302 Found\r\nLocation: file:///etc/passwd\r\nContent-Length: 0\r\n\r\n")},
-        {"endless redirects", sends("HTTP/1.0 302 Found\r\nLocation: /again\r\nContent-Length: 0\r\n\r\n")},
+        {"redirect to ftp",
+         sends("HTTP/1.0 302 Found\r\nLocation: ftp://127.0.0.1/x\r\nContent-Length: 0\r\n\r\n")},
+        {"redirect to a local file",
+         sends("HTTP/1.0 302 Found\r\nLocation: file:///etc/passwd\r\nContent-Length: 0\r\n\r\n")},
+        {"endless redirects",
+         sends("HTTP/1.0 302 Found\r\nLocation: /again\r\nContent-Length: 0\r\n\r\n")},
     };
     return answers;
 }

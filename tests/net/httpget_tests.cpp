@@ -3,8 +3,8 @@
 #include "testservers.h"
 #include "testsupport/tempfolder.h"
 
-#include <httplib.h>
 #include <gtest/gtest.h>
+#include <httplib.h>
 
 #include <QElapsedTimer>
 
@@ -23,7 +23,7 @@ struct Events {
     int32_t fileSize = -1;
     std::string result;
     std::vector<std::pair<int32_t, int32_t>> progress; // TotalSize, Readed
-    std::vector<bool> progressFromWorker; // the sender was the running worker
+    std::vector<bool> progressFromWorker;              // the sender was the running worker
 
     int total() const { return doneFile + doneString + error; }
 
@@ -100,17 +100,6 @@ TEST(SplitUrl, schemeInAnyCase_isDroppedAndHostEndsAtFirstSlash) {
     EXPECT_EQ(THTTPGetThread::SplitUrl("https://a/b").Host, "https:"); // no other scheme known
 }
 
-TEST_F(HttpGetTest, newComponent_hasTheDocumentedStartValues) {
-    EXPECT_EQ(component.AcceptTypes, "*/*");
-    EXPECT_EQ(component.Agent, "Corvane HTTPGet");
-    EXPECT_FALSE(component.BinaryData);
-    EXPECT_FALSE(component.UseCache);
-    EXPECT_FALSE(component.WaitThread);
-    EXPECT_EQ(component.Port, 80);
-    EXPECT_TRUE(component.URL.empty() && component.FileName.empty() && component.PostQuery.empty());
-    EXPECT_FALSE(component.busy());
-}
-
 TEST_F(HttpGetTest, request_asTheServerSeesIt) {
     HttpTestServer server;
     httplib::Request seen;
@@ -154,22 +143,6 @@ TEST_F(HttpGetTest, request_asTheServerSeesIt) {
     EXPECT_EQ(seen.get_header_value("Accept"), "text/plain");
     EXPECT_FALSE(seen.has_header("User-Agent"));
     EXPECT_FALSE(seen.has_header("Pragma"));
-}
-
-TEST_F(HttpGetTest, spacesInThePath_reachTheServerDecoded) {
-    HttpTestServer server;
-    std::string path;
-    server.server().Get(R"(/kinoradex/circuits/(.*))",
-                        [&path](const httplib::Request& req, httplib::Response& res) {
-                            path = req.path;
-                            res.set_content("x", "text/plain");
-                        });
-    server.start();
-    point(component, server.port(), "/kinoradex/circuits/Leg Day.cir");
-    component.DownloadString();
-    ASSERT_TRUE(finish());
-    EXPECT_EQ(events.doneString, 1);
-    EXPECT_EQ(path, "/kinoradex/circuits/Leg Day.cir");
 }
 
 TEST_F(HttpGetTest, bodyWithLength_endsInDoneFileWithPiecesOfAtMost1025Bytes) {

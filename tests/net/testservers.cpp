@@ -102,7 +102,9 @@ RawHttpServer::~RawHttpServer() {
     ::close(m_listenFd);
 }
 
-std::string RawHttpServer::url(const std::string& path) const { return "http://127.0.0.1" + path; }
+std::string RawHttpServer::url(const std::string& path) const {
+    return "http://127.0.0.1" + path;
+}
 
 void RawHttpServer::acceptLoop() {
     while (!m_stopping) {
