@@ -1,0 +1,85 @@
+// Time from process start to the launcher being shown, and to the main window
+// being filled after the start link, with the resident memory of the whole
+// process. Run it under Xvfb (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
+//
+// The program prints these figures itself when STRIDEWELL_STARTUP_PROBE is set.
+#include "circuitfile.h"
+#include "testsupport/tempfolder.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <string>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// A folder holding a copy of the program and the data to start it with.
+class ProgramFolder {
+public:
+    explicit ProgramFolder(int extraCircuits) {
+        const fs::path starter = fs::path(STRIDEWELL_SOURCE_DIR) / "starter";
+        fs::copy_file(STRIDEWELL_EXECUTABLE, fs::path(m_folder.path()) / "stridewell");
+        fs::copy_file(starter / "exercises.lst", fs::path(m_folder.path()) / "exercises.lst");
+        for (const auto& entry : fs::directory_iterator(starter / "Circuits"))
+            fs::copy_file(entry.path(),
+                          fs::path(m_folder.path()) / "Circuits" / entry.path().filename());
+        for (int i = 0; i < extraCircuits; ++i) {
+            TCircuit2 circuit;
+            circuit.circuitname = "Generated " + std::to_string(i);
+            circuit.circuittype = "Multiple Area Workout";
+            circuit.exerciseinterval = 30;
+            circuit.restinterval = 15;
+            for (int e = 0; e < 100; ++e)
+                circuit.exercises[static_cast<size_t>(e)] = {500, "Push Up", "", 0};
+            writecircuit(m_folder.path() + "Circuits/" + circuit.circuitname + ".cir", circuit);
+        }
+    }
+
+    std::map<std::string, double> start() const {
+        const std::string command =
+            "STRIDEWELL_STARTUP_PROBE=1 SDL_AUDIODRIVER=dummy '" + m_folder.path() + "stridewell'";
+        std::map<std::string, double> figures;
+        FILE* output = ::popen(command.c_str(), "r");
+        if (!output)
+            return figures;
+        char key[64];
+        double value = 0;
+        while (std::fscanf(output, "%63s %lf", key, &value) == 2)
+            figures[key] = value;
+        ::pclose(output);
+        return figures;
+    }
+
+private:
+    TempFolder m_folder;
+};
+
+void startUp(benchmark::State& state) {
+    const ProgramFolder folder(static_cast<int>(state.range(0)));
+    double launcher = 0, filled = 0, rss = 0;
+    for (auto _ : state) {
+        const auto figures = folder.start();
+        if (!figures.count("launcher_shown_ms")) {
+            state.SkipWithError("the program printed no figures");
+            return;
+        }
+        launcher = figures.at("launcher_shown_ms");
+        filled = figures.at("main_filled_ms");
+        rss = figures.at("rss_kb") / 1024.0;
+        state.SetIterationTime(launcher / 1000.0);
+    }
+    state.counters["launcher_ms"] = launcher;
+    state.counters["main_filled_ms"] = filled;
+    state.counters["rss_MB"] = rss;
+}
+
+} // namespace
+
+// The manual time is the time to the launcher; the counters show the last run.
+BENCHMARK(startUp)->Arg(0)->Arg(495)->UseManualTime()->Iterations(15)->Repetitions(1)
+    ->ReportAggregatesOnly(false)->Unit(benchmark::kMillisecond);
