@@ -7,6 +7,7 @@
 #include "apppaths.h"
 #include "browser.h"
 #include "exercises.h"
+#include "errorguard.h"
 #include "exerciseframe.h"
 #include "fonts.h"
 #include "mainform.h"
@@ -16,6 +17,7 @@
 #include <QFrame>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTimer>
 
 namespace {
 
@@ -156,6 +158,14 @@ void TForm1::showEvent(QShowEvent* event) {
     mmo_disclaimer->setFocus();
 }
 
+void TForm1::paintEvent(QPaintEvent* event) {
+    QWidget::paintEvent(event);
+    if (m_painted || !onFirstShown)
+        return;
+    m_painted = true;
+    QTimer::singleShot(0, this, [this] { guarded(this, onFirstShown); });
+}
+
 void TForm1::closeEvent(QCloseEvent* event) {
     // Closed by the system before the start link: the program ends.
     QCoreApplication::quit();
@@ -163,6 +173,8 @@ void TForm1::closeEvent(QCloseEvent* event) {
 }
 
 void TForm1::lbl_startstridewellClick() {
+    if (!m_mainForm)
+        return; // the main window could not be built; that was reported
     m_mainForm->show();
     m_mainForm->raise();
     m_mainForm->activateWindow();

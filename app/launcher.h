@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 class ClickableLabel;
@@ -30,9 +31,14 @@ public:
 
     ContentUpdate& contentUpdate() { return *m_update; }
 
+    // Runs once, on the event loop's next turn after the launcher was first
+    // painted: what start-up builds behind the launcher goes here.
+    std::function<void()> onFirstShown;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     ClickableLabel* addLink(const char* name, const QString& text, int top);
@@ -41,4 +47,5 @@ private:
     Tform_Main* m_mainForm = nullptr;
     QPlainTextEdit* mmo_disclaimer = nullptr;
     std::unique_ptr<ContentUpdate> m_update;
+    bool m_painted = false;
 };

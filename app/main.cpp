@@ -1,5 +1,6 @@
-// Program start: the application, its title, the launcher, then the hidden
-// main window with its four frames, and the event loop.
+// Program start: the application and its title, then the launcher. The main
+// window with its four frames is built behind the launcher, as soon as the
+// launcher is on the screen, and stays hidden until the start link.
 #include "dialogs.h"
 #include "launcher.h"
 #include "mainform.h"
@@ -8,22 +9,28 @@
 #include <QApplication>
 
 #include <exception>
+#include <memory>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Stridewell"));
     QApplication::setApplicationDisplayName(QStringLiteral("Stridewell"));
-    // The launcher leaves the screen after the start link; only the main
-    // window's close ends the program then.
+    // The launcher leaves the screen after the start link; from then on only
+    // the main window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
     try {
         TForm1 launcher;
-        Tform_Main mainForm;
-        launcher.setMainForm(&mainForm);
+        std::unique_ptr<Tform_Main> mainForm;
+        launcher.onFirstShown = [&launcher, &mainForm] {
+            if (startupprobewanted())
+                reportlaunchershown();
+            mainForm = std::make_unique<Tform_Main>();
+            launcher.setMainForm(mainForm.get());
+            if (startupprobewanted())
+                finishstartupprobe(launcher);
+        };
         launcher.show();
-        if (startupprobewanted())
-            installstartupprobe(launcher, mainForm);
         return QApplication::exec();
     } catch (const std::exception& error) {
         // Every reaction is guarded; this is the last resort.

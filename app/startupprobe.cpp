@@ -1,10 +1,8 @@
 #include "startupprobe.h"
 
 #include "launcher.h"
-#include "mainform.h"
 
 #include <QCoreApplication>
-#include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
@@ -52,15 +50,15 @@ long residentKilobytes() {
 
 bool startupprobewanted() { return std::getenv("STRIDEWELL_STARTUP_PROBE") != nullptr; }
 
-void installstartupprobe(TForm1& launcher, Tform_Main& mainForm) {
-    // The first turn of the event loop comes after the launcher has been shown.
-    QTimer::singleShot(0, &launcher, [&launcher, &mainForm] {
-        std::printf("launcher_shown_ms %.2f\n", millisecondsSinceProcessStart());
-        launcher.lbl_startstridewellClick();
-        QCoreApplication::processEvents();
-        std::printf("main_filled_ms %.2f\n", millisecondsSinceProcessStart());
-        std::printf("rss_kb %ld\n", residentKilobytes());
-        std::fflush(stdout);
-        QCoreApplication::quit();
-    });
+void reportlaunchershown() {
+    std::printf("launcher_shown_ms %.2f\n", millisecondsSinceProcessStart());
+}
+
+void finishstartupprobe(TForm1& launcher) {
+    launcher.lbl_startstridewellClick();
+    QCoreApplication::processEvents();
+    std::printf("main_filled_ms %.2f\n", millisecondsSinceProcessStart());
+    std::printf("rss_kb %ld\n", residentKilobytes());
+    std::fflush(stdout);
+    QCoreApplication::quit();
 }
