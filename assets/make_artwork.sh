@@ -181,9 +181,10 @@ convert -size 18x18 "xc:$WINDOW" -stroke none -fill '#2F6DB5' -draw 'circle 9,9 
 save "$work/bullet.png" 18x18 bullet.jpg
 
 # A hairline that fades out towards both ends.
-convert \( -size 1x147 gradient:"$WINDOW"-'#AFAFAF' \) \
-    \( -size 1x146 gradient:'#AFAFAF'-"$WINDOW" \) -append \
-    -background "$WINDOW" -gravity center -extent 5x293 "$work/separator.png"
+convert -size 5x293 "xc:$WINDOW" \
+    \( -size 1x147 gradient:"$WINDOW"-'#AFAFAF' \) -geometry +2+0 -composite \
+    \( -size 1x146 gradient:'#AFAFAF'-"$WINDOW" \) -geometry +2+147 -composite \
+    "$work/separator.png"
 save "$work/separator.png" 5x293 separator.jpg
 
 convert -size 10x10 "xc:$WINDOW" -stroke '#555555' -strokewidth 1.6 \
