@@ -1,26 +1,12 @@
 #include "contentfolder.h"
 
+#include "filenames.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-// One plain file name: no separators, not "." or "..", no control characters.
-bool isplainname(const std::string& name) {
-    if (name.empty() || name.find_first_not_of('.') == std::string::npos)
-        return false;
-    for (const char c : name) {
-        const auto byte = static_cast<unsigned char>(c);
-        if (c == '/' || c == '\\' || byte < 0x20 || byte == 0x7F)
-            return false;
-    }
-    return true;
-}
-
-} // namespace
 
 ContentFolder::ContentFolder(fs::path root) : m_root(std::move(root)) {}
 
@@ -34,7 +20,7 @@ std::optional<std::string> ContentFolder::circuitfile(const std::string& name) c
 
 std::optional<std::string> ContentFolder::readinside(const fs::path& folder,
                                                      const std::string& name) const {
-    if (!isplainname(name))
+    if (!isplainfilename(name))
         return std::nullopt;
     // A symbolic link inside the folder must not lead out of it either.
     std::error_code error;

@@ -1,7 +1,7 @@
 #include "contentupdate.h"
 
 #include "apppaths.h"
-#include "circuitname.h"
+#include "filenames.h"
 #include "dialogs.h"
 #include "errorguard.h"
 #include "ioerror.h"
@@ -163,7 +163,7 @@ void ContentUpdate::startnextcircuit() {
     while (!circuitstack.IsEmpty()) {
         std::string name;
         circuitstack.Pop(name);
-        if (!issafecircuitname(name))
+        if (!isplainfilename(name))
             continue;
         const std::string path = circuitsfolder() + name;
         if (fileexists(path))

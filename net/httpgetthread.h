@@ -1,5 +1,7 @@
 #pragma once
 
+#include "httprequest.h"
+#include "httptransport.h"
 #include "partfile.h"
 
 #include <QThread>
@@ -13,34 +15,6 @@
 // Progress of a transfer; Sender is the worker, not the component.
 using TOnProgressEvent = std::function<void(QObject* Sender, int32_t TotalSize, int32_t Readed)>;
 
-// Bounds that keep a broken or hostile server from holding a transfer
-// forever or filling the disk. Generous for real use; tests lower them.
-struct THTTPLimits {
-    int ConnectTimeoutMs = 15000;       // to open the connection
-    int TimeoutMs = 300000;             // for the whole transfer
-    int LowSpeedLimit = 16;             // bytes per second that count as moving ...
-    int LowSpeedTimeMs = 30000;         // ... measured over windows this long
-    int32_t MaxSize = 16 * 1024 * 1024; // body bytes, announced or received
-    int MaxRedirects = 3;
-};
-
-// Everything a transfer needs, copied from the component when it starts, so
-// later changes to the component do not reach a running transfer.
-struct THTTPRequest {
-    std::string AcceptTypes;
-    std::string Agent;
-    std::string URL;
-    std::string FileName;
-    std::string UserName;
-    std::string Password;
-    std::string PostQuery;
-    std::string Referer;
-    bool BinaryData = false;
-    bool UseCache = false;
-    int Port = 80;
-    THTTPLimits Limits;
-};
-
 // Host and object path of an address.
 struct TUrlParts {
     std::string Host;
@@ -50,7 +24,7 @@ struct TUrlParts {
 // One transfer on its own thread. It touches only its own fields, its part
 // file and its connection; progress runs on the main thread while the worker
 // waits for it.
-class THTTPGetThread final : public QThread {
+class THTTPGetThread final : public QThread, private HttpTransferSink {
     Q_OBJECT
 
 public:
@@ -80,14 +54,12 @@ protected:
     void run() override;
 
 private:
-    friend struct CurlCallbacks;
-
     void transfer();
-    bool beginBody(void* easy);
+    bool headLine(std::string_view line) override;
+    bool bodyBytes(long status, const char* bytes, size_t size) override;
+    bool beginBody(long status);
     bool takePiece(const char* bytes, size_t size);
     void reportProgress();
-    size_t onHeader(const char* bytes, size_t size);
-    size_t onBody(void* easy, const char* bytes, size_t size);
 
     QObject* m_progressTarget;
     const THTTPRequest m_request;
@@ -101,6 +73,5 @@ private:
     int32_t m_Readed = 0;
     std::optional<std::string> m_lengthHeader; // of the latest response head
     bool m_bodyStarted = false;
-    int64_t m_windowBytes = 0; // bytes of any kind in the current speed window
     PartFile m_part;
 };

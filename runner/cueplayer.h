@@ -6,11 +6,13 @@
 #include <string>
 #include <thread>
 
-struct Mix_Chunk;
+struct CueBackend;
+struct CueSample;
 
-// The cue played through SDL2_mixer. The sound device is opened on a worker
-// thread so that creating the frame never waits for it; until it is open, and
-// for good when it cannot be opened, the cue is silent and nothing else changes.
+// The cue played through the sound module. The module is loaded and the
+// sound device opened on a worker thread, so that creating the frame never
+// waits for either; until the cue is ready, and for good when the module or
+// the device cannot be opened, the cue is silent and nothing else changes.
 // Plays are asynchronous and overlap on their own mixing channels.
 class CuePlayer final : public CueSound {
 public:
@@ -31,8 +33,8 @@ private:
     void open();
 
     std::string m_wave;
-    Mix_Chunk* m_chunk = nullptr;
-    bool m_holdsDevice = false;
+    const CueBackend* m_backend = nullptr;
+    CueSample* m_sample = nullptr;
     std::atomic<bool> m_ready{false};
     std::thread m_opener;
 };

@@ -1,6 +1,6 @@
-#include "circuitname.h"
+#include "filenames.h"
 
-bool issafecircuitname(const std::string& name) {
+bool isplainfilename(const std::string& name) {
     if (name.empty() || name.find_first_not_of('.') == std::string::npos)
         return false;
     for (const char c : name) {
