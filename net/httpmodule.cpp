@@ -12,13 +12,14 @@ std::atomic<bool> g_replaced{false};
 std::atomic<const HttpTransport*> g_replacement{nullptr};
 
 const HttpTransport* loadTransport() {
-    const auto entry =
-        reinterpret_cast<HttpTransportEntry>(loadModuleEntry(STRIDEWELL_HTTP_MODULE, kHttpTransportEntry));
+    const auto entry = reinterpret_cast<HttpTransportEntry>(
+        loadModuleEntry(STRIDEWELL_HTTP_MODULE, kHttpTransportEntry));
     if (!entry)
         return nullptr;
     const HttpTransport* transport = entry();
     if (!transport || transport->version != kHttpTransportVersion || !transport->perform) {
-        std::fprintf(stderr, "Cannot use %s: it belongs to another version\n", STRIDEWELL_HTTP_MODULE);
+        std::fprintf(stderr, "Cannot use %s: it belongs to another version\n",
+                     STRIDEWELL_HTTP_MODULE);
         return nullptr;
     }
     return transport;

@@ -42,6 +42,8 @@ Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent, std::unique_ptr<CueS
 
     m_run = std::make_unique<CircuitRun>(static_cast<RunView&>(*this), *m_cue);
     buildLayout();
+    // The sound device opens on a worker thread; the frame does not wait for it.
+    m_cue->prepare();
 }
 
 Tframe_ExerciseStart::~Tframe_ExerciseStart() {

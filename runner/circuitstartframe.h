@@ -23,7 +23,7 @@ class Tframe_ExerciseStart final : public QFrame, private RunView {
     Q_OBJECT
 public:
     // cue: the sound played at each change of phase; by default the stored cue
-    // through the sound device.
+    // through the sound device, which starts opening when the frame is created.
     explicit Tframe_ExerciseStart(QWidget* parent = nullptr, std::unique_ptr<CueSound> cue = {});
     ~Tframe_ExerciseStart() override;
 

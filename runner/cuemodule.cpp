@@ -23,7 +23,8 @@ const CueBackend* loadBackend() {
         return nullptr;
     const CueBackend* backend = entry();
     if (!backend || backend->version != kCueBackendVersion || !complete(*backend)) {
-        std::fprintf(stderr, "Cannot use %s: it belongs to another version\n", STRIDEWELL_CUE_MODULE);
+        std::fprintf(stderr, "Cannot use %s: it belongs to another version\n",
+                     STRIDEWELL_CUE_MODULE);
         return nullptr;
     }
     return backend;

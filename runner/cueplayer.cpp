@@ -2,13 +2,7 @@
 
 #include "cuemodule.h"
 
-CuePlayer::CuePlayer(std::string wave) : m_wave(std::move(wave)) {
-    m_opener = std::thread([this] {
-        open();
-        if (m_backend)
-            m_backend->threadEnding();
-    });
-}
+CuePlayer::CuePlayer(std::string wave) : m_wave(std::move(wave)) {}
 
 CuePlayer::~CuePlayer() {
     if (m_opener.joinable())
@@ -32,12 +26,26 @@ void CuePlayer::open() {
         m_ready.store(true, std::memory_order_release);
 }
 
+void CuePlayer::prepare() {
+    if (m_started)
+        return;
+    m_started = true;
+    m_opener = std::thread([this] {
+        open();
+        if (m_backend)
+            m_backend->threadEnding();
+    });
+}
+
 void CuePlayer::play() {
     if (m_ready.load(std::memory_order_acquire))
         m_backend->play(m_sample);
+    else
+        prepare(); // this cue is lost, the next one sounds
 }
 
 bool CuePlayer::waitUntilOpened() {
+    prepare();
     if (m_opener.joinable())
         m_opener.join();
     return m_ready.load(std::memory_order_acquire);

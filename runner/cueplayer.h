@@ -10,10 +10,12 @@ struct CueBackend;
 struct CueSample;
 
 // The cue played through the sound module. The module is loaded and the
-// sound device opened on a worker thread, so that creating the frame never
-// waits for either; until the cue is ready, and for good when the module or
-// the device cannot be opened, the cue is silent and nothing else changes.
-// Plays are asynchronous and overlap on their own mixing channels.
+// sound device opened on a worker thread started by prepare() (or the first
+// play), so that neither the frame nor the program's start-up waits for them
+// or carries the sound libraries before a circuit is about to run. Until the
+// cue is ready, and for good when the module or the device cannot be opened,
+// the cue is silent and nothing else changes. Plays are asynchronous and
+// overlap on their own mixing channels.
 class CuePlayer final : public CueSound {
 public:
     // wave: a whole RIFF WAVE file.
@@ -22,9 +24,11 @@ public:
     CuePlayer(const CuePlayer&) = delete;
     CuePlayer& operator=(const CuePlayer&) = delete;
 
+    void prepare() override;
     void play() override;
 
-    // Waits for the opening to end; true when the cue can sound.
+    // Starts the opening if need be and waits for it to end; true when the
+    // cue can sound.
     bool waitUntilOpened();
     // Cues sounding right now (0 while silent).
     int soundingCount() const;
@@ -36,5 +40,6 @@ private:
     const CueBackend* m_backend = nullptr;
     CueSample* m_sample = nullptr;
     std::atomic<bool> m_ready{false};
+    bool m_started = false; // the opening has begun; only the owning thread looks
     std::thread m_opener;
 };

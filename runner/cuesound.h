@@ -5,5 +5,8 @@
 class CueSound {
 public:
     virtual ~CueSound() = default;
+    // Gets the sound ready in the background, ahead of the first play; a play
+    // before it is ready is silent. Later calls do nothing.
+    virtual void prepare() {}
     virtual void play() = 0;
 };

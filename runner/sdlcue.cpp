@@ -80,8 +80,8 @@ void threadEnding() {
     SDL_TLSCleanup(); // SDL keeps its error text per thread
 }
 
-constexpr CueBackend kBackend{kCueBackendVersion, &openSample, &playSample, &soundingSamples,
-                              &closeSample, &threadEnding};
+constexpr CueBackend kBackend{kCueBackendVersion, &openSample,  &playSample,
+                              &soundingSamples,   &closeSample, &threadEnding};
 
 } // namespace
 

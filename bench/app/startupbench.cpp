@@ -23,7 +23,12 @@ class ProgramFolder {
 public:
     explicit ProgramFolder(int extraCircuits) {
         const fs::path starter = fs::path(STRIDEWELL_SOURCE_DIR) / "starter";
+        // The program with its modules, as a build lays them out.
+        const fs::path built = fs::path(STRIDEWELL_EXECUTABLE).parent_path();
         fs::copy_file(STRIDEWELL_EXECUTABLE, fs::path(m_folder.path()) / "stridewell");
+        for (const auto& entry : fs::directory_iterator(built))
+            if (entry.path().filename().string().rfind("libstridewell_", 0) == 0)
+                fs::copy_file(entry.path(), fs::path(m_folder.path()) / entry.path().filename());
         fs::copy_file(starter / "exercises.lst", fs::path(m_folder.path()) / "exercises.lst");
         for (const auto& entry : fs::directory_iterator(starter / "Circuits"))
             fs::copy_file(entry.path(),

@@ -190,6 +190,7 @@ TEST_F(HttpGetTest, bodyWithoutLength_failsAndLeavesTheOldFileAlone) {
     ASSERT_TRUE(finish());
     EXPECT_EQ(events.error, 1);
     EXPECT_EQ(events.total(), 1);
+    ASSERT_FALSE(events.progress.empty());
     EXPECT_EQ(events.progress.back().second, 3000); // the whole body did arrive
     EXPECT_EQ(folder.readFile("fetched.lst"), "previous list\r\n");
     EXPECT_EQ(folderSnapshot(folder.path()).size(), 2U); // Circuits/ and the file

@@ -7,6 +7,7 @@
 #include "testsupport/tempfolder.h"
 
 #include <gtest/gtest.h>
+#include <httplib.h>
 
 #include <QCoreApplication>
 
@@ -119,7 +120,7 @@ TEST_F(ReplacedTransportTest, transportGetsAnEncodedAddressAndTheWorkerJudgesThe
     component.Port = 8080;
     component.Agent = "probe";
     g_script.head = {"HTTP/1.0 301 Moved\r\n", "Content-Length: 999\r\n", "\r\n",
-                     "HTTP/1.0 200 OK\r\n", "Content-Length: 5\r\n", "\r\n"};
+                     "HTTP/1.0 200 OK\r\n",    "Content-Length: 5\r\n",   "\r\n"};
     g_script.body = "hello";
     component.DownloadString();
     EXPECT_EQ(g_script.address, "http://example.org:8080/kinoradex/Leg%20Day.php?x=1");
@@ -149,6 +150,7 @@ TEST_F(ReplacedTransportTest, transportGetsAnEncodedAddressAndTheWorkerJudgesThe
         component.DownloadFile();
         EXPECT_EQ(error, errorsBefore + 1) << c.what;
         EXPECT_FALSE(folder.exists("fetched.lst")) << c.what;
+        EXPECT_EQ(folderSnapshot(folder.path()).size(), 1U) << c.what << ": a part file was left";
     }
     EXPECT_EQ(doneFile, 0);
 }
