@@ -11,6 +11,7 @@
 #include "exerciseframe.h"
 #include "fonts.h"
 #include "mainform.h"
+#include "panels.h"
 #include "pictures.h"
 
 #include <QApplication>
@@ -66,11 +67,14 @@ TForm1::TForm1(QWidget* parent)
     setPalette(palette);
     setAutoFillBackground(true);
 
-    auto* panel = new QFrame(this);
-    panel->setObjectName(QStringLiteral("Panel1"));
-    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    panel->setLineWidth(1);
-    panel->setGeometry(0, 0, 598, 430);
+    // A one-pixel border width around the panel, which has a border of its own.
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Panel1"));
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setLineWidth(1);
+    frame->setGeometry(1, 1, 596, 428);
+    QWidget* panel = clientarea(frame);
+    m_panel = panel;
 
     // The disclaimer comes first in the keyboard order, so it holds the focus.
     mmo_disclaimer = new QPlainTextEdit(panel);
@@ -122,7 +126,6 @@ TForm1::TForm1(QWidget* parent)
     close->setCursor(Qt::PointingHandCursor);
     close->onClick = [this] { Image5Click(); };
 
-    setTabOrder(mmo_disclaimer, mmo_disclaimer);
     mmo_disclaimer->setFocus();
 
     // Centred on the desktop.
@@ -133,14 +136,14 @@ TForm1::TForm1(QWidget* parent)
 TForm1::~TForm1() = default;
 
 void TForm1::addPicture(const char* name, const QString& file, const QRect& geometry) {
-    auto* image = new QLabel(findChild<QFrame*>(QStringLiteral("Panel1")));
+    auto* image = new QLabel(m_panel);
     image->setObjectName(QString::fromLatin1(name));
     image->setGeometry(geometry);
     image->setPixmap(picture(file));
 }
 
 ClickableLabel* TForm1::addLink(const char* name, const QString& text, int top) {
-    auto* link = new ClickableLabel(findChild<QFrame*>(QStringLiteral("Panel1")));
+    auto* link = new ClickableLabel(m_panel);
     link->setObjectName(QString::fromLatin1(name));
     link->setText(text);
     link->setFont(verdanafont(9));
@@ -172,9 +175,15 @@ void TForm1::closeEvent(QCloseEvent* event) {
     QWidget::closeEvent(event);
 }
 
+Tform_Main* TForm1::mainForm() {
+    if (!m_mainForm && m_factory)
+        m_mainForm = m_factory();
+    return m_mainForm;
+}
+
 void TForm1::lbl_startstridewellClick() {
-    if (!m_mainForm)
-        return; // the main window could not be built; that was reported
+    if (!mainForm())
+        return;
     m_mainForm->show();
     m_mainForm->raise();
     m_mainForm->activateWindow();

@@ -22,6 +22,9 @@ public:
 
     // The main window the start link shows; created after the launcher.
     void setMainForm(Tform_Main* mainForm) { m_mainForm = mainForm; }
+    // Or a way to build it, used the first time it is needed.
+    void setMainFormFactory(std::function<Tform_Main*()> factory) { m_factory = std::move(factory); }
+    Tform_Main* mainForm();
 
     void lbl_startstridewellClick();
     void lbl_checkcicruitsClick();
@@ -45,6 +48,8 @@ private:
     void addPicture(const char* name, const QString& file, const QRect& geometry);
 
     Tform_Main* m_mainForm = nullptr;
+    std::function<Tform_Main*()> m_factory;
+    QWidget* m_panel = nullptr; // the client area of Panel1
     QPlainTextEdit* mmo_disclaimer = nullptr;
     std::unique_ptr<ContentUpdate> m_update;
     bool m_painted = false;

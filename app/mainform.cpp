@@ -10,6 +10,7 @@
 #include "errorguard.h"
 #include "exerciseframe.h"
 #include "fonts.h"
+#include "panels.h"
 #include "pictures.h"
 
 #include <QApplication>
@@ -47,6 +48,9 @@ QLabel* captionLabel(QWidget* parent, const QString& text, const QRect& geometry
                      Qt::Alignment alignment) {
     auto* label = new QLabel(text, parent);
     label->setFont(verdanafont(11, true));
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, Qt::black);
+    label->setPalette(palette);
     label->setAlignment(alignment | Qt::AlignVCenter);
     label->setGeometry(geometry);
     return label;
@@ -65,8 +69,9 @@ Tform_Main::Tform_Main(QWidget* parent) : QWidget(parent, Qt::Window) {
     setFont(verdanafont(9));
     paint(this, kLightGrey);
 
-    auto* holder = borderedFrame(this, QRect(0, 0, 597, 659), kLightGrey);
-    holder->setObjectName(QStringLiteral("pnl_MainHolder"));
+    auto* mainHolder = borderedFrame(this, QRect(0, 0, 597, 659), kLightGrey);
+    mainHolder->setObjectName(QStringLiteral("pnl_MainHolder"));
+    QWidget* holder = clientarea(mainHolder);
 
     buildButtonBar(holder);
     buildCircuitList(holder);
@@ -80,6 +85,10 @@ Tform_Main::Tform_Main(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 Tform_Main::~Tform_Main() {
+    // No reaction may run while the children are being taken down.
+    grd_circuits->selectionModel()->disconnect(this);
+    grd_circuits->disconnect(this);
+    grd_circuits->viewport()->removeEventFilter(this);
     // Whatever other window still exists, the program ends with this one.
     QCoreApplication::quit();
 }
@@ -137,9 +146,7 @@ void Tform_Main::buildButtonBar(QWidget* holder) {
 void Tform_Main::buildCircuitList(QWidget* holder) {
     auto* panel = borderedFrame(holder, QRect(8, 72, 577, 225), kLightGrey);
     panel->setObjectName(QStringLiteral("Panel1"));
-    // Children are placed in the panel's client area, inside its border.
-    auto* client = new QWidget(panel);
-    client->setGeometry(1, 1, 575, 223);
+    QWidget* client = clientarea(panel);
 
     captionLabel(client, QStringLiteral("   Available Circuits"), QRect(0, 0, 575, 17),
                  Qt::AlignLeft);
@@ -155,9 +162,10 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
                                    {"Circuit Time", 458, 120}};
     for (const Title& title : titles) {
         auto* box = new QLabel(QString::fromLatin1(title.text), client);
-        box->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        // A raised outer and a lowered inner bevel.
+        box->setFrameStyle(QFrame::Box | QFrame::Raised);
         box->setLineWidth(1);
-        box->setMidLineWidth(1);
+        box->setMidLineWidth(0);
         box->setFont(verdanafont(11, true));
         box->setAlignment(Qt::AlignCenter);
         box->setGeometry(title.left, 17, title.width, 24);
@@ -185,6 +193,7 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
     grd_circuits->horizontalHeader()->setDefaultSectionSize(152);
     grd_circuits->horizontalHeader()->setMinimumSectionSize(1);
     grd_circuits->verticalHeader()->setMinimumSectionSize(1);
+    // Rows are 16 pixels plus their grid line, as the columns are.
     grd_circuits->verticalHeader()->setDefaultSectionSize(17);
     grd_circuits->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grd_circuits->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -200,16 +209,24 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
     grd_circuits->setPalette(palette);
     grd_circuits->setCurrentIndex(m_grid->index(0, 0));
 
-    connect(grd_circuits, &QTableView::clicked, this,
+    // Every move of the selected row (keyboard, any mouse button, a drag)
+    // describes the new row; a click on the row already selected describes it
+    // again. A click that moved the row is not described twice.
+    grd_circuits->viewport()->installEventFilter(this);
+    connect(grd_circuits->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this] { guarded(this, [this] { grd_circuitsClick(); }); });
-    connect(grd_circuits, &QTableView::doubleClicked, this,
-            [this] { guarded(this, [this] { grd_circuitsDblClick(); }); });
-    // A keyboard move of the selected row acts like a click; a mouse press that
-    // moves it is handled by the click itself.
-    connect(grd_circuits->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
-        if (QApplication::mouseButtons() == Qt::NoButton)
+    connect(grd_circuits, &QTableView::clicked, this, [this](const QModelIndex& index) {
+        if (index.row() == m_rowBeforePress)
             guarded(this, [this] { grd_circuitsClick(); });
     });
+    connect(grd_circuits, &QTableView::doubleClicked, this,
+            [this] { guarded(this, [this] { grd_circuitsDblClick(); }); });
+}
+
+bool Tform_Main::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == grd_circuits->viewport() && event->type() == QEvent::MouseButtonPress)
+        m_rowBeforePress = grd_circuits->currentIndex().row();
+    return QWidget::eventFilter(watched, event);
 }
 
 void Tform_Main::buildFrames(QWidget* holder) {

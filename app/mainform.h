@@ -55,6 +55,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // One picture button of the bar with its normal and hover pictures.
@@ -84,4 +85,5 @@ private:
     Tfrm_CircuitInfo* frm_CircuitInfo1 = nullptr;
     Tfrm_ExerciseFrame* frm_ExerciseFrame1 = nullptr;
     QWidget* m_front = nullptr;
+    int m_rowBeforePress = -1; // the selected row when the last mouse press began
 };

@@ -1,5 +1,7 @@
 #include "startupprobe.h"
 
+#include "dialogs.h"
+#include "errorguard.h"
 #include "launcher.h"
 
 #include <QCoreApplication>
@@ -48,17 +50,20 @@ long residentKilobytes() {
 
 } // namespace
 
-bool startupprobewanted() { return std::getenv("STRIDEWELL_STARTUP_PROBE") != nullptr; }
-
 void reportlaunchershown() {
     std::printf("launcher_shown_ms %.2f\n", millisecondsSinceProcessStart());
+    std::fflush(stdout);
 }
 
 void finishstartupprobe(TForm1& launcher) {
-    launcher.lbl_startstridewellClick();
+    // The start link runs guarded, as a click would; what it reported is printed.
+    guarded(&launcher, [&launcher] { launcher.lbl_startstridewellClick(); });
     QCoreApplication::processEvents();
+    const QStringList shown = Dialogs::takeShown();
+    for (const QString& message : shown)
+        std::printf("startup_error %s\n", message.toUtf8().constData());
     std::printf("main_filled_ms %.2f\n", millisecondsSinceProcessStart());
     std::printf("rss_kb %ld\n", residentKilobytes());
     std::fflush(stdout);
-    QCoreApplication::quit();
+    QCoreApplication::exit(shown.isEmpty() ? 0 : 1);
 }

@@ -19,7 +19,9 @@ void Dialogs::message(QWidget* parent, const QString& text) {
         g_shown << text;
         return;
     }
-    QMessageBox::information(parent, title(), text, QMessageBox::Ok);
+    // A plain message: no icon, one OK button.
+    QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent);
+    box.exec();
 }
 
 bool Dialogs::confirm(QWidget* parent, const QString& text, std::optional<QPoint> at) {

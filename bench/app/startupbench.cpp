@@ -2,7 +2,7 @@
 // being filled after the start link, with the resident memory of the whole
 // process. Run it under Xvfb (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 //
-// The program prints these figures itself when STRIDEWELL_STARTUP_PROBE is set.
+// The start-up probe (app/startupprobe.h) is the program, printing these figures.
 #include "circuitfile.h"
 #include "testsupport/tempfolder.h"
 
@@ -25,7 +25,7 @@ public:
         const fs::path starter = fs::path(STRIDEWELL_SOURCE_DIR) / "starter";
         // The program with its modules, as a build lays them out.
         const fs::path built = fs::path(STRIDEWELL_EXECUTABLE).parent_path();
-        fs::copy_file(STRIDEWELL_EXECUTABLE, fs::path(m_folder.path()) / "stridewell");
+        fs::copy_file(STRIDEWELL_EXECUTABLE, fs::path(m_folder.path()) / "stridewell-startupprobe");
         for (const auto& entry : fs::directory_iterator(built))
             if (entry.path().filename().string().rfind("libstridewell_", 0) == 0)
                 fs::copy_file(entry.path(), fs::path(m_folder.path()) / entry.path().filename());
@@ -47,7 +47,7 @@ public:
 
     std::map<std::string, double> start() const {
         const std::string command =
-            "STRIDEWELL_STARTUP_PROBE=1 SDL_AUDIODRIVER=dummy '" + m_folder.path() + "stridewell'";
+            "SDL_AUDIODRIVER=dummy '" + m_folder.path() + "stridewell-startupprobe'";
         std::map<std::string, double> figures;
         FILE* output = ::popen(command.c_str(), "r");
         if (!output)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "exercises.h"
 #include "launcher.h"
 #include "mainform.h"
 #include "testsupport/tempfolder.h"

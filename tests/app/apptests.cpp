@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScrollBar>
 #include <QTableView>
 #include <QTest>
 #include <QTimer>
@@ -217,4 +218,81 @@ TEST_F(AppFixture, closingMainWindow_endsTheProgram) {
     guard.start(5000);
     EXPECT_EQ(QApplication::exec(), 0);
     EXPECT_TRUE(closed);
+}
+
+TEST_F(AppFixture, keyboardMoveOfSelectedRow_describesTheNewRow) {
+    startProgram();
+    clickStartLink();
+    QTest::keyClick(m_main->gridView(), Qt::Key_Down);
+    EXPECT_EQ(m_main->selectedrow(), 1);
+    EXPECT_EQ(labelText(m_main->circuitInfoFrame(), "lbl_CircName"),
+              QStringLiteral("Circuit Name: ") + QString::fromStdString(cell(0, 1)));
+    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+}
+
+TEST_F(AppFixture, emptySelectedRow_startAndInfoReportTheFailedRead_removeOnlyRescans) {
+    startProgram();
+    clickStartLink();
+    selectRow(7); // below the five stored circuits
+    auto* runnerStart = runner()->findChild<QWidget*>(QStringLiteral("btn_start"));
+    auto* runnerStop = runner()->findChild<QWidget*>(QStringLiteral("btn_stop"));
+
+    click(bar(), "btn_start");
+    EXPECT_EQ(Dialogs::takeShown(), QStringList{QStringLiteral("File not found")});
+    EXPECT_EQ(m_main->frontFrame(), m_main->runnerFrame());
+    // The failed load ends the action: the runner's Start is not brought forward.
+    const QList<QWidget*> order = runnerStart->parentWidget()->findChildren<QWidget*>(
+        QString(), Qt::FindDirectChildrenOnly);
+    EXPECT_GT(order.indexOf(runnerStop), order.indexOf(runnerStart));
+
+    click(bar(), "btn_info");
+    EXPECT_EQ(Dialogs::takeShown(), QStringList{QStringLiteral("File not found")});
+    EXPECT_EQ(m_main->frontFrame(), m_main->circuitInfoFrame());
+
+    Dialogs::setNextAnswer(true);
+    click(bar(), "btn_remove");
+    Dialogs::takeShown();
+    EXPECT_EQ(filledRows(*m_main->grid()), 5);
+}
+
+TEST_F(AppFixture, finishedRun_letsEveryButtonActAgain) {
+    startProgram();
+    clickStartLink();
+    const TCircuit2 circuit = readcircuit(cell(4, 0));
+    click(bar(), "btn_start");
+    click(runner(), "btn_start");
+    const uint32_t ticks = static_cast<uint32_t>(circuit.exercisecount) *
+                           (circuit.exerciseinterval + circuit.restinterval + 2);
+    for (uint32_t tick = 0; tick < ticks; ++tick)
+        m_main->runnerFrame()->exercisetimerTimer();
+    ASSERT_EQ(statusText(), QStringLiteral("Finished"));
+    EXPECT_FALSE(m_main->runnerFrame()->runInProgress());
+
+    click(bar(), "btn_exercise");
+    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_EQ(m_main->frontFrame(), m_main->exerciseFrame());
+}
+
+TEST_F(AppFixture, layout_placesGridColumnsButtonsAndFramesAsDesigned) {
+    startProgram();
+    clickStartLink();
+    EXPECT_EQ(m_main->size(), QSize(597, 659));
+    QTableView* grid = m_main->gridView();
+    EXPECT_EQ(grid->columnViewportPosition(3), 456);
+    EXPECT_EQ(grid->columnViewportPosition(4), 608);
+    EXPECT_GT(grid->columnViewportPosition(4), grid->viewport()->width()); // the hidden key
+    EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+    const QPoint barOrigin = bar()->mapTo(m_main.get(), QPoint(0, 0));
+    EXPECT_EQ(barOrigin, QPoint(9, 9)); // 8, 8 inside the holder's border
+    int left = 1;
+    for (const char* name : {"btn_info", "btn_start", "btn_new", "btn_remove", "btn_exercise"}) {
+        auto* button = bar()->findChild<QWidget*>(QString::fromLatin1(name));
+        EXPECT_EQ(button->geometry(), QRect(left, 9, 48, 48)) << name;
+        left += 56;
+    }
+    for (QWidget* frame : {static_cast<QWidget*>(m_main->runnerFrame()),
+                           static_cast<QWidget*>(m_main->circuitInfoFrame()),
+                           static_cast<QWidget*>(m_main->circuitEditFrame()),
+                           static_cast<QWidget*>(m_main->exerciseFrame())})
+        EXPECT_EQ(frame->geometry(), QRect(1, 1, 575, 335));
 }

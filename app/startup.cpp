@@ -1,0 +1,43 @@
+#include "startup.h"
+
+#include "dialogs.h"
+#include "launcher.h"
+#include "mainform.h"
+
+#include <QApplication>
+
+#include <exception>
+#include <memory>
+
+int runstridewell(int& argc, char** argv, const StartupHooks& hooks) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Stridewell"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Stridewell"));
+    // The launcher leaves the screen after the start link; from then on only
+    // the main window's close ends the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    try {
+        TForm1 launcher;
+        std::unique_ptr<Tform_Main> mainForm;
+        launcher.setMainFormFactory([&mainForm] {
+            mainForm = std::make_unique<Tform_Main>();
+            return mainForm.get();
+        });
+        launcher.onFirstShown = [&launcher, &hooks] {
+            if (hooks.launcherShown)
+                hooks.launcherShown();
+            launcher.mainForm();
+            if (hooks.mainBuilt)
+                hooks.mainBuilt(launcher);
+        };
+        launcher.show();
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        // Every reaction is guarded; this is the last resort.
+        Dialogs::message(nullptr, QString::fromUtf8(error.what()));
+    } catch (...) {
+        Dialogs::message(nullptr, QStringLiteral("Unexpected error"));
+    }
+    return 1;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include <functional>
+
+class TForm1;
+
+// What a measuring tool may add to start-up; the program itself adds nothing.
+struct StartupHooks {
+    std::function<void()> launcherShown;      // the launcher has been painted
+    std::function<void(TForm1&)> mainBuilt;   // the main window has been built behind it
+};
+
+// Program start: the application and its title, the launcher, the main window
+// with its four frames built behind the launcher as soon as the launcher is on
+// the screen (hidden until the start link), and the event loop.
+int runstridewell(int& argc, char** argv, const StartupHooks& hooks = {});

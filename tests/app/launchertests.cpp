@@ -1,0 +1,72 @@
+// The launcher on its own: links, hover underline, disclaimer, close mark.
+#include "appfixture.h"
+
+#include "browser.h"
+#include "contentaddress.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTimer>
+
+namespace {
+
+// Runs the event loop until something ends it, or fails after five seconds.
+int runEventLoop() {
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+    guard.start(5000);
+    return QApplication::exec();
+}
+
+} // namespace
+
+TEST_F(AppFixture, launcher_showsDisclaimerWithFocusAndLinks) {
+    startProgram();
+    QApplication::setActiveWindow(m_launcher.get());
+    auto* disclaimer = m_launcher->findChild<QPlainTextEdit*>(QStringLiteral("mmo_disclaimer"));
+    ASSERT_NE(disclaimer, nullptr);
+    const QStringList lines = disclaimer->toPlainText().split(QLatin1Char('\n'));
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines[0], QStringLiteral("We cannot accept any "));
+    EXPECT_EQ(lines[7], QStringLiteral("how to do it."));
+    EXPECT_EQ(lines[8], QString());
+    EXPECT_EQ(lines[11], QStringLiteral("before starting any circuit."));
+    EXPECT_EQ(m_launcher->focusWidget(), disclaimer);
+    EXPECT_EQ(m_launcher->size(), QSize(598, 430));
+
+    click(m_launcher.get(), "lbl_kinora");
+    EXPECT_EQ(takeOpenedAddresses(), QStringList{QString::fromStdString(kinoradexindexaddress())});
+}
+
+TEST_F(AppFixture, launcherLink_underlinesWhilePointerIsOverIt) {
+    startProgram();
+    auto* link = m_launcher->findChild<QLabel*>(QStringLiteral("lbl_checkcicruits"));
+    ASSERT_NE(link, nullptr);
+    const QFont before = link->font();
+
+    QTest::mouseMove(link, QPoint(5, 5));
+    EXPECT_TRUE(link->font().underline());
+    QTest::mouseMove(link, QPoint(6, 5)); // repeated moves change nothing further
+    EXPECT_TRUE(link->font().underline());
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(link, &leave);
+    EXPECT_EQ(link->font(), before);
+}
+
+TEST_F(AppFixture, closeMark_endsTheProgramWithoutLoadingAnything) {
+    startProgram();
+    QTimer::singleShot(0, m_launcher.get(), [this] { click(m_launcher.get(), "Image5"); });
+    EXPECT_EQ(runEventLoop(), 0);
+    EXPECT_EQ(exercisetable().librarysize, 0);
+    EXPECT_FALSE(m_main->isVisible());
+}
+
+TEST_F(AppFixture, destroyingMainWindow_endsTheProgram) {
+    startProgram();
+    clickStartLink();
+    QTimer::singleShot(0, m_launcher.get(), [this] { m_main.reset(); });
+    EXPECT_EQ(runEventLoop(), 0);
+}
