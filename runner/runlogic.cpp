@@ -60,6 +60,8 @@ void CircuitRun::btn_startClick() {
         m_view.setStatus("Next: " + current().name);
     }
     displaykinora();
+    // After a finish the hint was emptied; the run starting over shows it again.
+    m_view.setDescriptionHint(current().description);
     beginTimer();
     m_view.bringToFront(CommandButton::Stop);
 }

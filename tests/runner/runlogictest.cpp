@@ -240,8 +240,10 @@ TEST_F(RunLogicTest, finishedThenStopThenStart_runsWholeCircuitAgain) {
     run.btn_stopClick();
     EXPECT_EQ(view.status, "Stopped");
     EXPECT_EQ(run.exercisepos, 0);
+    EXPECT_EQ(view.hint, "");
     run.btn_startClick();
     EXPECT_EQ(view.status, "Next: A");
+    EXPECT_EQ(view.hint, "How to A");
     EXPECT_EQ(view.clock, "00:02");
     EXPECT_EQ(ticksToFinish(), 14);
     EXPECT_EQ(cue.plays, 8);
