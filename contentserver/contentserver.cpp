@@ -89,9 +89,13 @@ bool ContentServer::listen() {
     return m_server->listen_after_bind();
 }
 
-void ContentServer::waitUntilListening() const {
-    while (!m_server->is_running())
+bool ContentServer::waitUntilListening(int timeoutMs) const {
+    for (int waited = 0; !m_server->is_running(); ++waited) {
+        if (waited >= timeoutMs)
+            return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
 }
 
 void ContentServer::stop() {

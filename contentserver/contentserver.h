@@ -29,8 +29,9 @@ public:
     int bind(const std::string& host, int port);
     // Serves until stop(); false when not bound.
     bool listen();
-    // Returns once listen() accepts connections.
-    void waitUntilListening() const;
+    // True once listen() accepts connections; false when that has not
+    // happened within the time given.
+    bool waitUntilListening(int timeoutMs = 5000) const;
     void stop();
 
     // Called with one line per answered request ("GET /kinoradex/newcircuits.lst 200").

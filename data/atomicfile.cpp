@@ -47,6 +47,8 @@ mode_t modeFor(const std::string& path) {
 
 void setatomicsync(bool on) { g_sync = on; }
 
+unsigned newfilemode(const std::string& path) { return modeFor(path); }
+
 void writefileatomically(const std::string& path, const std::string& bytes) {
     if (path.empty() || path.back() == '/')
         throw IoError(ioerrortext(ENOENT, true));

@@ -8,5 +8,9 @@
 // IoError is raised with the runtime's text.
 void writefileatomically(const std::string& path, const std::string& bytes);
 
+// The permissions a new file at path gets: those of the file it replaces, or
+// the usual ones (0666 less the umask) for a new file.
+unsigned newfilemode(const std::string& path);
+
 // Tests and benchmarks can switch the sync off to measure what it costs.
 void setatomicsync(bool on);

@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "textreader.h"
+#include "textwriter.h"
 
 TCircuit2 readcircuit(const std::string& path, const ExerciseTable& table) {
     TextReader reader(path);
@@ -36,14 +37,14 @@ TCircuit2 readcircuit(const std::string& path, const ExerciseTable& table) {
 void writecircuit(const std::string& path, TCircuit2 circuit) {
     std::string bytes;
     bytes.reserve(4096);
-    bytes += circuit.circuitname + "\r\n";
-    bytes += circuit.circuittype + "\r\n";
+    appendline(bytes, circuit.circuitname);
+    appendline(bytes, circuit.circuittype);
     bytes += std::to_string(circuit.exerciseinterval) + "\r\n";
     bytes += std::to_string(circuit.restinterval) + "\r\n";
     for (const TExercise2& entry : circuit.exercises) {
         if (entry.number == 0)
             break;
-        bytes += entry.name + "\r\n";
+        appendline(bytes, entry.name);
     }
     writefileatomically(path, bytes);
 }

@@ -2,8 +2,16 @@
 
 #include "atomicfile.h"
 #include "textreader.h"
+#include "textwriter.h"
 
 #include <algorithm>
+
+namespace {
+
+// A number that wrapped round past 2^32 - 1 would read as an empty slot.
+uint32_t nonzero(uint32_t number) { return number == 0 ? 1 : number; }
+
+} // namespace
 
 ExerciseTable& exercisetable() {
     static ExerciseTable table;
@@ -21,13 +29,15 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
             result.truncated = true;
             break;
         }
-        // Read into the slot itself, so a reload reuses the strings' storage.
-        TExercise& record = table.entries[static_cast<size_t>(count)];
+        // A record is stored only once all five lines have been read: a load
+        // that fails inside a record leaves that slot as it was.
+        TExercise record;
         record.number = static_cast<uint32_t>(reader.readNumber());
         reader.readLine(record.name);
         reader.readLine(record.extype);
         reader.readLine(record.description);
         record.online = static_cast<uint8_t>(reader.readNumber());
+        table.entries[static_cast<size_t>(count)] = std::move(record);
         ++count;
     }
     // Slots past the records just read are emptied, so no record of an earlier
@@ -48,12 +58,9 @@ void saveexercises(const ExerciseTable& table, const std::string& path) {
         const TExercise& record = table.entries[static_cast<size_t>(slot)];
         bytes += std::to_string(record.number);
         bytes += "\r\n";
-        bytes += record.name;
-        bytes += "\r\n";
-        bytes += record.extype;
-        bytes += "\r\n";
-        bytes += record.description;
-        bytes += "\r\n";
+        appendline(bytes, record.name);
+        appendline(bytes, record.extype);
+        appendline(bytes, record.description);
         bytes += std::to_string(static_cast<unsigned>(record.online));
         bytes += "\r\n";
     }
@@ -85,7 +92,7 @@ int addexercisefromeditor(ExerciseTable& table, const std::string& name,
         return -1;
     const uint32_t before = slot > 0 ? table.entries[static_cast<size_t>(slot - 1)].number : 0;
     TExercise& record = table.entries[static_cast<size_t>(slot)];
-    record.number = before + 250 + static_cast<uint32_t>(table.librarysize);
+    record.number = nonzero(before + 250 + static_cast<uint32_t>(table.librarysize));
     record.name = name;
     record.description = description;
     record.online = 0;
@@ -99,7 +106,7 @@ int addexercisefromupdate(ExerciseTable& table, const std::string& name, const s
         return -1;
     const int slot = table.librarysize;
     const uint32_t number =
-        slot > 0 ? table.entries[static_cast<size_t>(slot - 1)].number + 1 : uint32_t{1};
+        slot > 0 ? nonzero(table.entries[static_cast<size_t>(slot - 1)].number + 1) : uint32_t{1};
     table.entries[static_cast<size_t>(slot)] = TExercise{number, name, extype, description, 1};
     ++table.librarysize;
     return slot;

@@ -73,6 +73,8 @@ void ExerciseEditController::grd_circuitsClick() {
 }
 
 void ExerciseEditController::txt_exnameChange() {
+    if (!selectsRecord())
+        return displayexercises();
     // A name cannot be emptied: the refresh puts the record's name back.
     const std::string name = exerciseoneline(m_view.nameText());
     const bool changed = !name.empty() && name != selectedRecord().name;
@@ -87,6 +89,8 @@ void ExerciseEditController::txt_exnameChange() {
 }
 
 void ExerciseEditController::txt_extypeChange(const std::string& chosen) {
+    if (!selectsRecord())
+        return displayexercises();
     const bool changed = selectedRecord().extype != chosen;
     selectedRecord().extype = chosen;
     displayexercises();
@@ -95,6 +99,8 @@ void ExerciseEditController::txt_extypeChange(const std::string& chosen) {
 }
 
 void ExerciseEditController::mmo_exdescriptionChange() {
+    if (!selectsRecord())
+        return displayexercises();
     const std::string description = exerciseoneline(m_view.descriptionText());
     const bool changed = description != selectedRecord().description;
     selectedRecord().description = description;
@@ -127,12 +133,14 @@ void ExerciseEditController::btn_deleteexClick() {
     const int sizeBefore = m_table.librarysize;
     removeexercise(m_table, m_table.selectedexercise);
     const bool removed = m_table.librarysize < sizeBefore;
-    // Stored at once: a deletion must not depend on the fields happening to change.
-    saveexercises();
     displayexercises();
     makeRowCurrent(0);
     if (removed && m_view.rowCount() > 0)
         m_view.setRowCount(m_view.rowCount() - 1);
+    // Stored at once, after the screen shows the removal: a deletion must not
+    // depend on the fields happening to change, and a failed save leaves the
+    // grid in step with the table.
+    saveexercises();
 }
 
 void ExerciseEditController::btn_saveMouseMove() {
@@ -153,6 +161,13 @@ void ExerciseEditController::ToolBar1MouseMove() {
 
 bool ExerciseEditController::isHighlighted(ExerciseTool tool) const {
     return m_highlighted[toolIndex(tool)];
+}
+
+// Text typed while the selected slot holds no record (an empty library, or
+// after the last record was deleted) is not stored: it would make a record
+// without a number that New then hides from the file.
+bool ExerciseEditController::selectsRecord() const {
+    return m_table.selectedexercise >= 0 && m_table.selectedexercise < m_table.librarysize;
 }
 
 TExercise& ExerciseEditController::selectedRecord() {

@@ -44,6 +44,7 @@ public:
     bool isHighlighted(ExerciseTool tool) const;
 
 private:
+    bool selectsRecord() const;
     TExercise& selectedRecord();
     void showSelectedRecord();
     void setNameField(const std::string& text);

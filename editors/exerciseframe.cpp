@@ -10,6 +10,7 @@
 #include "pictures.h"
 #include "textconv.h"
 
+#include <limits>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -143,6 +144,7 @@ void Tfrm_ExerciseFrame::buildFields() {
     txt_exname = new QLineEdit(this);
     txt_exname->setObjectName(QStringLiteral("txt_exname"));
     txt_exname->setGeometry(8, 168, 193, 21);
+    txt_exname->setMaxLength(std::numeric_limits<int>::max()); // a long name is never cut
     connect(txt_exname, &QLineEdit::textChanged, this, [this] {
         if (!m_quiet)
             txt_exnameChange();

@@ -16,6 +16,7 @@ namespace {
 constexpr const char* kExerciseList = "/kinoradex/newexercises.lst";
 constexpr const char* kCircuitList = "/kinoradex/newcircuits.lst";
 constexpr const char* kCircuitFolder = "/kinoradex/circuits/";
+constexpr int32_t kMaxContentFileSize = 1024 * 1024;
 
 // A group of the exercise list that matches a record, or the free slot after
 // the last record, in all three texts is already held. Blank groups match the
@@ -43,8 +44,14 @@ ContentUpdate::ContentUpdate(std::function<void()> loadlibrary, QWidget* dialogP
                              ContentServerAddress server, ExerciseTable& table)
     : m_loadlibrary(std::move(loadlibrary)), m_dialogParent(dialogParent),
       m_server(std::move(server)), m_table(table) {
-    for (THTTPGet* component : {&HTTPGet, &Circuitget, &CircuitDownloader})
+    for (THTTPGet* component : {&HTTPGet, &Circuitget, &CircuitDownloader}) {
         component->Port = m_server.port;
+        // The lists and circuits are small text files; a larger answer is refused
+        // before its merge could hold up the window.
+        component->Limits.MaxSize = kMaxContentFileSize;
+    }
+    // A circuit the user stored under the same name while it was arriving is kept.
+    CircuitDownloader.ReplaceExisting = false;
     HTTPGet.OnDoneFile = [this](QObject* sender, const std::string& file, int32_t size) {
         HTTPGetDoneFile(sender, file, size);
     };
@@ -106,6 +113,11 @@ void ContentUpdate::mergeexercises(const std::string& listPath) {
         }
         ++added;
     }
+    // Stored before the count is shown, so a save that fails is never reported
+    // as added. With nothing added the file is left as it is: it may hold
+    // records the table had no room for.
+    if (added > 0)
+        saveexercises(m_table, exerciselibrarypath());
     if (full)
         show(std::to_string(added) + " Exercises Added. The exercise library is full (" +
              std::to_string(kLibraryCapacity) + " exercises)");
@@ -113,7 +125,6 @@ void ContentUpdate::mergeexercises(const std::string& listPath) {
         show("No new exercises available at this time");
     else
         show(std::to_string(added) + " Exercises Added");
-    saveexercises(m_table, exerciselibrarypath());
 }
 
 void ContentUpdate::lbl_checkcicruitsClick() {

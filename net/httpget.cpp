@@ -48,7 +48,8 @@ void THTTPGet::start(bool toFile) {
                          .BinaryData = BinaryData,
                          .UseCache = UseCache,
                          .Port = Port,
-                         .Limits = Limits};
+                         .Limits = Limits,
+                         .ReplaceExisting = ReplaceExisting};
     m_worker = std::make_unique<THTTPGetThread>(this, std::move(request), toFile, OnProgress);
     // Attached before the worker runs, so even a transfer that ends at once is
     // reported; queued, so it runs on this thread after the run has ended.

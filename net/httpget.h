@@ -44,6 +44,9 @@ public:
     bool WaitThread = false; // true: a start returns after the transfer's event
     int Port = 80;
     THTTPLimits Limits;
+    // false: a to-file transfer never replaces a file that exists when it
+    // ends (it fails instead), so a file made meanwhile is kept.
+    bool ReplaceExisting = true;
 
     TOnProgressEvent OnProgress;
     TOnDoneFileEvent OnDoneFile;

@@ -117,7 +117,7 @@ void THTTPGetThread::transfer() {
     const bool complete = m_toFile ? m_Readed == m_TotalSize : m_Readed != 0;
     if (!complete || m_stop)
         return;
-    if (m_toFile && !m_part.commit())
+    if (m_toFile && !m_part.commit(m_request.ReplaceExisting))
         return;
     m_outcome = true;
 }

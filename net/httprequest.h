@@ -29,4 +29,5 @@ struct THTTPRequest {
     bool UseCache = false;
     int Port = 80;
     THTTPLimits Limits;
+    bool ReplaceExisting = true; // false: a file that appears at FileName meanwhile is kept
 };

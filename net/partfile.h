@@ -18,8 +18,9 @@ public:
     bool create(const std::string& target);
     bool write(const char* bytes, size_t size);
     // Flushes to disk and renames over the target; on failure the temporary
-    // file is removed and the target stays as it was.
-    bool commit();
+    // file is removed and the target stays as it was. With replace off, a
+    // target that has appeared meanwhile is left alone and the commit fails.
+    bool commit(bool replace = true);
     void discard();
 
 private:

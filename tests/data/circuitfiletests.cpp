@@ -139,3 +139,14 @@ TEST_F(CircuitFile, write_stopsAtFirstFreeEntryAndIgnoresCount) {
 }
 
 } // namespace
+
+TEST_F(CircuitFile, write_aLineFeedInsideATextNeverSplitsItsLine) {
+    TCircuit2 c;
+    c.circuitname = "Two\nLines";
+    c.circuittype = "Upper Body";
+    c.exerciseinterval = 30;
+    c.restinterval = 15;
+    c.exercises[0] = {20, "Plank\nHold", "", 0};
+    writecircuit(path(), c);
+    EXPECT_EQ(written(), "Two Lines\r\nUpper Body\r\n30\r\n15\r\nPlank Hold\r\n");
+}

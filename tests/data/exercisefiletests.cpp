@@ -102,6 +102,11 @@ TEST_F(ExerciseFile, failedLoad_raisesRuntimeTextAndKeepsSizeAndSelection) {
         EXPECT_STREQ(error.what(), "File not found");
     }
     EXPECT_EQ(table->librarysize, 2);
+    // The record a load stops in is not stored: its slot keeps what it held.
+    load(libraryRecord(1, "A", "T", "D", 1));
+    EXPECT_THROW(load(badOnline), IoError);
+    EXPECT_EQ((*table)[0].name, "A");
+    EXPECT_EQ((*table)[0].online, 1);
 }
 
 TEST_F(ExerciseFile, moreThan500Records_loadsTheFirst500AndTells) {

@@ -80,6 +80,16 @@ TEST(ExerciseAdd, fromUpdate_appendsOnlineRecordNumberedAfterTheLast) {
     EXPECT_NE((*empty)[0].number, 0u);
 }
 
+TEST(ExerciseAdd, numberPastTheLargest_neverWrapsToTheEmptyMarker) {
+    auto table = makeTable(records({"A"}));
+    (*table)[0].number = 0xFFFFFFFFu;
+    ASSERT_EQ(addexercisefromupdate(*table, "B", "T", "D"), 1);
+    EXPECT_NE((*table)[1].number, 0u);
+    (*table)[1].number = 0xFFFFFFFFu - 251u; // + 250 + librarysize 2 wraps to 0
+    ASSERT_EQ(addexercisefromeditor(*table, "C", "D"), 2);
+    EXPECT_NE((*table)[2].number, 0u);
+}
+
 TEST(ExerciseAdd, fullTable_refusesBothPathsAndChangesNothing) {
     auto table = fullTable();
     EXPECT_EQ(addexercisefromeditor(*table, "X", "Y"), -1);

@@ -183,6 +183,21 @@ TEST_F(ExerciseEdit, deleteOnEmptyLibrary_changesNothing) {
     EXPECT_EQ(libraryFile(), "");
 }
 
+TEST_F(ExerciseEdit, typingWithNoRecordSelected_storesNothingAndNewStillReachesTheFile) {
+    loadLibrary("");
+    view.name = "Ghost";
+    controller.txt_exnameChange();
+    view.description = "Nowhere";
+    controller.mmo_exdescriptionChange();
+    EXPECT_EQ(view.name, "");
+    EXPECT_EQ(slot(0).name, "");
+    EXPECT_EQ(libraryFile(), "");
+
+    controller.btn_newexClick();
+    EXPECT_EQ(recordsInFile(libraryFile()), 1);
+    EXPECT_EQ(slot(0).name, "New Exercise");
+}
+
 TEST_F(ExerciseEdit, clearingName_keepsNameAndPutsItBack) {
     loadLibrary(exerciseLibrary(2));
     clickRow(1);

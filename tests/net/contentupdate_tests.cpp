@@ -68,13 +68,25 @@ TEST_F(ContentUpdateTest, threeExercisesOneHeld_addsTwoNumberedOnFromTheLast) {
     EXPECT_EQ(app().readFile("newexercises.lst"), content.readFile("newexercises.lst"));
 }
 
-TEST_F(ContentUpdateTest, everyExerciseHeld_saysSoAndStillRewritesTheLibrary) {
-    // Written with bare line feeds, so a rewrite shows in the bytes.
+TEST_F(ContentUpdateTest, everyExerciseHeld_saysSoAndLeavesTheLibraryFileAsItIs) {
+    // Written with bare line feeds, so a rewrite would show in the bytes.
     app().writeFile("exercises.lst", "3\nPlank\nAbdominal\nHold still\n1\n");
     content.writeFile("newexercises.lst", "Plank\r\nAbdominal\r\nHold still\r\n\r\n\r\n\r\n");
     checkExercises();
     EXPECT_EQ(shown(), QStringList{"No new exercises available at this time"});
-    EXPECT_EQ(app().readFile("exercises.lst"), record(3, "Plank", "Abdominal", "Hold still", 1));
+    EXPECT_EQ(app().readFile("exercises.lst"), "3\nPlank\nAbdominal\nHold still\n1\n");
+}
+
+TEST_F(ContentUpdateTest, libraryFileOfMoreThan500_keepsEveryRecordOfIt) {
+    std::string library;
+    for (int i = 1; i <= 503; ++i)
+        library += record(static_cast<uint32_t>(i), "Exercise " + std::to_string(i), "Abdominal", "");
+    app().writeFile("exercises.lst", library);
+    content.writeFile("newexercises.lst", "Plank\r\nAbdominal\r\nHold still\r\n");
+    checkExercises();
+    EXPECT_EQ(shown(),
+              QStringList{"0 Exercises Added. The exercise library is full (500 exercises)"});
+    EXPECT_EQ(app().readFile("exercises.lst"), library);
 }
 
 TEST_F(ContentUpdateTest, differencesInCaseOrTypeOrDescription_makeNewExercises) {

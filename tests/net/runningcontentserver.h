@@ -3,6 +3,7 @@
 #include "contentserver.h"
 
 #include <mutex>
+#include <stdexcept>
 #include <string>
 #include <thread>
 #include <vector>
@@ -18,7 +19,11 @@ public:
         });
         m_port = m_server.bind("127.0.0.1", 0);
         m_thread = std::thread([this] { m_server.listen(); });
-        m_server.waitUntilListening();
+        if (m_port <= 0 || !m_server.waitUntilListening()) {
+            m_server.stop();
+            m_thread.join();
+            throw std::runtime_error("the content server did not start");
+        }
     }
     ~RunningContentServer() {
         m_server.stop();
