@@ -192,10 +192,13 @@ void CircuitEditController::edt_circuitnameChange() {
         m_circuit.circuitname.clear(); // nothing stored; the last file stays
         return;
     }
-    if (const std::string problem = circuitnameproblem(text); !problem.empty()) {
+    const std::string problem = circuitnameproblem(text);
+    // Said once while the same problem stays, not again at every keystroke.
+    if (problem != m_shownNameProblem && !problem.empty())
         m_view.showMessage(problem);
+    m_shownNameProblem = problem;
+    if (!problem.empty())
         return; // circuitname keeps the last name stored
-    }
     const std::string newPath = circuitfilepath(text);
     if (fileexists(newPath)) {
         // Our own file: the name is back to one we stored. Another circuit's

@@ -70,4 +70,5 @@ private:
     // What the choice list shows, and beside it the numbers, in the same order.
     std::vector<std::string> m_choiceNames;
     std::vector<uint32_t> m_choiceNumbers;
+    std::string m_shownNameProblem; // the name problem last shown, while it lasts
 };

@@ -113,7 +113,8 @@ TEST_F(CircuitEditTest, namesThatCannotBeFileNames_areRefusedWithAMessage) {
     typeName("Good");
     editor.edt_circuitnameExit();
 
-    for (const std::string bad : {"a/b", "..", ".", "a:b", "x*", "tab\there", "q?", "p|q",
+    // Each differs in its problem from the one before, so each is told.
+    for (const std::string bad : {"a/b", "..", "a:b", ".", "x*", "tab\there", "q?", "p|q",
                                   "back\\slash", "<b>", "say \"hi\""}) {
         SCOPED_TRACE(bad);
         typeName(bad);
@@ -134,6 +135,17 @@ TEST_F(CircuitEditTest, namesThatCannotBeFileNames_areRefusedWithAMessage) {
     EXPECT_TRUE(view.messages.empty());
     EXPECT_TRUE(fileExists("v1.2"));
     EXPECT_FALSE(fileExists("Good"));
+}
+
+TEST_F(CircuitEditTest, typingOnAfterARefusedCharacter_tellsItOnce) {
+    editor.newcircuit();
+    typeName("");
+    typeNameLetters("a:bcd");
+    EXPECT_EQ(view.takeMessages().size(), 1u);
+    typeName("abcd"); // the problem is gone ...
+    typeName("abcd?"); // ... and a new one is told again
+    EXPECT_EQ(view.takeMessages().size(), 1u);
+    EXPECT_TRUE(fileExists("abcd"));
 }
 
 TEST_F(CircuitEditTest, addingToAFullCircuit_isRefusedAndEntry100StaysFree) {
