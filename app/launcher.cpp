@@ -68,11 +68,8 @@ TForm1::TForm1(QWidget* parent)
     setAutoFillBackground(true);
 
     // A one-pixel border width around the panel, which has a border of its own.
-    auto* frame = new QFrame(this);
+    QFrame* frame = borderedPanel(this, QRect(1, 1, 596, 428));
     frame->setObjectName(QStringLiteral("Panel1"));
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setLineWidth(1);
-    frame->setGeometry(1, 1, 596, 428);
     QWidget* panel = clientarea(frame);
     m_panel = panel;
 

@@ -32,8 +32,6 @@ public:
     void lbl_kinoraClick();
     void Image5Click();
 
-    ContentUpdate& contentUpdate() { return *m_update; }
-
     // Runs once, on the event loop's next turn after the launcher was first
     // painted: what start-up builds behind the launcher goes here.
     std::function<void()> onFirstShown;

@@ -36,10 +36,7 @@ void paint(QWidget* widget, const QColor& colour) {
 }
 
 QFrame* borderedFrame(QWidget* parent, const QRect& geometry, const QColor& colour) {
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
-    frame->setLineWidth(1);
-    frame->setGeometry(geometry);
+    QFrame* frame = borderedPanel(parent, geometry);
     paint(frame, colour);
     return frame;
 }
@@ -173,11 +170,8 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
 
     // The grid holder lies below the titles; the grid fills what the panel
     // leaves visible, so its scroll bar stays whole.
-    auto* gridHolder = new QFrame(client);
+    QFrame* gridHolder = borderedPanel(client, QRect(0, 40, 573, 183));
     gridHolder->setObjectName(QStringLiteral("pnl_gridholder"));
-    gridHolder->setFrameStyle(QFrame::Box | QFrame::Plain);
-    gridHolder->setLineWidth(1);
-    gridHolder->setGeometry(0, 40, 573, 183);
 
     m_grid = new CircuitGridModel(this);
     grd_circuits = new QTableView(gridHolder);

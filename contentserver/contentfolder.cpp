@@ -23,10 +23,12 @@ std::optional<std::string> ContentFolder::readinside(const fs::path& folder,
     if (!isplainfilename(name))
         return std::nullopt;
     // A symbolic link inside the folder must not lead out of it either.
-    std::error_code error;
-    const fs::path base = fs::weakly_canonical(m_root, error);
-    const fs::path file = fs::weakly_canonical(folder / name, error);
-    if (error || !fs::is_regular_file(file, error))
+    std::error_code baseError;
+    std::error_code fileError;
+    const fs::path base = fs::weakly_canonical(m_root, baseError);
+    const fs::path file = fs::weakly_canonical(folder / name, fileError);
+    // An empty base would let every path pass the check below.
+    if (baseError || fileError || base.empty() || !fs::is_regular_file(file, fileError))
         return std::nullopt;
     if (std::mismatch(base.begin(), base.end(), file.begin(), file.end()).first != base.end())
         return std::nullopt;

@@ -1,5 +1,9 @@
 #include "contentpages.h"
 
+#include "contentaddress.h"
+
+#include <algorithm>
+
 namespace {
 
 std::vector<std::string> lines(const std::string& bytes) {
@@ -46,36 +50,19 @@ bool isutf8(const std::string& text) {
     return true;
 }
 
-std::string urlencode(const std::string& text) {
-    static constexpr char kHex[] = "0123456789ABCDEF";
-    std::string encoded;
-    for (const char c : text) {
-        const auto byte = static_cast<unsigned char>(c);
-        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
-                           (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' || c == '~';
-        if (plain) {
-            encoded += c;
-        } else {
-            encoded += '%';
-            encoded += kHex[byte >> 4];
-            encoded += kHex[byte & 0x0F];
-        }
-    }
-    return encoded;
-}
-
 std::string page(const std::string& title, const std::string& body, bool utf8) {
     return "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"" +
            std::string(utf8 ? "utf-8" : "iso-8859-1") + "\">\n<title>" + htmlescape(title) +
            "</title>\n</head>\n<body>\n" + body + "</body>\n</html>\n";
 }
 
+bool isutf8(const ListedExercise& e) {
+    return isutf8(e.name) && isutf8(e.extype) && isutf8(e.description);
+}
+
 bool isutf8(const std::vector<ListedExercise>& exercises) {
-    for (const ListedExercise& e : exercises) {
-        if (!isutf8(e.name) || !isutf8(e.extype) || !isutf8(e.description))
-            return false;
-    }
-    return true;
+    return std::all_of(exercises.begin(), exercises.end(),
+                       [](const ListedExercise& e) { return isutf8(e); });
 }
 
 } // namespace
@@ -128,7 +115,7 @@ std::string indexpage(const std::vector<ListedExercise>& exercises) {
     } else {
         body += "<ul>\n";
         for (const ListedExercise& e : exercises) {
-            body += "<li><a href=\"index.php?show=" + htmlescape(urlencode(e.name)) + "\">" +
+            body += "<li><a href=\"index.php?show=" + htmlescape(percentencode(e.name)) + "\">" +
                     htmlescape(e.name) + "</a> (" + htmlescape(e.extype) + ")</li>\n";
         }
         body += "</ul>\n";
@@ -144,7 +131,7 @@ std::optional<std::string> exercisepage(const std::vector<ListedExercise>& exerc
         const std::string body = "<h1>" + htmlescape(e.name) + "</h1>\n<p><b>Type:</b> " +
                                  htmlescape(e.extype) + "</p>\n<p>" + htmlescape(e.description) +
                                  "</p>\n<p><a href=\"index.php\">All exercises</a></p>\n";
-        return page("Kinoradex - " + e.name, body, isutf8(std::vector<ListedExercise>{e}));
+        return page("Kinoradex - " + e.name, body, isutf8(e));
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "catalogue.h"
 
 #include "apppaths.h"
+#include "circuithead.h"
 #include "textreader.h"
 
 #include <algorithm>
@@ -17,15 +18,12 @@ std::string lowered(std::string text) {
     return text;
 }
 
-// "*" and "*.*" match every name; "*.ext" matches names ending in ".ext",
-// ignoring letter case.
-bool matchesMask(const std::string& name, const std::string& mask) {
+// The lower-case ending a name needs to match the mask: "*" and "*.*" match
+// every name (""), "*.ext" the names ending in ".ext" in any letter case.
+std::string maskSuffix(const std::string& mask) {
     if (mask == "*" || mask == "*.*")
-        return true;
-    const std::string suffix = lowered(mask.substr(mask.rfind('*') == std::string::npos ? 0 : 1));
-    if (name.size() < suffix.size())
-        return false;
-    return lowered(name.substr(name.size() - suffix.size())) == suffix;
+        return {};
+    return lowered(mask.substr(mask.rfind('*') == std::string::npos ? 0 : 1));
 }
 
 bool isFile(const std::string& folder, const dirent& entry) {
@@ -39,22 +37,13 @@ bool isFile(const std::string& folder, const dirent& entry) {
     return ::stat((folder + entry.d_name).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-// The head of a circuit file, as the scan and the summary read it.
+// All the scan needs of a circuit file besides its line count.
 struct CircuitHead {
     std::string circuitname;
     std::string circuittype;
     uint32_t exerciseinterval = 0;
     uint32_t restinterval = 0;
 };
-
-CircuitHead readHead(TextReader& reader) {
-    CircuitHead head;
-    reader.readLine(head.circuitname);
-    reader.readLine(head.circuittype);
-    head.exerciseinterval = static_cast<uint32_t>(reader.readNumber());
-    head.restinterval = static_cast<uint32_t>(reader.readNumber());
-    return head;
-}
 
 // Two digits at least: 5 -> "05", 125 -> "125".
 void appendPadded(std::string& text, uint32_t value) {
@@ -70,15 +59,18 @@ TStrings2 listfiles(const std::string& folder, const std::string& mask) {
     if (base.empty() || base.back() != '/')
         base += '/';
 
-    // Each name with its lower-case sort key, made once rather than per comparison.
+    const std::string suffix = maskSuffix(mask);
+    // Each name with its lower-case sort key, made once rather than per
+    // comparison; the mask is matched against the same key.
     std::vector<std::pair<std::string, std::string>> names;
     if (DIR* dir = ::opendir(base.c_str())) {
         while (const dirent* entry = ::readdir(dir)) {
             const std::string name = entry->d_name;
-            if (name == "." || name == ".." || !matchesMask(name, mask))
+            if (name == "." || name == "..")
                 continue;
-            if (isFile(base, *entry))
-                names.emplace_back(lowered(name), name);
+            std::string key = lowered(name);
+            if (key.ends_with(suffix) && isFile(base, *entry))
+                names.emplace_back(std::move(key), name);
         }
         ::closedir(dir);
     }
@@ -94,23 +86,14 @@ TStrings2 listfiles(const std::string& folder, const std::string& mask) {
 
 TCircuit readcircuitsummary(const std::string& path) {
     TextReader reader(path);
-    CircuitHead head = readHead(reader);
     TCircuit circuit;
-    circuit.circuitname = std::move(head.circuitname);
-    circuit.circuittype = std::move(head.circuittype);
+    readCircuitHead(reader, circuit);
     circuit.filename = path;
-    circuit.exerciseinterval = head.exerciseinterval;
-    circuit.restinterval = head.restinterval;
     // Every exercise line counts, blank ones too; only the first 100 are kept.
-    int32_t count = 0;
-    while (!reader.atEnd()) {
-        if (count < 100)
-            circuit.exercisenames[static_cast<size_t>(count)] = reader.readLine();
-        else
-            reader.skipLine();
-        ++count;
-    }
-    circuit.exercisecount = count;
+    int64_t kept = 0;
+    for (; kept < 100 && !reader.atEnd(); ++kept)
+        reader.readLine(circuit.exercisenames[static_cast<size_t>(kept)]);
+    circuit.exercisecount = static_cast<int32_t>(kept + reader.skipRemainingLines());
     return circuit;
 }
 
@@ -124,7 +107,8 @@ void scancircuits(CircuitGrid& grid) {
             continue;
         // The grid shows the head and the count only: the lines are counted, not stored.
         TextReader reader(path);
-        const CircuitHead head = readHead(reader);
+        CircuitHead head;
+        readCircuitHead(reader, head);
         const auto count = static_cast<int32_t>(reader.skipRemainingLines());
         grid.setcell(0, row, head.circuitname);
         grid.setcell(1, row, head.circuittype);

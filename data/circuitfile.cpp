@@ -1,17 +1,15 @@
 #include "circuitfile.h"
 
 #include "atomicfile.h"
+#include "circuithead.h"
 #include "textreader.h"
 #include "textwriter.h"
 
 TCircuit2 readcircuit(const std::string& path, const ExerciseTable& table) {
     TextReader reader(path);
     TCircuit2 circuit;
-    circuit.circuitname = reader.readLine();
-    circuit.circuittype = reader.readLine();
+    readCircuitHead(reader, circuit);
     circuit.filename = path;
-    circuit.exerciseinterval = static_cast<uint32_t>(reader.readNumber());
-    circuit.restinterval = static_cast<uint32_t>(reader.readNumber());
 
     int count = 0;
     // Lines after the 100th exercise are left out: entry 100 must stay free.
@@ -39,8 +37,8 @@ void writecircuit(const std::string& path, TCircuit2 circuit) {
     bytes.reserve(4096);
     appendline(bytes, circuit.circuitname);
     appendline(bytes, circuit.circuittype);
-    bytes += std::to_string(circuit.exerciseinterval) + "\r\n";
-    bytes += std::to_string(circuit.restinterval) + "\r\n";
+    appendline(bytes, std::to_string(circuit.exerciseinterval));
+    appendline(bytes, std::to_string(circuit.restinterval));
     for (const TExercise2& entry : circuit.exercises) {
         if (entry.number == 0)
             break;

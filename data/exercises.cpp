@@ -56,13 +56,11 @@ void saveexercises(const ExerciseTable& table, const std::string& path) {
     bytes.reserve(static_cast<size_t>(count) * 96);
     for (int slot = 0; slot < count; ++slot) {
         const TExercise& record = table.entries[static_cast<size_t>(slot)];
-        bytes += std::to_string(record.number);
-        bytes += "\r\n";
+        appendline(bytes, std::to_string(record.number));
         appendline(bytes, record.name);
         appendline(bytes, record.extype);
         appendline(bytes, record.description);
-        bytes += std::to_string(static_cast<unsigned>(record.online));
-        bytes += "\r\n";
+        appendline(bytes, std::to_string(static_cast<unsigned>(record.online)));
     }
     writefileatomically(path, bytes);
 }

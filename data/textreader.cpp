@@ -50,12 +50,6 @@ bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 TextReader::TextReader(const std::string& path) : m_bytes(readWholeFile(path)) {}
 
-TextReader TextReader::fromBytes(std::string bytes) {
-    TextReader reader;
-    reader.m_bytes = std::move(bytes);
-    return reader;
-}
-
 bool TextReader::onlyBlanksRemain() const {
     for (size_t i = m_pos; i < m_bytes.size(); ++i)
         if (!isBlank(m_bytes[i]))
@@ -113,16 +107,9 @@ uint64_t TextReader::readNumber() {
     while (!atEnd() && !isBlank(m_bytes[m_pos]) && m_pos - start < 32)
         ++m_pos;
     const std::string_view token(m_bytes.data() + start, m_pos - start);
-    // The rest of the number's line is skipped, unless the number's own line
-    // break was what ended it (a bare number line must not swallow the next).
-    if (!atEnd()) {
-        if (m_bytes[m_pos] == '\n')
-            ++m_pos;
-        else if (m_bytes.compare(m_pos, 2, "\r\n") == 0)
-            m_pos += 2; // the common case, without a search
-        else
-            skipLine();
-    }
+    // The rest of the number's line goes, its line break included; when that
+    // break is what ended the number, only the break goes.
+    skipLine();
 
     if (token.empty())
         return 0;

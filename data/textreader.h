@@ -10,8 +10,6 @@ class TextReader final {
 public:
     // Raises IoError ("File not found", ...) when the file cannot be read.
     explicit TextReader(const std::string& path);
-    // Reads from bytes already in memory (fuzzing, tests).
-    static TextReader fromBytes(std::string bytes);
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
 
@@ -39,7 +37,6 @@ public:
     int64_t skipRemainingLines();
 
 private:
-    TextReader() = default;
     std::string m_bytes;
     size_t m_pos = 0;
 };

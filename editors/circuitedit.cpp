@@ -5,6 +5,7 @@
 #include "circuitnames.h"
 #include "dialogs.h"
 #include "errorguard.h"
+#include "fixedlayout.h"
 #include "fonts.h"
 #include "ioerror.h"
 #include "pictures.h"
@@ -20,23 +21,11 @@
 #include <QPushButton>
 
 namespace {
-const QColor kStripColour(248, 248, 248);
-
-QLabel* makeLabel(QWidget* parent, const char* name, const QString& text, int left, int top) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
-
 // A list button shows its picture; while the artwork is missing it shows a
 // sign instead, so the editor still works.
 QPushButton* makeListButton(QWidget* parent, const char* name, const char* picturename,
                             const QString& sign, const QString& tip, int left) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, 208, 33, 33);
+    auto* button = placeControl<QPushButton>(parent, name, QRect(left, 208, 33, 33));
     button->setToolTip(tip);
     button->setCursor(Qt::PointingHandCursor);
     try {
@@ -65,37 +54,22 @@ void Tfrm_CircuitEdit::createControls() {
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
 
-    Panel1 = new QLabel(QStringLiteral("   Circuit Modifier"), this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(0, 0, width(), 17);
-    Panel1->setFont(verdanafont(11, true));
-    Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Panel1->setAutoFillBackground(true);
-    QPalette strip = Panel1->palette();
-    strip.setColor(QPalette::Window, kStripColour);
-    Panel1->setPalette(strip);
+    Panel1 = makeTitleStrip(this, "Panel1", QStringLiteral("   Circuit Modifier"), 17,
+                            verdanafont(11, true));
 
-    Label1 = makeLabel(this, "Label1", QStringLiteral("Circuit Name"), 8, 24);
-    edt_circuitname = new QLineEdit(this);
-    edt_circuitname->setObjectName(QStringLiteral("edt_circuitname"));
-    edt_circuitname->setGeometry(8, 40, 145, 21);
+    Label1 = makeCaption(this, "Label1", QStringLiteral("Circuit Name"), 8, 24);
+    edt_circuitname = placeControl<QLineEdit>(this, "edt_circuitname", QRect(8, 40, 145, 21));
 
-    Label5 = makeLabel(this, "Label5", QStringLiteral("Circuit Type"), 8, 64);
-    cmb_circuittype = new QComboBox(this);
-    cmb_circuittype->setObjectName(QStringLiteral("cmb_circuittype"));
-    cmb_circuittype->setGeometry(8, 80, 145, 21);
+    Label5 = makeCaption(this, "Label5", QStringLiteral("Circuit Type"), 8, 64);
+    cmb_circuittype = placeControl<QComboBox>(this, "cmb_circuittype", QRect(8, 80, 145, 21));
     for (const std::string& type : kCircuitTypes)
         cmb_circuittype->addItem(QString::fromStdString(type));
 
-    Label2 = makeLabel(this, "Label2", QStringLiteral("Exercise Interval"), 8, 104);
-    spn_exercise = new CircuitIntervalField(this);
-    spn_exercise->setObjectName(QStringLiteral("spn_exercise"));
-    spn_exercise->setGeometry(8, 120, 73, 21);
+    Label2 = makeCaption(this, "Label2", QStringLiteral("Exercise Interval"), 8, 104);
+    spn_exercise = placeControl<CircuitIntervalField>(this, "spn_exercise", QRect(8, 120, 73, 21));
 
-    Label3 = makeLabel(this, "Label3", QStringLiteral("Rest Interval"), 8, 144);
-    spn_restint = new CircuitIntervalField(this);
-    spn_restint->setObjectName(QStringLiteral("spn_restint"));
-    spn_restint->setGeometry(8, 160, 73, 21);
+    Label3 = makeCaption(this, "Label3", QStringLiteral("Rest Interval"), 8, 144);
+    spn_restint = placeControl<CircuitIntervalField>(this, "spn_restint", QRect(8, 160, 73, 21));
 
     for (IntervalField which : {IntervalField::Exercise, IntervalField::Rest}) {
         const IntervalRange range = intervalrange(which);
@@ -109,14 +83,10 @@ void Tfrm_CircuitEdit::createControls() {
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(328, 25, 241, 249);
 
-    lst_circuitex = new QListWidget(GroupBox1);
-    lst_circuitex->setObjectName(QStringLiteral("lst_circuitex"));
-    lst_circuitex->setGeometry(8, 16, 217, 161);
+    lst_circuitex = placeControl<QListWidget>(GroupBox1, "lst_circuitex", QRect(8, 16, 217, 161));
     lst_circuitex->setSelectionMode(QAbstractItemView::SingleSelection);
 
-    cmb_exercises = new QComboBox(GroupBox1);
-    cmb_exercises->setObjectName(QStringLiteral("cmb_exercises"));
-    cmb_exercises->setGeometry(8, 184, 217, 21);
+    cmb_exercises = placeControl<QComboBox>(GroupBox1, "cmb_exercises", QRect(8, 184, 217, 21));
 
     btn_newexercise = makeListButton(GroupBox1, "btn_newexercise", "list_add.jpg",
                                      QStringLiteral("+"), QStringLiteral("Add"), 8);

@@ -60,17 +60,21 @@ void CircuitEditController::rescan() {
         scancircuits(*m_grid);
 }
 
-std::string CircuitEditController::attemptsave(const std::string& nametext) {
-    if (std::string refusal = cansave(nametext); !refusal.empty())
-        return refusal;
+bool CircuitEditController::refuseName(const std::string& nametext) {
+    const std::string refusal = cansave(nametext);
+    if (!refusal.empty())
+        m_view.showMessage(refusal);
+    return !refusal.empty();
+}
+
+void CircuitEditController::store(const std::string& nametext) {
     write(circuitfilepath(nametext));
     rescan();
-    return {};
 }
 
 void CircuitEditController::storeAndReport() {
-    if (const std::string message = attemptsave(m_view.nameText()); !message.empty())
-        m_view.showMessage(message);
+    if (const std::string name = m_view.nameText(); !refuseName(name))
+        store(name);
 }
 
 // --- Setting fields (with the reactions they set off) ----------------------
@@ -222,53 +226,38 @@ void CircuitEditController::edt_circuitnameChange() {
 }
 
 void CircuitEditController::edt_circuitnameExit() {
-    const std::string text = m_view.nameText();
-    if (text.empty())
+    if (m_view.nameText().empty())
         return; // never a file named ".cir"; every other store asks for a name
-    if (const std::string refusal = cansave(text); !refusal.empty()) {
-        m_view.showMessage(refusal);
-        return;
-    }
-    write(circuitfilepath(text));
-    rescan();
+    storeAndReport();
 }
 
 void CircuitEditController::cmb_circuittypeChange(int pickedIndex) {
     if (pickedIndex < 0 || pickedIndex >= static_cast<int>(kCircuitTypes.size()))
         return;
-    const std::string text = m_view.nameText();
-    if (const std::string refusal = cansave(text); !refusal.empty()) {
-        m_view.showMessage(refusal);
-    } else {
+    if (const std::string name = m_view.nameText(); !refuseName(name)) {
         const std::string& picked = kCircuitTypes[static_cast<size_t>(pickedIndex)];
-        loadexercises(picked);
+        loadexercises(picked); // also selects the first choice
         m_circuit.circuittype = picked;
-        m_view.selectChoice(m_choiceNumbers.empty() ? -1 : 0);
-        write(circuitfilepath(text));
-        rescan();
+        store(name);
     }
     m_view.selectType(circuittypeindex(m_circuit.circuittype));
 }
 
 void CircuitEditController::intervalChange(IntervalField field) {
     const std::string name = m_view.nameText();
-    if (const std::string refusal = cansave(name); !refusal.empty()) {
-        m_view.showMessage(refusal);
+    if (refuseName(name)) {
         showIntervalQuietly(field);
         return;
     }
-    const IntervalRange range = intervalrange(field);
-    interval(field) = readinterval(m_view.intervalText(field), range);
-    attemptsave(name);
+    interval(field) = readinterval(m_view.intervalText(field), intervalrange(field));
+    store(name);
     setIntervalField(field, interval(field)); // "20000" becomes "10000" and reacts again
 }
 
 void CircuitEditController::btn_newexerciseClick() {
     const std::string name = m_view.nameText();
-    if (const std::string refusal = cansave(name); !refusal.empty()) {
-        m_view.showMessage(refusal);
+    if (refuseName(name))
         return;
-    }
     const int choice = m_view.selectedChoice();
     if (choice < 0 || choice >= static_cast<int>(m_choiceNumbers.size()))
         return; // no exercise of this type to add
@@ -279,7 +268,7 @@ void CircuitEditController::btn_newexerciseClick() {
         return;
     }
     displayexercises();
-    attemptsave(name);
+    store(name);
 }
 
 void CircuitEditController::btn_moveupClick() {

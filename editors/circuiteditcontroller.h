@@ -35,8 +35,6 @@ public:
     bool addexercise(const std::string& name, uint32_t number);
     // Why the working circuit cannot be stored under this name; empty when it can.
     std::string cansave(const std::string& nametext) const;
-    // Stores under the name and rescans; gives back cansave's refusal instead.
-    std::string attemptsave(const std::string& nametext);
 
     // Reactions to the screen.
     void cmb_circuittypeChange(int pickedIndex);
@@ -58,6 +56,11 @@ private:
     void write(const std::string& path);
     void rescan();
     bool belongsToAnotherCircuit(const std::string& path) const;
+    // Shows cansave's refusal; true when there is one.
+    bool refuseName(const std::string& nametext);
+    // Stores under the name and rescans; the name is one cansave accepted.
+    void store(const std::string& nametext);
+    // Stores under the name field's text, or shows why it cannot.
     void storeAndReport();
 
     CircuitEditView& m_view;

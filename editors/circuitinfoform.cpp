@@ -6,6 +6,7 @@
 #include "contentaddress.h"
 #include "errorguard.h"
 #include "exercises.h"
+#include "fixedlayout.h"
 #include "fonts.h"
 #include "textconv.h"
 
@@ -18,14 +19,6 @@
 namespace {
 constexpr int kStripHeight = 20;
 constexpr int kLineHeight = 12;
-
-QLabel* makeCaption(QWidget* parent, const char* name, const QString& text, int left, int top) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->move(left, top);
-    label->adjustSize();
-    return label;
-}
 
 // Labels are sized to their text and grow to the right.
 void setCaption(QLabel* label, const std::string& text) {
@@ -43,19 +36,12 @@ void Tfrm_CircuitInfo::createControls() {
     resize(575, 335);
     setFont(verdanafont(9));
 
-    Panel1 = new QLabel(QStringLiteral("   Circuit Information"), this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(0, 0, width(), kStripHeight);
-    Panel1->setFont(verdanafont(9, true)); // the main window's instance: 9-pixel characters
-    Panel1->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Panel1->setAutoFillBackground(true);
-    QPalette strip = Panel1->palette();
-    strip.setColor(QPalette::Window, QColor(248, 248, 248));
-    Panel1->setPalette(strip);
+    // The main window's instance: 9-pixel characters.
+    Panel1 = makeTitleStrip(this, "Panel1", QStringLiteral("   Circuit Information"), kStripHeight,
+                            verdanafont(9, true));
 
-    Panel2 = new QFrame(this);
-    Panel2->setObjectName(QStringLiteral("Panel2"));
-    Panel2->setGeometry(0, kStripHeight, width(), height() - kStripHeight);
+    Panel2 = placeControl<QFrame>(this, "Panel2",
+                                  QRect(0, kStripHeight, width(), height() - kStripHeight));
     Panel2->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     Panel2->setLineWidth(1);
     Panel2->setAutoFillBackground(true);
@@ -73,9 +59,7 @@ void Tfrm_CircuitInfo::createControls() {
     lbl_exInterval =
         makeCaption(Panel2, "lbl_exInterval", QStringLiteral("Exercise Interval:"), 21, 88);
 
-    lst_exercises = new QListWidget(Panel2);
-    lst_exercises->setObjectName(QStringLiteral("lst_exercises"));
-    lst_exercises->setGeometry(8, 104, 233, 177);
+    lst_exercises = placeControl<QListWidget>(Panel2, "lst_exercises", QRect(8, 104, 233, 177));
     lst_exercises->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     lst_exercises->setLineWidth(1);
     lst_exercises->setUniformItemSizes(true);
@@ -83,24 +67,16 @@ void Tfrm_CircuitInfo::createControls() {
     lst_exercises->setStyleSheet(
         QStringLiteral("QListWidget::item { height: %1px; padding: 0px; }").arg(kLineHeight));
 
-    mmo_exdescription = new QPlainTextEdit(Panel2);
-    mmo_exdescription->setObjectName(QStringLiteral("mmo_exdescription"));
-    mmo_exdescription->setGeometry(296, 112, 217, 169);
+    mmo_exdescription =
+        placeControl<QPlainTextEdit>(Panel2, "mmo_exdescription", QRect(296, 112, 217, 169));
     mmo_exdescription->setFrameStyle(QFrame::NoFrame);
     mmo_exdescription->setReadOnly(true);
 
-    lbl_openbrowser = new ClickableLabel(Panel2);
-    lbl_openbrowser->setObjectName(QStringLiteral("lbl_openbrowser"));
+    lbl_openbrowser =
+        placeControl<ClickableLabel>(Panel2, "lbl_openbrowser", QRect(8, 280, 283, 12));
     lbl_openbrowser->setText(
         QStringLiteral("Click here for more information on the selected exercise."));
-    lbl_openbrowser->setGeometry(8, 280, 283, 12);
-    QFont link = verdanafont(9);
-    link.setUnderline(true);
-    lbl_openbrowser->setFont(link);
-    QPalette blue = lbl_openbrowser->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    lbl_openbrowser->setPalette(blue);
-    lbl_openbrowser->setCursor(Qt::PointingHandCursor);
+    styleAsLink(lbl_openbrowser);
     lbl_openbrowser->onClick = [this] { lbl_openbrowserClick(); };
 
     // A selection by mouse or keyboard; a click on the line already selected
@@ -135,13 +111,12 @@ void Tfrm_CircuitInfo::showcircuitinfo(const std::string& path) {
 }
 
 void Tfrm_CircuitInfo::lst_exercisesClick() {
-    const QListWidgetItem* line = lst_exercises->currentItem();
-    if (!line)
+    const int row = lst_exercises->currentRow();
+    if (row < 0)
         return;
-    const std::size_t row = static_cast<std::size_t>(lst_exercises->row(line));
-    // The entry's own bytes, so a name that is not UTF-8 still finds its record.
-    const std::string name = row < infocircuit.exercises.size() ? infocircuit.exercises[row].name
-                                                                : tobytes(line->text());
+    // The list holds one line per entry: the entry's own bytes find the record,
+    // also when the name is not UTF-8.
+    const std::string& name = infocircuit.exercises.at(static_cast<std::size_t>(row)).name;
     const ExerciseTable& table = exercisetable();
     infoexercise = findexercisebyname(table, name);
     const TExercise& record = table[infoexercise];

@@ -6,17 +6,18 @@
 #include "exercisegridmodel.h"
 #include "exercisememo.h"
 #include "exercisetoolbar.h"
+#include "fixedlayout.h"
 #include "fonts.h"
 #include "pictures.h"
 #include "textconv.h"
 
-#include <limits>
 #include <QComboBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
+#include <limits>
 
 namespace {
 constexpr int kFrameWidth = 575;
@@ -52,14 +53,20 @@ QLabel* makeHead(QWidget* parent, const QString& name, const QString& caption, i
     return head;
 }
 
-QLabel* makeFieldLabel(QWidget* parent, const QString& name, const QString& caption, int left,
-                       int top) {
-    auto* label = new QLabel(caption, parent);
-    label->setObjectName(name);
-    label->setFont(verdanafont(11));
-    label->move(left, top);
-    label->adjustSize();
-    return label;
+// Shows the text's bytes in a field without setting off its reaction; true
+// when the text the field shows changed. The bytes are kept so that a text the
+// user leaves alone is stored back byte for byte.
+template <class Field>
+bool showBytes(Field* field, void (Field::*replace)(const QString&), std::string& bytes,
+               const std::string& text, bool& quiet) {
+    bytes = text;
+    const QString before = field->text();
+    const QString shown = totext(text);
+    if (shown == before)
+        return false;
+    FlagScope scope(quiet);
+    (field->*replace)(shown);
+    return field->text() != before;
 }
 } // namespace
 
@@ -90,16 +97,9 @@ void Tfrm_ExerciseFrame::displayexercises() {
 }
 
 void Tfrm_ExerciseFrame::buildHeads() {
-    auto* caption = new QLabel(QStringLiteral("   Exercise Editor"), this);
-    caption->setObjectName(QStringLiteral("Panel6"));
-    caption->setGeometry(0, 0, kFrameWidth, 17);
-    caption->setFont(verdanafont(11, true));
-    caption->setAutoFillBackground(true);
-    caption->setStyleSheet(QStringLiteral("background-color: rgb(248, 248, 248);"));
+    makeTitleStrip(this, "Panel6", QStringLiteral("   Exercise Editor"), 17, verdanafont(11, true));
 
-    auto* heads = new QWidget(this);
-    heads->setObjectName(QStringLiteral("Panel2"));
-    heads->setGeometry(0, 17, kFrameWidth, 24);
+    auto* heads = placeControl<QWidget>(this, "Panel2", QRect(0, 17, kFrameWidth, 24));
     makeHead(heads, QStringLiteral("Panel5"), QStringLiteral("Exercise Name"), 0, 152);
     makeHead(heads, QStringLiteral("Panel4"), QStringLiteral("Type"), 152, 104);
     makeHead(heads, QStringLiteral("Panel3"), QStringLiteral("Exercise Description"), 256,
@@ -109,9 +109,8 @@ void Tfrm_ExerciseFrame::buildHeads() {
 void Tfrm_ExerciseFrame::buildGrid() {
     m_gridModel = new ExerciseGridModel(ExerciseEditController::kGridRows,
                                         ExerciseEditController::kGridColumns, this);
-    grd_circuits = new QTableView(this);
-    grd_circuits->setObjectName(QStringLiteral("grd_circuits"));
-    grd_circuits->setGeometry(0, kGridTop, kFrameWidth, kGridHeight);
+    grd_circuits = placeControl<QTableView>(this, "grd_circuits",
+                                            QRect(0, kGridTop, kFrameWidth, kGridHeight));
     grd_circuits->setModel(m_gridModel);
     grd_circuits->setFont(verdanafont(11));
     grd_circuits->horizontalHeader()->hide();
@@ -140,20 +139,17 @@ void Tfrm_ExerciseFrame::buildGrid() {
 }
 
 void Tfrm_ExerciseFrame::buildFields() {
-    makeFieldLabel(this, QStringLiteral("lbl_exname"), QStringLiteral("Exercise Name"), 8, 152);
-    txt_exname = new QLineEdit(this);
-    txt_exname->setObjectName(QStringLiteral("txt_exname"));
-    txt_exname->setGeometry(8, 168, 193, 21);
+    // The captions take the frame's font.
+    makeCaption(this, "lbl_exname", QStringLiteral("Exercise Name"), 8, 152);
+    txt_exname = placeControl<QLineEdit>(this, "txt_exname", QRect(8, 168, 193, 21));
     txt_exname->setMaxLength(std::numeric_limits<int>::max()); // a long name is never cut
     connect(txt_exname, &QLineEdit::textChanged, this, [this] {
         if (!m_quiet)
             txt_exnameChange();
     });
 
-    makeFieldLabel(this, QStringLiteral("Label2"), QStringLiteral("Exercise Type"), 216, 152);
-    txt_extype = new QComboBox(this);
-    txt_extype->setObjectName(QStringLiteral("txt_extype"));
-    txt_extype->setGeometry(216, 168, 145, 21);
+    makeCaption(this, "Label2", QStringLiteral("Exercise Type"), 216, 152);
+    txt_extype = placeControl<QComboBox>(this, "txt_extype", QRect(216, 168, 145, 21));
     txt_extype->setEditable(false);
     txt_extype->addItems({QStringLiteral("Upper Body"), QStringLiteral("Abdominal"),
                           QStringLiteral("Lower Body"), QStringLiteral("Multiple Area Workout")});
@@ -164,10 +160,9 @@ void Tfrm_ExerciseFrame::buildFields() {
             txt_extypeChange(index);
     });
 
-    makeFieldLabel(this, QStringLiteral("Label1"), QStringLiteral("Exercise Description"), 8, 196);
-    mmo_exdescription = new ExerciseMemo(this);
-    mmo_exdescription->setObjectName(QStringLiteral("mmo_exdescription"));
-    mmo_exdescription->setGeometry(7, 212, 561, 41);
+    makeCaption(this, "Label1", QStringLiteral("Exercise Description"), 8, 196);
+    mmo_exdescription =
+        placeControl<ExerciseMemo>(this, "mmo_exdescription", QRect(7, 212, 561, 41));
     connect(mmo_exdescription, &QPlainTextEdit::textChanged, this, [this] {
         if (!m_quiet)
             mmo_exdescriptionChange();
@@ -286,14 +281,7 @@ void Tfrm_ExerciseFrame::setCurrentRow(int row) {
 }
 
 bool Tfrm_ExerciseFrame::setNameText(const std::string& text) {
-    m_nameBytes = text;
-    const QString before = txt_exname->text();
-    const QString shown = totext(text);
-    if (shown == before)
-        return false;
-    FlagScope quiet(m_quiet);
-    txt_exname->setText(shown);
-    return txt_exname->text() != before;
+    return showBytes(txt_exname, &QLineEdit::setText, m_nameBytes, text, m_quiet);
 }
 
 std::string Tfrm_ExerciseFrame::nameText() const {
@@ -306,14 +294,8 @@ void Tfrm_ExerciseFrame::setTypeText(const std::string& type) {
 }
 
 bool Tfrm_ExerciseFrame::setDescriptionText(const std::string& text) {
-    m_descriptionBytes = text;
-    const QString before = mmo_exdescription->text();
-    const QString shown = totext(text);
-    if (shown == before)
-        return false;
-    FlagScope quiet(m_quiet);
-    mmo_exdescription->replaceText(shown);
-    return mmo_exdescription->text() != before;
+    return showBytes(mmo_exdescription, &ExerciseMemo::replaceText, m_descriptionBytes, text,
+                     m_quiet);
 }
 
 std::string Tfrm_ExerciseFrame::descriptionText() const {

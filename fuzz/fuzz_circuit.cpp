@@ -6,22 +6,17 @@
 #include "atomicfile.h"
 #include "catalogue.h"
 #include "circuitfile.h"
+#include "fuzzsupport.h"
 #include "ioerror.h"
 
 #include <algorithm>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
-
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
 
 class CountGrid final : public CircuitGrid {
 public:
@@ -35,12 +30,7 @@ public:
 // An application folder for the whole process, with a small library whose
 // names the inputs may hit.
 struct Files {
-    Files() {
-        // A memory file system, where there is one, keeps the runs fast.
-        std::string pattern = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-        pattern += "/stridewell-fuzz-XXXXXX";
-        check(::mkdtemp(pattern.data()) != nullptr);
-        folder = pattern;
+    Files() : folder(makeScratchFolder()) {
         setapplicationfolder(folder);
         check(::mkdir(circuitsfolder().c_str(), 0700) == 0);
         input = circuitsfolder() + "input.cir";
@@ -63,7 +53,7 @@ struct Files {
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static Files files;
-    writefileatomically(files.input, std::string(reinterpret_cast<const char*>(data), size));
+    writeInput(files.input, data, size);
 
     TCircuit2 circuit;
     try {

@@ -3,29 +3,19 @@
 
 #include "atomicfile.h"
 #include "exercises.h"
+#include "fuzzsupport.h"
 #include "ioerror.h"
 
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <string>
 #include <unistd.h>
 
 namespace {
 
-void check(bool condition) {
-    if (!condition)
-        std::abort();
-}
-
 // One temporary folder for the whole process, removed at exit.
 struct Files {
-    Files() {
-        // A memory file system, where there is one, keeps the runs fast.
-        std::string pattern = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
-        pattern += "/stridewell-fuzz-XXXXXX";
-        check(::mkdtemp(pattern.data()) != nullptr);
-        folder = pattern;
+    Files() : folder(makeScratchFolder()) {
         input = folder + "/input.lst";
         saved = folder + "/saved.lst";
         setatomicsync(false); // durability is not under test here
@@ -50,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static auto first = std::make_unique<ExerciseTable>();
     static auto second = std::make_unique<ExerciseTable>();
 
-    writefileatomically(files.input, std::string(reinterpret_cast<const char*>(data), size));
+    writeInput(files.input, data, size);
     LoadResult result;
     try {
         result = loadexercises(*first, files.input);

@@ -6,7 +6,7 @@
 #include "errorguard.h"
 #include "ioerror.h"
 #include "textconv.h"
-#include "textlines.h"
+#include "textreader.h"
 
 #include <filesystem>
 #include <system_error>
@@ -95,16 +95,14 @@ void ContentUpdate::HTTPGetError(QObject*) {
 // The list holds groups of three lines: name, type, description. New ones are
 // numbered on from the last record, in the order of the list, with online 1.
 void ContentUpdate::mergeexercises(const std::string& listPath) {
-    const std::vector<std::string> lines = readtextlines(listPath);
-    const auto line = [&lines](size_t index) {
-        return index < lines.size() ? lines[index] : std::string();
-    };
+    TextReader list(listPath);
     int added = 0;
     bool full = false;
-    for (size_t group = 0; group < lines.size(); group += 3) {
-        const std::string name = line(group);
-        const std::string extype = line(group + 1);
-        const std::string description = line(group + 2);
+    while (!list.atEnd()) {
+        // A last group cut short reads empty texts.
+        const std::string name = list.readLine();
+        const std::string extype = list.readLine();
+        const std::string description = list.readLine();
         if (isheld(m_table, name, extype, description))
             continue;
         if (addexercisefromupdate(m_table, name, extype, description) < 0) {
@@ -138,8 +136,9 @@ void ContentUpdate::lbl_checkcicruitsClick() {
 
 void ContentUpdate::CircuitgetDoneFile(QObject*, const std::string& FileName, int32_t) {
     guarded(m_dialogParent, [&] {
-        for (const std::string& name : readtextlines(FileName))
-            circuitstack.Push(name); // beyond the room of 20 they are dropped
+        TextReader list(FileName);
+        while (!list.atEnd())
+            circuitstack.Push(list.readLine()); // beyond the room of 20 they are dropped
         if (circuitstack.IsEmpty())
             show("No new circuits available at this time");
         startnextcircuit();

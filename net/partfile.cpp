@@ -15,7 +15,8 @@ PartFile::~PartFile() {
 bool PartFile::create(const std::string& target) {
     discard();
     std::string pattern = target + ".part-XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
+    // Not inherited by a program started meanwhile (the browser).
+    const int fd = ::mkostemp(pattern.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
     // mkstemp makes the file private; a fetched file is an ordinary user file.

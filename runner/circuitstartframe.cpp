@@ -4,6 +4,7 @@
 #include "clickablelabel.h"
 #include "cueplayer.h"
 #include "errorguard.h"
+#include "fixedlayout.h"
 #include "fonts.h"
 #include "pictures.h"
 #include "textconv.h"
@@ -134,14 +135,8 @@ void Tframe_ExerciseStart::buildLayout() {
     lbl_launch->setText(
         QStringLiteral("Click here for instructions on the exercise (Will pause your circuit)"));
     lbl_launch->setTextFormat(Qt::PlainText);
-    QFont link = verdanafont(9);
-    link.setUnderline(true);
-    lbl_launch->setFont(link);
-    QPalette blue = lbl_launch->palette();
-    blue.setColor(QPalette::WindowText, Qt::blue);
-    lbl_launch->setPalette(blue);
+    styleAsLink(lbl_launch);
     lbl_launch->setGeometry(56, 320, 332, 12);
-    lbl_launch->setCursor(Qt::PointingHandCursor);
     lbl_launch->onClick = [this] { lbl_launchClick(); };
 
     placePanels();
@@ -202,7 +197,11 @@ void Tframe_ExerciseStart::exercisetimerTimer() {
 }
 
 void Tframe_ExerciseStart::setDigit(QLabel* control, int digit) {
-    control->setPixmap(img_numbers[static_cast<size_t>(digit)]);
+    // A label repaints on every setPixmap, even of the same picture; most ticks
+    // change only the seconds, so the other digits are left alone.
+    const QPixmap& wanted = img_numbers[static_cast<size_t>(digit)];
+    if (control->pixmap().cacheKey() != wanted.cacheKey())
+        control->setPixmap(wanted);
 }
 
 void Tframe_ExerciseStart::showDigits(int tenMinutes, int minutes, int tenSeconds, int seconds) {

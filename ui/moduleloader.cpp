@@ -34,3 +34,7 @@ void* loadModuleEntry(const std::string& fileName, const char* entry) {
         std::fprintf(stderr, "Cannot load %s: %s\n", fileName.c_str(), ::dlerror());
     return symbol;
 }
+
+void reportForeignModule(const char* fileName) {
+    std::fprintf(stderr, "Cannot use %s: it belongs to another version\n", fileName);
+}

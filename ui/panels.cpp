@@ -2,6 +2,14 @@
 
 #include <QFrame>
 
+QFrame* borderedPanel(QWidget* parent, const QRect& geometry) {
+    auto* panel = new QFrame(parent);
+    panel->setFrameStyle(QFrame::Box | QFrame::Plain);
+    panel->setLineWidth(1);
+    panel->setGeometry(geometry);
+    return panel;
+}
+
 QWidget* clientarea(QFrame* panel) {
     auto* client = new QWidget(panel);
     const int border = panel->frameWidth();

@@ -5,6 +5,7 @@
 #include "cueplayer.h"
 #include "exercises.h"
 #include "pictures.h"
+#include "runner/runnerfixtures.h"
 #include "testsupport/tempfolder.h"
 
 #include <QApplication>
@@ -21,14 +22,14 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
+// A circuit of `count` exercises named "Exercise 0", "Exercise 1", ...
 std::string circuitFile(const TempFolder& folder, const std::string& name, uint32_t exercise,
                         uint32_t rest, int count) {
-    std::string text = name + "\r\nUpper Body\r\n" + std::to_string(exercise) + "\r\n" +
-                       std::to_string(rest) + "\r\n";
+    std::vector<std::string> exercises;
     for (int i = 0; i < count; ++i)
-        text += "Exercise " + std::to_string(i) + "\r\n";
-    folder.writeFile("Circuits/" + name + ".cir", text);
-    return folder.path() + "Circuits/" + name + ".cir";
+        exercises.push_back("Exercise " + std::to_string(i));
+    return runnerfixtures::writeCircuit(
+        folder, name + ".cir", runnerfixtures::circuitText(name, exercise, rest, exercises));
 }
 
 // Shows the frame and waits until the platform has exposed it, so repaints draw.

@@ -5,9 +5,11 @@
 #include "dialogs.h"
 #include "exercises.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <filesystem>
 
@@ -61,4 +63,12 @@ std::string AppFixture::cell(int column, int row) const { return m_main->grid()-
 
 QString AppFixture::statusText() const {
     return m_main->findChild<QLabel*>(QStringLiteral("lbl_exercisename"))->text();
+}
+
+int AppFixture::runEventLoop() {
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
+    guard.start(5000);
+    return QApplication::exec();
 }

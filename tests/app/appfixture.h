@@ -31,6 +31,8 @@ protected:
     void selectRow(int row);
     std::string cell(int column, int row) const;
     QString statusText() const;
+    // Runs the event loop until something ends it; 2 when it ran five seconds.
+    static int runEventLoop();
 
     TempFolder m_folder;
     std::unique_ptr<Tform_Main> m_main;

@@ -212,11 +212,7 @@ TEST_F(AppFixture, closingMainWindow_endsTheProgram) {
         closed = m_main->close();
     });
     // Without the close ending the event loop this would run into the guard timer.
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
-    guard.start(5000);
-    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(runEventLoop(), 0);
     EXPECT_TRUE(closed);
 }
 

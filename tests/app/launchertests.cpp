@@ -10,19 +10,6 @@
 #include <QTest>
 #include <QTimer>
 
-namespace {
-
-// Runs the event loop until something ends it, or fails after five seconds.
-int runEventLoop() {
-    QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(2); });
-    guard.start(5000);
-    return QApplication::exec();
-}
-
-} // namespace
-
 TEST_F(AppFixture, launcher_showsDisclaimerWithFocusAndLinks) {
     startProgram();
     QApplication::setActiveWindow(m_launcher.get());

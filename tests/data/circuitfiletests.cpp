@@ -104,20 +104,10 @@ TEST_F(CircuitFile, moreThan100Lines_readerKeeps100SummaryCountsAll) {
 }
 
 TEST_F(CircuitFile, badIntervalOrMissingFile_raiseRuntimeText) {
-    for (const std::string bytes : {"N\r\nT\r\nabc\r\n10\r\n", "N\r\nT\r\n30\r\n1O\r\n"}) {
-        try {
-            readcircuit(write(bytes), *table);
-            ADD_FAILURE() << "no error for " << bytes;
-        } catch (const IoError& error) {
-            EXPECT_STREQ(error.what(), "Invalid numeric input");
-        }
-    }
-    try {
-        readcircuit(folder.path() + "Circuits/none.cir", *table);
-        ADD_FAILURE() << "no error for a missing file";
-    } catch (const IoError& error) {
-        EXPECT_STREQ(error.what(), "File not found");
-    }
+    for (const std::string bytes : {"N\r\nT\r\nabc\r\n10\r\n", "N\r\nT\r\n30\r\n1O\r\n"})
+        expectIoError([&] { readcircuit(write(bytes), *table); }, "Invalid numeric input", bytes);
+    expectIoError([&] { readcircuit(folder.path() + "Circuits/none.cir", *table); },
+                  "File not found", "a missing file");
 }
 
 TEST_F(CircuitFile, write_stopsAtFirstFreeEntryAndIgnoresCount) {
@@ -138,8 +128,6 @@ TEST_F(CircuitFile, write_stopsAtFirstFreeEntryAndIgnoresCount) {
     EXPECT_EQ(back.exercisecount, 2);
 }
 
-} // namespace
-
 TEST_F(CircuitFile, write_aLineFeedInsideATextNeverSplitsItsLine) {
     TCircuit2 c;
     c.circuitname = "Two\nLines";
@@ -150,3 +138,5 @@ TEST_F(CircuitFile, write_aLineFeedInsideATextNeverSplitsItsLine) {
     writecircuit(path(), c);
     EXPECT_EQ(written(), "Two Lines\r\nUpper Body\r\n30\r\n15\r\nPlank Hold\r\n");
 }
+
+} // namespace

@@ -1,7 +1,10 @@
 #include "datahelpers.h"
 
+#include "ioerror.h"
+
 #include <algorithm>
 #include <filesystem>
+#include <gtest/gtest.h>
 
 std::string libraryRecord(uint32_t number, const std::string& name, const std::string& extype,
                           const std::string& description, int online) {
@@ -23,4 +26,13 @@ std::vector<std::string> folderEntries(const std::string& folder) {
         names.push_back(entry.path().filename().string());
     std::sort(names.begin(), names.end());
     return names;
+}
+
+void expectIoError(const std::function<void()>& action, const char* text, const std::string& what) {
+    try {
+        action();
+        ADD_FAILURE() << "no error for " << what;
+    } catch (const IoError& error) {
+        EXPECT_STREQ(error.what(), text) << what;
+    }
 }

@@ -3,6 +3,7 @@
 #include "exercises.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,3 +19,7 @@ std::unique_ptr<ExerciseTable> makeTable(const std::vector<TExercise>& records);
 
 // The names in a folder, sorted; "." and ".." left out.
 std::vector<std::string> folderEntries(const std::string& folder);
+
+// Runs the action and expects it to raise IoError with exactly this text; a
+// failure names the case as `what`.
+void expectIoError(const std::function<void()>& action, const char* text, const std::string& what);

@@ -85,22 +85,13 @@ TEST_F(ExerciseFile, failedLoad_raisesRuntimeTextAndKeepsSizeAndSelection) {
     const std::string badNumber = libraryRecord(5, "X", "T", "D", 0) + "x7\r\nY\r\nT\r\nD\r\n0\r\n";
     const std::string badOnline = "5\r\nX\r\nT\r\nD\r\nyes\r\n";
     for (const std::string& bytes : {badNumber, badOnline, std::string("-\r\n")}) {
-        try {
-            load(bytes);
-            ADD_FAILURE() << "no error for " << bytes;
-        } catch (const IoError& error) {
-            EXPECT_STREQ(error.what(), "Invalid numeric input");
-        }
+        expectIoError([&] { load(bytes); }, "Invalid numeric input", bytes);
         EXPECT_EQ(table->librarysize, 2);
         EXPECT_EQ(table->selectedexercise, 1);
     }
 
-    try {
-        loadexercises(*table, folder.path() + "missing.lst");
-        ADD_FAILURE() << "no error for a missing file";
-    } catch (const IoError& error) {
-        EXPECT_STREQ(error.what(), "File not found");
-    }
+    expectIoError([&] { loadexercises(*table, folder.path() + "missing.lst"); }, "File not found",
+                  "a missing file");
     EXPECT_EQ(table->librarysize, 2);
     // The record a load stops in is not stored: its slot keeps what it held.
     load(libraryRecord(1, "A", "T", "D", 1));
