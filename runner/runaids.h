@@ -1,0 +1,44 @@
+#pragma once
+
+#include <memory>
+#include <string>
+
+// The training aids around a run. The run logic decides when each is asked
+// for; the frame supplies the real ones (speech and ticks through the cue's
+// sound device, the desktop's screen saver over D-Bus) and tests fake them.
+
+// What the user has turned on. The defaults are the program as designed:
+// nothing spoken, no countdown; the screen kept awake during a run.
+struct RunOptions {
+    bool speakNames = false;
+    bool countdown = false;
+    bool keepAwake = true;
+};
+
+// Spoken phrases and the countdown tick, played beside the cue without
+// cutting it off.
+class RunAnnouncer {
+public:
+    virtual ~RunAnnouncer() = default;
+    // The phrase will be asked for soon: synthesise it in the background so
+    // that speak() can start it at once.
+    virtual void prepare(const std::string& phrase) = 0;
+    // Starts the phrase now (at once when it was prepared).
+    virtual void speak(const std::string& phrase) = 0;
+    // The short tick at 3, 2 and 1 seconds left.
+    virtual void countdownTick() = 0;
+};
+
+// Keeps the desktop from blanking the screen while held. Releasing what is
+// not held does nothing; the destructor releases.
+class ScreenAwake {
+public:
+    virtual ~ScreenAwake() = default;
+    virtual void hold() = 0;
+    virtual void release() = 0;
+};
+
+// The real aids, as the runner frame uses them. Neither loads anything heavy
+// when made: the speech library is loaded only once a phrase is prepared.
+std::unique_ptr<RunAnnouncer> makeRunAnnouncer();
+std::unique_ptr<ScreenAwake> makeScreenAwake();
