@@ -8,6 +8,13 @@
 
 CircuitRun::CircuitRun(RunView& view, CueSound& cue) : m_view(view), m_cue(cue) {}
 
+void CircuitRun::setAids(RunAnnouncer* announcer, ScreenAwake* awake) {
+    m_announcer = announcer;
+    m_awake = awake;
+}
+
+void CircuitRun::setOptions(const RunOptions& options) { m_options = options; }
+
 int CircuitRun::exerciseCount() const {
     return std::clamp(runcircuit.exercisecount, 0, kMaxCircuitExercises);
 }

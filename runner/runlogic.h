@@ -1,6 +1,7 @@
 #pragma once
 
 #include "circuitfile.h"
+#include "runaids.h"
 
 #include <string>
 
@@ -46,6 +47,12 @@ public:
     int tenseconds = 0;
     int seconds = 0;
 
+    // The training aids; without them the run is the designed one. The
+    // caller keeps both alive as long as the run.
+    void setAids(RunAnnouncer* announcer, ScreenAwake* awake);
+    void setOptions(const RunOptions& options);
+    const RunOptions& options() const { return m_options; }
+
     static constexpr const char* kNoExercisesText = "This circuit has no exercises";
 
 private:
@@ -56,4 +63,7 @@ private:
     RunView& m_view;
     CueSound& m_cue;
     RunState m_state = RunState::Idle;
+    RunAnnouncer* m_announcer = nullptr;
+    ScreenAwake* m_awake = nullptr;
+    RunOptions m_options;
 };
