@@ -7,6 +7,7 @@
 #include "fixedlayout.h"
 #include "fonts.h"
 #include "pictures.h"
+#include "runoptionsmenu.h"
 #include "textconv.h"
 
 #include <QLabel>
@@ -43,6 +44,7 @@ Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent, std::unique_ptr<CueS
 
     m_run = std::make_unique<CircuitRun>(static_cast<RunView&>(*this), *m_cue);
     buildLayout();
+    new RunOptionsMenu(this, [this](const RunOptions& options) { m_run->setOptions(options); });
     // The sound device opens on a worker thread; the frame does not wait for it.
     m_cue->prepare();
 }

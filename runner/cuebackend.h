@@ -24,9 +24,11 @@ struct CueBackend {
     // Frees what the sound library keeps for the calling thread, which is
     // about to end.
     void (*threadEnding)();
+    // Silences the sample wherever it is sounding; other samples go on.
+    void (*halt)(CueSample* sample);
 };
 
-inline constexpr int kCueBackendVersion = 1;
+inline constexpr int kCueBackendVersion = 2;
 // The module's one exported function, of type CueBackendEntry.
 inline constexpr char kCueBackendEntry[] = "stridewell_cue_backend";
 using CueBackendEntry = const CueBackend* (*)();

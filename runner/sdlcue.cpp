@@ -76,12 +76,18 @@ void closeSample(CueSample* sample) {
     releaseDevice();
 }
 
+void haltSample(CueSample* sample) {
+    for (int channel = 0; channel < kMixingChannels; ++channel)
+        if (Mix_GetChunk(channel) == sample->chunk && Mix_Playing(channel))
+            Mix_HaltChannel(channel);
+}
+
 void threadEnding() {
     SDL_TLSCleanup(); // SDL keeps its error text per thread
 }
 
-constexpr CueBackend kBackend{kCueBackendVersion, &openSample,  &playSample,
-                              &soundingSamples,   &closeSample, &threadEnding};
+constexpr CueBackend kBackend{kCueBackendVersion, &openSample,   &playSample, &soundingSamples,
+                              &closeSample,       &threadEnding, &haltSample};
 
 } // namespace
 

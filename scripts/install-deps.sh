@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev libjpeg62-turbo-dev libcurl4-openssl-dev libsdl2-mixer-dev
-  libgtest-dev libbenchmark-dev libcpp-httplib-dev
+  libgtest-dev libbenchmark-dev libcpp-httplib-dev libespeak-ng-dev dbus-daemon
   fonts-dejavu-core fonts-urw-base35 xvfb xauth
 )
 

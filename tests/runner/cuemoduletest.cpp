@@ -83,6 +83,7 @@ const CueBackend kRecording{
     },
     [](CueSample* sample) { g_calls.note(sample == kSample ? "close" : "close?"); },
     [] { g_calls.note("threadEnding"); },
+    [](CueSample* sample) { g_calls.note(sample == kSample ? "halt" : "halt?"); },
 };
 
 TEST_F(CueModuleTest, openedOnTheWorkerAndClosedWithThePlayer) {

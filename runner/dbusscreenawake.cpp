@@ -1,0 +1,159 @@
+#include "dbusscreenawake.h"
+
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QFileInfo>
+#include <QObject>
+
+#include <atomic>
+#include <cstdlib>
+#include <mutex>
+#include <thread>
+
+namespace {
+
+const QString kService = QStringLiteral("org.freedesktop.ScreenSaver");
+const QString kPath = QStringLiteral("/org/freedesktop/ScreenSaver");
+const QString kInterface = QStringLiteral("org.freedesktop.ScreenSaver");
+constexpr int kCallTimeoutMs = 1500;
+
+// The session bus's address, or empty. The usual places only: libdbus's own
+// fallback would launch a new bus, which is not ours to start.
+QString sessionBusAddress() {
+    const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+    if (!address.isEmpty())
+        return address;
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (runtime.isEmpty())
+        return {};
+    const QString socket = runtime + QStringLiteral("/bus");
+    if (!QFileInfo::exists(socket))
+        return {};
+    return QStringLiteral("unix:path=") + socket;
+}
+
+QDBusMessage screenSaverCall(const QString& method) {
+    return QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
+}
+
+std::atomic<int> g_connections{0};
+
+} // namespace
+
+// What the worker and the owner share: the worker reports back only while
+// the owner is alive.
+struct DBusScreenAwake::Shared {
+    std::mutex lock;
+    bool ownerAlive = true;
+};
+
+DBusScreenAwake::DBusScreenAwake()
+    : m_shared(std::make_shared<Shared>()), m_context(std::make_unique<QObject>()),
+      m_connectionName(QStringLiteral("stridewell-screenawake-%1").arg(++g_connections)) {}
+
+DBusScreenAwake::~DBusScreenAwake() {
+    {
+        std::lock_guard lock(m_shared->lock);
+        m_shared->ownerAlive = false;
+    }
+    if (m_pending) {
+        // Bounded by the call's own timeout.
+        m_pending->waitForFinished();
+        inhibited(m_pending);
+    }
+    if (m_cookie)
+        uninhibit(*m_cookie, true);
+    m_context.reset(); // drops the worker's news and replies still on their way
+    if (m_link == Link::Connected)
+        QDBusConnection::disconnectFromBus(m_connectionName);
+}
+
+void DBusScreenAwake::hold() {
+    m_wanted = true;
+    switch (m_link) {
+    case Link::None:
+        connectInBackground();
+        break;
+    case Link::Connected:
+        if (!m_cookie && !m_pending)
+            inhibit();
+        break;
+    case Link::Connecting: // inhibits once connected
+    case Link::Absent:
+        break;
+    }
+}
+
+void DBusScreenAwake::release() {
+    m_wanted = false;
+    if (m_cookie) {
+        uninhibit(*m_cookie, false);
+        m_cookie.reset();
+    }
+    // An Inhibit still on its way is undone when its answer comes.
+}
+
+void DBusScreenAwake::connectInBackground() {
+    m_link = Link::Connecting;
+    std::thread([shared = m_shared, name = m_connectionName, context = m_context.get(),
+                 this] {
+        const QString address = sessionBusAddress();
+        const bool connected =
+            !address.isEmpty() && QDBusConnection::connectToBus(address, name).isConnected();
+        std::lock_guard lock(shared->lock);
+        if (!shared->ownerAlive) {
+            QDBusConnection::disconnectFromBus(name);
+            return;
+        }
+        QMetaObject::invokeMethod(
+            context, [this, connected] { linked(connected); }, Qt::QueuedConnection);
+    }).detach();
+}
+
+void DBusScreenAwake::linked(bool connected) {
+    if (!connected) {
+        // A failed connection is still registered under its name.
+        QDBusConnection::disconnectFromBus(m_connectionName);
+        m_link = Link::Absent;
+        return;
+    }
+    m_link = Link::Connected;
+    if (m_wanted)
+        inhibit();
+}
+
+void DBusScreenAwake::inhibit() {
+    QDBusMessage call = screenSaverCall(QStringLiteral("Inhibit"));
+    call << QStringLiteral("Stridewell") << QStringLiteral("A circuit is running");
+    const QDBusPendingCall reply =
+        QDBusConnection(m_connectionName).asyncCall(call, kCallTimeoutMs);
+    m_pending = new QDBusPendingCallWatcher(reply, m_context.get());
+    QObject::connect(m_pending, &QDBusPendingCallWatcher::finished, m_context.get(),
+                     [this](QDBusPendingCallWatcher* finished) { inhibited(finished); });
+}
+
+void DBusScreenAwake::inhibited(QDBusPendingCallWatcher* call) {
+    if (call != m_pending)
+        return;
+    m_pending = nullptr;
+    call->deleteLater();
+    const QDBusPendingReply<uint> reply = *call;
+    if (reply.isError())
+        return; // no such service: the screen is the desktop's business
+    if (m_wanted)
+        m_cookie = reply.value();
+    else
+        uninhibit(reply.value(), false); // released while the answer was on its way
+}
+
+void DBusScreenAwake::uninhibit(uint cookie, bool wait) {
+    QDBusMessage call = screenSaverCall(QStringLiteral("UnInhibit"));
+    call << cookie;
+    QDBusConnection connection(m_connectionName);
+    if (wait)
+        connection.call(call, QDBus::Block, kCallTimeoutMs);
+    else
+        connection.send(call);
+}

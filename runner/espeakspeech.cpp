@@ -1,0 +1,73 @@
+// The speech synthesiser on espeak-ng, built as a module of its own.
+#include "speechbackend.h"
+
+#include <espeak-ng/espeak_ng.h>
+
+#include <cstring>
+#include <mutex>
+#include <type_traits>
+
+namespace {
+
+// espeak-ng keeps one synthesiser for the whole process.
+std::mutex g_lock;
+bool g_started = false;
+int g_sampleRate = 0; // 0: the synthesiser could not be started
+
+struct Receiver {
+    SpeechSink sink;
+    void* context;
+};
+Receiver* g_receiver = nullptr; // the phrase being spoken, under g_lock
+
+int receive(short* samples, int count, espeak_EVENT*) {
+    if (samples && count > 0 && g_receiver)
+        g_receiver->sink(g_receiver->context, samples, static_cast<size_t>(count));
+    return 0; // go on
+}
+
+// Started once, on the first phrase. Nothing is printed: espeak-ng reports
+// only through its status codes here, and a failure leaves speech silent.
+bool start() {
+    if (g_started)
+        return g_sampleRate > 0;
+    g_started = true;
+    espeak_ng_InitializePath(nullptr);
+    espeak_ng_ERROR_CONTEXT context = nullptr;
+    const espeak_ng_STATUS status = espeak_ng_Initialize(&context);
+    espeak_ng_ClearErrorContext(&context);
+    if (status != ENS_OK)
+        return false;
+    // Samples come back to us through the callback; espeak-ng opens no device.
+    if (espeak_ng_InitializeOutput(ENOUTPUT_MODE_SYNCHRONOUS, 0, nullptr) != ENS_OK)
+        return false;
+    if (espeak_ng_SetVoiceByName("en") != ENS_OK)
+        return false;
+    espeak_SetSynthCallback(&receive);
+    g_sampleRate = espeak_ng_GetSampleRate();
+    return g_sampleRate > 0;
+}
+
+int synthesise(const char* text, SpeechSink sink, void* context) {
+    std::lock_guard lock(g_lock);
+    if (!text || !sink || !start())
+        return 0;
+    Receiver receiver{sink, context};
+    g_receiver = &receiver;
+    // Plain text: no SSML, so a name holding "<" is spoken, not parsed.
+    const espeak_ng_STATUS status =
+        espeak_ng_Synthesize(text, std::strlen(text) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
+                             nullptr, nullptr);
+    g_receiver = nullptr;
+    return status == ENS_OK ? g_sampleRate : 0;
+}
+
+constexpr SpeechBackend kBackend{kSpeechBackendVersion, &synthesise};
+
+} // namespace
+
+extern "C" __attribute__((visibility("default"))) const SpeechBackend* stridewell_speech_backend() {
+    return &kBackend;
+}
+
+static_assert(std::is_same_v<decltype(&stridewell_speech_backend), SpeechBackendEntry>);

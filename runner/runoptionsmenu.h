@@ -1,0 +1,44 @@
+#pragma once
+
+#include "runaids.h"
+#include "runsettings.h"
+
+#include <QObject>
+
+#include <functional>
+
+class QMenu;
+class QWidget;
+
+// The run options on a context menu of the runner frame: the right button
+// anywhere on the frame (or the menu key) opens it, each option a check mark.
+// A change is applied at once and remembered in the settings file; the clock's
+// tool tip tells where the options are.
+class RunOptionsMenu final : public QObject {
+    Q_OBJECT
+public:
+    using Apply = std::function<void(const RunOptions&)>;
+
+    // Loads the remembered options and hands them to apply straight away,
+    // then again after every change.
+    RunOptionsMenu(QWidget* frame, Apply apply, RunSettings settings = RunSettings());
+
+    const RunOptions& options() const { return m_options; }
+
+    static constexpr const char* kClockHint =
+        "Right-click for the run options: spoken exercise names, a countdown, "
+        "keeping the screen awake";
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void addOption(const char* text, bool RunOptions::*option);
+    void changed(bool RunOptions::*option, bool on);
+
+    QWidget* m_frame;
+    Apply m_apply;
+    RunSettings m_settings;
+    RunOptions m_options;
+    QMenu* m_menu;
+};

@@ -1,0 +1,66 @@
+#include "runsettings.h"
+
+#include "apppaths.h"
+#include "atomicfile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace {
+
+const char kGroup[] = "Runner";
+const char kSpeakNames[] = "SpeakExerciseNames";
+const char kCountdown[] = "CountDown";
+const char kKeepAwake[] = "KeepScreenAwake";
+
+// Larger than any file this program writes by far: a file this big is not
+// ours, and is not read.
+constexpr qint64 kMaxFileSize = 64 * 1024;
+
+bool flag(const QSettings& settings, const char* key, bool fallback) {
+    const QString value =
+        settings.value(QLatin1String(key)).toString().trimmed().toLower();
+    if (value == QLatin1String("true") || value == QLatin1String("1"))
+        return true;
+    if (value == QLatin1String("false") || value == QLatin1String("0"))
+        return false;
+    return fallback;
+}
+
+const char* text(bool value) {
+    return value ? "true" : "false";
+}
+
+} // namespace
+
+RunSettings::RunSettings() : RunSettings(applicationfolder() + "stridewell.ini") {}
+
+RunSettings::RunSettings(std::string path) : m_path(std::move(path)) {}
+
+RunOptions RunSettings::load() const {
+    const RunOptions defaults;
+    const QString file = QFile::decodeName(QByteArray::fromStdString(m_path));
+    const QFileInfo info(file);
+    if (!info.isFile() || !info.isReadable() || info.size() > kMaxFileSize)
+        return defaults;
+    QSettings settings(file, QSettings::IniFormat);
+    if (settings.status() != QSettings::NoError)
+        return defaults;
+    settings.beginGroup(QLatin1String(kGroup));
+    RunOptions options;
+    options.speakNames = flag(settings, kSpeakNames, defaults.speakNames);
+    options.countdown = flag(settings, kCountdown, defaults.countdown);
+    options.keepAwake = flag(settings, kKeepAwake, defaults.keepAwake);
+    return options;
+}
+
+void RunSettings::save(const RunOptions& options) const {
+    // Written as QSettings writes its INI files, but through the program's own
+    // atomic save: a kill at any moment leaves the old file or the new one.
+    std::string bytes = "[" + std::string(kGroup) + "]\n";
+    bytes += std::string(kSpeakNames) + "=" + text(options.speakNames) + "\n";
+    bytes += std::string(kCountdown) + "=" + text(options.countdown) + "\n";
+    bytes += std::string(kKeepAwake) + "=" + text(options.keepAwake) + "\n";
+    writefileatomically(m_path, bytes);
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "runaids.h"
+
+#include <string>
+
+// The run options as the user left them, in an INI file (by default
+// stridewell.ini in the application folder):
+//
+//   [Runner]
+//   SpeakExerciseNames=true
+//   CountDown=false
+//   KeepScreenAwake=true
+//
+// A missing, unreadable or broken file, or a key that is missing or holds
+// anything but true/false (or 1/0), gives that option its default.
+class RunSettings final {
+public:
+    RunSettings();
+    explicit RunSettings(std::string path);
+
+    RunOptions load() const;
+    // Replaces the file as a whole; raises IoError when it cannot.
+    void save(const RunOptions& options) const;
+
+    const std::string& path() const { return m_path; }
+
+private:
+    std::string m_path;
+};

@@ -1,0 +1,15 @@
+#include "speechmodule.h"
+
+#include "moduleloader.h"
+
+namespace {
+
+constinit ModuleTable<SpeechBackend> g_backend{
+    STRIDEWELL_SPEECH_MODULE, kSpeechBackendEntry, kSpeechBackendVersion,
+    [](const SpeechBackend& backend) { return backend.synthesise != nullptr; }};
+
+} // namespace
+
+const SpeechBackend* speechBackend() {
+    return g_backend.get();
+}

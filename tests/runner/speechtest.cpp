@@ -1,0 +1,214 @@
+// Spoken phrases: the real synthesiser module, and the announcer that
+// prepares phrases ahead and plays them through the cue's sound device.
+#include "cuemodule.h"
+#include "soundannouncer.h"
+#include "speechmodule.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+// Everything written to the process's stderr while it lives.
+class StderrCapture final {
+public:
+    StderrCapture() {
+        std::fflush(stderr);
+        m_saved = ::dup(2);
+        m_file = std::tmpfile();
+        ::dup2(::fileno(m_file), 2);
+    }
+    ~StderrCapture() { finish(); }
+    std::string finish() {
+        if (m_saved >= 0) {
+            std::fflush(stderr);
+            ::dup2(m_saved, 2);
+            ::close(m_saved);
+            m_saved = -1;
+            std::rewind(m_file);
+            char buffer[4096];
+            size_t got = 0;
+            while ((got = std::fread(buffer, 1, sizeof buffer, m_file)) > 0)
+                m_text.append(buffer, got);
+            std::fclose(m_file);
+        }
+        return m_text;
+    }
+
+private:
+    int m_saved = -1;
+    std::FILE* m_file = nullptr;
+    std::string m_text;
+};
+
+struct Spoken {
+    std::vector<int16_t> samples;
+    int rate = 0;
+};
+
+Spoken speakToSamples(const SpeechBackend& backend, const char* text) {
+    Spoken spoken;
+    spoken.rate = backend.synthesise(
+        text,
+        [](void* context, const short* samples, size_t count) {
+            auto& out = static_cast<Spoken*>(context)->samples;
+            out.insert(out.end(), samples, samples + count);
+        },
+        &spoken);
+    return spoken;
+}
+
+double rms(const std::vector<int16_t>& samples) {
+    double sum = 0;
+    for (const int16_t sample : samples)
+        sum += static_cast<double>(sample) * sample;
+    return samples.empty() ? 0 : std::sqrt(sum / static_cast<double>(samples.size()));
+}
+
+TEST(Speech, realPhrase_nonSilentSamplesOfPlausibleLength_andNothingPrinted) {
+    StderrCapture stderrText;
+    const SpeechBackend* backend = speechBackend();
+    ASSERT_NE(backend, nullptr) << "the speech module beside the tests";
+    ASSERT_EQ(backend->version, kSpeechBackendVersion);
+
+    const Spoken phrase = speakToSamples(*backend, "Next: Jumping Jacks");
+    ASSERT_GE(phrase.rate, 8000);
+    ASSERT_LE(phrase.rate, 48000);
+    const double seconds = static_cast<double>(phrase.samples.size()) / phrase.rate;
+    // Four syllables and a pause at a normal speaking pace.
+    EXPECT_GT(seconds, 0.6);
+    EXPECT_LT(seconds, 4.0);
+    EXPECT_GT(rms(phrase.samples), 1000.0) << "a voice, not silence";
+
+    // A longer phrase takes longer; a name that looks like markup is spoken
+    // as plain text, not swallowed.
+    const Spoken longer = speakToSamples(*backend, "Next: Jumping Jacks and Mountain Climbers");
+    EXPECT_GT(longer.samples.size(), phrase.samples.size() * 3 / 2);
+    const Spoken markup = speakToSamples(*backend, "<b>Squat</b> & [[p]]");
+    EXPECT_GT(rms(markup.samples), 1000.0);
+
+    EXPECT_EQ(stderrText.finish(), "");
+}
+
+// A stand-in sound device that records what the announcer asks of it.
+struct Device {
+    std::mutex lock;
+    std::vector<std::string> waves; // opened, in order; a sample is its index
+    std::vector<std::string> calls;
+    char slots[64] = {};
+
+    CueSample* sampleFor(size_t index) { return reinterpret_cast<CueSample*>(&slots[index]); }
+    size_t indexOf(CueSample* sample) {
+        return static_cast<size_t>(reinterpret_cast<char*>(sample) - slots);
+    }
+    void note(const char* what, CueSample* sample) {
+        std::lock_guard guard(lock);
+        calls.push_back(std::string(what) + " " + std::to_string(indexOf(sample)));
+    }
+    std::vector<std::string> takeCalls() {
+        std::lock_guard guard(lock);
+        return std::exchange(calls, {});
+    }
+};
+Device g_device;
+
+const CueBackend kRecordingDevice{
+    kCueBackendVersion,
+    [](const char* wave, size_t size) -> CueSample* {
+        std::lock_guard guard(g_device.lock);
+        g_device.waves.emplace_back(wave, size);
+        return g_device.sampleFor(g_device.waves.size() - 1);
+    },
+    [](CueSample* sample) { g_device.note("play", sample); },
+    [] { return 0; },
+    [](CueSample* sample) { g_device.note("close", sample); },
+    [] {},
+    [](CueSample* sample) { g_device.note("halt", sample); },
+};
+
+uint32_t le32(const std::string& bytes, size_t at) {
+    uint32_t value = 0;
+    for (size_t i = 0; i < 4; ++i)
+        value |= static_cast<uint32_t>(static_cast<unsigned char>(bytes[at + i])) << (8 * i);
+    return value;
+}
+
+class AnnouncerTest : public ::testing::Test {
+protected:
+    void SetUp() override { replaceCueBackend(&kRecordingDevice); }
+    void TearDown() override { restoreCueBackend(); }
+};
+
+TEST_F(AnnouncerTest, preparedPhraseStartsAtOnce_newPhraseSilencesTheOld_fewAreKept) {
+    const std::string tick = "RIFF the tick";
+    auto announcer = std::make_unique<SoundAnnouncer>(tick);
+    // The tick is opened in the background straight away.
+    for (int wait = 0; wait < 500; ++wait) {
+        {
+            std::lock_guard guard(g_device.lock);
+            if (!g_device.waves.empty())
+                break;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    ASSERT_EQ(g_device.waves.size(), 1u);
+    EXPECT_EQ(g_device.waves[0], tick);
+    announcer->countdownTick();
+    EXPECT_EQ(g_device.takeCalls(), std::vector<std::string>{"play 0"});
+
+    // Prepared ahead: a RIFF WAVE of 16-bit mono speech that starts with the
+    // voice, not with silence.
+    announcer->prepare("Now: Squat");
+    ASSERT_TRUE(announcer->waitUntilPrepared("Now: Squat"));
+    ASSERT_EQ(g_device.waves.size(), 2u);
+    const std::string& wave = g_device.waves[1];
+    ASSERT_GT(wave.size(), 44u + 8000u);
+    EXPECT_EQ(wave.substr(0, 4), "RIFF");
+    EXPECT_EQ(wave.substr(8, 8), "WAVEfmt ");
+    EXPECT_EQ(le32(wave, 20) & 0xFFFF, 1u) << "PCM";
+    EXPECT_EQ(le32(wave, 20) >> 16, 1u) << "mono";
+    EXPECT_EQ(le32(wave, 34) & 0xFFFF, 16u) << "bits per sample";
+    EXPECT_EQ(le32(wave, 40), wave.size() - 44);
+    const auto first = static_cast<int16_t>(le32(wave, 44) & 0xFFFF);
+    EXPECT_GE(std::abs(first), 64);
+    EXPECT_TRUE(g_device.takeCalls().empty()) << "preparing plays nothing";
+
+    // Spoken: played on the caller's thread before speak() returns.
+    announcer->speak("Now: Squat");
+    EXPECT_EQ(g_device.takeCalls(), std::vector<std::string>{"play 1"});
+    announcer->prepare("Now: Squat");
+    EXPECT_TRUE(g_device.takeCalls().empty());
+    EXPECT_EQ(g_device.waves.size(), 2u) << "a prepared phrase is not made twice";
+
+    // A phrase nobody prepared: the one sounding stops at once, and the new
+    // one sounds as soon as it is ready.
+    announcer->speak("Next: Lunge");
+    EXPECT_EQ(g_device.takeCalls(), std::vector<std::string>{"halt 1"});
+    ASSERT_TRUE(announcer->waitUntilPrepared("Next: Lunge"));
+    EXPECT_EQ(g_device.takeCalls(), std::vector<std::string>{"play 2"});
+
+    // Only the most recent phrases are kept; the one sounding stays.
+    for (size_t i = 0; i + 1 < SoundAnnouncer::kKeptPhrases; ++i)
+        announcer->prepare("Now: Exercise " + std::to_string(i));
+    ASSERT_TRUE(announcer->waitUntilPrepared("Now: Exercise 0"));
+    EXPECT_EQ(g_device.takeCalls(), std::vector<std::string>{"close 1"});
+    EXPECT_TRUE(announcer->waitUntilPrepared("Next: Lunge"));
+
+    // The tick and the kept phrases are closed with the announcer.
+    announcer.reset();
+    const std::vector<std::string> closed = g_device.takeCalls();
+    EXPECT_EQ(closed.size(), SoundAnnouncer::kKeptPhrases + 1);
+    EXPECT_EQ(std::count(closed.begin(), closed.end(), "close 0"), 1);
+}
+
+} // namespace
