@@ -97,8 +97,7 @@ void DBusScreenAwake::release() {
 
 void DBusScreenAwake::connectInBackground() {
     m_link = Link::Connecting;
-    std::thread([shared = m_shared, name = m_connectionName, context = m_context.get(),
-                 this] {
+    std::thread([shared = m_shared, name = m_connectionName, context = m_context.get(), this] {
         const QString address = sessionBusAddress();
         const bool connected =
             !address.isEmpty() && QDBusConnection::connectToBus(address, name).isConnected();

@@ -42,7 +42,7 @@ private:
     std::unique_ptr<QObject> m_context; // replies and the worker's news arrive here
     QString m_connectionName;
     Link m_link = Link::None;
-    bool m_wanted = false;                      // held and not released since
+    bool m_wanted = false;                        // held and not released since
     QDBusPendingCallWatcher* m_pending = nullptr; // Inhibit sent, no answer yet
-    std::optional<uint> m_cookie;               // what the service gave for our Inhibit
+    std::optional<uint> m_cookie;                 // what the service gave for our Inhibit
 };

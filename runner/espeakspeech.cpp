@@ -55,9 +55,8 @@ int synthesise(const char* text, SpeechSink sink, void* context) {
     Receiver receiver{sink, context};
     g_receiver = &receiver;
     // Plain text: no SSML, so a name holding "<" is spoken, not parsed.
-    const espeak_ng_STATUS status =
-        espeak_ng_Synthesize(text, std::strlen(text) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8,
-                             nullptr, nullptr);
+    const espeak_ng_STATUS status = espeak_ng_Synthesize(
+        text, std::strlen(text) + 1, 0, POS_CHARACTER, 0, espeakCHARS_UTF8, nullptr, nullptr);
     g_receiver = nullptr;
     return status == ENS_OK ? g_sampleRate : 0;
 }

@@ -30,13 +30,13 @@ std::string monowavefile(const std::vector<int16_t>& samples, int rate) {
     out += "RIFF";
     put32(out, 36 + dataBytes);
     out += "WAVEfmt ";
-    put32(out, 16);                                // format chunk size
-    put16(out, 1);                                 // PCM
-    put16(out, 1);                                 // mono
-    put32(out, static_cast<uint32_t>(rate));       // frames per second
-    put32(out, static_cast<uint32_t>(rate) * 2);   // bytes per second
-    put16(out, 2);                                 // block alignment
-    put16(out, 16);                                // bits per sample
+    put32(out, 16);                              // format chunk size
+    put16(out, 1);                               // PCM
+    put16(out, 1);                               // mono
+    put32(out, static_cast<uint32_t>(rate));     // frames per second
+    put32(out, static_cast<uint32_t>(rate) * 2); // bytes per second
+    put16(out, 2);                               // block alignment
+    put16(out, 16);                              // bits per sample
     out += "data";
     put32(out, dataBytes);
     for (const int16_t sample : samples)

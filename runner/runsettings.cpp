@@ -19,8 +19,7 @@ const char kKeepAwake[] = "KeepScreenAwake";
 constexpr qint64 kMaxFileSize = 64 * 1024;
 
 bool flag(const QSettings& settings, const char* key, bool fallback) {
-    const QString value =
-        settings.value(QLatin1String(key)).toString().trimmed().toLower();
+    const QString value = settings.value(QLatin1String(key)).toString().trimmed().toLower();
     if (value == QLatin1String("true") || value == QLatin1String("1"))
         return true;
     if (value == QLatin1String("false") || value == QLatin1String("0"))

@@ -61,15 +61,15 @@ private:
     std::mutex m_lock;
     std::condition_variable m_wake;
     std::condition_variable m_idle;
-    std::deque<std::string> m_waiting;  // phrases to synthesise, first first
-    std::vector<Ready> m_ready;         // most recently used last
-    std::string m_due;                  // spoken before it was ready
+    std::deque<std::string> m_waiting; // phrases to synthesise, first first
+    std::vector<Ready> m_ready;        // most recently used last
+    std::string m_due;                 // spoken before it was ready
     Clock::time_point m_dueSince;
     CueSample* m_speaking = nullptr;
-    const CueBackend* m_sound = nullptr;  // set by the worker
+    const CueBackend* m_sound = nullptr; // set by the worker
     const SpeechBackend* m_speech = nullptr;
-    bool m_busy = false;     // the worker is synthesising
-    bool m_silent = false;   // no speech module or no sound device
+    bool m_busy = false;   // the worker is synthesising
+    bool m_silent = false; // no speech module or no sound device
     bool m_stopping = false;
     std::thread m_worker;
 };

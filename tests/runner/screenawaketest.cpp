@@ -1,0 +1,167 @@
+// The screen kept awake over D-Bus: a private session bus (a real
+// dbus-daemon) with a small stand-in for the desktop's screen saver.
+#include "runaids.h"
+#include "stderrcapture.h"
+#include "testsupport/tempfolder.h"
+
+#include <QDBusConnection>
+#include <QProcess>
+#include <QTest>
+#include <QThread>
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <mutex>
+#include <string>
+#include <vector>
+
+namespace {
+
+// The desktop's screen saver service, as far as inhibiting goes. It lives on
+// a thread of its own, so it answers while the test's thread waits.
+class FakeScreenSaver final : public QObject {
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.ScreenSaver")
+public:
+    std::vector<std::string> calls() {
+        std::lock_guard guard(m_lock);
+        return m_calls;
+    }
+
+public slots:
+    uint Inhibit(const QString& application, const QString& reason) {
+        std::lock_guard guard(m_lock);
+        EXPECT_EQ(application, QStringLiteral("Stridewell"));
+        EXPECT_FALSE(reason.isEmpty());
+        m_calls.push_back("Inhibit " + std::to_string(++m_cookie));
+        return m_cookie;
+    }
+    void UnInhibit(uint cookie) {
+        std::lock_guard guard(m_lock);
+        m_calls.push_back("UnInhibit " + std::to_string(cookie));
+    }
+
+private:
+    std::mutex m_lock;
+    std::vector<std::string> m_calls;
+    uint m_cookie = 100;
+};
+
+// A session bus of the test's own, gone with it.
+class PrivateBus final {
+public:
+    PrivateBus() {
+        std::ofstream(m_folder.path() + "bus.conf")
+            << "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration "
+               "1.0//EN\"\n"
+               " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
+               "<busconfig><type>session</type>\n"
+               "<listen>unix:dir="
+            << m_folder.path()
+            << "</listen><auth>EXTERNAL</auth>\n"
+               "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
+               "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n";
+        m_daemon.start(QStringLiteral("dbus-daemon"),
+                       {QStringLiteral("--config-file=") +
+                            QString::fromStdString(m_folder.path() + "bus.conf"),
+                        QStringLiteral("--nofork"), QStringLiteral("--print-address")});
+        if (m_daemon.waitForStarted(5000) && m_daemon.waitForReadyRead(5000))
+            m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
+    }
+    ~PrivateBus() {
+        m_daemon.terminate();
+        m_daemon.waitForFinished(5000);
+    }
+    const QString& address() const { return m_address; }
+
+private:
+    TempFolder m_folder;
+    QProcess m_daemon;
+    QString m_address;
+};
+
+bool waitForCalls(FakeScreenSaver& service, const std::vector<std::string>& expected) {
+    return QTest::qWaitFor([&] { return service.calls() == expected; }, 5000);
+}
+
+class ScreenAwakeTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_savedAddress = qgetenv("DBUS_SESSION_BUS_ADDRESS");
+        m_savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    }
+    void TearDown() override {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", m_savedAddress);
+        qputenv("XDG_RUNTIME_DIR", m_savedRuntime);
+    }
+
+private:
+    QByteArray m_savedAddress;
+    QByteArray m_savedRuntime;
+};
+
+TEST_F(ScreenAwakeTest, inhibitOnHold_unInhibitOnReleaseAndOnQuit_quietWithoutAService) {
+    PrivateBus bus;
+    ASSERT_FALSE(bus.address().isEmpty()) << "dbus-daemon (scripts/install-deps.sh) must run";
+    qputenv("DBUS_SESSION_BUS_ADDRESS", bus.address().toUtf8());
+
+    FakeScreenSaver service;
+    QThread serviceThread;
+    service.moveToThread(&serviceThread);
+    serviceThread.start();
+    QDBusConnection serviceBus = QDBusConnection::connectToBus(bus.address(), "fake-screensaver");
+    ASSERT_TRUE(serviceBus.isConnected());
+    ASSERT_TRUE(serviceBus.registerService(QStringLiteral("org.freedesktop.ScreenSaver")));
+    ASSERT_TRUE(serviceBus.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), &service,
+                                          QDBusConnection::ExportAllSlots));
+
+    StderrCapture stderrText;
+    auto awake = makeScreenAwake();
+    awake->release(); // not held: nothing to say
+    awake->hold();
+    awake->hold(); // held already: once is enough
+    ASSERT_TRUE(waitForCalls(service, {"Inhibit 101"}));
+    awake->release();
+    ASSERT_TRUE(waitForCalls(service, {"Inhibit 101", "UnInhibit 101"}));
+    awake->release();
+
+    // Released while the service is still answering: undone when the answer comes.
+    awake->hold();
+    awake->release();
+    ASSERT_TRUE(
+        waitForCalls(service, {"Inhibit 101", "UnInhibit 101", "Inhibit 102", "UnInhibit 102"}));
+
+    // Quitting while held: the release reaches the service before the object is gone.
+    awake->hold();
+    ASSERT_TRUE(waitForCalls(
+        service, {"Inhibit 101", "UnInhibit 101", "Inhibit 102", "UnInhibit 102", "Inhibit 103"}));
+    awake.reset();
+    EXPECT_EQ(service.calls().back(), "UnInhibit 103");
+
+    // No such service on the bus, then no bus at all: nothing happens.
+    serviceBus.unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
+    const size_t callsSoFar = service.calls().size();
+    for (const bool withBus : {true, false}) {
+        TempFolder emptyRuntime;
+        if (!withBus) {
+            qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+            qputenv("XDG_RUNTIME_DIR", QByteArray::fromStdString(emptyRuntime.path()));
+        }
+        auto alone = makeScreenAwake();
+        alone->hold();
+        QTest::qWait(300);
+        alone->release();
+        alone->hold();
+        QTest::qWait(100);
+    }
+    EXPECT_EQ(service.calls().size(), callsSoFar);
+    EXPECT_EQ(stderrText.finish(), "");
+
+    QDBusConnection::disconnectFromBus("fake-screensaver");
+    serviceThread.quit();
+    serviceThread.wait();
+}
+
+} // namespace
+
+#include "screenawaketest.moc"
