@@ -48,6 +48,16 @@ long residentKilobytes() {
     return -1;
 }
 
+// Whether a library whose file name holds `name` is mapped into the process.
+bool libraryLoaded(const std::string& name) {
+    std::ifstream maps("/proc/self/maps");
+    std::string line;
+    while (std::getline(maps, line))
+        if (line.find(name) != std::string::npos)
+            return true;
+    return false;
+}
+
 } // namespace
 
 void reportlaunchershown() {
@@ -64,6 +74,8 @@ void finishstartupprobe(TForm1& launcher) {
         std::printf("startup_error %s\n", message.toUtf8().constData());
     std::printf("main_filled_ms %.2f\n", millisecondsSinceProcessStart());
     std::printf("rss_kb %ld\n", residentKilobytes());
+    // Speech is loaded when a phrase is first prepared, never at start.
+    std::printf("speech_library_loaded %d\n", libraryLoaded("espeak") ? 1 : 0);
     std::fflush(stdout);
     QCoreApplication::exit(shown.isEmpty() ? 0 : 1);
 }

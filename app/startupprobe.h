@@ -5,7 +5,8 @@ class TForm1;
 // The start-up probe, a separate program for the start-up benchmark and the
 // start-up test: it starts the program as a user would, prints the
 // milliseconds from process start to the launcher being painted, runs the
-// start link, prints the time again with the resident memory, and ends.
+// start link, prints the time again with the resident memory and whether the
+// speech library is loaded (it must not be), and ends.
 // Messages are printed instead of shown, so nothing can block it.
 void reportlaunchershown();
 void finishstartupprobe(TForm1& launcher);
