@@ -6,6 +6,7 @@
 #include "runoptionsmenu.h"
 #include "testsupport/tempfolder.h"
 
+#include <QAbstractScrollArea>
 #include <QAction>
 #include <QApplication>
 #include <QContextMenuEvent>
@@ -13,6 +14,7 @@
 #include <QMenu>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -105,6 +107,19 @@ TEST(RunOptions, missingOrBrokenFileGivesDefaults_aChangeOnTheMenuIsAppliedAndRe
     auto* runnerMenu = runner.findChild<QMenu*>(QStringLiteral("mnu_runoptions"));
     ASSERT_NE(runnerMenu, nullptr);
     EXPECT_TRUE(option(*runnerMenu, "Count down the last three seconds")->isChecked());
+    runner.show();
+    for (const char* name : {"lst_exercises", "img_exhold", "btn_stop", "Panel1"}) {
+        auto* control = runner.findChild<QWidget*>(QLatin1String(name));
+        ASSERT_NE(control, nullptr) << name;
+        QWidget* target = name == std::string("lst_exercises")
+                              ? static_cast<QAbstractScrollArea*>(control)->viewport()
+                              : control;
+        QContextMenuEvent onControl(QContextMenuEvent::Mouse, QPoint(3, 3),
+                                    target->mapToGlobal(QPoint(3, 3)));
+        QApplication::sendEvent(target, &onControl);
+        EXPECT_TRUE(runnerMenu->isVisible()) << name;
+        runnerMenu->hide();
+    }
     EXPECT_EQ(runner.findChild<QLabel*>(QStringLiteral("img_m10s"))->toolTip(),
               QString::fromLatin1(RunOptionsMenu::kClockHint));
 
