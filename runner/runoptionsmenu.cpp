@@ -8,8 +8,9 @@
 
 namespace {
 
-// The parts of the clock: its box, the digits and the colon.
-const char* const kClockParts[] = {"Image2", "img_m10s", "img_ms", "Image3", "img_s10s", "img_s"};
+// The parts of the clock: its box, the clock itself or its digits and colon.
+const char* const kClockParts[] = {"Image2", "pnl_clock", "img_m10s", "img_ms",
+                                   "Image3", "img_s10s",  "img_s"};
 
 } // namespace
 
