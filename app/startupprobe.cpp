@@ -75,7 +75,8 @@ void finishstartupprobe(TForm1& launcher) {
     std::printf("main_filled_ms %.2f\n", millisecondsSinceProcessStart());
     std::printf("rss_kb %ld\n", residentKilobytes());
     // Speech is loaded when a phrase is first prepared, never at start.
-    std::printf("speech_library_loaded %d\n", libraryLoaded("espeak") ? 1 : 0);
+    const bool speech = libraryLoaded("espeak") || libraryLoaded("stridewell_speech");
+    std::printf("speech_library_loaded %d\n", speech ? 1 : 0);
     std::fflush(stdout);
     QCoreApplication::exit(shown.isEmpty() ? 0 : 1);
 }
