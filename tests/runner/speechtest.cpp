@@ -119,19 +119,17 @@ protected:
 TEST_F(AnnouncerTest, preparedPhraseStartsAtOnce_newPhraseSilencesTheOld_fewAreKept) {
     const std::string tick = "RIFF the tick";
     auto announcer = std::make_unique<SoundAnnouncer>(tick);
-    // The tick is opened in the background straight away.
-    for (int wait = 0; wait < 500; ++wait) {
-        {
-            std::lock_guard guard(g_device.lock);
-            if (!g_device.waves.empty())
-                break;
-        }
+    // The tick is opened in the background straight away, with nothing
+    // prepared; a tick before it is open is silent.
+    std::vector<std::string> ticks;
+    for (int wait = 0; wait < 500 && ticks.empty(); ++wait) {
+        announcer->countdownTick();
+        ticks = g_device.takeCalls();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
+    EXPECT_EQ(ticks, std::vector<std::string>{"play 0"});
     ASSERT_EQ(g_device.waves.size(), 1u);
     EXPECT_EQ(g_device.waves[0], tick);
-    announcer->countdownTick();
-    EXPECT_EQ(g_device.takeCalls(), std::vector<std::string>{"play 0"});
 
     // Prepared ahead: a RIFF WAVE of 16-bit mono speech that starts with the
     // voice, not with silence.
@@ -160,9 +158,13 @@ TEST_F(AnnouncerTest, preparedPhraseStartsAtOnce_newPhraseSilencesTheOld_fewAreK
     // A phrase nobody prepared: the one sounding stops at once, and the new
     // one sounds as soon as it is ready.
     announcer->speak("Next: Lunge");
-    EXPECT_EQ(g_device.takeCalls(), std::vector<std::string>{"halt 1"});
+    std::vector<std::string> calls = g_device.takeCalls();
+    ASSERT_FALSE(calls.empty());
+    EXPECT_EQ(calls.front(), "halt 1") << "before speak() returns";
     ASSERT_TRUE(announcer->waitUntilPrepared("Next: Lunge"));
-    EXPECT_EQ(g_device.takeCalls(), std::vector<std::string>{"play 2"});
+    for (const std::string& call : g_device.takeCalls())
+        calls.push_back(call);
+    EXPECT_EQ(calls, (std::vector<std::string>{"halt 1", "play 2"}));
 
     // Only the most recent phrases are kept; the one sounding stays.
     for (size_t i = 0; i + 1 < SoundAnnouncer::kKeptPhrases; ++i)
