@@ -7,6 +7,9 @@
 
 #include <algorithm>
 
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace {
 
 // A name longer than this is cut before it is spoken: a hand-made file may
@@ -17,6 +20,7 @@ constexpr size_t kMaxSamples = 1u << 19;
 // A phrase asked for before it was ready still sounds if it is ready this
 // soon after its moment; later it would name what is no longer happening.
 constexpr auto kLateLimit = std::chrono::seconds(1);
+constexpr int kWorkerNiceness = 10;
 
 struct Collected {
     std::vector<int16_t> samples;
@@ -95,6 +99,9 @@ void SoundAnnouncer::ensureWorker() {
 }
 
 void SoundAnnouncer::work() {
+    // Phrases are made seconds ahead of their moment: the worker yields the
+    // processor to the user-interface thread and the sound device.
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kWorkerNiceness);
     // Both modules are loaded here, off the user-interface thread.
     const CueBackend* sound = cueBackend();
     const SpeechBackend* speech = sound ? speechBackend() : nullptr;
