@@ -61,8 +61,13 @@ DBusScreenAwake::~DBusScreenAwake() {
     if (m_pending) {
         // Bounded by the call's own timeout.
         m_pending->waitForFinished();
-        inhibited(m_pending);
+        const QDBusPendingReply<uint> reply = *m_pending;
+        m_pending = nullptr;
+        if (!reply.isError())
+            m_cookie = reply.value();
     }
+    // A blocking call, so that the release has reached the service before the
+    // connection closes. (A service also drops what a client that left held.)
     if (m_cookie)
         uninhibit(*m_cookie, true);
     m_context.reset(); // drops the worker's news and replies still on their way
