@@ -1,8 +1,10 @@
 #include "circuitstartframe.h"
 
+#include "bigclock.h"
 #include "browser.h"
 #include "clickablelabel.h"
 #include "cueplayer.h"
+#include "digitclock.h"
 #include "errorguard.h"
 #include "fixedlayout.h"
 #include "fonts.h"
@@ -10,8 +12,15 @@
 #include "runoptionsmenu.h"
 #include "textconv.h"
 
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTimer>
 
 #include <string>
@@ -20,7 +29,6 @@ namespace {
 
 constexpr int kExercisePicture = 10;
 constexpr int kRestPicture = 11;
-constexpr int kDigitWidth = 30;
 constexpr int kListLineHeight = 13;
 constexpr int kBevel = 2; // lowered outer and inner bevel of the white panel
 
@@ -33,24 +41,63 @@ std::unique_ptr<CueSound> storedCue() {
         std::string(wave.constData(), static_cast<size_t>(wave.size())));
 }
 
+// Whether typing goes into a text field, which keeps its own keys.
+bool textFieldHasFocus() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus)
+        return false;
+    if (auto* combo = qobject_cast<QComboBox*>(focus))
+        return combo->isEditable();
+    if (auto* text = qobject_cast<QTextEdit*>(focus))
+        return !text->isReadOnly();
+    if (auto* plain = qobject_cast<QPlainTextEdit*>(focus))
+        return !plain->isReadOnly();
+    return qobject_cast<QLineEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus);
+}
+
+bool isRunnerKey(int key) {
+    switch (key) {
+    case Qt::Key_Space:
+    case Qt::Key_Right:
+    case Qt::Key_PageDown:
+    case Qt::Key_Left:
+    case Qt::Key_PageUp:
+    case Qt::Key_F11:
+        return true;
+    default:
+        return false;
+    }
+}
+
 } // namespace
 
 Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent, std::unique_ptr<CueSound> cue)
     : QFrame(parent), m_cue(cue ? std::move(cue) : storedCue()) {
-    for (int digit = 0; digit <= 9; ++digit)
+    for (int digit = 0; digit <= 9; ++digit) {
         img_numbers[static_cast<size_t>(digit)] = picture(QStringLiteral("digit%1.jpg").arg(digit));
+        m_digitPictures[static_cast<size_t>(digit)] = img_numbers[static_cast<size_t>(digit)];
+    }
     img_numbers[kExercisePicture] = picture(QStringLiteral("phase_exercise.jpg"));
     img_numbers[kRestPicture] = picture(QStringLiteral("phase_rest.jpg"));
 
     m_run = std::make_unique<CircuitRun>(static_cast<RunView&>(*this), *m_cue);
+    m_announcer = makeRunAnnouncer();
+    m_awake = makeScreenAwake();
+    m_run->setAids(m_announcer.get(), m_awake.get());
     buildLayout();
+    m_run->addDisplay(static_cast<RunDisplay&>(*this));
     new RunOptionsMenu(this, [this](const RunOptions& options) { m_run->setOptions(options); });
     // The sound device opens on a worker thread; the frame does not wait for it.
     m_cue->prepare();
+    // Runner keys reach the frame whichever control of its window has the focus.
+    qApp->installEventFilter(this);
 }
 
 Tframe_ExerciseStart::~Tframe_ExerciseStart() {
     exercisetimer->stop();
+    // The run goes first: it releases the awake screen and lets go of its displays.
+    m_bigClock.reset();
+    m_run.reset();
 }
 
 void Tframe_ExerciseStart::buildLayout() {
@@ -106,19 +153,19 @@ void Tframe_ExerciseStart::buildLayout() {
     img_status = addPicture("img_status", 328, 120, img_numbers[kExercisePicture]);
 
     addPicture("Image2", 307, 168, wideBox);
-    for (int i = 0; i < kExtraMinuteDigits; ++i) {
-        const std::string name = "img_m1" + std::string(static_cast<size_t>(i) + 2, '0') + "s";
-        QLabel* digit = addPicture(name.c_str(), 368 - kDigitWidth * (i + 1), 173, img_numbers[0]);
-        digit->hide(); // shown only for intervals of 100 minutes and more
-        m_extraMinutes[static_cast<size_t>(i)] = digit;
-    }
-    img_m10s = addPicture("img_m10s", 368, 173, img_numbers[0]);
-    img_ms = addPicture("img_ms", 398, 173, img_numbers[0]);
-    addPicture("Image3", 428, 173, picture(QStringLiteral("colon.jpg")));
-    img_s10s = addPicture("img_s10s", 450, 173, img_numbers[0]);
-    img_s = addPicture("img_s", 480, 173, img_numbers[0]);
+    pnl_clock = new DigitClock(Panel1, QRect(307, 168, 250, 70), m_digitPictures,
+                               picture(QStringLiteral("colon.jpg")));
+    pnl_clock->setObjectName(QStringLiteral("pnl_clock"));
+    pnl_clock->onDoubleClick = [this] { guarded(this, [this] { toggleBigClock(); }); };
 
     addPicture("Image6", 307, 240, wideBox);
+    // The circuit's time left and the position, left of Start and Stop.
+    lbl_timeleft = new QLabel(Panel1);
+    lbl_timeleft->setObjectName(QStringLiteral("lbl_timeleft"));
+    lbl_timeleft->setTextFormat(Qt::PlainText);
+    lbl_timeleft->setFont(verdanafont(11));
+    lbl_timeleft->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    lbl_timeleft->setGeometry(317, 268, 160, 16);
     auto makeButton = [this](const char* name, const char* art) {
         auto* button = new ClickableLabel(Panel1);
         button->setObjectName(QString::fromLatin1(name));
@@ -174,12 +221,82 @@ void Tframe_ExerciseStart::intialisecircuit(const std::string& path) {
     m_run->intialisecircuit(path);
 }
 
-bool Tframe_ExerciseStart::runInProgress() const {
-    return exercisetimer->isActive();
+void Tframe_ExerciseStart::bringStartToFront() {
+    m_run->bringStartToFront();
 }
 
-void Tframe_ExerciseStart::bringStartToFront() {
-    bringToFront(CommandButton::Start);
+void Tframe_ExerciseStart::setRunOptions(const RunOptions& options) {
+    m_run->setOptions(options);
+}
+
+bool Tframe_ExerciseStart::runnerKey(int key) {
+    switch (key) {
+    case Qt::Key_Space:
+        m_run->startOrStop();
+        return true;
+    case Qt::Key_Right:
+    case Qt::Key_PageDown:
+        m_run->skipForward();
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_PageUp:
+        m_run->skipBack();
+        return true;
+    case Qt::Key_F11:
+        toggleBigClock();
+        return true;
+    case Qt::Key_Escape:
+        if (!m_bigClock || !m_bigClock->isVisible())
+            return false;
+        m_bigClock->close();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void Tframe_ExerciseStart::toggleBigClock() {
+    if (m_bigClock && m_bigClock->isVisible()) {
+        m_bigClock->close();
+        return;
+    }
+    if (!m_bigClock) {
+        m_bigClock = std::make_unique<BigClockWindow>(this);
+        m_bigClock->onKey = [this](int key) {
+            bool used = false;
+            guarded(m_bigClock.get(), [&] { used = runnerKey(key); });
+            return used;
+        };
+        m_run->addDisplay(*m_bigClock);
+    }
+    m_bigClock->showFullScreen();
+    m_bigClock->raise();
+    m_bigClock->activateWindow();
+}
+
+bool Tframe_ExerciseStart::inFront() const {
+    if (!isVisible())
+        return false;
+    // Among the holder's frames the one on top answers at the frame's middle.
+    const QWidget* holder = parentWidget();
+    if (!holder)
+        return true;
+    const QWidget* top = holder->childAt(geometry().center());
+    return top && (top == this || isAncestorOf(top));
+}
+
+bool Tframe_ExerciseStart::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return QFrame::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    const auto* target = static_cast<QWidget*>(watched);
+    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    if (!plain || !isRunnerKey(key->key()) || target->window() != window() || !inFront() ||
+        textFieldHasFocus())
+        return QFrame::eventFilter(watched, event);
+    if (!key->isAutoRepeat()) // a held key acts once
+        guarded(this, [&] { runnerKey(key->key()); });
+    return true;
 }
 
 void Tframe_ExerciseStart::btn_startClick() {
@@ -198,28 +315,8 @@ void Tframe_ExerciseStart::exercisetimerTimer() {
     m_run->exercisetimerTimer();
 }
 
-void Tframe_ExerciseStart::setDigit(QLabel* control, int digit) {
-    // A label repaints on every setPixmap, even of the same picture; most ticks
-    // change only the seconds, so the other digits are left alone.
-    const QPixmap& wanted = img_numbers[static_cast<size_t>(digit)];
-    if (control->pixmap().cacheKey() != wanted.cacheKey())
-        control->setPixmap(wanted);
-}
-
 void Tframe_ExerciseStart::showDigits(int tenMinutes, int minutes, int tenSeconds, int seconds) {
-    // Tens of minutes above 9 spill their leading digits into the controls on
-    // the left: 1234 tens of minutes and 5 minutes read 12345 minutes.
-    int leading = tenMinutes / 10;
-    setDigit(img_m10s, tenMinutes % 10);
-    for (QLabel* extra : m_extraMinutes) {
-        extra->setVisible(leading > 0);
-        if (leading > 0)
-            setDigit(extra, leading % 10);
-        leading /= 10;
-    }
-    setDigit(img_ms, minutes);
-    setDigit(img_s10s, tenSeconds);
-    setDigit(img_s, seconds);
+    pnl_clock->showDigits(tenMinutes, minutes, tenSeconds, seconds);
 }
 
 void Tframe_ExerciseStart::showPhase(bool resting) {
@@ -262,4 +359,10 @@ void Tframe_ExerciseStart::startRunTimer() {
 
 void Tframe_ExerciseStart::stopRunTimer() {
     exercisetimer->stop();
+}
+
+void Tframe_ExerciseStart::showMoment(const RunMoment& moment) {
+    const QString line = totext(moment.timeLeftLine);
+    if (lbl_timeleft->text() != line) // most ticks change only the seconds
+        lbl_timeleft->setText(line);
 }

@@ -11,7 +11,9 @@
 #include <memory>
 #include <string>
 
+class BigClockWindow;
 class ClickableLabel;
+class DigitClock;
 class QLabel;
 class QListWidget;
 class QTimer;
@@ -19,7 +21,11 @@ class QTimer;
 // The circuit runner frame: the clock of digit pictures, the phase picture, the
 // exercise list, the status label and the Start and Stop picture buttons. It
 // draws what the run logic asks for and hands every click and tick to it.
-class Tframe_ExerciseStart final : public QFrame, private RunView {
+//
+// Keys, while the runner is in front and no text field has the focus: Space
+// presses Start or Stop, Right / Page Down and Left / Page Up skip, F11 opens
+// and closes the big clock (Escape closes it).
+class Tframe_ExerciseStart final : public QFrame, private RunView, private RunDisplay {
     Q_OBJECT
 public:
     // cue: the sound played at each change of phase; by default the stored cue
@@ -29,8 +35,17 @@ public:
 
     // Loads a circuit file. Raises IoError, changing nothing, when it cannot be read.
     void intialisecircuit(const std::string& path);
-    bool runInProgress() const;
+    bool runInProgress() const { return m_run->runInProgress(); }
     void bringStartToFront();
+
+    // The run this frame shows; further displays follow it through addDisplay.
+    CircuitRun& run() { return *m_run; }
+    void setRunOptions(const RunOptions& options);
+
+    // A runner key (Space, arrows, Page Up/Down, F11, Escape); true when used.
+    bool runnerKey(int key);
+    void toggleBigClock();
+    BigClockWindow* bigClock() const { return m_bigClock.get(); }
 
     void btn_startClick();
     void btn_stopClick();
@@ -40,12 +55,9 @@ public:
     // The design's frame size inside the main window's holder.
     static constexpr int kWidth = 575;
     static constexpr int kHeight = 335;
-    // Minute digits left of the tens of minutes, for intervals of 100 minutes
-    // and more (up to 2^32 seconds: 71582788 minutes).
-    static constexpr int kExtraMinuteDigits = 6;
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showDigits(int tenMinutes, int minutes, int tenSeconds, int seconds) override;
@@ -59,15 +71,21 @@ private:
     void openPage(const std::string& address) override;
     void startRunTimer() override;
     void stopRunTimer() override;
+    void showMoment(const RunMoment& moment) override;
 
     void buildLayout();
     void placePanels();
     QLabel* addPicture(const char* name, int left, int top, const QPixmap& picture);
-    void setDigit(QLabel* control, int digit);
+    bool inFront() const;
 
+    std::array<QPixmap, 10> m_digitPictures;
     std::array<QPixmap, 12> img_numbers; // digits 0-9, then exercise and rest
     std::unique_ptr<CueSound> m_cue;
+    // The aids outlive the run, which releases them as it goes.
+    std::unique_ptr<RunAnnouncer> m_announcer;
+    std::unique_ptr<ScreenAwake> m_awake;
     std::unique_ptr<CircuitRun> m_run;
+    std::unique_ptr<BigClockWindow> m_bigClock; // made when first opened
 
     QFrame* Panel1 = nullptr;
     QLabel* Panel2 = nullptr;
@@ -75,11 +93,8 @@ private:
     QLabel* lbl_exercisename = nullptr;
     QListWidget* lst_exercises = nullptr;
     QLabel* img_status = nullptr;
-    QLabel* img_m10s = nullptr;
-    QLabel* img_ms = nullptr;
-    QLabel* img_s10s = nullptr;
-    QLabel* img_s = nullptr;
-    std::array<QLabel*, kExtraMinuteDigits> m_extraMinutes{};
+    DigitClock* pnl_clock = nullptr;
+    QLabel* lbl_timeleft = nullptr;
     ClickableLabel* btn_start = nullptr;
     ClickableLabel* btn_stop = nullptr;
     ClickableLabel* lbl_launch = nullptr;

@@ -2,18 +2,33 @@
 
 #include "contentaddress.h"
 #include "cuesound.h"
-#include "runview.h"
 
 #include <algorithm>
 
 CircuitRun::CircuitRun(RunView& view, CueSound& cue) : m_view(view), m_cue(cue) {}
 
-void CircuitRun::setAids(RunAnnouncer* announcer, ScreenAwake* awake) {
-    m_announcer = announcer;
-    m_awake = awake;
+CircuitRun::~CircuitRun() {
+    // Quitting mid-run must not leave the screen saver held off.
+    releaseAwake();
 }
 
-void CircuitRun::setOptions(const RunOptions& options) { m_options = options; }
+void CircuitRun::setAids(RunAnnouncer* announcer, ScreenAwake* awake) {
+    releaseAwake();
+    m_announcer = announcer;
+    m_awake = awake;
+    if (runInProgress())
+        holdAwake();
+    prepareAhead();
+}
+
+void CircuitRun::setOptions(const RunOptions& options) {
+    m_options = options;
+    if (!m_options.keepAwake)
+        releaseAwake();
+    else if (runInProgress())
+        holdAwake();
+    prepareAhead();
+}
 
 int CircuitRun::exerciseCount() const {
     return std::clamp(runcircuit.exercisecount, 0, kMaxCircuitExercises);
@@ -29,10 +44,22 @@ const TExercise2& CircuitRun::current() const {
 void CircuitRun::beginTimer() {
     m_state = RunState::Running;
     m_view.startRunTimer();
+    holdAwake();
 }
 
 void CircuitRun::endTimer() {
     m_view.stopRunTimer();
+    releaseAwake();
+}
+
+void CircuitRun::setStatus(const std::string& text) {
+    m_status = text;
+    m_view.setStatus(text);
+}
+
+void CircuitRun::bringToFront(CommandButton button) {
+    m_front = button;
+    m_view.bringToFront(button);
 }
 
 void CircuitRun::intialisecircuit(const std::string& path) {
@@ -48,29 +75,38 @@ void CircuitRun::intialisecircuit(const std::string& path) {
     for (int i = 0; i < exerciseCount(); ++i)
         m_view.addExercise(runcircuit.exercises[static_cast<size_t>(i)].name);
     settime();
-    m_view.setStatus(runcircuit.circuitname);
+    setStatus(runcircuit.circuitname);
     m_view.setDescriptionHint(current().description);
+    prepareAhead();
+    publish();
 }
 
 void CircuitRun::btn_startClick() {
     if (m_state != RunState::Loaded && m_state != RunState::Stopped)
         return;
     if (exerciseCount() == 0) {
-        m_view.setStatus(kNoExercisesText);
+        setStatus(kNoExercisesText);
+        publish();
         return;
     }
     if (m_state == RunState::Stopped) {
         // Resume the interval that was under way, from the frozen digits.
-        m_view.setStatus((resting ? "Next: " : "Now: ") + current().name);
+        setStatus((resting ? "Next: " : "Now: ") + current().name);
     } else {
         exercisepos = 0;
-        m_view.setStatus("Next: " + current().name);
+        setStatus("Next: " + current().name);
     }
     displaykinora();
     // After a finish the hint was emptied; the run starting over shows it again.
     m_view.setDescriptionHint(current().description);
+    // An interval that has not begun yet is announced as it begins; one resumed
+    // part-way was announced already.
+    if (intervalLeft() == intervalLength())
+        speak(phraseNow());
     beginTimer();
-    m_view.bringToFront(CommandButton::Stop);
+    bringToFront(CommandButton::Stop);
+    prepareAhead();
+    publish();
 }
 
 void CircuitRun::btn_stopClick() {
@@ -78,10 +114,19 @@ void CircuitRun::btn_stopClick() {
     // was. Only a finished run starts over from the lead-in rest.
     if (exercisepos >= exerciseCount())
         exercisepos = 0;
-    m_view.setStatus("Stopped");
+    setStatus("Stopped");
     endTimer();
     m_state = RunState::Stopped;
-    m_view.bringToFront(CommandButton::Start);
+    bringToFront(CommandButton::Start);
+    prepareAhead();
+    publish();
+}
+
+void CircuitRun::startOrStop() {
+    if (m_front == CommandButton::Stop)
+        btn_stopClick();
+    else
+        btn_startClick();
 }
 
 void CircuitRun::lbl_launchClick() {
@@ -95,13 +140,28 @@ void CircuitRun::exercisetimerTimer() {
         return;
     if (dectimer()) {
         showtime();
+        const int64_t left = intervalLeft();
+        if (m_options.countdown && m_announcer && left >= 1 && left <= 3)
+            m_announcer->countdownTick();
+        publish();
         return;
     }
+    intervalRanOut();
+    publish();
+}
+
+void CircuitRun::intervalRanOut() {
+    // While stopped the label keeps saying so; the phase, clock and position move.
+    const bool running = runInProgress();
     if (resting) {
         resting = false;
         settime();
-        m_view.setStatus("Now: " + current().name);
+        if (running)
+            setStatus("Now: " + current().name);
         m_cue.play();
+        if (running)
+            speak(phraseNow());
+        prepareAhead();
         return;
     }
     m_cue.play();
@@ -110,13 +170,63 @@ void CircuitRun::exercisetimerTimer() {
     ++exercisepos;
     displaykinora();
     if (exercisepos >= exerciseCount()) {
-        m_view.setStatus("Finished");
-        endTimer();
-        m_state = RunState::Finished;
+        finish();
     } else {
-        m_view.setStatus("Next: " + current().name);
+        if (running) {
+            setStatus("Next: " + current().name);
+            speak(phraseNow());
+        }
+        prepareAhead();
     }
     m_view.setDescriptionHint(current().description);
+}
+
+void CircuitRun::finish() {
+    const bool running = runInProgress();
+    setStatus("Finished");
+    endTimer();
+    m_state = RunState::Finished;
+    // A run skipped to its end while stopped is finished as one that ran out:
+    // Stop in front, so that Stop and Start run it again.
+    bringToFront(CommandButton::Stop);
+    if (running)
+        speak(kFinishedPhrase);
+}
+
+void CircuitRun::skipForward() {
+    if ((m_state != RunState::Running && m_state != RunState::Stopped) || exerciseCount() == 0)
+        return;
+    intervalRanOut();
+    publish();
+}
+
+void CircuitRun::skipBack() {
+    const bool finished = m_state == RunState::Finished;
+    if ((m_state != RunState::Running && m_state != RunState::Stopped && !finished) ||
+        exerciseCount() == 0)
+        return;
+    if (finished) {
+        // Back from the finish: the last exercise, paused at its start.
+        exercisepos = exerciseCount() - 1;
+        resting = false;
+        setStatus("Stopped");
+        m_state = RunState::Stopped;
+        bringToFront(CommandButton::Start);
+    } else if (intervalLength() - intervalLeft() <= kRestartAfter) {
+        if (!resting)
+            resting = true; // the rest before this exercise, or the lead-in
+        else if (exercisepos > 0) {
+            --exercisepos;
+            resting = false;
+        } // else: the lead-in has nothing before it and starts again
+    }
+    settime();
+    displaykinora();
+    m_view.setDescriptionHint(current().description);
+    if (runInProgress())
+        setStatus((resting ? "Next: " : "Now: ") + current().name);
+    prepareAhead();
+    publish();
 }
 
 void CircuitRun::settime() {
@@ -156,4 +266,114 @@ void CircuitRun::displaykinora() {
 
 void CircuitRun::showtime() {
     m_view.showDigits(tenminutes, minutes, tenseconds, seconds);
+}
+
+int64_t CircuitRun::intervalLeft() const {
+    return 600LL * tenminutes + 60LL * minutes + 10LL * tenseconds + std::max(seconds, 0);
+}
+
+int64_t CircuitRun::intervalLength() const {
+    return resting ? runcircuit.restinterval : runcircuit.exerciseinterval;
+}
+
+RunMoment CircuitRun::moment() const {
+    RunMoment now;
+    now.state = m_state;
+    now.resting = resting;
+    now.intervalLeft = intervalLeft();
+    now.intervalLength = intervalLength();
+    now.status = m_status;
+    const int count = exerciseCount();
+    now.count = count;
+    if (count == 0)
+        return now;
+
+    // Each interval shows its length down to 0, one tick each; the circuit's
+    // time left is the clock's plus every interval still to come, so it reads
+    // 0:00 together with the clock as the last exercise ends.
+    const int64_t exercise = runcircuit.exerciseinterval;
+    const int64_t rest = runcircuit.restinterval;
+    const int64_t pair = exercise + rest + 2;
+    now.circuitLength = count * pair - 1;
+    if (m_state == RunState::Finished || exercisepos >= count) {
+        now.position = count;
+        now.circuitLeft = 0;
+    } else {
+        now.position = exercisepos + 1;
+        now.circuitLeft = now.intervalLeft + (resting ? exercise + 1 : 0) +
+                          static_cast<int64_t>(count - 1 - exercisepos) * pair;
+    }
+    now.timeLeftLine = durationText(now.circuitLeft) + " left \xC2\xB7 " +
+                       std::to_string(now.position) + " / " + std::to_string(count);
+    return now;
+}
+
+std::string CircuitRun::durationText(int64_t seconds) {
+    seconds = std::max<int64_t>(seconds, 0);
+    const auto twoDigits = [](int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
+    const int64_t hours = seconds / 3600;
+    const int64_t mins = seconds / 60 % 60;
+    if (hours == 0)
+        return std::to_string(mins) + ":" + twoDigits(seconds % 60);
+    return std::to_string(hours) + ":" + twoDigits(mins) + ":" + twoDigits(seconds % 60);
+}
+
+void CircuitRun::addDisplay(RunDisplay& display) {
+    if (std::find(m_displays.begin(), m_displays.end(), &display) == m_displays.end())
+        m_displays.push_back(&display);
+    display.showMoment(moment());
+}
+
+void CircuitRun::removeDisplay(RunDisplay& display) {
+    std::erase(m_displays, &display);
+}
+
+void CircuitRun::publish() {
+    if (m_displays.empty())
+        return;
+    const RunMoment now = moment();
+    for (RunDisplay* display : m_displays)
+        display->showMoment(now);
+}
+
+std::string CircuitRun::phraseNow() const {
+    return resting ? "Next: " + current().name : current().name;
+}
+
+std::string CircuitRun::phraseNext() const {
+    if (resting)
+        return current().name;
+    if (exercisepos + 1 >= exerciseCount())
+        return kFinishedPhrase;
+    return "Next: " + runcircuit.exercises[static_cast<size_t>(exercisepos + 1)].name;
+}
+
+void CircuitRun::prepareAhead() {
+    if (!m_options.speakNames || !m_announcer || exerciseCount() == 0 ||
+        m_state == RunState::Finished || m_state == RunState::Idle)
+        return;
+    // Not running at the start of an interval: Start will announce it.
+    if (!runInProgress() && intervalLeft() == intervalLength())
+        m_announcer->prepare(phraseNow());
+    m_announcer->prepare(phraseNext());
+}
+
+void CircuitRun::speak(const std::string& phrase) {
+    if (m_options.speakNames && m_announcer)
+        m_announcer->speak(phrase);
+}
+
+void CircuitRun::holdAwake() {
+    if (m_holdingAwake || !m_awake || !m_options.keepAwake || !runInProgress())
+        return;
+    m_awake->hold();
+    m_holdingAwake = true;
+}
+
+void CircuitRun::releaseAwake() {
+    if (!m_holdingAwake)
+        return;
+    m_holdingAwake = false;
+    if (m_awake)
+        m_awake->release();
 }

@@ -2,21 +2,25 @@
 
 #include "circuitfile.h"
 #include "runaids.h"
+#include "runview.h"
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 class CueSound;
-class RunView;
-
-enum class RunState { Idle, Loaded, Running, Stopped, Finished };
 
 // The timed run of one circuit: a lead-in rest, then each exercise with a rest
 // between each two, counted down one tick at a time. The ticks come from
 // outside (the frame's one-second timer, or a test), and everything the run
-// shows goes through the view.
+// shows goes through the view. The run's state is its own: views and tests
+// ask, never set.
 class CircuitRun final {
 public:
     CircuitRun(RunView& view, CueSound& cue);
+    ~CircuitRun();
+    CircuitRun(const CircuitRun&) = delete;
+    CircuitRun& operator=(const CircuitRun&) = delete;
 
     // Loads the circuit file at path. Raises IoError and changes nothing when
     // the file cannot be read.
@@ -27,17 +31,74 @@ public:
     void lbl_launchClick();
     void exercisetimerTimer();
 
+    // The main window brings Start forward after a load.
+    void bringStartToFront() { bringToFront(CommandButton::Start); }
+
+    // Space: presses whichever of Start and Stop is in front.
+    void startOrStop();
+    // Ends the interval under way now, as if its time had run out. While
+    // running or stopped; never past the finish.
+    void skipForward();
+    // Back to the start of the previous interval, or of this one once more
+    // than kRestartAfter seconds of it have run. Never before the lead-in.
+    void skipBack();
+    static constexpr int64_t kRestartAfter = 3;
+
+    // True exactly while the run timer is active.
+    bool runInProgress() const { return m_state == RunState::Running; }
+    RunState state() const { return m_state; }
+    const TCircuit2& circuit() const { return runcircuit; }
+    int position() const { return exercisepos; }
+    bool isResting() const { return resting; }
+    CommandButton frontButton() const { return m_front; }
+
+    // Exercises the run goes through: at most 100, however many lines the file had.
+    int exerciseCount() const;
+    // Seconds the clock shows, and the seconds the interval began with.
+    int64_t intervalLeft() const;
+    int64_t intervalLength() const;
+    RunMoment moment() const;
+
+    // "0:14", "12:34", from one hour "1:02:03".
+    static std::string durationText(int64_t seconds);
+
+    // Further displays of this run; each is shown the current moment at once.
+    void addDisplay(RunDisplay& display);
+    void removeDisplay(RunDisplay& display);
+
+    // The training aids; without them the run is the designed one. The
+    // caller keeps both alive as long as the run.
+    void setAids(RunAnnouncer* announcer, ScreenAwake* awake);
+    void setOptions(const RunOptions& options);
+    const RunOptions& options() const { return m_options; }
+
+    static constexpr const char* kNoExercisesText = "This circuit has no exercises";
+    static constexpr const char* kFinishedPhrase = "Circuit finished";
+
+private:
+    const TExercise2& current() const;
     void settime();
     bool dectimer();
     void displaykinora();
     void showtime();
 
-    // True exactly while the run timer is active.
-    bool runInProgress() const { return m_state == RunState::Running; }
-    RunState state() const { return m_state; }
+    void beginTimer();
+    void endTimer();
+    void intervalRanOut();
+    void finish();
+    void setStatus(const std::string& text);
+    void showPosition();
+    void bringToFront(CommandButton button);
+    void publish();
 
-    // Exercises the run goes through: at most 100, however many lines the file had.
-    int exerciseCount() const;
+    // The phrase said as the interval under way begins, and the one said at
+    // the next change of phase.
+    std::string phraseNow() const;
+    std::string phraseNext() const;
+    void prepareAhead();
+    void speak(const std::string& phrase);
+    void holdAwake();
+    void releaseAwake();
 
     TCircuit2 runcircuit;
     int exercisepos = 0;
@@ -47,23 +108,14 @@ public:
     int tenseconds = 0;
     int seconds = 0;
 
-    // The training aids; without them the run is the designed one. The
-    // caller keeps both alive as long as the run.
-    void setAids(RunAnnouncer* announcer, ScreenAwake* awake);
-    void setOptions(const RunOptions& options);
-    const RunOptions& options() const { return m_options; }
-
-    static constexpr const char* kNoExercisesText = "This circuit has no exercises";
-
-private:
-    const TExercise2& current() const;
-    void beginTimer();
-    void endTimer();
-
     RunView& m_view;
     CueSound& m_cue;
     RunState m_state = RunState::Idle;
+    CommandButton m_front = CommandButton::Stop; // the frame is created with Stop in front
+    std::string m_status;
+    std::vector<RunDisplay*> m_displays;
     RunAnnouncer* m_announcer = nullptr;
     ScreenAwake* m_awake = nullptr;
+    bool m_holdingAwake = false;
     RunOptions m_options;
 };

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 enum class CommandButton { Start, Stop };
+enum class RunState { Idle, Loaded, Running, Stopped, Finished };
 
 // What the circuit run shows. The runner frame draws it; tests record it.
 class RunView {
@@ -23,4 +25,26 @@ public:
     // The one-second run timer; its first tick comes a full second after start.
     virtual void startRunTimer() = 0;
     virtual void stopRunTimer() = 0;
+};
+
+// Where the run stands, as a whole: what the time-left line and the big clock
+// show. Every display of the run gets one after each tick and command.
+struct RunMoment {
+    RunState state = RunState::Idle;
+    bool resting = true;
+    int64_t intervalLeft = 0;   // seconds on the clock
+    int64_t intervalLength = 0; // seconds the interval began with
+    int64_t circuitLeft = 0;    // seconds until the finish, counted as the clocks show them
+    int64_t circuitLength = 0;
+    int position = 0; // from 1; the count once finished; 0 without exercises
+    int count = 0;
+    std::string status;       // the status label's text
+    std::string timeLeftLine; // "12:34 left · 3 / 8"; empty without exercises
+};
+
+// A further view of the same run (the time-left line, the big clock).
+class RunDisplay {
+public:
+    virtual ~RunDisplay() = default;
+    virtual void showMoment(const RunMoment& moment) = 0;
 };

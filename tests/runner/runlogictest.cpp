@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -54,6 +55,57 @@ public:
     void play() override { ++plays; }
 };
 
+// Records what the run asks of the aids, in order.
+class FakeAnnouncer final : public RunAnnouncer {
+public:
+    std::vector<std::string> log;
+    void prepare(const std::string& phrase) override { log.push_back("prepare " + phrase); }
+    void speak(const std::string& phrase) override { log.push_back("speak " + phrase); }
+    void countdownTick() override { log.push_back("tick"); }
+
+    std::vector<std::string> take(const std::string& kind) {
+        std::vector<std::string> found;
+        for (const auto& entry : log)
+            if (entry.rfind(kind, 0) == 0)
+                found.push_back(entry);
+        return found;
+    }
+    // Whether every spoken phrase was prepared before it was spoken.
+    bool preparedAhead() const {
+        for (size_t i = 0; i < log.size(); ++i) {
+            if (log[i].rfind("speak ", 0) != 0)
+                continue;
+            const std::string wanted = "prepare " + log[i].substr(6);
+            if (std::find(log.begin(), log.begin() + static_cast<long>(i), wanted) ==
+                log.begin() + static_cast<long>(i))
+                return false;
+        }
+        return true;
+    }
+};
+
+class FakeAwake final : public ScreenAwake {
+public:
+    bool held = false;
+    int holds = 0;
+    void hold() override {
+        EXPECT_FALSE(held) << "held twice";
+        held = true;
+        ++holds;
+    }
+    void release() override { held = false; }
+};
+
+class RecordingDisplay final : public RunDisplay {
+public:
+    RunMoment last;
+    int shown = 0;
+    void showMoment(const RunMoment& moment) override {
+        last = moment;
+        ++shown;
+    }
+};
+
 class RunLogicTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -69,7 +121,7 @@ protected:
     // Loads as the main window does: load, then Start brought forward.
     void load(const std::string& path) {
         run.intialisecircuit(path);
-        view.front = CommandButton::Start;
+        run.bringStartToFront();
     }
 
     // Ticks until the run timer stops; the number of ticks, or -1 past the limit.
@@ -143,7 +195,7 @@ TEST_F(RunLogicTest, workedExample_followsEveryTick) {
         EXPECT_EQ(run.runInProgress(), view.timerActive);
     }
     EXPECT_EQ(run.state(), RunState::Finished);
-    EXPECT_EQ(run.exercisepos, 2);
+    EXPECT_EQ(run.position(), 2);
     EXPECT_EQ(view.front, CommandButton::Stop);
     EXPECT_FALSE(view.linkVisible);
     EXPECT_EQ(view.hint, "");
@@ -239,7 +291,7 @@ TEST_F(RunLogicTest, finishedThenStopThenStart_runsWholeCircuitAgain) {
 
     run.btn_stopClick();
     EXPECT_EQ(view.status, "Stopped");
-    EXPECT_EQ(run.exercisepos, 0);
+    EXPECT_EQ(run.position(), 0);
     EXPECT_EQ(view.hint, "");
     run.btn_startClick();
     EXPECT_EQ(view.status, "Next: A");
@@ -308,7 +360,7 @@ TEST_F(RunLogicTest, failedLoad_changesNothing) {
     ticks(4);
     run.btn_stopClick();
     const FakeView before = view;
-    const int pos = run.exercisepos;
+    const int pos = run.position();
 
     EXPECT_THROW(run.intialisecircuit(folder.path() + "Circuits/missing.cir"), IoError);
     EXPECT_THROW(run.intialisecircuit(""), IoError);
@@ -317,9 +369,9 @@ TEST_F(RunLogicTest, failedLoad_changesNothing) {
     EXPECT_THROW(run.intialisecircuit(bad), IoError);
 
     EXPECT_EQ(run.state(), RunState::Stopped);
-    EXPECT_EQ(run.runcircuit.circuitname, "Pair");
-    EXPECT_EQ(run.exercisepos, pos);
-    EXPECT_FALSE(run.resting);
+    EXPECT_EQ(run.circuit().circuitname, "Pair");
+    EXPECT_EQ(run.position(), pos);
+    EXPECT_FALSE(run.isResting());
     EXPECT_EQ(view.clock, before.clock);
     EXPECT_EQ(view.status, before.status);
     EXPECT_EQ(view.list, before.list);
@@ -344,7 +396,7 @@ TEST_F(RunLogicTest, circuitWithoutExercises_cannotStart) {
     EXPECT_EQ(view.timerStarts, 0);
 }
 
-TEST_F(RunLogicTest, settime_splitsIntervalIntoClockDigits) {
+TEST_F(RunLogicTest, clock_splitsIntervalIntoDigits) {
     struct Case {
         uint32_t rest;
         const char* clock; // tens of minutes may take several digits
@@ -352,34 +404,34 @@ TEST_F(RunLogicTest, settime_splitsIntervalIntoClockDigits) {
     for (const Case& c :
          {Case{754, "12:34"}, Case{599, "09:59"}, Case{5999, "99:59"}, Case{6000, "100:00"},
           Case{100000, "1666:40"}, Case{4294967295u, "71582788:15"}}) {
-        run.runcircuit.restinterval = c.rest;
-        run.resting = true;
-        run.settime();
+        load(circuit("Long", 30, c.rest, {"A"}));
         EXPECT_EQ(view.clock, c.clock) << c.rest;
-        const long long shown =
-            600LL * run.tenminutes + 60 * run.minutes + 10 * run.tenseconds + run.seconds;
-        EXPECT_EQ(shown, c.rest);
+        EXPECT_EQ(run.intervalLeft(), c.rest);
     }
 }
 
-TEST_F(RunLogicTest, dectimer_countsAcrossDigitsAndStopsAtZero) {
-    run.runcircuit.exerciseinterval = 6000; // 100:00
-    run.resting = false;
-    run.settime();
-    EXPECT_TRUE(run.dectimer());
-    run.showtime();
+TEST_F(RunLogicTest, countdown_countsAcrossDigitsAndChangesAfterZero) {
+    load(circuit("Hundred", 6000, 0, {"A"})); // 100:00
+    run.btn_startClick();
+    run.exercisetimerTimer();
+    ASSERT_EQ(view.clock, "100:00");
+    run.exercisetimerTimer();
     EXPECT_EQ(view.clock, "99:59");
 
-    run.runcircuit.exerciseinterval = 601; // 10:01 counts down through every borrow
-    run.settime();
-    for (int left = 600; left >= 0; --left) {
-        ASSERT_TRUE(run.dectimer());
-        ASSERT_EQ(600 * run.tenminutes + 60 * run.minutes + 10 * run.tenseconds + run.seconds,
-                  left);
-        ASSERT_TRUE(run.minutes >= 0 && run.minutes <= 9 && run.tenseconds >= 0 &&
-                    run.tenseconds <= 5 && run.seconds >= 0 && run.seconds <= 9);
+    load(circuit("Borrow", 601, 0, {"A"})); // 10:01 counts down through every borrow
+    run.btn_startClick();
+    run.exercisetimerTimer();
+    for (int64_t left = 600; left >= 0; --left) {
+        run.exercisetimerTimer();
+        ASSERT_EQ(run.intervalLeft(), left);
+        const std::string expected = (left / 60 < 10 ? "0" : "") + std::to_string(left / 60) +
+                                     ":" + std::to_string(left % 60 / 10) +
+                                     std::to_string(left % 10);
+        ASSERT_EQ(view.clock, expected);
     }
-    EXPECT_FALSE(run.dectimer());
+    EXPECT_TRUE(run.runInProgress());
+    run.exercisetimerTimer();
+    EXPECT_EQ(view.status, "Finished");
 }
 
 TEST_F(RunLogicTest, moreThanHundredExerciseLines_runStopsAtTheHundredth) {
@@ -389,7 +441,203 @@ TEST_F(RunLogicTest, moreThanHundredExerciseLines_runStopsAtTheHundredth) {
     EXPECT_EQ(view.list.size(), 100u);
     run.btn_startClick();
     EXPECT_EQ(ticksToFinish(), 100 * 2);
-    EXPECT_EQ(run.exercisepos, 100);
+    EXPECT_EQ(run.position(), 100);
+}
+
+TEST_F(RunLogicTest, timeLeftAndPosition_followTicksStopSkipAndLoad) {
+    RecordingDisplay line;
+    run.addDisplay(line);
+    EXPECT_EQ(line.last.timeLeftLine, "") << "nothing loaded";
+
+    // Two exercises, E = 3, R = 2: 13 seconds as the clocks count, the last
+    // exercise's clock and the circuit's reaching 0 together.
+    load(circuit("Pair", 3, 2, {"A", "B"}));
+    EXPECT_EQ(line.last.timeLeftLine, "0:13 left \xC2\xB7 1 / 2");
+    EXPECT_EQ(line.last.circuitLength, 13);
+    run.btn_startClick();
+    const std::vector<int64_t> left = {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 0};
+    const std::vector<int> position = {1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2};
+    for (size_t i = 0; i < left.size(); ++i) {
+        run.exercisetimerTimer();
+        EXPECT_EQ(line.last.circuitLeft, left[i]) << "tick " << i + 1;
+        EXPECT_EQ(line.last.position, position[i]) << "tick " << i + 1;
+        EXPECT_EQ(line.last.status, view.status);
+    }
+    EXPECT_EQ(line.last.state, RunState::Finished);
+    EXPECT_EQ(line.last.timeLeftLine, "0:00 left \xC2\xB7 2 / 2");
+    run.btn_stopClick(); // a finished run starts over
+    EXPECT_EQ(line.last.timeLeftLine, "0:13 left \xC2\xB7 1 / 2");
+
+    // Long circuits switch to hours; a skip moves both figures at once.
+    load(circuit("Long", 1800, 600, {"A", "B", "C"}));
+    EXPECT_EQ(line.last.timeLeftLine, "2:00:05 left \xC2\xB7 1 / 3");
+    run.btn_startClick();
+    run.skipForward();
+    run.skipForward();
+    EXPECT_EQ(line.last.timeLeftLine, "1:20:03 left \xC2\xB7 2 / 3");
+    run.btn_stopClick();
+    EXPECT_EQ(line.last.status, "Stopped");
+    EXPECT_EQ(line.last.position, 2);
+    EXPECT_EQ(CircuitRun::durationText(3599), "59:59");
+    EXPECT_EQ(CircuitRun::durationText(3600), "1:00:00");
+
+    load(circuit("Empty", 30, 15, {}));
+    EXPECT_EQ(line.last.timeLeftLine, "");
+    run.removeDisplay(line);
+    const int shown = line.shown;
+    load(circuit("Pair", 3, 2, {"A", "B"}));
+    EXPECT_EQ(line.shown, shown);
+}
+
+TEST_F(RunLogicTest, skipForward_endsTheIntervalAsIfItRanOut) {
+    load(circuit("Pair", 3, 2, {"A", "B"}));
+    run.skipForward(); // loaded, not started: nothing to skip
+    EXPECT_EQ(view.clock, "00:02");
+    EXPECT_EQ(cue.plays, 0);
+
+    run.btn_startClick();
+    run.exercisetimerTimer();
+    run.skipForward(); // out of the lead-in
+    EXPECT_EQ(view.status, "Now: A");
+    EXPECT_EQ(view.clock, "00:03");
+    EXPECT_EQ(view.phase, "exercise");
+    EXPECT_EQ(cue.plays, 1);
+    EXPECT_TRUE(view.timerActive);
+
+    run.btn_stopClick(); // while stopped the label keeps saying so
+    run.skipForward();
+    EXPECT_EQ(view.status, "Stopped");
+    EXPECT_EQ(view.phase, "rest");
+    EXPECT_EQ(view.hint, "How to B");
+    EXPECT_FALSE(view.linkVisible);
+    EXPECT_EQ(run.position(), 1);
+    EXPECT_EQ(cue.plays, 2);
+    run.btn_startClick();
+    EXPECT_EQ(view.status, "Next: B");
+
+    run.skipForward();
+    run.skipForward(); // the last exercise ends: the finish, as if it ran out
+    EXPECT_EQ(view.status, "Finished");
+    EXPECT_FALSE(view.timerActive);
+    EXPECT_EQ(view.front, CommandButton::Stop);
+    EXPECT_EQ(cue.plays, 4);
+    run.skipForward(); // never past the finish
+    EXPECT_EQ(cue.plays, 4);
+    EXPECT_EQ(run.position(), 2);
+
+    // Skipping to the end while stopped finishes too, with Stop in front.
+    load(circuit("One", 3, 2, {"A"}));
+    run.btn_startClick();
+    run.btn_stopClick();
+    run.skipForward();
+    run.skipForward();
+    EXPECT_EQ(run.state(), RunState::Finished);
+    EXPECT_EQ(view.front, CommandButton::Stop);
+    run.startOrStop(); // Space presses the button in front
+    EXPECT_EQ(view.status, "Stopped");
+    run.startOrStop();
+    EXPECT_EQ(view.status, "Next: A");
+    EXPECT_TRUE(view.timerActive);
+}
+
+TEST_F(RunLogicTest, skipBack_restartsOrGoesBackButNeverBeforeTheLeadIn) {
+    load(circuit("Trio", 10, 5, {"A", "B", "C"}));
+    run.btn_startClick();
+    run.skipBack(); // the lead-in has nothing before it
+    EXPECT_EQ(view.clock, "00:05");
+    EXPECT_EQ(view.status, "Next: A");
+    ticks(4);
+    run.skipBack(); // 4 s in: back to this interval's start
+    EXPECT_EQ(view.clock, "00:05");
+    EXPECT_EQ(view.phase, "rest");
+
+    run.skipForward(); // A
+    ticks(3);
+    run.skipBack(); // 3 s in: the previous interval, the lead-in
+    EXPECT_EQ(view.phase, "rest");
+    EXPECT_EQ(view.clock, "00:05");
+    EXPECT_EQ(view.status, "Next: A");
+
+    run.skipForward();
+    run.skipForward(); // rest before B
+    ASSERT_EQ(view.status, "Next: B");
+    run.skipBack(); // back into A, at its start
+    EXPECT_EQ(view.status, "Now: A");
+    EXPECT_EQ(view.clock, "00:10");
+    EXPECT_EQ(view.hint, "How to A");
+    EXPECT_TRUE(view.linkVisible);
+    EXPECT_EQ(run.position(), 0);
+    EXPECT_EQ(cue.plays, 3) << "going back sounds no cue";
+
+    // From the finish: the last exercise's start, paused.
+    ASSERT_EQ(ticksToFinish(), 11 + 2 * 17);
+    run.skipBack();
+    EXPECT_EQ(run.state(), RunState::Stopped);
+    EXPECT_EQ(view.status, "Stopped");
+    EXPECT_EQ(view.front, CommandButton::Start);
+    EXPECT_EQ(view.phase, "exercise");
+    EXPECT_EQ(view.clock, "00:10");
+    EXPECT_EQ(run.position(), 2);
+    run.btn_startClick();
+    EXPECT_EQ(view.status, "Now: C");
+    EXPECT_EQ(ticksToFinish(), 11);
+}
+
+TEST_F(RunLogicTest, aids_askedForAtTheirMomentsOnlyWhenTurnedOn) {
+    FakeAnnouncer announcer;
+    FakeAwake awake;
+    run.setAids(&announcer, &awake);
+
+    // The defaults: nothing spoken, no ticks; the screen kept awake while running.
+    load(circuit("Pair", 4, 2, {"A", "B"}));
+    run.btn_startClick();
+    EXPECT_TRUE(awake.held);
+    ticksToFinish();
+    EXPECT_TRUE(announcer.log.empty());
+    EXPECT_FALSE(awake.held) << "released at the finish";
+
+    run.setOptions({.speakNames = true, .countdown = true, .keepAwake = true});
+    announcer.log.clear();
+    load(circuit("Pair", 4, 2, {"A", "B"}));
+    run.btn_startClick();
+    ticksToFinish();
+    EXPECT_EQ(announcer.take("speak"),
+              (std::vector<std::string>{"speak Next: A", "speak A", "speak Next: B", "speak B",
+                                        "speak Circuit finished"}));
+    EXPECT_TRUE(announcer.preparedAhead());
+    // A tick as the count reaches 3, 2 and 1 in every interval: the 2 s rests
+    // begin at 2 and count down to 1 once.
+    EXPECT_EQ(announcer.take("tick").size(), 1u + 3 + 1 + 3);
+    const auto firstTick = std::find(announcer.log.begin(), announcer.log.end(), "tick");
+    EXPECT_EQ(std::count(announcer.log.begin(), firstTick, "speak A"), 0);
+
+    // Resuming part-way says nothing again; the awake hold follows Stop,
+    // Start and the option.
+    load(circuit("Pair", 4, 2, {"A", "B"}));
+    run.btn_startClick();
+    ticks(1);
+    run.btn_stopClick();
+    EXPECT_FALSE(awake.held);
+    announcer.log.clear();
+    run.btn_startClick();
+    EXPECT_TRUE(announcer.take("speak").empty());
+    EXPECT_TRUE(awake.held);
+    run.setOptions({.speakNames = true, .countdown = false, .keepAwake = false});
+    EXPECT_FALSE(awake.held);
+    ticks(1);
+    EXPECT_TRUE(announcer.take("tick").empty());
+    run.setOptions({});
+    EXPECT_TRUE(awake.held) << "turned back on mid-run";
+    {
+        FakeView otherView;
+        CircuitRun other{otherView, cue};
+        other.setAids(&announcer, &awake);
+        awake.held = false;
+        other.intialisecircuit(circuit("Pair", 4, 2, {"A", "B"}));
+        other.btn_startClick();
+        EXPECT_TRUE(awake.held);
+    }
+    EXPECT_FALSE(awake.held) << "released when the run goes away";
 }
 
 } // namespace

@@ -1,0 +1,150 @@
+#include "bigclock.h"
+
+#include "phasecolours.h"
+#include "textconv.h"
+
+#include <QKeyEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+const QColor kGround(18, 18, 18);
+const QColor kInk(240, 240, 240);
+const QColor kTrack(64, 64, 64);
+
+// Tall, narrow digits fill most of a wide screen's height.
+QFont scalableFont(bool bold) {
+    QFont font(QStringLiteral("Nimbus Sans Narrow"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setBold(bold);
+    font.setPixelSize(100);
+    return font;
+}
+
+QString twoDigits(int64_t n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+} // namespace
+
+BigClockWindow::BigClockWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+    setObjectName(QStringLiteral("frm_BigClock"));
+    setWindowTitle(QStringLiteral("Stridewell"));
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    m_digitFont = scalableFont(true);
+    m_topFont = scalableFont(true);
+    m_lineFont = scalableFont(false);
+    m_digits = digitsText(0);
+    resize(960, 540);
+}
+
+QString BigClockWindow::digitsText(int64_t seconds) {
+    seconds = std::max<int64_t>(seconds, 0);
+    return twoDigits(seconds / 60) + QLatin1Char(':') + twoDigits(seconds % 60);
+}
+
+void BigClockWindow::showMoment(const RunMoment& moment) {
+    const bool sameFace = moment.state == m_moment.state && moment.resting == m_moment.resting &&
+                          moment.status == m_moment.status;
+    m_moment = moment;
+    m_digits = digitsText(moment.intervalLeft);
+    const bool refit = m_digits.size() != m_fittedLength;
+    if (refit)
+        fitDigits();
+    if (!isVisible())
+        return;
+    if (refit) {
+        update();
+    } else if (sameFace) {
+        // A plain tick: only the digits, the line and the bar change.
+        update(m_digitArea);
+        update(m_line);
+        update(m_bar);
+    } else {
+        update();
+    }
+}
+
+void BigClockWindow::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    placeParts();
+}
+
+void BigClockWindow::placeParts() {
+    const int w = width();
+    const int h = height();
+    const int margin = std::max(4, h * 3 / 100);
+    const int inner = w - 2 * margin;
+    m_top = QRect(margin, margin, inner, h * 11 / 100);
+    m_digitArea = QRect(margin, m_top.bottom() + 1, inner, h * 68 / 100);
+    m_line = QRect(margin, m_digitArea.bottom() + 1, inner, h * 9 / 100);
+    m_bar = QRect(margin, m_line.bottom() + 1 + h / 100, inner, std::max(4, h * 4 / 100));
+    m_topFont.setPixelSize(std::max(8, m_top.height() * 80 / 100));
+    m_lineFont.setPixelSize(std::max(8, m_line.height() * 75 / 100));
+    fitDigits();
+}
+
+void BigClockWindow::fitDigits() {
+    // The font whose digits fill the area's height, or its width when the text
+    // is long. Digits share one width, so the text keeps its place as it counts.
+    m_fittedLength = static_cast<int>(m_digits.size());
+    QFont probe = m_digitFont;
+    probe.setPixelSize(1000);
+    const QFontMetricsF metrics(probe);
+    const qreal digitHeight = metrics.tightBoundingRect(QStringLiteral("0")).height();
+    const qreal textWidth = metrics.horizontalAdvance(m_digits);
+    const qreal byHeight = 1000.0 * m_digitArea.height() * 0.92 / std::max<qreal>(digitHeight, 1);
+    const qreal byWidth = 1000.0 * m_digitArea.width() / std::max<qreal>(textWidth, 1);
+    m_digitFont.setPixelSize(std::max(8, static_cast<int>(std::min(byHeight, byWidth))));
+}
+
+void BigClockWindow::paintEvent(QPaintEvent* event) {
+    QPainter painter(this);
+    painter.fillRect(event->rect(), kGround);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const QColor phase = phaseColour(m_moment.resting);
+
+    if (event->rect().intersects(m_top)) {
+        painter.setFont(m_topFont);
+        painter.setPen(phase);
+        const QString word = m_moment.resting ? QStringLiteral("Rest") : QStringLiteral("Exercise");
+        painter.drawText(m_top, Qt::AlignLeft | Qt::AlignVCenter, word);
+        const int wordWidth = painter.fontMetrics().horizontalAdvance(word + QStringLiteral("   "));
+        painter.setPen(kInk);
+        const QRect statusArea = m_top.adjusted(wordWidth, 0, 0, 0);
+        const QString status = painter.fontMetrics().elidedText(
+            totext(m_moment.status), Qt::ElideRight, statusArea.width());
+        painter.drawText(statusArea, Qt::AlignRight | Qt::AlignVCenter, status);
+    }
+    if (event->rect().intersects(m_digitArea)) {
+        painter.setFont(m_digitFont);
+        painter.setPen(phase);
+        painter.drawText(m_digitArea, Qt::AlignCenter, m_digits);
+    }
+    if (event->rect().intersects(m_line)) {
+        painter.setFont(m_lineFont);
+        painter.setPen(kInk);
+        painter.drawText(m_line, Qt::AlignCenter, totext(m_moment.timeLeftLine));
+    }
+    if (event->rect().intersects(m_bar)) {
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        painter.fillRect(m_bar, kTrack);
+        if (m_moment.circuitLength > 0) {
+            const double done =
+                1.0 - static_cast<double>(m_moment.circuitLeft) / m_moment.circuitLength;
+            QRect filled = m_bar;
+            filled.setWidth(static_cast<int>(m_bar.width() * std::clamp(done, 0.0, 1.0)));
+            painter.fillRect(filled, phase);
+        }
+    }
+}
+
+void BigClockWindow::keyPressEvent(QKeyEvent* event) {
+    if (!event->isAutoRepeat() && onKey && onKey(event->key()))
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+void BigClockWindow::mouseDoubleClickEvent(QMouseEvent*) {
+    close();
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "runview.h"
+
+#include <QFont>
+#include <QWidget>
+
+#include <functional>
+
+// The run on the whole screen, to be read from across the room: the interval's
+// time left in digits filling most of the height, the phase in its colour, the
+// status text, the circuit's time left and a bar of the whole circuit. It is
+// one more display of the runner's run; keys go back to the runner.
+class BigClockWindow final : public QWidget, public RunDisplay {
+    Q_OBJECT
+public:
+    explicit BigClockWindow(QWidget* parent = nullptr);
+
+    void showMoment(const RunMoment& moment) override;
+    const RunMoment& moment() const { return m_moment; }
+    // The clock's digits as shown: "00:15", "100:00".
+    static QString digitsText(int64_t seconds);
+
+    // A key pressed here; true when the runner used it.
+    std::function<bool(int key)> onKey;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+
+private:
+    void placeParts();
+    void fitDigits();
+
+    RunMoment m_moment;
+    QString m_digits;
+    QRect m_top, m_digitArea, m_line, m_bar;
+    QFont m_digitFont, m_topFont, m_lineFont;
+    int m_fittedLength = -1; // the digit count the font was fitted for
+};
