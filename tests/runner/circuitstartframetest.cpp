@@ -1,12 +1,16 @@
 #include "runnerfixtures.h"
 
+#include "bigclock.h"
 #include "browser.h"
 #include "circuitstartframe.h"
 #include "contentaddress.h"
 #include "cueplayer.h"
+#include "phasecolours.h"
 #include "pictures.h"
+#include "textconv.h"
 
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QSignalSpy>
 #include <QTest>
@@ -227,6 +231,104 @@ TEST_F(CircuitStartFrameTest, phaseChange_drawsPictureAndSoundsCue) {
     EXPECT_EQ(control("lbl_exercisename")->text(), QStringLiteral("Now: Plank"));
     EXPECT_TRUE(control("lbl_launch")->isHidden()); // Plank has no page
     EXPECT_EQ(cue->plays, 1);
+}
+
+// Pixels of exactly this colour in a widget as drawn.
+int pixelsOf(QWidget* widget, const QColor& colour) {
+    const QImage image = widget->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    int count = 0;
+    for (int y = 0; y < image.height(); y += 2)
+        for (int x = 0; x < image.width(); x += 2)
+            count += image.pixel(x, y) == colour.rgb() ? 1 : 0;
+    return count;
+}
+
+TEST_F(CircuitStartFrameTest, keysAndBigClock_bothViewsFollowTheOneRun) {
+    loadAsMainWindow(
+        writeCircuit(folder, "legs.cir", circuitText("Legs", 30, 15, {"Squat", "Lunge"})));
+    showFrame();
+    QLabel* line = control("lbl_timeleft");
+    EXPECT_EQ(line->text(), totext("1:33 left \xC2\xB7 1 / 2"));
+    EXPECT_EQ(line->geometry().right() < control<QWidget>("btn_start")->x(), true);
+
+    QTest::keyClick(control<QWidget>("lst_exercises"), Qt::Key_Space);
+    EXPECT_TRUE(frame.runInProgress());
+    QTest::keyClick(&frame, Qt::Key_F11);
+    BigClockWindow* big = frame.bigClock();
+    ASSERT_NE(big, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(big));
+    EXPECT_TRUE(big->isFullScreen());
+    EXPECT_EQ(big->moment().status, "Next: Squat");
+    EXPECT_GT(pixelsOf(big, restColour()), 100);
+
+    // A skip in the big clock: both views show the exercise under way.
+    QTest::keyClick(big, Qt::Key_Right);
+    EXPECT_EQ(clock(), "00:30");
+    EXPECT_EQ(control("lbl_exercisename")->text(), QStringLiteral("Now: Squat"));
+    EXPECT_EQ(shown("img_status"), 10);
+    EXPECT_EQ(big->moment().intervalLeft, 30);
+    EXPECT_FALSE(big->moment().resting);
+    EXPECT_GT(pixelsOf(big, exerciseColour()), 100);
+    EXPECT_EQ(pixelsOf(big, restColour()), 0);
+    EXPECT_EQ(cue->plays, 1);
+
+    // A tick: both count it, and the line follows.
+    frame.exercisetimerTimer();
+    EXPECT_EQ(clock(), "00:29");
+    EXPECT_EQ(big->moment().intervalLeft, 29);
+    EXPECT_EQ(BigClockWindow::digitsText(big->moment().intervalLeft), QStringLiteral("00:29"));
+    EXPECT_EQ(line->text(), totext(big->moment().timeLeftLine));
+    EXPECT_EQ(line->text(), totext("1:16 left \xC2\xB7 1 / 2"));
+
+    QTest::keyClick(big, Qt::Key_Escape);
+    EXPECT_FALSE(big->isVisible());
+    QTest::keyClick(&frame, Qt::Key_Left); // 1 s into Squat: back to the lead-in
+    EXPECT_EQ(clock(), "00:15");
+    EXPECT_EQ(big->moment().intervalLeft, 15);
+    EXPECT_EQ(control("lbl_exercisename")->text(), QStringLiteral("Next: Squat"));
+    QTest::keyClick(&frame, Qt::Key_Space);
+    EXPECT_FALSE(frame.runInProgress());
+    EXPECT_EQ(big->moment().status, "Stopped");
+
+    // The clock opens it too; F11 in it closes it.
+    QWidget* clockWidget = control<QWidget>("pnl_clock");
+    QTest::mouseDClick(clockWidget, Qt::LeftButton, Qt::NoModifier, QPoint(100, 30));
+    EXPECT_TRUE(big->isVisible());
+    QTest::keyClick(big, Qt::Key_F11);
+    EXPECT_FALSE(big->isVisible());
+
+    // A text field with the focus keeps its keys.
+    auto* field = new QLineEdit(&frame);
+    field->show();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Space);
+    QTest::keyClick(field, Qt::Key_Right);
+    EXPECT_FALSE(frame.runInProgress());
+    EXPECT_EQ(clock(), "00:15");
+    EXPECT_EQ(field->text(), QStringLiteral(" "));
+}
+
+TEST(CircuitStartFrameKeys, runnerBehindAnotherFrame_leavesKeysAlone) {
+    TempFolder folder;
+    folder.makeApplicationFolder();
+    setLibrary({"Plank"});
+    QWidget holder;
+    holder.resize(575, 335);
+    auto* runner = new Tframe_ExerciseStart(&holder);
+    runner->intialisecircuit(writeCircuit(folder, "z.cir", circuitText("Z", 5, 5, {"Plank"})));
+    runner->bringStartToFront();
+    auto* other = new QWidget(&holder);
+    other->setGeometry(0, 0, 575, 335);
+    auto* grid = new QListWidget(other);
+    holder.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&holder));
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_FALSE(runner->runInProgress());
+    runner->raise();
+    QTest::keyClick(grid, Qt::Key_Space);
+    EXPECT_TRUE(runner->runInProgress()) << "in front, the runner takes its keys from anywhere";
 }
 
 // The real cue through SDL's dummy audio driver.
