@@ -7,6 +7,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 const QColor kGround(18, 18, 18);
@@ -45,22 +46,23 @@ void BigClockWindow::showMoment(const RunMoment& moment) {
     const bool sameFace = moment.state == m_moment.state && moment.resting == m_moment.resting &&
                           moment.status == m_moment.status;
     m_moment = moment;
+    const QString before = m_digits;
     m_digits = digitsText(moment.intervalLeft);
     const bool refit = m_digits.size() != m_fittedLength;
     if (refit)
         fitDigits();
     if (!isVisible())
         return;
-    if (refit) {
+    if (refit || !sameFace) {
         update();
-    } else if (sameFace) {
-        // A plain tick: only the digits, the line and the bar change.
-        update(m_digitArea);
-        update(m_line);
-        update(m_bar);
-    } else {
-        update();
+        return;
     }
+    // A plain tick: the characters that changed, the line and the bar.
+    for (int i = 0; i < m_digits.size(); ++i)
+        if (m_digits[i] != before[i])
+            update(cellOf(i));
+    update(m_line);
+    update(m_bar);
 }
 
 void BigClockWindow::resizeEvent(QResizeEvent* event) {
@@ -94,6 +96,49 @@ void BigClockWindow::fitDigits() {
     const qreal byHeight = 1000.0 * m_digitArea.height() * 0.92 / std::max<qreal>(digitHeight, 1);
     const qreal byWidth = 1000.0 * m_digitArea.width() / std::max<qreal>(textWidth, 1);
     m_digitFont.setPixelSize(std::max(8, static_cast<int>(std::min(byHeight, byWidth))));
+
+    // Digits share one width, so each character keeps its cell as the clock counts.
+    const QFontMetricsF fitted(m_digitFont);
+    qreal x = m_digitArea.left() + (m_digitArea.width() - fitted.horizontalAdvance(m_digits)) / 2;
+    m_cellLefts.clear();
+    for (const QChar character : std::as_const(m_digits)) {
+        m_cellLefts.push_back(static_cast<int>(x));
+        x += fitted.horizontalAdvance(character);
+    }
+    m_cellLefts.push_back(static_cast<int>(x) + 1);
+    m_glyphs.clear();
+}
+
+QRect BigClockWindow::cellOf(int index) const {
+    const auto at = static_cast<size_t>(index);
+    if (at + 1 >= m_cellLefts.size())
+        return {};
+    return QRect(m_cellLefts[at], m_digitArea.top(), m_cellLefts[at + 1] - m_cellLefts[at],
+                 m_digitArea.height());
+}
+
+const QPixmap& BigClockWindow::glyph(QChar character) {
+    const QColor colour = phaseColour(m_moment.resting);
+    if (colour != m_glyphColour) {
+        m_glyphs.clear();
+        m_glyphColour = colour;
+    }
+    auto found = m_glyphs.find(character);
+    if (found != m_glyphs.end())
+        return *found;
+    // Drawn on the ground itself: an opaque picture copies without blending.
+    const QSize cell(static_cast<int>(std::ceil(QFontMetricsF(m_digitFont).horizontalAdvance(character))),
+                     m_digitArea.height());
+    QImage image(cell.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    image.fill(kGround);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setFont(m_digitFont);
+    painter.setPen(colour);
+    painter.drawText(QRect(QPoint(0, 0), cell), Qt::AlignHCenter | Qt::AlignVCenter, QString(character));
+    painter.end();
+    return *m_glyphs.insert(character, QPixmap::fromImage(std::move(image)));
 }
 
 void BigClockWindow::paintEvent(QPaintEvent* event) {
@@ -116,9 +161,11 @@ void BigClockWindow::paintEvent(QPaintEvent* event) {
         painter.drawText(statusArea, Qt::AlignRight | Qt::AlignVCenter, status);
     }
     if (event->rect().intersects(m_digitArea)) {
-        painter.setFont(m_digitFont);
-        painter.setPen(phase);
-        painter.drawText(m_digitArea, Qt::AlignCenter, m_digits);
+        for (int i = 0; i < m_digits.size(); ++i) {
+            const QRect cell = cellOf(i);
+            if (event->rect().intersects(cell))
+                painter.drawPixmap(cell.topLeft(), glyph(m_digits[i]));
+        }
     }
     if (event->rect().intersects(m_line)) {
         painter.setFont(m_lineFont);

@@ -3,9 +3,12 @@
 #include "runview.h"
 
 #include <QFont>
+#include <QHash>
+#include <QPixmap>
 #include <QWidget>
 
 #include <functional>
+#include <vector>
 
 // The run on the whole screen, to be read from across the room: the interval's
 // time left in digits filling most of the height, the phase in its colour, the
@@ -33,10 +36,18 @@ protected:
 private:
     void placeParts();
     void fitDigits();
+    // Where each character of the digits lies, and its picture in the phase colour.
+    QRect cellOf(int index) const;
+    const QPixmap& glyph(QChar character);
 
     RunMoment m_moment;
     QString m_digits;
     QRect m_top, m_digitArea, m_line, m_bar;
     QFont m_digitFont, m_topFont, m_lineFont;
     int m_fittedLength = -1; // the digit count the font was fitted for
+    // Large glyphs are outlines, slow to fill: each character is drawn once per
+    // size and colour, and a tick copies only the characters that changed.
+    std::vector<int> m_cellLefts; // and one past the last cell's right edge
+    QHash<QChar, QPixmap> m_glyphs;
+    QColor m_glyphColour;
 };

@@ -20,6 +20,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTextEdit>
 #include <QTimer>
 
@@ -269,6 +270,10 @@ void Tframe_ExerciseStart::toggleBigClock() {
         };
         m_run->addDisplay(*m_bigClock);
     }
+    // Full screen on the runner's screen, also where no window manager
+    // answers the request.
+    if (QScreen* screen = window()->screen())
+        m_bigClock->setGeometry(screen->geometry());
     m_bigClock->showFullScreen();
     m_bigClock->raise();
     m_bigClock->activateWindow();

@@ -1,6 +1,7 @@
 // Measures the runner frame: the steadiness of its one-second timer, the cost of
 // one tick from the timer to redrawn digits, and how soon the cue's play call
 // returns after a phase change. Runs on the offscreen platform.
+#include "bigclock.h"
 #include "circuitstartframe.h"
 #include "cueplayer.h"
 #include "exercises.h"
@@ -115,6 +116,74 @@ void BM_TickToRedrawnDigits(benchmark::State& state) {
         static_cast<double>(counter.paints) / static_cast<double>(state.iterations());
 }
 BENCHMARK(BM_TickToRedrawnDigits)->Unit(benchmark::kMicrosecond);
+
+// The same tick with every training aid on: speech and countdown ticks queued
+// on the real aids, the frame redrawn, and with range(0) = 1 the big clock too. Intervals of 3
+// seconds make every counted second a countdown tick and every fourth tick a
+// change of phase with its cue and phrase.
+void BM_TickWithEveryAidToRedrawnViews(benchmark::State& state) {
+    TempFolder folder;
+    folder.makeApplicationFolder();
+    const std::string path = circuitFile(folder, "Threes", 3, 3, 100);
+    Tframe_ExerciseStart frame;
+    showExposed(frame);
+    frame.setRunOptions({.speakNames = true, .countdown = true, .keepAwake = true});
+    frame.intialisecircuit(path);
+    PaintCounter counter;
+    if (state.range(0) == 1) {
+        frame.toggleBigClock();
+        showExposed(*frame.bigClock());
+        frame.bigClock()->installEventFilter(&counter);
+    }
+    frame.btn_startClick();
+    for (auto _ : state) {
+        frame.exercisetimerTimer();
+        frame.repaint();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        if (!frame.runInProgress()) {
+            state.PauseTiming();
+            frame.btn_stopClick();
+            frame.btn_startClick();
+            state.ResumeTiming();
+        }
+    }
+    frame.btn_stopClick();
+    state.counters["big_clock_paints_per_tick"] =
+        static_cast<double>(counter.paints) / static_cast<double>(state.iterations());
+}
+BENCHMARK(BM_TickWithEveryAidToRedrawnViews)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// One tick's repaint of the big clock on a 1920x1080 screen: the digits, the
+// line and the bar. range(0) = 1 changes phase on every tick (a full repaint).
+void BM_BigClockTickRepaint1920x1080(benchmark::State& state) {
+    BigClockWindow big;
+    big.setGeometry(0, 0, 1920, 1080);
+    showExposed(big);
+    PaintCounter counter;
+    big.installEventFilter(&counter);
+    RunMoment moment;
+    moment.state = RunState::Running;
+    moment.status = "Now: Mountain Climber";
+    moment.count = 8;
+    moment.position = 3;
+    moment.circuitLength = 8 * 62 - 1;
+    moment.intervalLength = 45;
+    int64_t left = 0;
+    for (auto _ : state) {
+        left = left == 0 ? 45 : left - 1;
+        moment.intervalLeft = left;
+        moment.circuitLeft = 200 + left;
+        moment.timeLeftLine = std::to_string(moment.circuitLeft) + " left";
+        if (state.range(0) == 1)
+            moment.resting = !moment.resting;
+        big.showMoment(moment);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    }
+    state.counters["paints_per_tick"] =
+        static_cast<double>(counter.paints) / static_cast<double>(state.iterations());
+    state.counters["width"] = big.width();
+}
+BENCHMARK(BM_BigClockTickRepaint1920x1080)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 // Wraps the stored cue to note when its play call has returned.
 class TimedCue final : public CueSound {

@@ -1,8 +1,9 @@
 // Shows the runner frame as a window with a sample circuit, so it can be looked
 // at (and screenshot) as a user sees it.
-//   runner_preview [--rest S] [--ticks N] [--hold MS] [--grab FILE.png]
+//   runner_preview [--rest S] [--ticks N] [--skip N] [--bigclock 1] [--hold MS] [--grab FILE.png]
 // --rest sets the circuit's rest interval in seconds (default 15);
-// --ticks N starts the run and counts N ticks at once; --hold keeps the window
+// --ticks N starts the run and counts N ticks at once; --skip N then skips N
+// intervals forward; --bigclock 1 opens the big clock; --hold keeps the window
 // up that long (default 3000 ms); --grab also saves the frame as a picture.
 #include "circuitstartframe.h"
 #include "exercises.h"
@@ -19,6 +20,8 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     int ticks = -1;
     int holdMs = 3000;
+    int skips = 0;
+    bool bigClock = false;
     std::string rest = "15";
     QString grabFile;
     for (int i = 1; i + 1 < argc; i += 2) {
@@ -26,6 +29,10 @@ int main(int argc, char** argv) {
             ticks = std::stoi(argv[i + 1]);
         else if (std::strcmp(argv[i], "--hold") == 0)
             holdMs = std::stoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--skip") == 0)
+            skips = std::stoi(argv[i + 1]);
+        else if (std::strcmp(argv[i], "--bigclock") == 0)
+            bigClock = std::strcmp(argv[i + 1], "0") != 0;
         else if (std::strcmp(argv[i], "--rest") == 0)
             rest = argv[i + 1];
         else if (std::strcmp(argv[i], "--grab") == 0)
@@ -55,9 +62,13 @@ int main(int argc, char** argv) {
         frame.btn_startClick();
         for (int i = 0; i < ticks; ++i)
             frame.exercisetimerTimer();
+        for (int i = 0; i < skips; ++i)
+            frame.run().skipForward();
     }
     frame.move(0, 0);
     frame.show();
+    if (bigClock)
+        frame.toggleBigClock();
     if (!grabFile.isEmpty())
         QTimer::singleShot(200, &frame, [&] { frame.grab().save(grabFile); });
     QTimer::singleShot(holdMs, &app, &QApplication::quit);
