@@ -42,18 +42,26 @@ std::unique_ptr<CueSound> storedCue() {
         std::string(wave.constData(), static_cast<size_t>(wave.size())));
 }
 
-// Whether typing goes into a text field, which keeps its own keys.
-bool textFieldHasFocus() {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus)
-        return false;
-    if (auto* combo = qobject_cast<QComboBox*>(focus))
+bool isTextField(const QWidget* widget) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
         return combo->isEditable();
-    if (auto* text = qobject_cast<QTextEdit*>(focus))
+    if (const auto* text = qobject_cast<const QTextEdit*>(widget))
         return !text->isReadOnly();
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(focus))
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget))
         return !plain->isReadOnly();
-    return qobject_cast<QLineEdit*>(focus) || qobject_cast<QAbstractSpinBox*>(focus);
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget);
+}
+
+// Whether typing goes into a text field the user can see. A field left with
+// the focus in a frame now lying behind the runner cannot be seen, and gets
+// no keys from here.
+bool visibleTextFieldHasFocus() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !isTextField(focus) || !focus->isVisible())
+        return false;
+    QWidget* window = focus->window();
+    const QWidget* top = window->childAt(focus->mapTo(window, focus->rect().center()));
+    return top == focus || (top && focus->isAncestorOf(top));
 }
 
 bool isRunnerKey(int key) {
@@ -297,7 +305,7 @@ bool Tframe_ExerciseStart::eventFilter(QObject* watched, QEvent* event) {
     const auto* target = static_cast<QWidget*>(watched);
     const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
     if (!plain || !isRunnerKey(key->key()) || target->window() != window() || !inFront() ||
-        textFieldHasFocus())
+        visibleTextFieldHasFocus())
         return QFrame::eventFilter(watched, event);
     if (!key->isAutoRepeat()) // a held key acts once
         guarded(this, [&] { runnerKey(key->key()); });

@@ -322,13 +322,27 @@ TEST(CircuitStartFrameKeys, runnerBehindAnotherFrame_leavesKeysAlone) {
     auto* other = new QWidget(&holder);
     other->setGeometry(0, 0, 575, 335);
     auto* grid = new QListWidget(other);
+    grid->setGeometry(0, 0, 200, 200);
+    auto* field = new QLineEdit(other);
+    field->setGeometry(300, 0, 200, 20);
     holder.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&holder));
+    holder.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&holder));
     QTest::keyClick(grid, Qt::Key_Space);
     EXPECT_FALSE(runner->runInProgress());
+    field->setFocus();
+    QTest::keyClick(field, Qt::Key_Space);
+    EXPECT_FALSE(runner->runInProgress());
+    EXPECT_EQ(field->text(), QStringLiteral(" "));
+
+    // In front, the runner takes its keys from anywhere in its window, also
+    // from a field that kept the focus behind it, which types nothing unseen.
     runner->raise();
-    QTest::keyClick(grid, Qt::Key_Space);
-    EXPECT_TRUE(runner->runInProgress()) << "in front, the runner takes its keys from anywhere";
+    QTest::keyClick(field, Qt::Key_Space);
+    EXPECT_TRUE(runner->runInProgress());
+    EXPECT_EQ(field->text(), QStringLiteral(" "));
+    QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(runner->run().isResting(), false);
 }
 
 // The real cue through SDL's dummy audio driver.
