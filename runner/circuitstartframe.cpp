@@ -272,6 +272,10 @@ void Tframe_ExerciseStart::toggleBigClock() {
     if (!m_bigClock) {
         m_bigClock = std::make_unique<BigClockWindow>(this);
         m_bigClock->onKey = [this](int key) {
+            // The run is driven from the runner; with another frame in front
+            // the big clock only closes.
+            if (key != Qt::Key_F11 && key != Qt::Key_Escape && !inFront())
+                return false;
             bool used = false;
             guarded(m_bigClock.get(), [&] { used = runnerKey(key); });
             return used;
