@@ -23,7 +23,9 @@ QFont scalableFont(bool bold) {
     return font;
 }
 
-QString twoDigits(int64_t n) { return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0')); }
+QString twoDigits(int64_t n) {
+    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+}
 } // namespace
 
 BigClockWindow::BigClockWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -127,8 +129,9 @@ const QPixmap& BigClockWindow::glyph(QChar character) {
     if (found != m_glyphs.end())
         return *found;
     // Drawn on the ground itself: an opaque picture copies without blending.
-    const QSize cell(static_cast<int>(std::ceil(QFontMetricsF(m_digitFont).horizontalAdvance(character))),
-                     m_digitArea.height());
+    const QSize cell(
+        static_cast<int>(std::ceil(QFontMetricsF(m_digitFont).horizontalAdvance(character))),
+        m_digitArea.height());
     QImage image(cell.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(kGround);
     QPainter painter(&image);
@@ -136,7 +139,8 @@ const QPixmap& BigClockWindow::glyph(QChar character) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setFont(m_digitFont);
     painter.setPen(colour);
-    painter.drawText(QRect(QPoint(0, 0), cell), Qt::AlignHCenter | Qt::AlignVCenter, QString(character));
+    painter.drawText(QRect(QPoint(0, 0), cell), Qt::AlignHCenter | Qt::AlignVCenter,
+                     QString(character));
     painter.end();
     return *m_glyphs.insert(character, QPixmap::fromImage(std::move(image)));
 }
@@ -156,8 +160,8 @@ void BigClockWindow::paintEvent(QPaintEvent* event) {
         const int wordWidth = painter.fontMetrics().horizontalAdvance(word + QStringLiteral("   "));
         painter.setPen(kInk);
         const QRect statusArea = m_top.adjusted(wordWidth, 0, 0, 0);
-        const QString status = painter.fontMetrics().elidedText(
-            totext(m_moment.status), Qt::ElideRight, statusArea.width());
+        const QString status = painter.fontMetrics().elidedText(totext(m_moment.status),
+                                                                Qt::ElideRight, statusArea.width());
         painter.drawText(statusArea, Qt::AlignRight | Qt::AlignVCenter, status);
     }
     if (event->rect().intersects(m_digitArea)) {

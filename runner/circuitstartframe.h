@@ -55,6 +55,7 @@ public:
     // The design's frame size inside the main window's holder.
     static constexpr int kWidth = 575;
     static constexpr int kHeight = 335;
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -14,8 +14,8 @@ constexpr int kDigitHeight = 60;
 constexpr int kTenMinutesLeft = 368;
 } // namespace
 
-DigitClock::DigitClock(QWidget* parent, const QRect& boxRect,
-                       const std::array<QPixmap, 10>& digits, const QPixmap& colon)
+DigitClock::DigitClock(QWidget* parent, const QRect& boxRect, const std::array<QPixmap, 10>& digits,
+                       const QPixmap& colon)
     : QWidget(parent), m_digits(digits), m_origin(boxRect.topLeft()) {
     setGeometry(boxRect);
     img_m10s = addDigit("img_m10s", kTenMinutesLeft, digits[0]);

@@ -424,9 +424,8 @@ TEST_F(RunLogicTest, countdown_countsAcrossDigitsAndChangesAfterZero) {
     for (int64_t left = 600; left >= 0; --left) {
         run.exercisetimerTimer();
         ASSERT_EQ(run.intervalLeft(), left);
-        const std::string expected = (left / 60 < 10 ? "0" : "") + std::to_string(left / 60) +
-                                     ":" + std::to_string(left % 60 / 10) +
-                                     std::to_string(left % 10);
+        const std::string expected = (left / 60 < 10 ? "0" : "") + std::to_string(left / 60) + ":" +
+                                     std::to_string(left % 60 / 10) + std::to_string(left % 10);
         ASSERT_EQ(view.clock, expected);
     }
     EXPECT_TRUE(run.runInProgress());
