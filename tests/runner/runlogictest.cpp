@@ -637,6 +637,10 @@ TEST_F(RunLogicTest, aids_askedForAtTheirMomentsOnlyWhenTurnedOn) {
         EXPECT_TRUE(awake.held);
     }
     EXPECT_FALSE(awake.held) << "released when the run goes away";
+    EXPECT_TRUE(run.runInProgress());
+    run.setAids(nullptr, nullptr); // the aids end before the fixture's run
+    EXPECT_EQ(awake.holds, 6)
+        << "one hold per Start, one when turned back on, one by the other run";
 }
 
 } // namespace
