@@ -121,9 +121,10 @@ QRect BigClockWindow::cellOf(int index) const {
 
 const QPixmap& BigClockWindow::glyph(QChar character) {
     const QColor colour = phaseColour(m_moment.resting);
-    if (colour != m_glyphColour) {
+    if (colour != m_glyphColour || devicePixelRatioF() != m_glyphDensity) {
         m_glyphs.clear();
         m_glyphColour = colour;
+        m_glyphDensity = devicePixelRatioF();
     }
     auto found = m_glyphs.find(character);
     if (found != m_glyphs.end())
@@ -132,7 +133,10 @@ const QPixmap& BigClockWindow::glyph(QChar character) {
     const QSize cell(
         static_cast<int>(std::ceil(QFontMetricsF(m_digitFont).horizontalAdvance(character))),
         m_digitArea.height());
-    QImage image(cell.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    // At the screen's own pixel density, so the digits stay crisp on any screen.
+    const qreal density = m_glyphDensity;
+    QImage image((QSizeF(cell.expandedTo(QSize(1, 1))) * density).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(density);
     image.fill(kGround);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -50,4 +50,5 @@ private:
     std::vector<int> m_cellLefts; // and one past the last cell's right edge
     QHash<QChar, QPixmap> m_glyphs;
     QColor m_glyphColour;
+    qreal m_glyphDensity = 0;
 };
