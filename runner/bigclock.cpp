@@ -159,7 +159,10 @@ void BigClockWindow::paintEvent(QPaintEvent* event) {
     if (event->rect().intersects(m_top)) {
         painter.setFont(m_topFont);
         painter.setPen(phase);
-        const QString word = m_moment.resting ? QStringLiteral("Rest") : QStringLiteral("Exercise");
+        // Before any circuit is loaded there is no phase to name.
+        const QString word = m_moment.state == RunState::Idle ? QString()
+                             : m_moment.resting               ? QStringLiteral("Rest")
+                                                              : QStringLiteral("Exercise");
         painter.drawText(m_top, Qt::AlignLeft | Qt::AlignVCenter, word);
         const int wordWidth = painter.fontMetrics().horizontalAdvance(word + QStringLiteral("   "));
         painter.setPen(kInk);
