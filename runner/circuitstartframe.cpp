@@ -3,6 +3,7 @@
 #include "browser.h"
 #include "clickablelabel.h"
 #include "cueplayer.h"
+#include "dialogs.h"
 #include "errorguard.h"
 #include "fixedlayout.h"
 #include "fonts.h"
@@ -42,7 +43,18 @@ Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent, std::unique_ptr<CueS
     img_numbers[kExercisePicture] = picture(QStringLiteral("phase_exercise.jpg"));
     img_numbers[kRestPicture] = picture(QStringLiteral("phase_rest.jpg"));
 
+    // Every run worth keeping goes into the training history. A failed write
+    // is told after the reaction that caused it, never in the middle of a tick.
+    m_recorder = std::make_unique<RunRecorder>(
+        [](const HistoryEntry& entry) { appendhistory(historypath(), entry); },
+        [] { return std::time(nullptr); },
+        [this](const std::string& text) {
+            QMetaObject::invokeMethod(
+                this, [this, text] { Dialogs::message(this, totext(text)); },
+                Qt::QueuedConnection);
+        });
     m_run = std::make_unique<CircuitRun>(static_cast<RunView&>(*this), *m_cue);
+    m_run->setObserver(m_recorder.get());
     buildLayout();
     new RunOptionsMenu(this, [this](const RunOptions& options) { m_run->setOptions(options); });
     // The sound device opens on a worker thread; the frame does not wait for it.

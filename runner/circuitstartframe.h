@@ -2,6 +2,7 @@
 
 #include "cuesound.h"
 #include "runlogic.h"
+#include "runrecorder.h"
 #include "runview.h"
 
 #include <QFrame>
@@ -67,6 +68,8 @@ private:
 
     std::array<QPixmap, 12> img_numbers; // digits 0-9, then exercise and rest
     std::unique_ptr<CueSound> m_cue;
+    // Declared before the run: the run tells it of the circuit being left as it goes.
+    std::unique_ptr<RunRecorder> m_recorder;
     std::unique_ptr<CircuitRun> m_run;
 
     QFrame* Panel1 = nullptr;

@@ -2,11 +2,17 @@
 
 #include "contentaddress.h"
 #include "cuesound.h"
+#include "runobserver.h"
 #include "runview.h"
 
 #include <algorithm>
 
 CircuitRun::CircuitRun(RunView& view, CueSound& cue) : m_view(view), m_cue(cue) {}
+
+CircuitRun::~CircuitRun() {
+    if (m_observer)
+        m_observer->circuitLeft();
+}
 
 void CircuitRun::setAids(RunAnnouncer* announcer, ScreenAwake* awake) {
     m_announcer = announcer;
@@ -37,6 +43,8 @@ void CircuitRun::endTimer() {
 
 void CircuitRun::intialisecircuit(const std::string& path) {
     TCircuit2 loaded = readcircuit(path); // a failed read leaves everything as it was
+    if (m_observer)
+        m_observer->circuitLeft();
     if (m_state == RunState::Running)
         endTimer();
     runcircuit = std::move(loaded);
@@ -66,6 +74,8 @@ void CircuitRun::btn_startClick() {
         exercisepos = 0;
         m_view.setStatus("Next: " + current().name);
     }
+    if (m_observer)
+        m_observer->runStarted(runcircuit, exerciseCount());
     displaykinora();
     // After a finish the hint was emptied; the run starting over shows it again.
     m_view.setDescriptionHint(current().description);
@@ -93,6 +103,8 @@ void CircuitRun::lbl_launchClick() {
 void CircuitRun::exercisetimerTimer() {
     if (m_state != RunState::Running)
         return;
+    if (m_observer)
+        m_observer->secondRun();
     if (dectimer()) {
         showtime();
         return;
@@ -105,6 +117,8 @@ void CircuitRun::exercisetimerTimer() {
         return;
     }
     m_cue.play();
+    if (m_observer)
+        m_observer->exerciseCompleted();
     resting = true;
     settime();
     ++exercisepos;
@@ -113,6 +127,8 @@ void CircuitRun::exercisetimerTimer() {
         m_view.setStatus("Finished");
         endTimer();
         m_state = RunState::Finished;
+        if (m_observer)
+            m_observer->runFinished();
     } else {
         m_view.setStatus("Next: " + current().name);
     }

@@ -6,6 +6,7 @@
 #include <string>
 
 class CueSound;
+class RunObserver;
 class RunView;
 
 enum class RunState { Idle, Loaded, Running, Stopped, Finished };
@@ -17,6 +18,15 @@ enum class RunState { Idle, Loaded, Running, Stopped, Finished };
 class CircuitRun final {
 public:
     CircuitRun(RunView& view, CueSound& cue);
+    // A run still loaded is left: the observer hears of it.
+    ~CircuitRun();
+    CircuitRun(const CircuitRun&) = delete;
+    CircuitRun& operator=(const CircuitRun&) = delete;
+
+    // Who hears of starts, seconds run, completed exercises, the finish and
+    // the circuit being left; none by default. The caller keeps it alive
+    // longer than the run.
+    void setObserver(RunObserver* observer) { m_observer = observer; }
 
     // Loads the circuit file at path. Raises IoError and changes nothing when
     // the file cannot be read.
@@ -66,4 +76,5 @@ private:
     RunAnnouncer* m_announcer = nullptr;
     ScreenAwake* m_awake = nullptr;
     RunOptions m_options;
+    RunObserver* m_observer = nullptr;
 };
