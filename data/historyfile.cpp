@@ -1,6 +1,7 @@
 #include "historyfile.h"
 
 #include "apppaths.h"
+#include "atomicfile.h"
 #include "ioerror.h"
 
 #include <array>
@@ -316,6 +317,15 @@ HistoryContents readhistory(const std::string& path) {
     bool missing = false;
     const std::string bytes = readWhole(path, missing);
     return parsehistory(bytes);
+}
+
+void exporthistory(const std::string& history, const std::string& target) {
+    const HistoryContents contents = readhistory(history);
+    std::string bytes = kHistoryHeader;
+    bytes += "\r\n";
+    for (const HistoryEntry& entry : contents.entries)
+        bytes += historyrecord(entry);
+    writefileatomically(target, bytes);
 }
 
 std::string localtimestamp(std::time_t when) {

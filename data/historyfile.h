@@ -64,6 +64,11 @@ HistoryContents parsehistory(std::string_view bytes);
 // the file exists but cannot be read.
 HistoryContents readhistory(const std::string& path);
 
+// Writes the well-formed records of the history file at `history` as a
+// spreadsheet-ready CSV file at `target` (header included, damaged lines left
+// out), replacing it atomically. Raises IoError.
+void exporthistory(const std::string& history, const std::string& target);
+
 // "2026-12-07T18:30:05+01:00" for the moment `when` in the local time zone.
 std::string localtimestamp(std::time_t when);
 
