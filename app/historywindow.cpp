@@ -176,8 +176,10 @@ void HistoryWindow::showContents(const HistoryReader::Result& contents, const QS
         m_chart->setWeeks(summary.weekseconds, summary.firstweekstart);
         m_model->setContents(contents);
         if (contents->damaged > 0)
-            lbl_state->setText(
-                QStringLiteral("%1 damaged line(s) in the file were skipped.").arg(contents->damaged));
+            lbl_state->setText(contents->damaged == 1
+                                   ? QStringLiteral("1 damaged line in the file was skipped.")
+                                   : QStringLiteral("%1 damaged lines in the file were skipped.")
+                                         .arg(contents->damaged));
         else if (contents->entries.empty())
             lbl_state->setText(QStringLiteral("No runs yet."));
         else

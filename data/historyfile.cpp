@@ -156,7 +156,8 @@ bool toEntry(const std::vector<std::string>& fields, HistoryEntry& entry) {
 
 std::string readWhole(const std::string& path, bool& missing) {
     missing = false;
-    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    // Not blocking: a pipe put in the file's place must not hang the reader.
+    FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK));
     if (fd.get() < 0) {
         if (errno == ENOENT) {
             missing = true;
@@ -246,15 +247,21 @@ std::string historyrecord(const HistoryEntry& entry) {
 }
 
 void appendhistory(const std::string& path, const HistoryEntry& entry) {
-    FileDescriptor fd(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666));
+    FileDescriptor fd(
+        ::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666));
     if (fd.get() < 0)
         throw IoError(ioerrortext(errno, true));
+    struct stat info {};
+    if (::fstat(fd.get(), &info) != 0)
+        throw IoError(ioerrortext(errno, true));
+    if (!S_ISREG(info.st_mode))
+        throw IoError(ioerrortext(EISDIR, true)); // a pipe or a device is no history
     // A second copy of the program appends one whole record at a time too.
     while (::flock(fd.get(), LOCK_EX) != 0)
         if (errno != EINTR)
             throw IoError(ioerrortext(errno, true));
 
-    struct stat info {};
+    // Its size now that no other copy of the program is appending.
     if (::fstat(fd.get(), &info) != 0)
         throw IoError(ioerrortext(errno, true));
     std::string bytes;
@@ -265,9 +272,7 @@ void appendhistory(const std::string& path, const HistoryEntry& entry) {
         // A record cut short by a crash has no line end; the new record must
         // not be glued to it.
         char last = '\n';
-        FileDescriptor reader(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-        if (reader.get() >= 0 && ::pread(reader.get(), &last, 1, info.st_size - 1) == 1 &&
-            last != '\n')
+        if (::pread(fd.get(), &last, 1, info.st_size - 1) == 1 && last != '\n')
             bytes = "\r\n";
     }
     bytes += historyrecord(entry);
@@ -320,6 +325,11 @@ HistoryContents readhistory(const std::string& path) {
 }
 
 void exporthistory(const std::string& history, const std::string& target) {
+    // The copy must not take the place of the history itself.
+    struct stat source {}, chosen {};
+    if (::stat(history.c_str(), &source) == 0 && ::stat(target.c_str(), &chosen) == 0 &&
+        source.st_dev == chosen.st_dev && source.st_ino == chosen.st_ino)
+        throw IoError("The history cannot be exported over itself");
     const HistoryContents contents = readhistory(history);
     std::string bytes = kHistoryHeader;
     bytes += "\r\n";

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <random>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -67,6 +68,20 @@ TEST(HistoryFile, reader_skipsCutEditedAndStrayQuoteLinesOnly) {
               std::string(kHistoryHeader) + "\r\n" + historyrecord(next));
     EXPECT_THROW(readhistory(folder.path() + "Circuits"), IoError);
     EXPECT_THROW(appendhistory(folder.path() + "Circuits", next), IoError);
+    // A pipe in its place fails at once instead of waiting for a partner.
+    const std::string pipe = folder.path() + "pipe.csv";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_THROW(readhistory(pipe), IoError);
+    EXPECT_THROW(appendhistory(pipe, next), IoError);
+
+    // The export leaves the damaged lines out, and never replaces the history itself.
+    exporthistory(path, folder.path() + "copy.csv");
+    EXPECT_EQ(folder.readFile("copy.csv"), std::string(kHistoryHeader) + "\r\n" + good +
+                                               "2026-12-04T07:00:00-05:30,Plain,Core,60,65,2,2,yes\r\n" +
+                                               historyrecord(next));
+    const std::string before = folder.readFile("history.csv");
+    EXPECT_THROW(exporthistory(path, folder.path() + "./history.csv"), IoError);
+    EXPECT_EQ(folder.readFile("history.csv"), before);
 }
 
 // A child process appends as fast as it can and is killed at random moments;
