@@ -12,8 +12,6 @@ const QColor kBar(160, 178, 204);
 const QColor kCurrentBar(38, 110, 190);
 const QColor kAxis(150, 150, 150);
 const QColor kGuide(228, 228, 228);
-const char* const kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                               "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
 
 // A round top for the scale: 10, 20, 50, 100, 200, 500, ...
 uint64_t scaleTop(uint64_t highest) {
@@ -30,11 +28,11 @@ HistoryChart::HistoryChart(QWidget* parent) : QWidget(parent) {
     setMinimumSize(400, 180);
 }
 
-void HistoryChart::setWeeks(const std::array<uint64_t, kChartWeeks>& seconds,
-                            const CivilDate& firstWeekStart) {
-    for (size_t i = 0; i < seconds.size(); ++i)
-        m_minutes[i] = seconds[i] / 60;
-    m_firstWeekStart = firstWeekStart;
+void HistoryChart::setWeeks(const std::array<uint64_t, kChartWeeks>& minutes,
+                            const std::array<std::string, kChartWeeks>& labels) {
+    m_minutes = minutes;
+    for (size_t i = 0; i < labels.size(); ++i)
+        m_labels[i] = QString::fromStdString(labels[i]);
     update();
 }
 
@@ -66,7 +64,6 @@ void HistoryChart::paintEvent(QPaintEvent*) {
 
     const double slot = static_cast<double>(right - left) / kChartWeeks;
     const int barWidth = std::max(4, static_cast<int>(slot * 0.6));
-    const int64_t firstDay = daynumber(m_firstWeekStart);
     for (int week = 0; week < kChartWeeks; ++week) {
         const bool current = week == kChartWeeks - 1;
         const uint64_t minutes = m_minutes[static_cast<size_t>(week)];
@@ -81,12 +78,8 @@ void HistoryChart::paintEvent(QPaintEvent*) {
         if (minutes > 0)
             painter.drawText(QRect(centre - 30, bar.top() - 15, 60, 14),
                              Qt::AlignHCenter | Qt::AlignBottom, QString::number(minutes));
-        const CivilDate monday = datefromdaynumber(firstDay + 7 * week);
-        const QString label = current ? QStringLiteral("This week")
-                                      : QStringLiteral("%1 %2").arg(monday.day).arg(
-                                            QString::fromLatin1(kMonths[monday.month - 1]));
         painter.drawText(QRect(centre - static_cast<int>(slot / 2) - 8, bottom + 4,
                                static_cast<int>(slot) + 16, 14),
-                         Qt::AlignHCenter | Qt::AlignTop, label);
+                         Qt::AlignHCenter | Qt::AlignTop, m_labels[static_cast<size_t>(week)]);
     }
 }

@@ -11,12 +11,14 @@ class HistoryChart final : public QWidget {
 public:
     explicit HistoryChart(QWidget* parent = nullptr);
 
-    void setWeeks(const std::array<uint64_t, kChartWeeks>& seconds, const CivilDate& firstWeekStart);
+    // Minutes per week, oldest first, each with its label; the last is the current week.
+    void setWeeks(const std::array<uint64_t, kChartWeeks>& minutes,
+                  const std::array<std::string, kChartWeeks>& labels);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
     std::array<uint64_t, kChartWeeks> m_minutes{};
-    CivilDate m_firstWeekStart;
+    std::array<QString, kChartWeeks> m_labels;
 };

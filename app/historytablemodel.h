@@ -1,18 +1,19 @@
 #pragma once
 
-#include "historyreader.h"
+#include "historyfile.h"
 
 #include <QAbstractTableModel>
 
+#include <memory>
 #include <vector>
 
-// The runs of the history, newest first: date, circuit, time run, finished.
+// The runs of the history as the table shows them, in the order given.
 class HistoryTableModel final : public QAbstractTableModel {
     Q_OBJECT
 public:
     using QAbstractTableModel::QAbstractTableModel;
 
-    void setContents(HistoryReader::Result contents);
+    void setRuns(std::shared_ptr<const HistoryContents> contents, std::vector<size_t> order);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -20,6 +21,6 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
 private:
-    HistoryReader::Result m_contents;
+    std::shared_ptr<const HistoryContents> m_contents;
     std::vector<size_t> m_order;
 };

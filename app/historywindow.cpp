@@ -4,7 +4,6 @@
 #include "errorguard.h"
 #include "fonts.h"
 #include "historychart.h"
-#include "historysummary.h"
 #include "historytablemodel.h"
 #include "textconv.h"
 
@@ -21,10 +20,6 @@ namespace {
 
 const QColor kLightGrey(248, 248, 248);
 
-QString runsText(uint32_t runs) {
-    return runs == 1 ? QStringLiteral("1 run") : QStringLiteral("%1 runs").arg(runs);
-}
-
 QString folderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
     return totext(slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1));
@@ -33,7 +28,8 @@ QString folderOf(const std::string& path) {
 } // namespace
 
 HistoryWindow::HistoryWindow(std::function<CivilDate()> today, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_today(std::move(today)), m_path(historypath()) {
+    : QWidget(parent, Qt::Window), m_path(historypath()),
+      m_controller(static_cast<HistoryView&>(*this), m_path, std::move(today)) {
     setObjectName(QStringLiteral("form_History"));
     setWindowTitle(QStringLiteral("Your training history"));
     setFont(verdanafont(9));
@@ -67,9 +63,9 @@ HistoryWindow::HistoryWindow(std::function<CivilDate()> today, QWidget* parent)
     grd_runs->verticalHeader()->setDefaultSectionSize(18);
     grd_runs->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grd_runs->horizontalHeader()->setStretchLastSection(true);
-    grd_runs->setColumnWidth(0, 130);
-    grd_runs->setColumnWidth(1, 200);
-    grd_runs->setColumnWidth(2, 70);
+    grd_runs->setColumnWidth(HistoryController::Date, 130);
+    grd_runs->setColumnWidth(HistoryController::Circuit, 200);
+    grd_runs->setColumnWidth(HistoryController::TimeRun, 70);
     layout->addWidget(grd_runs, 1);
 
     auto* bottom = new QHBoxLayout;
@@ -90,7 +86,7 @@ HistoryWindow::HistoryWindow(std::function<CivilDate()> today, QWidget* parent)
     m_reader = new HistoryReader(
         m_path,
         [this](const HistoryReader::Result& contents, const QString& error) {
-            guarded(this, [&] { showContents(contents, error); });
+            guarded(this, [&] { m_controller.contentsRead(contents, tobytes(error)); });
         },
         this);
     watch();
@@ -102,19 +98,9 @@ HistoryWindow::~HistoryWindow() = default;
 void HistoryWindow::buildTotals(QWidget* holder, QBoxLayout* layout) {
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
-    struct Box {
-        const char* caption;
-        QLabel** time;
-        const char* timeName;
-        QLabel** runs;
-        const char* runsName;
-    };
-    const Box boxes[] = {
-        {"This week", &lbl_weektime, "lbl_weektime", &lbl_weekruns, "lbl_weekruns"},
-        {"This month", &lbl_monthtime, "lbl_monthtime", &lbl_monthruns, "lbl_monthruns"},
-        {"All time", &lbl_alltime, "lbl_alltime", &lbl_allruns, "lbl_allruns"},
-    };
-    for (const Box& box : boxes) {
+    static const char* const captions[] = {"This week", "This month", "All time"};
+    static const char* const names[] = {"week", "month", "all"};
+    for (size_t box = 0; box < 3; ++box) {
         auto* frame = new QFrame(holder);
         frame->setFrameStyle(QFrame::Box | QFrame::Plain);
         frame->setAutoFillBackground(true);
@@ -125,19 +111,21 @@ void HistoryWindow::buildTotals(QWidget* holder, QBoxLayout* layout) {
         auto* inner = new QVBoxLayout(frame);
         inner->setContentsMargins(10, 6, 10, 6);
         inner->setSpacing(2);
-        auto* caption = new QLabel(QString::fromLatin1(box.caption), frame);
+        auto* caption = new QLabel(QString::fromLatin1(captions[box]), frame);
         caption->setFont(verdanafont(11, true));
-        *box.time = new QLabel(QStringLiteral("-"), frame);
-        (*box.time)->setObjectName(QString::fromLatin1(box.timeName));
-        (*box.time)->setFont(verdanafont(18, true));
-        *box.runs = new QLabel(QStringLiteral("-"), frame);
-        (*box.runs)->setObjectName(QString::fromLatin1(box.runsName));
-        for (QLabel* label : {caption, *box.time, *box.runs}) {
+        auto* time = new QLabel(QStringLiteral("-"), frame);
+        time->setObjectName(QStringLiteral("lbl_%1time").arg(QLatin1String(names[box])));
+        time->setFont(verdanafont(18, true));
+        auto* runs = new QLabel(QStringLiteral("-"), frame);
+        runs->setObjectName(QStringLiteral("lbl_%1runs").arg(QLatin1String(names[box])));
+        for (QLabel* label : {caption, time, runs}) {
             QPalette ink = label->palette();
             ink.setColor(QPalette::WindowText, Qt::black);
             label->setPalette(ink);
             inner->addWidget(label);
         }
+        m_totalTimes[box] = time;
+        m_totalRuns[box] = runs;
         row->addWidget(frame, 1);
     }
     layout->addLayout(row);
@@ -162,40 +150,30 @@ void HistoryWindow::watch() {
     });
 }
 
-void HistoryWindow::showContents(const HistoryReader::Result& contents, const QString& error) {
-    if (!contents) {
-        lbl_state->setText(QStringLiteral("The history could not be read (%1).").arg(error));
-    } else {
-        const HistorySummary summary = summarisehistory(contents->entries, m_today());
-        lbl_weektime->setText(QString::fromStdString(trainedtext(summary.week.seconds)));
-        lbl_weekruns->setText(runsText(summary.week.runs));
-        lbl_monthtime->setText(QString::fromStdString(trainedtext(summary.month.seconds)));
-        lbl_monthruns->setText(runsText(summary.month.runs));
-        lbl_alltime->setText(QString::fromStdString(trainedtext(summary.all.seconds)));
-        lbl_allruns->setText(runsText(summary.all.runs));
-        m_chart->setWeeks(summary.weekseconds, summary.firstweekstart);
-        m_model->setContents(contents);
-        if (contents->damaged > 0)
-            lbl_state->setText(contents->damaged == 1
-                                   ? QStringLiteral("1 damaged line in the file was skipped.")
-                                   : QStringLiteral("%1 damaged lines in the file were skipped.")
-                                         .arg(contents->damaged));
-        else if (contents->entries.empty())
-            lbl_state->setText(QStringLiteral("No runs yet."));
-        else
-            lbl_state->clear();
+void HistoryWindow::showTotals(const std::array<Total, 3>& totals) {
+    for (size_t box = 0; box < totals.size(); ++box) {
+        m_totalTimes[box]->setText(QString::fromStdString(totals[box].time));
+        m_totalRuns[box]->setText(QString::fromStdString(totals[box].runs));
     }
-    if (onShown)
-        onShown();
 }
+
+void HistoryWindow::showWeeks(const std::array<uint64_t, kChartWeeks>& minutes,
+                              const std::array<std::string, kChartWeeks>& labels) {
+    m_chart->setWeeks(minutes, labels);
+}
+
+void HistoryWindow::showRuns(std::shared_ptr<const HistoryContents> contents,
+                             std::vector<size_t> order) {
+    m_model->setRuns(std::move(contents), std::move(order));
+}
+
+void HistoryWindow::showState(const std::string& text) { lbl_state->setText(totext(text)); }
 
 void HistoryWindow::btn_exportClick() {
     const auto target = Dialogs::saveFileName(
         this, QStringLiteral("Export your training history"),
         QDir::homePath() + QStringLiteral("/training-history.csv"),
         QStringLiteral("CSV files (*.csv);;All files (*)"));
-    if (!target)
-        return;
-    exporthistory(m_path, tobytes(*target));
-    lbl_state->setText(QStringLiteral("Saved a copy as %1").arg(*target));
+    if (target)
+        m_controller.exportTo(tobytes(*target));
 }

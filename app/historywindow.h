@@ -1,9 +1,12 @@
 #pragma once
 
+#include "historycontroller.h"
 #include "historyreader.h"
+#include "historyview.h"
 
 #include <QWidget>
 
+#include <array>
 #include <functional>
 
 class HistoryChart;
@@ -16,7 +19,7 @@ class QTableView;
 // the minutes of the last 12 weeks as a chart, and every run, newest first.
 // The file is read on a worker thread when the window opens and again each
 // time it changes, so runs appear while the window is open.
-class HistoryWindow final : public QWidget {
+class HistoryWindow final : public QWidget, private HistoryView {
     Q_OBJECT
 public:
     // today: the local date the totals count from.
@@ -27,26 +30,26 @@ public:
     // Saves a copy of the history as CSV where the user chooses.
     void btn_exportClick();
 
-    // Called after each read has been shown; the start-up figures and tests wait on it.
-    std::function<void()> onShown;
-
 private:
+    void showTotals(const std::array<Total, 3>& totals) override;
+    void showWeeks(const std::array<uint64_t, kChartWeeks>& minutes,
+                   const std::array<std::string, kChartWeeks>& labels) override;
+    void showRuns(std::shared_ptr<const HistoryContents> contents,
+                  std::vector<size_t> order) override;
+    void showState(const std::string& text) override;
+
     void buildTotals(QWidget* holder, class QBoxLayout* layout);
     void watch();
-    void showContents(const HistoryReader::Result& contents, const QString& error);
 
-    std::function<CivilDate()> m_today;
     std::string m_path;
+    HistoryController m_controller;
     HistoryReader* m_reader = nullptr;
     QFileSystemWatcher* m_watcher = nullptr;
     HistoryChart* m_chart = nullptr;
     HistoryTableModel* m_model = nullptr;
     QTableView* grd_runs = nullptr;
-    QLabel* lbl_weektime = nullptr;
-    QLabel* lbl_weekruns = nullptr;
-    QLabel* lbl_monthtime = nullptr;
-    QLabel* lbl_monthruns = nullptr;
-    QLabel* lbl_alltime = nullptr;
-    QLabel* lbl_allruns = nullptr;
+    // This week, this month, all time.
+    std::array<QLabel*, 3> m_totalTimes{};
+    std::array<QLabel*, 3> m_totalRuns{};
     QLabel* lbl_state = nullptr;
 };

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QTableView>
 #include <QTest>
 
 #include <benchmark/benchmark.h>
@@ -42,15 +43,16 @@ std::string historyText(int lines) {
 void BM_OpenHistoryWindow(benchmark::State& state) {
     TempFolder folder;
     folder.makeApplicationFolder();
-    folder.writeFile("history.csv", historyText(static_cast<int>(state.range(0))));
+    const int lines = static_cast<int>(state.range(0));
+    folder.writeFile("history.csv", historyText(lines));
     for (auto _ : state) {
         QElapsedTimer timer;
         timer.start();
-        bool shown = false;
         HistoryWindow window;
-        window.onShown = [&shown] { shown = true; };
         window.show();
-        if (!QTest::qWaitFor([&shown] { return shown; }, 10000)) {
+        const QAbstractItemModel* runs =
+            window.findChild<QTableView*>(QStringLiteral("grd_runs"))->model();
+        if (!QTest::qWaitFor([runs, lines] { return runs->rowCount() == lines; }, 10000)) {
             state.SkipWithError("the history was not shown");
             return;
         }
