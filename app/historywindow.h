@@ -10,6 +10,7 @@
 #include <functional>
 
 class HistoryChart;
+class QBoxLayout;
 class HistoryTableModel;
 class QFileSystemWatcher;
 class QLabel;
@@ -38,7 +39,7 @@ private:
                   std::vector<size_t> order) override;
     void showState(const std::string& text) override;
 
-    void buildTotals(QWidget* holder, class QBoxLayout* layout);
+    void buildTotals(QWidget* holder, QBoxLayout* layout);
     void watch();
 
     std::string m_path;

@@ -15,6 +15,7 @@
 #include <QListWidget>
 #include <QTimer>
 
+#include <ctime>
 #include <string>
 
 namespace {

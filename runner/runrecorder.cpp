@@ -1,9 +1,9 @@
 #include "runrecorder.h"
 
 #include "circuitfile.h"
-#include "ioerror.h"
 
 #include <algorithm>
+#include <exception>
 
 RunRecorder::RunRecorder(std::function<void(const HistoryEntry&)> write,
                          std::function<std::time_t()> now,
@@ -56,9 +56,10 @@ void RunRecorder::record(bool finished) {
     HistoryEntry entry = std::move(*m_run);
     m_run.reset();
     entry.finished = finished;
+    // Nothing may escape: the run goes on, and the runner's destructor writes too.
     try {
         m_write(entry);
-    } catch (const IoError& error) {
+    } catch (const std::exception& error) {
         if (m_failed)
             m_failed(failuretext(error.what()));
     }
