@@ -77,7 +77,8 @@ std::string HistoryController::cellText(const HistoryEntry& entry, int column) {
     case Circuit:
         return entry.circuitname;
     case TimeRun:
-        return durationtext(static_cast<uint32_t>(std::min<uint64_t>(entry.secondsrun, UINT32_MAX)));
+        return durationtext(
+            static_cast<uint32_t>(std::min<uint64_t>(entry.secondsrun, UINT32_MAX)));
     case Outcome:
         return entry.finished ? "Finished"
                               : "Stopped after " + std::to_string(entry.exercisesdone) + " of " +

@@ -11,8 +11,7 @@
 class HistoryController final {
 public:
     // today: the local date the totals count from, asked at every read.
-    HistoryController(HistoryView& view, std::string historyPath,
-                      std::function<CivilDate()> today);
+    HistoryController(HistoryView& view, std::string historyPath, std::function<CivilDate()> today);
 
     // A read of the file is done: contents, or null and the reason it failed.
     void contentsRead(std::shared_ptr<const HistoryContents> contents, const std::string& error);

@@ -167,13 +167,15 @@ void HistoryWindow::showRuns(std::shared_ptr<const HistoryContents> contents,
     m_model->setRuns(std::move(contents), std::move(order));
 }
 
-void HistoryWindow::showState(const std::string& text) { lbl_state->setText(totext(text)); }
+void HistoryWindow::showState(const std::string& text) {
+    lbl_state->setText(totext(text));
+}
 
 void HistoryWindow::btn_exportClick() {
-    const auto target = Dialogs::saveFileName(
-        this, QStringLiteral("Export your training history"),
-        QDir::homePath() + QStringLiteral("/training-history.csv"),
-        QStringLiteral("CSV files (*.csv);;All files (*)"));
+    const auto target =
+        Dialogs::saveFileName(this, QStringLiteral("Export your training history"),
+                              QDir::homePath() + QStringLiteral("/training-history.csv"),
+                              QStringLiteral("CSV files (*.csv);;All files (*)"));
     if (target)
         m_controller.exportTo(tobytes(*target));
 }

@@ -55,7 +55,9 @@ void appendField(std::string& line, std::string_view field) {
     line += '"';
 }
 
-bool isLineEnd(char c) { return c == '\n' || c == '\r'; }
+bool isLineEnd(char c) {
+    return c == '\n' || c == '\r';
+}
 
 // Moves pos past the line end at pos (LF, CR LF or a lone CR).
 void skipLineEnd(std::string_view bytes, size_t& pos) {
@@ -126,7 +128,9 @@ bool parseDigits(std::string_view text, size_t pos, size_t count, int& value) {
     return true;
 }
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeapYear(int year) {
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int daysInMonth(int year, int month) {
     static constexpr std::array<int, 12> days{31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -141,8 +145,7 @@ bool toEntry(const std::vector<std::string>& fields, HistoryEntry& entry) {
     entry.circuittype = fields[2];
     if (!parsetimestamp(entry.started, entry.date, entry.startedutc) ||
         !parseNumber(fields[3], entry.plannedseconds) ||
-        !parseNumber(fields[4], entry.secondsrun) ||
-        !parseNumber(fields[5], entry.exercisesdone) ||
+        !parseNumber(fields[4], entry.secondsrun) || !parseNumber(fields[5], entry.exercisesdone) ||
         !parseNumber(fields[6], entry.exercisecount))
         return false;
     if (fields[7] == "yes")
@@ -207,7 +210,8 @@ int64_t daynumber(const CivilDate& date) {
     const int64_t year = date.year - (date.month <= 2 ? 1 : 0);
     const int64_t era = (year >= 0 ? year : year - 399) / 400;
     const int64_t yearOfEra = year - era * 400;
-    const int64_t dayOfYear = (153 * (date.month + (date.month > 2 ? -3 : 9)) + 2) / 5 + date.day - 1;
+    const int64_t dayOfYear =
+        (153 * (date.month + (date.month > 2 ? -3 : 9)) + 2) / 5 + date.day - 1;
     const int64_t dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
     return era * 146097 + dayOfEra - 719468;
 }
@@ -227,7 +231,9 @@ CivilDate datefromdaynumber(int64_t days) {
     return date;
 }
 
-std::string historypath() { return applicationfolder() + "history.csv"; }
+std::string historypath() {
+    return applicationfolder() + "history.csv";
+}
 
 std::string historyrecord(const HistoryEntry& entry) {
     std::string line;
@@ -296,8 +302,8 @@ HistoryContents parsehistory(std::string_view bytes) {
         const size_t start = pos;
         HistoryEntry entry;
         const bool wellFormed = readRecord(bytes, pos, fields);
-        const bool header = first && wellFormed && fields.size() == kFieldCount &&
-                            fields[0] == "started";
+        const bool header =
+            first && wellFormed && fields.size() == kFieldCount && fields[0] == "started";
         first = false;
         if (header)
             continue;
@@ -326,7 +332,8 @@ HistoryContents readhistory(const std::string& path) {
 
 void exporthistory(const std::string& history, const std::string& target) {
     // The copy must not take the place of the history itself.
-    struct stat source {}, chosen {};
+    struct stat source {
+    }, chosen{};
     if (::stat(history.c_str(), &source) == 0 && ::stat(target.c_str(), &chosen) == 0 &&
         source.st_dev == chosen.st_dev && source.st_ino == chosen.st_ino)
         throw IoError("The history cannot be exported over itself");

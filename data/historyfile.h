@@ -29,8 +29,8 @@ struct HistoryEntry {
     bool finished = false;
 
     // Taken from `started` when the line is read.
-    CivilDate date;          // the local day the run started
-    int64_t startedutc = 0;  // the same moment in seconds since the epoch
+    CivilDate date;         // the local day the run started
+    int64_t startedutc = 0; // the same moment in seconds since the epoch
 };
 
 // applicationfolder() + "history.csv"

@@ -27,7 +27,8 @@ std::string historyText(int lines) {
         std::snprintf(started, sizeof started, "%04d-%02d-%02dT%02d:15:00+01:00", day.year,
                       day.month, day.day, i % 2 == 0 ? 7 : 18);
         entry.started = started;
-        entry.circuitname = i % 5 == 0 ? "Legs, arms and core" : "Morning circuit " + std::to_string(i % 40);
+        entry.circuitname =
+            i % 5 == 0 ? "Legs, arms and core" : "Morning circuit " + std::to_string(i % 40);
         entry.circuittype = "Multiple Area Workout";
         entry.plannedseconds = 1200;
         entry.secondsrun = 900 + static_cast<uint64_t>(i % 400);
@@ -60,7 +61,11 @@ void BM_OpenHistoryWindow(benchmark::State& state) {
         state.SetIterationTime(static_cast<double>(timer.nsecsElapsed()) / 1e9);
     }
 }
-BENCHMARK(BM_OpenHistoryWindow)->Arg(10000)->Arg(100000)->UseManualTime()->Iterations(10)
+BENCHMARK(BM_OpenHistoryWindow)
+    ->Arg(10000)
+    ->Arg(100000)
+    ->UseManualTime()
+    ->Iterations(10)
     ->Unit(benchmark::kMillisecond);
 
 void BM_ReadHistory(benchmark::State& state) {

@@ -27,14 +27,14 @@ HistoryEntry entry(const std::string& name, uint64_t seconds, bool finished) {
 }
 
 TEST(HistoryFile, reader_skipsCutEditedAndStrayQuoteLinesOnly) {
-    const std::string good =
-        "2026-12-01T07:00:00+01:00,\"Legs, arms and \"\"core\"\"\",Upper Body,600,640,10,10,yes\r\n";
+    const std::string good = "2026-12-01T07:00:00+01:00,\"Legs, arms and \"\"core\"\"\",Upper "
+                             "Body,600,640,10,10,yes\r\n";
     const std::string text =
         "\xEF\xBB\xBF" + std::string(kHistoryHeader) + "\r\n" + good +
         "2026-12-02T07:00:00+01:00,Edited,Upper Body,600,ten minutes,10,10,yes\r\n" + // by hand
-        "2026-12-03T07:00:00+01:00,\"Open quote,Upper Body,600,60,1,10,no\n" +          // stray quote
-        "2026-12-04T07:00:00-05:30,Plain,Core,60,65,2,2,yes\n" +                         // LF only
-        "2026-12-05T07:00:00+01:00,Cut,Upper Body,600,3";                                // cut short
+        "2026-12-03T07:00:00+01:00,\"Open quote,Upper Body,600,60,1,10,no\n" +        // stray quote
+        "2026-12-04T07:00:00-05:30,Plain,Core,60,65,2,2,yes\n" +                      // LF only
+        "2026-12-05T07:00:00+01:00,Cut,Upper Body,600,3";                             // cut short
     TempFolder folder;
     folder.writeFile("history.csv", text);
     const std::string path = folder.path() + "history.csv";
@@ -76,9 +76,9 @@ TEST(HistoryFile, reader_skipsCutEditedAndStrayQuoteLinesOnly) {
 
     // The export leaves the damaged lines out, and never replaces the history itself.
     exporthistory(path, folder.path() + "copy.csv");
-    EXPECT_EQ(folder.readFile("copy.csv"), std::string(kHistoryHeader) + "\r\n" + good +
-                                               "2026-12-04T07:00:00-05:30,Plain,Core,60,65,2,2,yes\r\n" +
-                                               historyrecord(next));
+    EXPECT_EQ(folder.readFile("copy.csv"),
+              std::string(kHistoryHeader) + "\r\n" + good +
+                  "2026-12-04T07:00:00-05:30,Plain,Core,60,65,2,2,yes\r\n" + historyrecord(next));
     const std::string before = folder.readFile("history.csv");
     EXPECT_THROW(exporthistory(path, folder.path() + "./history.csv"), IoError);
     EXPECT_EQ(folder.readFile("history.csv"), before);
@@ -96,8 +96,8 @@ TEST(HistoryFile, killDuringAppends_everyRecordReadBackWhole) {
         if (child == 0) {
             for (uint64_t n = next;; ++n) {
                 // The name repeats the number, so a record cut or mixed up shows.
-                appendhistory(path, entry("Run " + std::to_string(n) + std::string(n % 300, 'x'),
-                                          n, n % 2 == 0));
+                appendhistory(path, entry("Run " + std::to_string(n) + std::string(n % 300, 'x'), n,
+                                          n % 2 == 0));
             }
         }
         ASSERT_GT(child, 0);
@@ -113,8 +113,8 @@ TEST(HistoryFile, killDuringAppends_everyRecordReadBackWhole) {
     ASSERT_GT(read.entries.size(), 6u);
     EXPECT_LE(read.damaged, 6u) << "at most the one record each kill cut short";
     for (const HistoryEntry& e : read.entries) {
-        ASSERT_EQ(e.circuitname, "Run " + std::to_string(e.secondsrun) +
-                                     std::string(e.secondsrun % 300, 'x'));
+        ASSERT_EQ(e.circuitname,
+                  "Run " + std::to_string(e.secondsrun) + std::string(e.secondsrun % 300, 'x'));
         ASSERT_EQ(e.finished, e.secondsrun % 2 == 0);
         ASSERT_EQ(e.exercisesdone, e.finished ? 10u : 4u);
         ASSERT_EQ(e.started, "2026-12-07T18:30:05+01:00");
