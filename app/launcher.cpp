@@ -10,6 +10,7 @@
 #include "errorguard.h"
 #include "exerciseframe.h"
 #include "fonts.h"
+#include "historyopen.h"
 #include "mainform.h"
 #include "panels.h"
 #include "pictures.h"
@@ -103,6 +104,7 @@ TForm1::TForm1(QWidget* parent)
     addPicture("Image6", QStringLiteral("bullet.jpg"), QRect(8, 152, 18, 18));
     addPicture("Image9", QStringLiteral("bullet.jpg"), QRect(8, 176, 18, 18));
     addPicture("Image7", QStringLiteral("bullet.jpg"), QRect(8, 200, 18, 18));
+    addPicture("Image8", QStringLiteral("bullet.jpg"), QRect(8, 224, 18, 18));
 
     addLink("lbl_startstridewell", QStringLiteral("Start Stridewell Now"), 132)->onClick = [this] {
         lbl_startstridewellClick();
@@ -114,6 +116,10 @@ TForm1::TForm1(QWidget* parent)
         [this] { lbl_checkexercisesClick(); };
     addLink("lbl_kinora", QStringLiteral("Launch Kinoradex"), 204)->onClick = [this] {
         lbl_kinoraClick();
+    };
+    // Under the four designed links, in their style and spacing.
+    addLink("lbl_history", QStringLiteral("Your training history"), 228)->onClick = [this] {
+        lbl_historyClick();
     };
 
     auto* close = new ClickableLabel(panel);
@@ -197,5 +203,7 @@ void TForm1::lbl_checkcicruitsClick() { m_update->lbl_checkcicruitsClick(); }
 void TForm1::lbl_checkexercisesClick() { m_update->lbl_checkexercisesClick(); }
 
 void TForm1::lbl_kinoraClick() { openaddress(kinoradexindexaddress()); }
+
+void TForm1::lbl_historyClick() { showtraininghistory(); }
 
 void TForm1::Image5Click() { QCoreApplication::quit(); }

@@ -30,6 +30,7 @@ public:
     void lbl_checkcicruitsClick();
     void lbl_checkexercisesClick();
     void lbl_kinoraClick();
+    void lbl_historyClick();
     void Image5Click();
 
     // Runs once, on the event loop's next turn after the launcher was first

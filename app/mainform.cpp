@@ -10,6 +10,7 @@
 #include "errorguard.h"
 #include "exerciseframe.h"
 #include "fonts.h"
+#include "historyopen.h"
 #include "panels.h"
 #include "pictures.h"
 
@@ -79,6 +80,7 @@ Tform_Main::Tform_Main(QWidget* parent) : QWidget(parent, Qt::Window) {
     splitter->setPixmap(picture(QStringLiteral("smallsplitter.jpg")));
 
     buildFrames(holder);
+    addhistoryshortcut(this);
 }
 
 Tform_Main::~Tform_Main() {

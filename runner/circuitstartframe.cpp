@@ -5,6 +5,7 @@
 #include "clickablelabel.h"
 #include "cueplayer.h"
 #include "digitclock.h"
+#include "dialogs.h"
 #include "errorguard.h"
 #include "fixedlayout.h"
 #include "fonts.h"
@@ -24,6 +25,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <ctime>
 #include <string>
 
 namespace {
@@ -89,10 +91,21 @@ Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent, std::unique_ptr<CueS
     img_numbers[kExercisePicture] = picture(QStringLiteral("phase_exercise.jpg"));
     img_numbers[kRestPicture] = picture(QStringLiteral("phase_rest.jpg"));
 
+    // Every run worth keeping goes into the training history. A failed write
+    // is told after the reaction that caused it, never in the middle of a tick.
+    m_recorder = std::make_unique<RunRecorder>(
+        [](const HistoryEntry& entry) { appendhistory(historypath(), entry); },
+        [] { return std::time(nullptr); },
+        [this](const std::string& text) {
+            QMetaObject::invokeMethod(
+                this, [this, text] { Dialogs::message(this, totext(text)); },
+                Qt::QueuedConnection);
+        });
     m_run = std::make_unique<CircuitRun>(static_cast<RunView&>(*this), *m_cue);
     m_announcer = makeRunAnnouncer();
     m_awake = makeScreenAwake();
     m_run->setAids(m_announcer.get(), m_awake.get());
+    m_run->setObserver(m_recorder.get());
     buildLayout();
     m_run->addDisplay(static_cast<RunDisplay&>(*this));
     new RunOptionsMenu(this, [this](const RunOptions& options) { m_run->setOptions(options); });

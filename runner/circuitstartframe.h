@@ -2,6 +2,7 @@
 
 #include "cuesound.h"
 #include "runlogic.h"
+#include "runrecorder.h"
 #include "runview.h"
 
 #include <QFrame>
@@ -85,6 +86,8 @@ private:
     // The aids outlive the run, which releases them as it goes.
     std::unique_ptr<RunAnnouncer> m_announcer;
     std::unique_ptr<ScreenAwake> m_awake;
+    // Declared before the run: the run tells it of the circuit being left as it goes.
+    std::unique_ptr<RunRecorder> m_recorder;
     std::unique_ptr<CircuitRun> m_run;
     std::unique_ptr<BigClockWindow> m_bigClock; // made when first opened
 

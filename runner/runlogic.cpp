@@ -2,6 +2,7 @@
 
 #include "contentaddress.h"
 #include "cuesound.h"
+#include "runobserver.h"
 
 #include <algorithm>
 
@@ -10,6 +11,8 @@ CircuitRun::CircuitRun(RunView& view, CueSound& cue) : m_view(view), m_cue(cue) 
 CircuitRun::~CircuitRun() {
     // Quitting mid-run must not leave the screen saver held off.
     releaseAwake();
+    if (m_observer)
+        m_observer->circuitLeft();
 }
 
 void CircuitRun::setAids(RunAnnouncer* announcer, ScreenAwake* awake) {
@@ -64,6 +67,8 @@ void CircuitRun::bringToFront(CommandButton button) {
 
 void CircuitRun::intialisecircuit(const std::string& path) {
     TCircuit2 loaded = readcircuit(path); // a failed read leaves everything as it was
+    if (m_observer)
+        m_observer->circuitLeft();
     if (m_state == RunState::Running)
         endTimer();
     runcircuit = std::move(loaded);
@@ -96,6 +101,8 @@ void CircuitRun::btn_startClick() {
         exercisepos = 0;
         setStatus("Next: " + current().name);
     }
+    if (m_observer)
+        m_observer->runStarted(runcircuit, exerciseCount());
     displaykinora();
     // After a finish the hint was emptied; the run starting over shows it again.
     m_view.setDescriptionHint(current().description);
@@ -138,6 +145,8 @@ void CircuitRun::lbl_launchClick() {
 void CircuitRun::exercisetimerTimer() {
     if (m_state != RunState::Running)
         return;
+    if (m_observer)
+        m_observer->secondRun();
     if (dectimer()) {
         showtime();
         const int64_t left = intervalLeft();
@@ -165,6 +174,8 @@ void CircuitRun::intervalRanOut() {
         return;
     }
     m_cue.play();
+    if (m_observer)
+        m_observer->exerciseCompleted();
     resting = true;
     settime();
     ++exercisepos;
@@ -186,6 +197,8 @@ void CircuitRun::finish() {
     setStatus("Finished");
     endTimer();
     m_state = RunState::Finished;
+    if (m_observer)
+        m_observer->runFinished();
     // A run skipped to its end while stopped is finished as one that ran out:
     // Stop in front, so that Stop and Start run it again.
     bringToFront(CommandButton::Stop);

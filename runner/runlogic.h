@@ -9,6 +9,7 @@
 #include <vector>
 
 class CueSound;
+class RunObserver;
 
 // The timed run of one circuit: a lead-in rest, then each exercise with a rest
 // between each two, counted down one tick at a time. The ticks come from
@@ -21,6 +22,11 @@ public:
     ~CircuitRun();
     CircuitRun(const CircuitRun&) = delete;
     CircuitRun& operator=(const CircuitRun&) = delete;
+
+    // Who hears of starts, seconds run, completed exercises, the finish and
+    // the circuit being left; none by default. The caller keeps it alive
+    // longer than the run.
+    void setObserver(RunObserver* observer) { m_observer = observer; }
 
     // Loads the circuit file at path. Raises IoError and changes nothing when
     // the file cannot be read.
@@ -118,4 +124,5 @@ private:
     ScreenAwake* m_awake = nullptr;
     bool m_holdingAwake = false;
     RunOptions m_options;
+    RunObserver* m_observer = nullptr;
 };

@@ -1,11 +1,13 @@
 #include "dialogs.h"
 
 #include <QApplication>
+#include <QFileDialog>
 #include <QMessageBox>
 
 namespace {
 bool g_testMode = false;
 std::deque<bool> g_answers;
+std::deque<QString> g_fileNames;
 QStringList g_shown;
 
 QString title() {
@@ -42,13 +44,32 @@ bool Dialogs::confirm(QWidget* parent, const QString& text, std::optional<QPoint
     return box.exec() == QMessageBox::Ok;
 }
 
+std::optional<QString> Dialogs::saveFileName(QWidget* parent, const QString& caption,
+                                             const QString& suggested, const QString& filter) {
+    if (g_testMode) {
+        g_shown << caption;
+        if (g_fileNames.empty())
+            return std::nullopt;
+        QString path = g_fileNames.front();
+        g_fileNames.pop_front();
+        return path;
+    }
+    const QString path = QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+    if (path.isEmpty())
+        return std::nullopt;
+    return path;
+}
+
 void Dialogs::setTestMode(bool on) {
     g_testMode = on;
     g_answers.clear();
+    g_fileNames.clear();
     g_shown.clear();
 }
 
 void Dialogs::setNextAnswer(bool ok) { g_answers.push_back(ok); }
+
+void Dialogs::setNextFileName(const QString& path) { g_fileNames.push_back(path); }
 
 QStringList Dialogs::takeShown() {
     QStringList shown;

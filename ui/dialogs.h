@@ -21,9 +21,16 @@ public:
     static bool confirm(QWidget* parent, const QString& text,
                         std::optional<QPoint> at = std::nullopt);
 
+    // Asks where to save a file; nothing when the user cancels. `suggested`
+    // is the path offered first.
+    static std::optional<QString> saveFileName(QWidget* parent, const QString& caption,
+                                               const QString& suggested, const QString& filter);
+
     // Test mode: no dialog is shown; each message is recorded and each
-    // confirmation takes the next queued answer (Cancel when none is queued).
+    // confirmation takes the next queued answer (Cancel when none is queued);
+    // each file question takes the next queued path (Cancel when none is).
     static void setTestMode(bool on);
     static void setNextAnswer(bool ok);
+    static void setNextFileName(const QString& path);
     static QStringList takeShown(); // the texts shown since the last call
 };

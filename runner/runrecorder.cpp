@@ -1,0 +1,66 @@
+#include "runrecorder.h"
+
+#include "circuitfile.h"
+
+#include <algorithm>
+#include <exception>
+
+RunRecorder::RunRecorder(std::function<void(const HistoryEntry&)> write,
+                         std::function<std::time_t()> now,
+                         std::function<void(const std::string&)> failed)
+    : m_write(std::move(write)), m_now(std::move(now)), m_failed(std::move(failed)) {}
+
+std::string RunRecorder::failuretext(const std::string& reason) {
+    return "Your training history could not be saved (" + reason +
+           "). The run goes on, but it will be missing from the history.";
+}
+
+void RunRecorder::runStarted(const TCircuit2& circuit, int exerciseCount) {
+    if (m_run)
+        return; // a stopped run going on
+    HistoryEntry entry;
+    entry.started = localtimestamp(m_now());
+    entry.circuitname = circuit.circuitname;
+    entry.circuittype = circuit.circuittype;
+    // The circuit's time as the catalogue shows it: E * n + R * (n - 1).
+    const uint64_t count = static_cast<uint64_t>(std::max(exerciseCount, 0));
+    entry.plannedseconds = count == 0 ? 0
+                                      : uint64_t{circuit.exerciseinterval} * count +
+                                            uint64_t{circuit.restinterval} * (count - 1);
+    entry.exercisecount = static_cast<uint32_t>(count);
+    m_run = std::move(entry);
+}
+
+void RunRecorder::secondRun() {
+    if (m_run)
+        ++m_run->secondsrun;
+}
+
+void RunRecorder::exerciseCompleted() {
+    if (m_run && m_run->exercisesdone < m_run->exercisecount)
+        ++m_run->exercisesdone;
+}
+
+void RunRecorder::runFinished() {
+    if (m_run)
+        record(true);
+}
+
+void RunRecorder::circuitLeft() {
+    if (m_run && m_run->exercisesdone > 0)
+        record(false);
+    m_run.reset();
+}
+
+void RunRecorder::record(bool finished) {
+    HistoryEntry entry = std::move(*m_run);
+    m_run.reset();
+    entry.finished = finished;
+    // Nothing may escape: the run goes on, and the runner's destructor writes too.
+    try {
+        m_write(entry);
+    } catch (const std::exception& error) {
+        if (m_failed)
+            m_failed(failuretext(error.what()));
+    }
+}

@@ -1,0 +1,137 @@
+// The training history window: its totals, chart and table, following the
+// file, the export, and the ways to reach it.
+#include "appfixture.h"
+
+#include "circuitfile.h"
+#include "circuitstartframe.h"
+#include "dialogs.h"
+#include "historyfile.h"
+#include "historywindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QTableView>
+#include <QTest>
+
+namespace {
+
+QString labelText(QWidget* window, const char* name) {
+    auto* label = window->findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+}
+
+QString cellText(QWidget* window, int row, int column) {
+    auto* table = window->findChild<QTableView*>(QStringLiteral("grd_runs"));
+    return table->model()->index(row, column).data().toString();
+}
+
+int rows(QWidget* window) {
+    return window->findChild<QTableView*>(QStringLiteral("grd_runs"))->model()->rowCount();
+}
+
+HistoryWindow* openHistoryWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<HistoryWindow*>(widget); window && window->isVisible())
+            return window;
+    return nullptr;
+}
+
+std::string record(const char* started, const char* name, int seconds, bool finished) {
+    return std::string(started) + ",\"" + name + "\",Core,1200," + std::to_string(seconds) +
+           (finished ? ",10,10,yes\r\n" : ",4,10,no\r\n");
+}
+
+} // namespace
+
+TEST_F(AppFixture, historyWindow_showsTotalsChartAndRunsFollowsTheFileAndExports) {
+    // Wednesday 9 December 2026: the week began on Monday the 7th.
+    m_folder.writeFile("history.csv",
+                       std::string(kHistoryHeader) + "\r\n" +
+                           record("2025-05-01T18:00:00+02:00", "Old", 2100, true) +
+                           record("2026-11-30T07:00:00+01:00", "November", 300, true) +
+                           record("2026-12-02T07:00:00+01:00", "Last week", 1200, false) +
+                           "2026-12-03T07:00:00+01:00,Edited by hand,Core,1200,lots,1,10,no\r\n" +
+                           record("2026-12-08T07:00:00+01:00", "Core, quick", 600, true));
+    HistoryWindow window([] { return CivilDate{2026, 12, 9}; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows(&window) > 0; }, 5000));
+
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("Your training history"));
+    EXPECT_EQ(labelText(&window, "lbl_weektime"), QStringLiteral("10 min"));
+    EXPECT_EQ(labelText(&window, "lbl_weekruns"), QStringLiteral("1 run"));
+    EXPECT_EQ(labelText(&window, "lbl_monthtime"), QStringLiteral("30 min"));
+    EXPECT_EQ(labelText(&window, "lbl_monthruns"), QStringLiteral("2 runs"));
+    EXPECT_EQ(labelText(&window, "lbl_alltime"), QStringLiteral("1 h 10 min"));
+    EXPECT_EQ(labelText(&window, "lbl_allruns"), QStringLiteral("4 runs"));
+    EXPECT_TRUE(labelText(&window, "lbl_state").contains(QStringLiteral("1 damaged")));
+    ASSERT_EQ(rows(&window), 4);
+    EXPECT_EQ(cellText(&window, 0, 0), QStringLiteral("2026-12-08 07:00"));
+    EXPECT_EQ(cellText(&window, 0, 1), QStringLiteral("Core, quick"));
+    EXPECT_EQ(cellText(&window, 0, 2), QStringLiteral("10:00"));
+    EXPECT_EQ(cellText(&window, 0, 3), QStringLiteral("Finished"));
+    EXPECT_EQ(cellText(&window, 1, 3), QStringLiteral("Stopped after 4 of 10"));
+    EXPECT_EQ(cellText(&window, 3, 1), QStringLiteral("Old"));
+
+    // A run appended while the window is open shows up.
+    HistoryEntry run;
+    run.started = "2026-12-09T06:30:00+01:00";
+    run.circuitname = "Today";
+    run.secondsrun = 125;
+    run.finished = true;
+    appendhistory(historypath(), run);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows(&window) == 5; }, 5000));
+    EXPECT_EQ(labelText(&window, "lbl_weekruns"), QStringLiteral("2 runs"));
+    EXPECT_EQ(labelText(&window, "lbl_weektime"), QStringLiteral("12 min"));
+    EXPECT_EQ(cellText(&window, 0, 1), QStringLiteral("Today"));
+
+    // Export: the well-formed runs, where the user chose; cancel writes nothing.
+    const std::string exported = m_folder.path() + "export.csv";
+    click(&window, "btn_export");
+    EXPECT_FALSE(m_folder.exists("export.csv"));
+    Dialogs::setNextFileName(QString::fromStdString(exported));
+    click(&window, "btn_export");
+    const HistoryContents copy = readhistory(exported);
+    EXPECT_EQ(copy.entries.size(), 5u);
+    EXPECT_EQ(copy.damaged, 0u);
+    EXPECT_EQ(m_folder.readFile("export.csv").rfind(kHistoryHeader, 0), 0u);
+    EXPECT_TRUE(Dialogs::takeShown().contains(QStringLiteral("Export your training history")));
+}
+
+// A real run through the program lands in the file; the launcher's fifth link
+// and Ctrl+H in the main window open the window that shows it.
+TEST_F(AppFixture, historyWindow_reachedFromLauncherLinkAndCtrlH_showsARealRun) {
+    startProgram();
+    auto* kinora = m_launcher->findChild<QLabel*>(QStringLiteral("lbl_kinora"));
+    auto* link = m_launcher->findChild<QLabel*>(QStringLiteral("lbl_history"));
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->text(), QStringLiteral("Your training history"));
+    EXPECT_EQ(link->pos(), kinora->pos() + QPoint(0, 24));
+    EXPECT_EQ(link->font(), kinora->font());
+    EXPECT_EQ(link->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_FALSE(m_folder.exists("history.csv")) << "nothing of the history at start";
+    click(m_launcher.get(), "lbl_history");
+    HistoryWindow* window = openHistoryWindow();
+    ASSERT_NE(window, nullptr);
+    window->close();
+    ASSERT_TRUE(QTest::qWaitFor([] { return openHistoryWindow() == nullptr; }, 5000));
+
+    clickStartLink();
+    const TCircuit2 circuit = readcircuit(cell(4, 0));
+    click(bar(), "btn_start");
+    click(runner(), "btn_start");
+    const uint32_t ticks = static_cast<uint32_t>(circuit.exercisecount) *
+                           (circuit.exerciseinterval + circuit.restinterval + 2);
+    for (uint32_t tick = 0; tick < ticks; ++tick)
+        m_main->runnerFrame()->exercisetimerTimer();
+
+    QApplication::setActiveWindow(m_main.get());
+    QTest::keyClick(m_main.get(), Qt::Key_H, Qt::ControlModifier);
+    window = openHistoryWindow();
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows(window) == 1; }, 5000));
+    EXPECT_EQ(cellText(window, 0, 1), QString::fromStdString(circuit.circuitname));
+    EXPECT_EQ(cellText(window, 0, 3), QStringLiteral("Finished"));
+    EXPECT_EQ(labelText(window, "lbl_allruns"), QStringLiteral("1 run"));
+    window->close();
+    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+}

@@ -1,0 +1,124 @@
+#include "historyfile.h"
+#include "ioerror.h"
+#include "testsupport/tempfolder.h"
+
+#include <chrono>
+#include <csignal>
+#include <gtest/gtest.h>
+#include <random>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+HistoryEntry entry(const std::string& name, uint64_t seconds, bool finished) {
+    HistoryEntry e;
+    e.started = "2026-12-07T18:30:05+01:00";
+    e.circuitname = name;
+    e.circuittype = "Upper Body";
+    e.plannedseconds = 600;
+    e.secondsrun = seconds;
+    e.exercisesdone = finished ? 10 : 4;
+    e.exercisecount = 10;
+    e.finished = finished;
+    return e;
+}
+
+TEST(HistoryFile, reader_skipsCutEditedAndStrayQuoteLinesOnly) {
+    const std::string good = "2026-12-01T07:00:00+01:00,\"Legs, arms and \"\"core\"\"\",Upper "
+                             "Body,600,640,10,10,yes\r\n";
+    const std::string text =
+        "\xEF\xBB\xBF" + std::string(kHistoryHeader) + "\r\n" + good +
+        "2026-12-02T07:00:00+01:00,Edited,Upper Body,600,ten minutes,10,10,yes\r\n" + // by hand
+        "2026-12-03T07:00:00+01:00,\"Open quote,Upper Body,600,60,1,10,no\n" +        // stray quote
+        "2026-12-04T07:00:00-05:30,Plain,Core,60,65,2,2,yes\n" +                      // LF only
+        "2026-12-05T07:00:00+01:00,Cut,Upper Body,600,3";                             // cut short
+    TempFolder folder;
+    folder.writeFile("history.csv", text);
+    const std::string path = folder.path() + "history.csv";
+
+    HistoryContents read = readhistory(path);
+    ASSERT_EQ(read.entries.size(), 2u);
+    EXPECT_EQ(read.damaged, 3u);
+    EXPECT_EQ(read.entries[0].circuitname, "Legs, arms and \"core\"");
+    EXPECT_EQ(read.entries[0].secondsrun, 640u);
+    EXPECT_TRUE(read.entries[0].finished);
+    EXPECT_EQ(read.entries[1].circuitname, "Plain");
+    EXPECT_EQ(read.entries[1].date.day, 4);
+    EXPECT_EQ(read.entries[1].startedutc - read.entries[0].startedutc, 3 * 86400 + 6 * 3600 + 1800);
+    EXPECT_EQ(historyrecord(read.entries[0]), good) << "a record reads back as it was written";
+
+    // The next run lands on a line of its own; the damaged lines stay in the file.
+    HistoryEntry next = entry("Name with\r\nline break", 61, false);
+    appendhistory(path, next);
+    EXPECT_EQ(folder.readFile("history.csv"), text + "\r\n" + historyrecord(next));
+    read = readhistory(path);
+    ASSERT_EQ(read.entries.size(), 3u);
+    EXPECT_EQ(read.entries[2].circuitname, "Name with\r\nline break");
+    EXPECT_EQ(read.damaged, 3u);
+
+    // A new file starts with the header; a missing one is an empty history;
+    // a folder in its place is an error.
+    const std::string fresh = folder.path() + "fresh.csv";
+    EXPECT_TRUE(readhistory(fresh).entries.empty());
+    appendhistory(fresh, next);
+    EXPECT_EQ(folder.readFile("fresh.csv"),
+              std::string(kHistoryHeader) + "\r\n" + historyrecord(next));
+    EXPECT_THROW(readhistory(folder.path() + "Circuits"), IoError);
+    EXPECT_THROW(appendhistory(folder.path() + "Circuits", next), IoError);
+    // A pipe in its place fails at once instead of waiting for a partner.
+    const std::string pipe = folder.path() + "pipe.csv";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    EXPECT_THROW(readhistory(pipe), IoError);
+    EXPECT_THROW(appendhistory(pipe, next), IoError);
+
+    // The export leaves the damaged lines out, and never replaces the history itself.
+    exporthistory(path, folder.path() + "copy.csv");
+    EXPECT_EQ(folder.readFile("copy.csv"),
+              std::string(kHistoryHeader) + "\r\n" + good +
+                  "2026-12-04T07:00:00-05:30,Plain,Core,60,65,2,2,yes\r\n" + historyrecord(next));
+    const std::string before = folder.readFile("history.csv");
+    EXPECT_THROW(exporthistory(path, folder.path() + "./history.csv"), IoError);
+    EXPECT_EQ(folder.readFile("history.csv"), before);
+}
+
+// A child process appends as fast as it can and is killed at random moments;
+// whatever is in the file afterwards reads back as whole records.
+TEST(HistoryFile, killDuringAppends_everyRecordReadBackWhole) {
+    TempFolder folder;
+    const std::string path = folder.path() + "history.csv";
+    std::mt19937 random(20261208);
+    uint64_t next = 1;
+    for (int round = 0; round < 6; ++round) {
+        const pid_t child = ::fork();
+        if (child == 0) {
+            for (uint64_t n = next;; ++n) {
+                // The name repeats the number, so a record cut or mixed up shows.
+                appendhistory(path, entry("Run " + std::to_string(n) + std::string(n % 300, 'x'), n,
+                                          n % 2 == 0));
+            }
+        }
+        ASSERT_GT(child, 0);
+        std::this_thread::sleep_for(std::chrono::milliseconds(5 + random() % 40));
+        ::kill(child, SIGKILL);
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        ASSERT_TRUE(WIFSIGNALED(status));
+        next += 100000;
+    }
+
+    const HistoryContents read = readhistory(path);
+    ASSERT_GT(read.entries.size(), 6u);
+    EXPECT_LE(read.damaged, 6u) << "at most the one record each kill cut short";
+    for (const HistoryEntry& e : read.entries) {
+        ASSERT_EQ(e.circuitname,
+                  "Run " + std::to_string(e.secondsrun) + std::string(e.secondsrun % 300, 'x'));
+        ASSERT_EQ(e.finished, e.secondsrun % 2 == 0);
+        ASSERT_EQ(e.exercisesdone, e.finished ? 10u : 4u);
+        ASSERT_EQ(e.started, "2026-12-07T18:30:05+01:00");
+    }
+}
+
+} // namespace

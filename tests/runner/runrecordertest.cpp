@@ -1,0 +1,177 @@
+#include "runnerfixtures.h"
+
+#include "cuesound.h"
+#include "ioerror.h"
+#include "runlogic.h"
+#include "runrecorder.h"
+#include "runview.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace runnerfixtures;
+
+namespace {
+
+class QuietView final : public RunView {
+public:
+    bool timerActive = false;
+    void showDigits(int, int, int, int) override {}
+    void showPhase(bool) override {}
+    void setStatus(const std::string&) override {}
+    void clearExercises() override {}
+    void addExercise(const std::string&) override {}
+    void setDescriptionHint(const std::string&) override {}
+    void setLinkVisible(bool) override {}
+    void bringToFront(CommandButton) override {}
+    void openPage(const std::string&) override {}
+    void startRunTimer() override { timerActive = true; }
+    void stopRunTimer() override { timerActive = false; }
+};
+
+class SilentCue final : public CueSound {
+public:
+    void play() override {}
+};
+
+class RunRecorderTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder.makeApplicationFolder();
+        setLibrary({"A", "B"});
+        // Two exercises, E = 3, R = 2: the first exercise is done on tick 7,
+        // the run finishes on tick 14; the catalogue counts 3 * 2 + 2 = 8 s.
+        pair = writeCircuit(folder, "Pair.cir", circuitText("Pair, \"quick\"", 3, 2, {"A", "B"}));
+        other = writeCircuit(folder, "Other.cir", circuitText("Other", 5, 5, {"A", "B"}));
+    }
+
+    void ticks(CircuitRun& run, int n) {
+        for (int i = 0; i < n; ++i)
+            run.exercisetimerTimer();
+    }
+
+    std::unique_ptr<CircuitRun> makeRun() {
+        auto run = std::make_unique<CircuitRun>(view, cue);
+        run->setObserver(&recorder);
+        return run;
+    }
+
+    TempFolder folder;
+    std::string pair;
+    std::string other;
+    QuietView view;
+    SilentCue cue;
+    std::time_t clock = 1'800'000'000;
+    std::vector<HistoryEntry> written;
+    std::vector<std::string> failures;
+    bool failWrites = false;
+    RunRecorder recorder{[this](const HistoryEntry& entry) {
+                             if (failWrites)
+                                 throw IoError("Disk full");
+                             written.push_back(entry);
+                         },
+                         [this] { return clock; },
+                         [this](const std::string& text) { failures.push_back(text); }};
+};
+
+TEST_F(RunRecorderTest, recordingRules_finishOrLeftAfterAnExerciseOnly) {
+    auto run = makeRun();
+
+    // A finished run is written as it finishes, with its start time.
+    run->intialisecircuit(pair);
+    run->btn_startClick();
+    ticks(*run, 14);
+    ASSERT_FALSE(view.timerActive);
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0].started, localtimestamp(clock));
+    EXPECT_EQ(written[0].circuitname, "Pair, \"quick\"");
+    EXPECT_EQ(written[0].circuittype, "Upper Body");
+    EXPECT_EQ(written[0].plannedseconds, 8u);
+    EXPECT_EQ(written[0].secondsrun, 14u);
+    EXPECT_EQ(written[0].exercisesdone, 2u);
+    EXPECT_EQ(written[0].exercisecount, 2u);
+    EXPECT_TRUE(written[0].finished);
+
+    // Stop and Start again after the finish: a new run; stopped before any
+    // exercise was done and another circuit loaded: nothing.
+    run->btn_stopClick();
+    run->btn_startClick();
+    ticks(*run, 5);
+    run->btn_stopClick();
+    run->intialisecircuit(other);
+    EXPECT_EQ(written.size(), 1u);
+
+    // Stopped part-way, resumed, stopped again, then another circuit loaded:
+    // one run with only the ticks that were counted.
+    clock += 3600;
+    run->intialisecircuit(pair);
+    run->btn_startClick();
+    ticks(*run, 7);
+    run->btn_stopClick();
+    run->btn_startClick();
+    ticks(*run, 2);
+    run->btn_stopClick();
+    EXPECT_EQ(written.size(), 1u) << "a stop is a pause, not the end of the run";
+    run->intialisecircuit(other);
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_EQ(written[1].started, localtimestamp(clock));
+    EXPECT_EQ(written[1].secondsrun, 9u);
+    EXPECT_EQ(written[1].exercisesdone, 1u);
+    EXPECT_FALSE(written[1].finished);
+
+    // A failed load leaves the run where it was.
+    run->btn_startClick();
+    ticks(*run, 13); // the lead-in rest and the first exercise take 6 ticks each
+    run->btn_stopClick();
+    EXPECT_THROW(run->intialisecircuit(folder.path() + "Circuits/Missing.cir"), IoError);
+    EXPECT_EQ(written.size(), 2u);
+
+    // Stopped, then the program closed: written as it goes.
+    run.reset();
+    ASSERT_EQ(written.size(), 3u);
+    EXPECT_EQ(written[2].circuitname, "Other");
+    EXPECT_EQ(written[2].exercisesdone, 1u);
+    EXPECT_EQ(written[2].secondsrun, 13u);
+    EXPECT_FALSE(written[2].finished);
+
+    // Closed while counting, before any exercise was done: nothing.
+    run = makeRun();
+    run->intialisecircuit(pair);
+    run->btn_startClick();
+    ticks(*run, 6);
+    run.reset();
+    EXPECT_EQ(written.size(), 3u);
+    EXPECT_TRUE(failures.empty());
+}
+
+TEST_F(RunRecorderTest, failedWrite_toldOncePerRunAndTheRunGoesOn) {
+    failWrites = true;
+    auto run = makeRun();
+    run->intialisecircuit(pair);
+    run->btn_startClick();
+    ticks(*run, 14);
+    EXPECT_FALSE(view.timerActive);
+    EXPECT_EQ(run->state(), RunState::Finished);
+    ASSERT_EQ(failures.size(), 1u);
+    EXPECT_NE(failures[0].find("Disk full"), std::string::npos) << failures[0];
+
+    // The next run is told again, once; the file is written once it can be.
+    run->btn_stopClick();
+    run->btn_startClick();
+    ticks(*run, 7);
+    run->btn_stopClick();
+    run->btn_startClick();
+    ticks(*run, 7);
+    EXPECT_EQ(failures.size(), 2u);
+    failWrites = false;
+    run->btn_stopClick();
+    run->btn_startClick();
+    ticks(*run, 14);
+    EXPECT_EQ(failures.size(), 2u);
+    EXPECT_EQ(written.size(), 1u);
+}
+
+} // namespace
