@@ -62,6 +62,8 @@ bool libraryLoaded(const std::string& name) {
 
 void reportlaunchershown() {
     std::printf("launcher_shown_ms %.2f\n", millisecondsSinceProcessStart());
+    // What the launcher alone costs, before the main window is built behind it.
+    std::printf("launcher_rss_kb %ld\n", residentKilobytes());
     std::fflush(stdout);
 }
 

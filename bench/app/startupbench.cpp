@@ -66,7 +66,7 @@ private:
 
 void startUp(benchmark::State& state) {
     const ProgramFolder folder(static_cast<int>(state.range(0)));
-    double launcher = 0, filled = 0, rss = 0, speech = 0;
+    double launcher = 0, filled = 0, rss = 0, launcherRss = 0, speech = 0;
     for (auto _ : state) {
         const auto figures = folder.start();
         if (!figures.count("launcher_shown_ms")) {
@@ -76,12 +76,14 @@ void startUp(benchmark::State& state) {
         launcher = figures.at("launcher_shown_ms");
         filled = figures.at("main_filled_ms");
         rss = figures.at("rss_kb") / 1024.0;
+        launcherRss = figures.count("launcher_rss_kb") ? figures.at("launcher_rss_kb") / 1024.0 : -1;
         speech = figures.count("speech_library_loaded") ? figures.at("speech_library_loaded") : -1;
         state.SetIterationTime(launcher / 1000.0);
     }
     state.counters["launcher_ms"] = launcher;
     state.counters["main_filled_ms"] = filled;
     state.counters["rss_MB"] = rss;
+    state.counters["launcher_rss_MB"] = launcherRss;
     state.counters["speech_loaded"] = speech;
 }
 
