@@ -2,102 +2,345 @@
 
 #include "contentpages.h"
 
-#include <httplib.h>
+#include <microhttpd.h>
+
+#include <fcntl.h>
+#include <netdb.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <chrono>
+#include <list>
+#include <optional>
 #include <thread>
 
 namespace {
 
+using Clock = std::chrono::steady_clock;
+
 constexpr const char* kText = "text/plain";
 constexpr const char* kHtml = "text/html";
+constexpr int kPollMs = 100; // how often the loop looks at stop() and the head deadlines
 
-void notfound(httplib::Response& res, const std::string& what) {
-    res.status = 404;
-    res.set_content(notfoundpage(what), kHtml);
+ContentServer::Answer notfound(const std::string& what) {
+    return {404, kHtml, notfoundpage(what)};
+}
+
+int hexdigit(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// "%HH" becomes its byte, and in a query "+" a blank. None for a broken
+// escape or a NUL byte, which no name holds.
+std::optional<std::string> percentdecode(std::string_view text, bool query) {
+    std::string decoded;
+    decoded.reserve(text.size());
+    for (size_t i = 0; i < text.size(); ++i) {
+        char c = text[i];
+        if (c == '%') {
+            if (i + 2 >= text.size())
+                return std::nullopt;
+            const int high = hexdigit(text[i + 1]);
+            const int low = hexdigit(text[i + 2]);
+            if (high < 0 || low < 0)
+                return std::nullopt;
+            c = static_cast<char>(high * 16 + low);
+            i += 2;
+        } else if (c == '+' && query) {
+            c = ' ';
+        }
+        if (c == '\0')
+            return std::nullopt;
+        decoded += c;
+    }
+    return decoded;
+}
+
+// The value of `key` in a query ("show=Wall+Sit&x=1"); none when absent.
+std::optional<std::string> queryvalue(std::string_view query, std::string_view key) {
+    while (!query.empty()) {
+        const size_t end = query.find('&');
+        const std::string_view pair = query.substr(0, end);
+        const size_t equals = pair.find('=');
+        const auto name = percentdecode(pair.substr(0, equals), true);
+        if (name && *name == key) {
+            if (equals == std::string_view::npos)
+                return std::string();
+            return percentdecode(pair.substr(equals + 1), true);
+        }
+        query.remove_prefix(end == std::string_view::npos ? query.size() : end + 1);
+    }
+    return std::nullopt;
 }
 
 } // namespace
 
-ContentServer::ContentServer(std::filesystem::path folder)
-    : m_folder(std::move(folder)), m_server(std::make_unique<httplib::Server>()) {
-    addroutes();
+std::string logtext(const std::string& bytes) {
+    static constexpr char kHex[] = "0123456789ABCDEF";
+    std::string text;
+    text.reserve(bytes.size());
+    for (const char c : bytes) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte > 0x20 && byte < 0x7F && c != '\\') {
+            text += c;
+        } else {
+            text += "\\x";
+            text += kHex[byte >> 4];
+            text += kHex[byte & 0x0F];
+        }
+    }
+    return text;
 }
+
+ContentServer::ContentServer(std::filesystem::path folder, ContentServerLimits limits)
+    : m_folder(std::move(folder)), m_limits(limits) {}
 
 ContentServer::~ContentServer() {
     stop();
+    if (m_listenFd >= 0)
+        ::close(m_listenFd);
 }
 
 void ContentServer::setlog(std::function<void(const std::string&)> log) {
     m_log = std::move(log);
 }
 
-void ContentServer::addroutes() {
-    const auto serveList = [this](const std::string& name) {
-        return [this, name](const httplib::Request&, httplib::Response& res) {
-            if (const auto bytes = m_folder.listfile(name))
-                res.set_content(*bytes, kText);
-            else
-                notfound(res, "There is no " + name + " at the moment.");
-        };
+ContentServer::Answer ContentServer::answer(const std::string& method,
+                                            const std::string& target) const {
+    if (method != "GET" && method != "HEAD")
+        return {405, kHtml, notfoundpage("Only GET and HEAD are answered here.")};
+    const size_t question = target.find('?');
+    const std::optional<std::string> path =
+        percentdecode(std::string_view(target).substr(0, question), false);
+    const std::string_view query = question == std::string::npos
+                                       ? std::string_view()
+                                       : std::string_view(target).substr(question + 1);
+    if (!path)
+        return notfound("Nothing is served there.");
+
+    const auto serveList = [this](const std::string& name) -> Answer {
+        if (const auto bytes = m_folder.listfile(name))
+            return {200, kText, *bytes};
+        return notfound("There is no " + name + " at the moment.");
     };
-    m_server->Get("/kinoradex/newexercises.lst", serveList("newexercises.lst"));
-    m_server->Get("/kinoradex/newcircuits.lst", serveList("newcircuits.lst"));
+    if (*path == "/kinoradex/newexercises.lst")
+        return serveList("newexercises.lst");
+    if (*path == "/kinoradex/newcircuits.lst")
+        return serveList("newcircuits.lst");
 
-    // The path arrives decoded, so "%2F" in a name is a "/" here and refused.
-    m_server->Get(R"(/kinoradex/circuits/(.*))",
-                  [this](const httplib::Request& req, httplib::Response& res) {
-                      const std::string name = req.matches[1];
-                      if (const auto bytes = m_folder.circuitfile(name))
-                          res.set_content(*bytes, kText);
-                      else
-                          notfound(res, "There is no circuit " + name + ".");
-                  });
+    // The name is decoded, so "%2F" in it is a "/" here and refused.
+    static const std::string kCircuits = "/kinoradex/circuits/";
+    if (path->rfind(kCircuits, 0) == 0) {
+        const std::string name = path->substr(kCircuits.size());
+        if (const auto bytes = m_folder.circuitfile(name))
+            return {200, kText, *bytes};
+        return notfound("There is no circuit " + name + ".");
+    }
 
-    m_server->Get(
-        "/kinoradex/index.php", [this](const httplib::Request& req, httplib::Response& res) {
-            const std::vector<ListedExercise> exercises =
-                parseexerciselist(m_folder.listfile("newexercises.lst").value_or(std::string()));
-            if (!req.has_param("show")) {
-                res.set_content(indexpage(exercises), kHtml);
-                return;
-            }
-            const std::string name = req.get_param_value("show");
-            if (const auto page = exercisepage(exercises, name))
-                res.set_content(*page, kHtml);
-            else
-                notfound(res, "Kinoradex has no page for " + name + ".");
-        });
-
-    m_server->set_error_handler([](const httplib::Request& req, httplib::Response& res) {
-        if (res.body.empty())
-            notfound(res, "Nothing is served at " + req.path + ".");
-    });
-    m_server->set_logger([this](const httplib::Request& req, const httplib::Response& res) {
-        if (m_log)
-            m_log(req.method + " " + req.target + " " + std::to_string(res.status));
-    });
+    if (*path == "/kinoradex/index.php") {
+        const std::vector<ListedExercise> exercises =
+            parseexerciselist(m_folder.listfile("newexercises.lst").value_or(std::string()));
+        const std::optional<std::string> name = queryvalue(query, "show");
+        if (!name)
+            return {200, kHtml, indexpage(exercises)};
+        if (const auto page = exercisepage(exercises, *name))
+            return {200, kHtml, *page};
+        return notfound("Kinoradex has no page for " + *name + ".");
+    }
+    return notfound("Nothing is served at " + *path + ".");
 }
 
 int ContentServer::bind(const std::string& host, int port) {
-    if (port == 0)
-        return m_server->bind_to_any_port(host);
-    return m_server->bind_to_port(host, port) ? port : -1;
-}
-
-bool ContentServer::listen() {
-    return m_server->listen_after_bind();
+    if (m_listenFd >= 0 || port < 0 || port > 65535)
+        return -1;
+    addrinfo hints{};
+    hints.ai_family = AF_UNSPEC;
+    hints.ai_socktype = SOCK_STREAM;
+    hints.ai_flags = AI_PASSIVE | AI_NUMERICSERV;
+    addrinfo* found = nullptr;
+    if (::getaddrinfo(host.c_str(), std::to_string(port).c_str(), &hints, &found) != 0)
+        return -1;
+    int fd = -1;
+    for (addrinfo* a = found; a && fd < 0; a = a->ai_next) {
+        fd = ::socket(a->ai_family, a->ai_socktype | SOCK_CLOEXEC | SOCK_NONBLOCK, a->ai_protocol);
+        if (fd < 0)
+            continue;
+        // A port whose last connections still linger from a server just
+        // ended can be taken again at once.
+        const int on = 1;
+        if (::setsockopt(fd, SOL_SOCKET, SO_REUSEADDR, &on, sizeof on) != 0 ||
+            ::bind(fd, a->ai_addr, a->ai_addrlen) != 0 || ::listen(fd, SOMAXCONN) != 0) {
+            ::close(fd);
+            fd = -1;
+        }
+    }
+    ::freeaddrinfo(found);
+    if (fd < 0)
+        return -1;
+    sockaddr_storage bound{};
+    socklen_t length = sizeof bound;
+    if (::getsockname(fd, reinterpret_cast<sockaddr*>(&bound), &length) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    m_listenFd = fd;
+    char service[NI_MAXSERV] = {};
+    if (::getnameinfo(reinterpret_cast<sockaddr*>(&bound), length, nullptr, 0, service,
+                      sizeof service, NI_NUMERICSERV) != 0)
+        return -1;
+    return std::atoi(service);
 }
 
 bool ContentServer::waitUntilListening(int timeoutMs) const {
-    for (int waited = 0; !m_server->is_running(); ++waited) {
-        if (waited >= timeoutMs)
+    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!m_running) {
+        if (Clock::now() >= deadline)
             return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(1));
     }
     return true;
 }
 
-void ContentServer::stop() {
-    m_server->stop();
+// One open connection, from its start to its close.
+struct ConnectionState {
+    MHD_socket fd = MHD_INVALID_SOCKET;
+    Clock::time_point start;
+    bool headDone = false; // the request line and every header have arrived
+    bool cut = false;      // shut down by the loop; the library closes it next
+    std::string target;    // the request target as received
+};
+
+struct ContentServer::Loop {
+    ContentServer& server;
+    std::list<ConnectionState> connections;
+    int inHead = 0; // connections still sending their head
+
+    void cut(ConnectionState& state) {
+        if (state.cut)
+            return;
+        state.cut = true;
+        // The socket stays open until the library closes it, so it cannot be
+        // another connection's yet; it now reads as closed by the client.
+        ::shutdown(state.fd, SHUT_RDWR);
+    }
+
+    void headArrived(ConnectionState& state) {
+        if (!state.headDone) {
+            state.headDone = true;
+            --inHead;
+        }
+    }
+
+    // Cuts every connection whose head is overdue.
+    void enforceDeadlines() {
+        const auto now = Clock::now();
+        const auto limit = std::chrono::milliseconds(server.m_limits.headTimeoutMs);
+        for (ConnectionState& state : connections) {
+            if (!state.headDone && now - state.start >= limit)
+                cut(state);
+        }
+    }
+
+    static void onConnection(void* cls, MHD_Connection* connection, void** context,
+                             MHD_ConnectionNotificationCode code) {
+        auto* loop = static_cast<Loop*>(cls);
+        if (code == MHD_CONNECTION_NOTIFY_STARTED) {
+            const MHD_ConnectionInfo* info =
+                MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD);
+            ConnectionState started;
+            started.fd = info ? info->connect_fd : MHD_INVALID_SOCKET;
+            started.start = Clock::now();
+            loop->connections.push_back(std::move(started));
+            auto state = std::prev(loop->connections.end());
+            *context = &*state;
+            ++loop->inHead;
+            // Too many heads under way: the oldest, most likely a slow
+            // client holding a place, makes room.
+            if (loop->inHead > loop->server.m_limits.maxHeadConnections) {
+                for (ConnectionState& other : loop->connections) {
+                    if (!other.headDone && !other.cut) {
+                        loop->cut(other);
+                        break;
+                    }
+                }
+            }
+            if (state->fd == MHD_INVALID_SOCKET)
+                state->cut = true;
+            return;
+        }
+        auto* state = static_cast<ConnectionState*>(*context);
+        if (!state)
+            return;
+        if (!state->headDone)
+            --loop->inHead;
+        loop->connections.remove_if([state](const ConnectionState& s) { return &s == state; });
+        *context = nullptr;
+    }
+
+    static ConnectionState* stateOf(MHD_Connection* connection) {
+        const MHD_ConnectionInfo* info =
+            MHD_get_connection_info(connection, MHD_CONNECTION_INFO_SOCKET_CONTEXT);
+        return info ? static_cast<ConnectionState*>(info->socket_context) : nullptr;
+    }
+
+    // Called as soon as the request line is in: the target as received.
+    static void* onRequestLine(void*, const char* uri, MHD_Connection* connection) {
+        if (ConnectionState* state = stateOf(connection))
+            state->target = uri ? uri : "";
+        return nullptr;
+    }
+
+    static MHD_Result onRequest(void* cls, MHD_Connection* connection, const char*,
+                                const char* method, const char*, const char*, size_t*, void**) {
+        auto* loop = static_cast<Loop*>(cls);
+        ConnectionState* state = stateOf(connection);
+        if (state)
+            loop->headArrived(*state);
+        const std::string target = state ? state->target : std::string();
+        const Answer answer = loop->server.answer(method ? method : "", target);
+        MHD_Response* response = MHD_create_response_from_buffer(
+            answer.body.size(), const_cast<char*>(answer.body.data()), MHD_RESPMEM_MUST_COPY);
+        if (!response)
+            return MHD_NO;
+        MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, answer.type.c_str());
+        MHD_add_response_header(response, MHD_HTTP_HEADER_CONNECTION, "close");
+        const MHD_Result queued =
+            MHD_queue_response(connection, static_cast<unsigned>(answer.status), response);
+        MHD_destroy_response(response);
+        if (loop->server.m_log)
+            loop->server.m_log(logtext(method ? method : "") + " " + logtext(target) + " " +
+                               std::to_string(answer.status));
+        return queued;
+    }
+};
+
+bool ContentServer::listen() {
+    if (m_listenFd < 0)
+        return false;
+    Loop loop{*this, {}, 0};
+    MHD_Daemon* daemon = MHD_start_daemon(
+        MHD_USE_EPOLL, 0, nullptr, nullptr, &Loop::onRequest, &loop, MHD_OPTION_LISTEN_SOCKET,
+        static_cast<MHD_socket>(m_listenFd), MHD_OPTION_CONNECTION_LIMIT,
+        static_cast<unsigned int>(m_limits.maxConnections), MHD_OPTION_CONNECTION_TIMEOUT,
+        static_cast<unsigned int>(m_limits.idleTimeoutS), MHD_OPTION_CONNECTION_MEMORY_LIMIT,
+        static_cast<size_t>(m_limits.memoryPerConnection), MHD_OPTION_NOTIFY_CONNECTION,
+        &Loop::onConnection, &loop, MHD_OPTION_URI_LOG_CALLBACK, &Loop::onRequestLine, &loop,
+        MHD_OPTION_END);
+    if (!daemon)
+        return false;
+    m_listenFd = -1; // the library closes it when it stops
+    m_running = true;
+    while (!m_stopping) {
+        MHD_run_wait(daemon, kPollMs);
+        loop.enforceDeadlines();
+    }
+    MHD_stop_daemon(daemon);
+    m_running = false;
+    return true;
 }

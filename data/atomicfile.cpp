@@ -4,6 +4,9 @@
 
 #include <atomic>
 #include <cerrno>
+#include <cstdlib>
+#include <fstream>
+#include <string>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,15 +20,33 @@ std::string folderOf(const std::string& path) {
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
+// The process's file creation mask. The kernel tells it without changing it;
+// only where it does not can it be read by setting it, which must happen
+// before any other thread runs: for a moment every file created would be
+// world-writable.
+mode_t readumask() {
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("Umask:", 0) != 0)
+            continue;
+        char* end = nullptr;
+        const unsigned long mask = std::strtoul(line.c_str() + 6, &end, 8);
+        if (end != line.c_str() + 6)
+            return static_cast<mode_t>(mask & 0777);
+    }
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 mode_t defaultMode() {
-    // umask can only be read by setting it; do that once, before any thread starts writing.
-    static const mode_t mode = [] {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        return static_cast<mode_t>(0666 & ~mask);
-    }();
+    static const mode_t mode = static_cast<mode_t>(0666 & ~readumask());
     return mode;
 }
+
+// Read once while the program starts, before main() can start a thread.
+[[maybe_unused]] const mode_t g_startupMode = defaultMode();
 
 // The new file keeps the permissions of the one it replaces.
 mode_t modeFor(const std::string& path) {

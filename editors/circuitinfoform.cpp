@@ -8,6 +8,7 @@
 #include "exercises.h"
 #include "fixedlayout.h"
 #include "fonts.h"
+#include "plaintext.h"
 #include "textconv.h"
 
 #include <QFrame>
@@ -22,7 +23,7 @@ constexpr int kLineHeight = 12;
 
 // Labels are sized to their text and grow to the right.
 void setCaption(QLabel* label, const std::string& text) {
-    label->setText(totext(text));
+    label->setText(plaintext(totext(text)));
     label->adjustSize();
 }
 } // namespace

@@ -5,11 +5,13 @@
 #include "dialogs.h"
 #include "errorguard.h"
 #include "ioerror.h"
+#include "replycheck.h"
 #include "textconv.h"
 #include "textreader.h"
 
 #include <filesystem>
 #include <system_error>
+#include <unordered_set>
 
 namespace {
 
@@ -18,18 +20,38 @@ constexpr const char* kCircuitList = "/kinoradex/newcircuits.lst";
 constexpr const char* kCircuitFolder = "/kinoradex/circuits/";
 constexpr int32_t kMaxContentFileSize = 1024 * 1024;
 
-// A group of the exercise list that matches a record, or the free slot after
-// the last record, in all three texts is already held. Blank groups match the
-// free slot and so are never added.
-bool isheld(const ExerciseTable& table, const std::string& name, const std::string& extype,
-            const std::string& description) {
-    for (int slot = 0; slot <= table.librarysize && slot < kExerciseSlots; ++slot) {
-        const TExercise& held = table[slot];
-        if (held.name == name && held.extype == extype && held.description == description)
-            return true;
+// The three texts of an exercise as one key: each text's length, then its
+// bytes, so no two different triples give the same key.
+std::string exercisekey(const std::string& name, const std::string& extype,
+                        const std::string& description) {
+    std::string key;
+    key.reserve(name.size() + extype.size() + description.size() + 24);
+    for (const std::string* text : {&name, &extype, &description}) {
+        key += std::to_string(text->size());
+        key += ':';
+        key += *text;
     }
-    return false;
+    return key;
 }
+
+// The exercises the table holds, looked up in constant time: a group of the
+// exercise list that matches a record, or the free slot after the last
+// record, in all three texts is already held. Blank groups match the free
+// slot and so are never added.
+class HeldExercises final {
+public:
+    explicit HeldExercises(const ExerciseTable& table) {
+        for (int slot = 0; slot <= table.librarysize && slot < kExerciseSlots; ++slot) {
+            const TExercise& held = table[slot];
+            m_keys.insert(exercisekey(held.name, held.extype, held.description));
+        }
+    }
+    bool contains(const std::string& key) const { return m_keys.contains(key); }
+    void add(std::string key) { m_keys.insert(std::move(key)); }
+
+private:
+    std::unordered_set<std::string> m_keys;
+};
 
 void makecircuitsfolder() {
     std::error_code error;
@@ -50,6 +72,11 @@ ContentUpdate::ContentUpdate(std::function<void()> loadlibrary, QWidget* dialogP
         // before its merge could hold up the window.
         component->Limits.MaxSize = kMaxContentFileSize;
     }
+    // Whatever answers at the content host (a portal, a proxy, another
+    // server) is judged before anything of it is written or merged.
+    HTTPGet.Check = checkexerciselist;
+    Circuitget.Check = checkcircuitlist;
+    CircuitDownloader.Check = checkcircuit;
     // A circuit the user stored under the same name while it was arriving is kept.
     CircuitDownloader.ReplaceExisting = false;
     HTTPGet.OnDoneFile = [this](QObject* sender, const std::string& file, int32_t size) {
@@ -89,13 +116,22 @@ void ContentUpdate::HTTPGetDoneFile(QObject*, const std::string& FileName, int32
 }
 
 void ContentUpdate::HTTPGetError(QObject*) {
-    guarded(m_dialogParent, [&] { show("New exercise file could not be found"); });
+    guarded(m_dialogParent, [&] {
+        const std::string& refusal = HTTPGet.refusal();
+        if (refusal.empty())
+            show("New exercise file could not be found");
+        else if (refusal == kEmptyReply)
+            show("No new exercises available at this time"); // and the kept list stays
+        else
+            show("New exercise file was refused: the server's answer " + refusal);
+    });
 }
 
 // The list holds groups of three lines: name, type, description. New ones are
 // numbered on from the last record, in the order of the list, with online 1.
 void ContentUpdate::mergeexercises(const std::string& listPath) {
     TextReader list(listPath);
+    HeldExercises held(m_table);
     int added = 0;
     bool full = false;
     while (!list.atEnd()) {
@@ -103,12 +139,14 @@ void ContentUpdate::mergeexercises(const std::string& listPath) {
         const std::string name = list.readLine();
         const std::string extype = list.readLine();
         const std::string description = list.readLine();
-        if (isheld(m_table, name, extype, description))
+        std::string key = exercisekey(name, extype, description);
+        if (held.contains(key))
             continue;
         if (addexercisefromupdate(m_table, name, extype, description) < 0) {
             full = true;
             break;
         }
+        held.add(std::move(key));
         ++added;
     }
     // Stored before the count is shown, so a save that fails is never reported
@@ -146,7 +184,15 @@ void ContentUpdate::CircuitgetDoneFile(QObject*, const std::string& FileName, in
 }
 
 void ContentUpdate::CircuitgetError(QObject*) {
-    guarded(m_dialogParent, [&] { show("New circuit file could not be found"); });
+    guarded(m_dialogParent, [&] {
+        const std::string& refusal = Circuitget.refusal();
+        if (refusal.empty())
+            show("New circuit file could not be found");
+        else if (refusal == kEmptyReply)
+            show("No new circuits available at this time"); // and the kept list stays
+        else
+            show("New circuit file was refused: the server's answer " + refusal);
+    });
 }
 
 void ContentUpdate::CircuitDownloaderDoneFile(QObject*, const std::string&, int32_t) {
@@ -159,8 +205,13 @@ void ContentUpdate::CircuitDownloaderDoneFile(QObject*, const std::string&, int3
 
 // The chain ends here; the names not yet popped stay for the next check.
 void ContentUpdate::CircuitDownloaderError(QObject*) {
-    guarded(m_dialogParent,
-            [&] { show("Circuit " + m_fetchingCircuit + " could not be downloaded"); });
+    guarded(m_dialogParent, [&] {
+        const std::string& refusal = CircuitDownloader.refusal();
+        if (refusal.empty())
+            show("Circuit " + m_fetchingCircuit + " could not be downloaded");
+        else
+            show("Circuit " + m_fetchingCircuit + " was refused: the server's answer " + refusal);
+    });
 }
 
 // Pops names until one is missing from the Circuits folder and fetches it; a

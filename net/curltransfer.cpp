@@ -2,6 +2,7 @@
 #include "httptransport.h"
 
 #include <curl/curl.h>
+#include <sys/socket.h>
 
 #include <algorithm>
 #include <chrono>
@@ -26,6 +27,11 @@ struct ListDeleter {
 using Easy = std::unique_ptr<CURL, EasyDeleter>;
 using Multi = std::unique_ptr<CURLM, MultiDeleter>;
 using HeaderList = std::unique_ptr<curl_slist, ListDeleter>;
+struct UrlDeleter {
+    void operator()(CURLU* url) const { curl_url_cleanup(url); }
+};
+using Url = std::unique_ptr<CURLU, UrlDeleter>;
+using Clock = std::chrono::steady_clock;
 
 void initialiseCurlOnce() {
     static std::once_flag once;
@@ -60,25 +66,45 @@ size_t onBody(char* bytes, size_t size, size_t count, void* target) noexcept {
     try {
         long status = 0;
         curl_easy_getinfo(receiver->easy, CURLINFO_RESPONSE_CODE, &status);
+        // The body of a redirect that is about to be followed is nobody's business.
+        char* next = nullptr;
+        if (status >= 300 && status < 400 &&
+            curl_easy_getinfo(receiver->easy, CURLINFO_REDIRECT_URL, &next) == CURLE_OK && next)
+            return length;
         return receiver->sink.bodyBytes(status, bytes, length) ? length : 0;
     } catch (...) {
         return 0;
     }
 }
 
-void setRequest(CURL* e, const THTTPRequest& request, const std::string& address) {
+// Not inherited by a program started meanwhile (the browser).
+curl_socket_t openSocket(void*, curlsocktype, curl_sockaddr* address) noexcept {
+    const int fd = ::socket(address->family, address->socktype | SOCK_CLOEXEC, address->protocol);
+    return fd < 0 ? CURL_SOCKET_BAD : fd;
+}
+
+// What keeps a transfer to plain HTTP, off inherited sockets, and keeps a
+// stalled name lookup from holding up a cancel, a timeout or the program's
+// end (libcurl then leaves the lookup's thread behind instead of joining it).
+// A libcurl that cannot set one of these is not used.
+bool setSafety(CURL* e) {
+    return curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http") == CURLE_OK &&
+           curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http") == CURLE_OK &&
+           curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, 0L) == CURLE_OK &&
+           curl_easy_setopt(e, CURLOPT_QUICK_EXIT, 1L) == CURLE_OK &&
+           curl_easy_setopt(e, CURLOPT_OPENSOCKETFUNCTION, &openSocket) == CURLE_OK &&
+           curl_easy_setopt(e, CURLOPT_DISALLOW_USERNAME_IN_URL, 1L) == CURLE_OK &&
+           curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L) == CURLE_OK;
+}
+
+void setRequest(CURL* e, const THTTPRequest& request, const std::string& address,
+                long timeLeftMs, bool post) {
     const THTTPLimits& limits = request.Limits;
     curl_easy_setopt(e, CURLOPT_URL, address.c_str());
     curl_easy_setopt(e, CURLOPT_PATH_AS_IS, 1L);
-    curl_easy_setopt(e, CURLOPT_DISALLOW_USERNAME_IN_URL, 1L);
-    curl_easy_setopt(e, CURLOPT_PROTOCOLS_STR, "http");
-    curl_easy_setopt(e, CURLOPT_REDIR_PROTOCOLS_STR, "http");
-    curl_easy_setopt(e, CURLOPT_FOLLOWLOCATION, limits.MaxRedirects > 0 ? 1L : 0L);
-    curl_easy_setopt(e, CURLOPT_MAXREDIRS, static_cast<long>(limits.MaxRedirects));
     curl_easy_setopt(e, CURLOPT_HTTP_VERSION, static_cast<long>(CURL_HTTP_VERSION_1_0));
-    curl_easy_setopt(e, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(e, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(limits.ConnectTimeoutMs));
-    curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, static_cast<long>(limits.TimeoutMs));
+    curl_easy_setopt(e, CURLOPT_TIMEOUT_MS, std::max(1L, timeLeftMs));
     curl_easy_setopt(e, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.MaxSize));
     curl_easy_setopt(e, CURLOPT_BUFFERSIZE, static_cast<long>(kHttpPieceSize));
     if (!request.Agent.empty())
@@ -89,14 +115,14 @@ void setRequest(CURL* e, const THTTPRequest& request, const std::string& address
         curl_easy_setopt(e, CURLOPT_USERNAME, request.UserName.c_str());
         curl_easy_setopt(e, CURLOPT_PASSWORD, request.Password.c_str());
     }
-    if (!request.PostQuery.empty()) {
+    if (post) {
         curl_easy_setopt(e, CURLOPT_POSTFIELDSIZE_LARGE,
                          static_cast<curl_off_t>(request.PostQuery.size()));
         curl_easy_setopt(e, CURLOPT_POSTFIELDS, request.PostQuery.c_str());
     }
 }
 
-HeaderList requestHeaders(const THTTPRequest& request) {
+HeaderList requestHeaders(const THTTPRequest& request, bool post) {
     curl_slist* headers = nullptr;
     headers = curl_slist_append(headers, ("Accept: " + request.AcceptTypes).c_str());
     if (!request.UseCache) {
@@ -104,7 +130,7 @@ HeaderList requestHeaders(const THTTPRequest& request) {
         headers = curl_slist_append(headers, "Cache-Control: no-cache");
         headers = curl_slist_append(headers, "Pragma: no-cache");
     }
-    if (!request.PostQuery.empty())
+    if (post)
         headers = curl_slist_append(headers, "Content-Type: application/x-www-form-urlencoded");
     return HeaderList(headers);
 }
@@ -113,7 +139,6 @@ HeaderList requestHeaders(const THTTPRequest& request) {
 // within a few milliseconds rather than at libcurl's next timeout.
 bool drive(CURLM* multi, const THTTPLimits& limits, const std::atomic<bool>& stop,
            Receiver& receiver) {
-    using Clock = std::chrono::steady_clock;
     const auto window = std::chrono::milliseconds(std::max(1, limits.LowSpeedTimeMs));
     auto windowStart = Clock::now();
     for (;;) {
@@ -136,17 +161,44 @@ bool drive(CURLM* multi, const THTTPLimits& limits, const std::atomic<bool>& sto
     }
 }
 
-HttpTransferResult perform(const THTTPRequest& request, const std::string& address,
-                           const std::atomic<bool>& stop, HttpTransferSink& sink) {
-    HttpTransferResult outcome;
-    initialiseCurlOnce();
+// Scheme, host and port of an address, as libcurl reads it; empty when it
+// cannot be read.
+std::string origin(const std::string& address) {
+    Url url(curl_url());
+    if (!url || curl_url_set(url.get(), CURLUPART_URL, address.c_str(), 0) != CURLUE_OK)
+        return {};
+    std::string parts;
+    for (const CURLUPart part : {CURLUPART_SCHEME, CURLUPART_HOST, CURLUPART_PORT}) {
+        char* text = nullptr;
+        if (curl_url_get(url.get(), part, &text, CURLU_DEFAULT_PORT) != CURLUE_OK)
+            return {};
+        parts += text;
+        parts += '\n';
+        curl_free(text);
+    }
+    std::transform(parts.begin(), parts.end(), parts.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return parts;
+}
+
+struct Hop {
+    HttpTransferResult result;
+    std::string redirect; // where a redirect answer points; empty otherwise
+};
+
+// One request and its answer; a redirect is not followed here.
+Hop performOnce(const THTTPRequest& request, const std::string& address, bool post,
+                long timeLeftMs, const std::atomic<bool>& stop, HttpTransferSink& sink) {
+    Hop hop;
     Easy easy(curl_easy_init());
     Multi multi(curl_multi_init());
     if (!easy || !multi)
-        return outcome;
+        return hop;
     CURL* e = easy.get();
-    setRequest(e, request, address);
-    const HeaderList headers = requestHeaders(request);
+    if (!setSafety(e))
+        return hop;
+    setRequest(e, request, address, timeLeftMs, post);
+    const HeaderList headers = requestHeaders(request, post);
     curl_easy_setopt(e, CURLOPT_HTTPHEADER, headers.get());
 
     Receiver receiver{sink, e};
@@ -156,7 +208,7 @@ HttpTransferResult perform(const THTTPRequest& request, const std::string& addre
     curl_easy_setopt(e, CURLOPT_WRITEDATA, &receiver);
 
     if (curl_multi_add_handle(multi.get(), e) != CURLM_OK)
-        return outcome;
+        return hop;
     const bool ran = drive(multi.get(), request.Limits, stop, receiver);
     CURLcode result = CURLE_OK;
     int queued = 0;
@@ -165,9 +217,41 @@ HttpTransferResult perform(const THTTPRequest& request, const std::string& addre
             result = message->data.result;
     }
     curl_multi_remove_handle(multi.get(), e);
-    curl_easy_getinfo(e, CURLINFO_RESPONSE_CODE, &outcome.status);
-    outcome.completed = ran && result == CURLE_OK && !stop;
-    return outcome;
+    curl_easy_getinfo(e, CURLINFO_RESPONSE_CODE, &hop.result.status);
+    hop.result.completed = ran && result == CURLE_OK && !stop;
+    char* next = nullptr;
+    if (hop.result.status >= 300 && hop.result.status < 400 &&
+        curl_easy_getinfo(e, CURLINFO_REDIRECT_URL, &next) == CURLE_OK && next)
+        hop.redirect = next;
+    return hop;
+}
+
+// Redirects are followed only to the same scheme, host and port: a server
+// that sends the program elsewhere (a portal, another service on the same
+// machine) is not asked at all.
+HttpTransferResult perform(const THTTPRequest& request, const std::string& address,
+                           const std::atomic<bool>& stop, HttpTransferSink& sink) {
+    initialiseCurlOnce();
+    const std::string home = origin(address);
+    const auto deadline = Clock::now() + std::chrono::milliseconds(request.Limits.TimeoutMs);
+    std::string current = address;
+    bool post = !request.PostQuery.empty();
+    for (int redirects = 0;; ++redirects) {
+        const long timeLeftMs = static_cast<long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
+        if (timeLeftMs <= 0)
+            return {};
+        Hop hop = performOnce(request, current, post, timeLeftMs, stop, sink);
+        if (!hop.result.completed || hop.redirect.empty())
+            return hop.result;
+        if (redirects >= request.Limits.MaxRedirects || home.empty() ||
+            origin(hop.redirect) != home)
+            return {};
+        // As browsers do: only 307 and 308 repeat a POST.
+        if (hop.result.status != 307 && hop.result.status != 308)
+            post = false;
+        current = std::move(hop.redirect);
+    }
 }
 
 constexpr HttpTransport kTransport{kHttpTransportVersion, &perform};

@@ -8,6 +8,11 @@
 
 THTTPGet::THTTPGet(QObject* owner) : QObject(owner) {}
 
+namespace {
+// How long destruction waits for a running worker before leaving it behind.
+constexpr int kStopWaitMs = 800;
+} // namespace
+
 THTTPGet::~THTTPGet() {
     if (!m_worker)
         return;
@@ -15,9 +20,26 @@ THTTPGet::~THTTPGet() {
     // The worker may be waiting for a progress call on this thread. Dropping
     // the queued call releases it, so waiting here can never dead-lock; the
     // stop request keeps it from asking again.
-    while (!m_worker->wait(QDeadlineTimer(10)))
+    const QDeadlineTimer deadline(kStopWaitMs);
+    bool ended = false;
+    while (!(ended = m_worker->wait(QDeadlineTimer(10))) && !deadline.hasExpired())
         QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
-    disconnect(m_worker.get(), nullptr, this, nullptr);
+    if (!ended) {
+        // Held up outside this program (a disk that does not answer, say):
+        // rather than hold up the caller, the worker is left to end by itself
+        // and then deletes itself. It reads the stop request at its next
+        // step, and the lock keeps any last progress call from reaching this
+        // object once it is gone.
+        while (!m_worker->noProgressPending())
+            QCoreApplication::removePostedEvents(this, QEvent::MetaCall);
+        disconnect(m_worker.get(), nullptr, this, nullptr);
+        THTTPGetThread* leftBehind = m_worker.release();
+        connect(leftBehind, &QThread::finished, leftBehind, &QObject::deleteLater);
+        if (leftBehind->isFinished())
+            leftBehind->deleteLater();
+    } else {
+        disconnect(m_worker.get(), nullptr, this, nullptr);
+    }
     QCoreApplication::removePostedEvents(this);
 }
 
@@ -31,7 +53,7 @@ void THTTPGet::DownloadString() {
 
 void THTTPGet::Cancel() {
     if (m_worker)
-        m_worker->requestStop();
+        m_worker->cancel();
 }
 
 void THTTPGet::start(bool toFile) {
@@ -50,7 +72,8 @@ void THTTPGet::start(bool toFile) {
                          .Port = Port,
                          .Limits = Limits,
                          .ReplaceExisting = ReplaceExisting};
-    m_worker = std::make_unique<THTTPGetThread>(this, std::move(request), toFile, OnProgress);
+    m_worker =
+        std::make_unique<THTTPGetThread>(this, std::move(request), toFile, OnProgress, Check);
     // Attached before the worker runs, so even a transfer that ends at once is
     // reported; queued, so it runs on this thread after the run has ended.
     connect(
@@ -73,6 +96,7 @@ void THTTPGet::TransferDone() {
     // transfer at once; the ended worker is released when this call returns.
     std::unique_ptr<THTTPGetThread> ended = std::move(m_worker);
     m_outcome = ended->outcome();
+    m_refusal = m_outcome ? std::string() : ended->refusal();
     if (m_outcome && ended->toFile()) {
         if (OnDoneFile)
             OnDoneFile(this, ended->FileName(), ended->TotalSize());

@@ -47,6 +47,9 @@ public:
     // false: a to-file transfer never replaces a file that exists when it
     // ends (it fails instead), so a file made meanwhile is kept.
     bool ReplaceExisting = true;
+    // When set, judges each whole reply before it is stored or handed on; a
+    // reply it refuses ends in OnError and refusal() tells why.
+    TReplyCheck Check;
 
     TOnProgressEvent OnProgress;
     TOnDoneFileEvent OnDoneFile;
@@ -55,12 +58,15 @@ public:
 
     void DownloadFile();
     void DownloadString(); // reported through OnDoneString
-    // Asks a running transfer to stop; it then ends in OnError, unless it had
-    // already finished when the request came.
+    // Asks a running transfer to stop and marks it failed: it ends in OnError,
+    // unless the run, still under way, finished with an outcome of its own.
+    // A transfer whose run has ended but is not reported yet ends in OnError.
     void Cancel();
 
     bool busy() const { return m_worker != nullptr; }
     bool lastOutcome() const { return m_outcome; }
+    // Why Check refused the last transfer's reply; "" for any other end.
+    const std::string& refusal() const { return m_refusal; }
     // The running worker, the Sender of OnProgress; null when idle.
     const QObject* worker() const { return m_worker.get(); }
 
@@ -70,4 +76,5 @@ private:
 
     std::unique_ptr<THTTPGetThread> m_worker;
     bool m_outcome = false;
+    std::string m_refusal;
 };

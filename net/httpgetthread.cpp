@@ -70,9 +70,9 @@ std::string requestPath(const std::string& objectPath) {
 } // namespace
 
 THTTPGetThread::THTTPGetThread(QObject* progressTarget, THTTPRequest request, bool toFile,
-                               TOnProgressEvent progress)
+                               TOnProgressEvent progress, TReplyCheck check)
     : m_progressTarget(progressTarget), m_request(std::move(request)), m_toFile(toFile),
-      m_progress(std::move(progress)) {}
+      m_progress(std::move(progress)), m_check(std::move(check)) {}
 
 THTTPGetThread::~THTTPGetThread() {
     wait();
@@ -117,6 +117,11 @@ void THTTPGetThread::transfer() {
     const bool complete = m_toFile ? m_Readed == m_TotalSize : m_Readed != 0;
     if (!complete || m_stop)
         return;
+    if (m_check) {
+        m_refusal = m_check(m_text, m_contentType);
+        if (!m_refusal.empty())
+            return;
+    }
     if (m_toFile && !m_part.commit(m_request.ReplaceExisting))
         return;
     m_outcome = true;
@@ -125,10 +130,15 @@ void THTTPGetThread::transfer() {
 bool THTTPGetThread::headLine(std::string_view line) {
     if (m_stop)
         return false;
-    if (startsWithNoCase(line, "HTTP/"))
-        m_lengthHeader.reset(); // a new response head, after a redirect or an interim reply
-    else if (startsWithNoCase(line, "Content-Length:"))
+    if (startsWithNoCase(line, "HTTP/")) {
+        // A new response head, after a redirect or an interim reply.
+        m_lengthHeader.reset();
+        m_contentType.clear();
+    } else if (startsWithNoCase(line, "Content-Length:")) {
         m_lengthHeader = std::string(trimmed(line.substr(15)));
+    } else if (startsWithNoCase(line, "Content-Type:")) {
+        m_contentType = std::string(trimmed(line.substr(13)));
+    }
     return true;
 }
 
@@ -147,9 +157,9 @@ bool THTTPGetThread::beginBody(long status) {
         return false;
     }
     m_Readed = 0;
+    m_text.clear();
     if (m_toFile)
         return m_part.create(m_request.FileName);
-    m_text.clear();
     return true;
 }
 
@@ -171,12 +181,11 @@ bool THTTPGetThread::takePiece(const char* bytes, size_t size) {
     // The transport caps only announced lengths; a body without one is capped here.
     if (static_cast<int64_t>(m_Readed) + static_cast<int64_t>(size) > m_request.Limits.MaxSize)
         return false;
-    if (m_toFile) {
-        if (!m_part.write(bytes, size))
-            return false;
-    } else {
+    if (m_toFile && !m_part.write(bytes, size))
+        return false;
+    // A file's bytes are kept too when the whole reply is to be judged.
+    if (!m_toFile || m_check)
         m_text.append(bytes, size);
-    }
     m_Readed += static_cast<int32_t>(size);
     reportProgress();
     return true;
@@ -190,7 +199,12 @@ void THTTPGetThread::reportProgress() {
     QObject* sender = this;
     const TOnProgressEvent& progress = m_progress;
     // Blocks until the main thread has run it. The component drops this call
-    // when it is destroyed meanwhile, which also releases the wait.
+    // when it is destroyed meanwhile, which also releases the wait. Checked
+    // and handed over under the lock, so once the component has seen the lock
+    // free after a stop, no call can reach it any more.
+    const std::lock_guard lock(m_postLock);
+    if (m_stop)
+        return;
     QMetaObject::invokeMethod(
         m_progressTarget,
         [&progress, sender, total, readed] {

@@ -9,11 +9,18 @@
 #include <atomic>
 #include <cstdint>
 #include <functional>
+#include <mutex>
 #include <optional>
 #include <string>
+#include <string_view>
 
 // Progress of a transfer; Sender is the worker, not the component.
 using TOnProgressEvent = std::function<void(QObject* Sender, int32_t TotalSize, int32_t Readed)>;
+
+// Judges a whole reply (body and its media type) before anything of it is
+// stored or handed on: "" to take it, else the reason it is refused. Runs on
+// the worker thread, so it may look only at its arguments.
+using TReplyCheck = std::function<std::string(std::string_view body, std::string_view contentType)>;
 
 // Host and object path of an address.
 struct TUrlParts {
@@ -31,7 +38,7 @@ public:
     // progressTarget: an object living on the main thread that runs the
     // progress calls.
     THTTPGetThread(QObject* progressTarget, THTTPRequest request, bool toFile,
-                   TOnProgressEvent progress);
+                   TOnProgressEvent progress, TReplyCheck check = {});
     ~THTTPGetThread() override;
 
     // "http://" in any letter case is dropped; the host is the text before the
@@ -42,6 +49,18 @@ public:
 
     // Asks the transfer to stop; it then ends as a failure. Safe from any thread.
     void requestStop() { m_stop = true; }
+    // A stop request that also marks the outcome a failure at once: only a run
+    // still under way can overtake it with an outcome of its own.
+    void cancel() {
+        m_stop = true;
+        m_outcome = false;
+    }
+    // True when no progress call is on its way to the main thread. Once a stop
+    // has been asked for and this has held, none ever will be.
+    bool noProgressPending() {
+        const std::unique_lock lock(m_postLock, std::try_to_lock);
+        return lock.owns_lock();
+    }
 
     // Read after the thread has ended.
     bool outcome() const { return m_outcome; }
@@ -49,6 +68,8 @@ public:
     const std::string& FileName() const { return m_request.FileName; }
     int32_t TotalSize() const { return m_TotalSize; }
     const std::string& collectedText() const { return m_text; }
+    // Why the reply check refused the reply; "" when it did not.
+    const std::string& refusal() const { return m_refusal; }
 
 protected:
     void run() override;
@@ -65,6 +86,7 @@ private:
     const THTTPRequest m_request;
     const bool m_toFile;
     const TOnProgressEvent m_progress;
+    const TReplyCheck m_check;
 
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_outcome{false};
@@ -72,6 +94,9 @@ private:
     int32_t m_TotalSize = 0;
     int32_t m_Readed = 0;
     std::optional<std::string> m_lengthHeader; // of the latest response head
+    std::string m_contentType;                 // of the latest response head
+    std::string m_refusal;
+    std::mutex m_postLock; // held while a progress call is being handed over
     bool m_bodyStarted = false;
     PartFile m_part;
 };

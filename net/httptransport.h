@@ -4,13 +4,15 @@
 
 #include <atomic>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 // The connection side of a download, kept in a module of its own (built from
 // curltransfer.cpp) so that libcurl and everything it needs are loaded only
 // when the first download starts. Both sides are built together from this
-// header; the version guards against a stale module beside a newer program.
+// header; the version, taken from the layout of everything that crosses
+// between them, keeps a stale module beside a newer program from being used.
 
 // Body bytes are received, and handed on, in pieces no larger than this.
 inline constexpr size_t kHttpPieceSize = 1025;
@@ -43,7 +45,35 @@ struct HttpTransport {
                                   const std::atomic<bool>& stop, HttpTransferSink& sink);
 };
 
-inline constexpr int kHttpTransportVersion = 1;
+// Every member of every structure that crosses to the module, by size and
+// place: a member added, removed, moved or retyped changes the version.
+inline constexpr int kHttpTransportVersion = [] {
+    const size_t layout[] = {
+        sizeof(std::string), sizeof(std::atomic<bool>), kHttpPieceSize,
+        sizeof(THTTPLimits), offsetof(THTTPLimits, ConnectTimeoutMs),
+        offsetof(THTTPLimits, TimeoutMs), offsetof(THTTPLimits, LowSpeedLimit),
+        offsetof(THTTPLimits, LowSpeedTimeMs), offsetof(THTTPLimits, MaxSize),
+        offsetof(THTTPLimits, MaxRedirects),
+        sizeof(THTTPRequest), offsetof(THTTPRequest, AcceptTypes),
+        offsetof(THTTPRequest, Agent), offsetof(THTTPRequest, URL),
+        offsetof(THTTPRequest, FileName), offsetof(THTTPRequest, UserName),
+        offsetof(THTTPRequest, Password), offsetof(THTTPRequest, PostQuery),
+        offsetof(THTTPRequest, Referer), offsetof(THTTPRequest, BinaryData),
+        offsetof(THTTPRequest, UseCache), offsetof(THTTPRequest, Port),
+        offsetof(THTTPRequest, Limits), offsetof(THTTPRequest, ReplaceExisting),
+        sizeof(HttpTransferResult), offsetof(HttpTransferResult, completed),
+        offsetof(HttpTransferResult, status),
+        sizeof(HttpTransport), offsetof(HttpTransport, version),
+        offsetof(HttpTransport, perform)};
+    uint32_t hash = 2166136261U; // FNV-1a over the figures
+    for (const size_t figure : layout) {
+        for (int shift = 0; shift < 64; shift += 8) {
+            hash ^= static_cast<uint32_t>((figure >> shift) & 0xFF);
+            hash *= 16777619U;
+        }
+    }
+    return static_cast<int>(hash & 0x7FFFFFFF);
+}();
 // The module's one exported function, of type HttpTransportEntry.
 inline constexpr char kHttpTransportEntry[] = "stridewell_http_transport";
 using HttpTransportEntry = const HttpTransport* (*)();

@@ -10,6 +10,7 @@
 #include "fixedlayout.h"
 #include "fonts.h"
 #include "pictures.h"
+#include "plaintext.h"
 #include "runoptionsmenu.h"
 #include "textconv.h"
 
@@ -368,7 +369,7 @@ void Tframe_ExerciseStart::addExercise(const std::string& name) {
 }
 
 void Tframe_ExerciseStart::setDescriptionHint(const std::string& text) {
-    img_exhold->setToolTip(totext(text));
+    img_exhold->setToolTip(plaintext(totext(text)));
 }
 
 void Tframe_ExerciseStart::setLinkVisible(bool visible) {

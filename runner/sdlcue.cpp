@@ -3,6 +3,7 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <dlfcn.h>
 
 #include <climits>
 #include <mutex>
@@ -24,11 +25,30 @@ constexpr int kMixingChannels = 16;
 std::mutex g_deviceLock;
 int g_deviceUsers = 0;
 
+void ignoreAlsaError(const char*, int, const char*, int, const char*, ...) {}
+
+// The program prints nothing, with or without a sound device. ALSA writes its
+// own complaints to stderr ("cannot find card '0'") while SDL looks for a
+// device, so its handler is silenced first, in the very library SDL loads
+// later (it stays loaded). The sound servers are tried before raw ALSA; a
+// driver named in SDL_AUDIODRIVER still takes precedence.
+void quietAudioLibraries() {
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "pipewire,pulseaudio,alsa", SDL_HINT_DEFAULT);
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    void* alsa = ::dlopen("libasound.so.2", RTLD_NOW | RTLD_LOCAL);
+    if (!alsa)
+        return;
+    if (const auto set = reinterpret_cast<SetHandler>(::dlsym(alsa, "snd_lib_error_set_handler")))
+        set(&ignoreAlsaError);
+}
+
 bool acquireDevice() {
     std::lock_guard lock(g_deviceLock);
     if (g_deviceUsers == 0) {
         // Ctrl+C and SIGTERM keep their usual meaning for the program.
         SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+        quietAudioLibraries();
         if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
             return false;
         if (Mix_OpenAudio(kFrequency, AUDIO_S16SYS, kOutputChannels, kChunkSize) != 0) {

@@ -7,6 +7,7 @@ packages=(
   build-essential cmake pkg-config
   qt6-base-dev libjpeg62-turbo-dev libcurl4-openssl-dev libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev libcpp-httplib-dev libespeak-ng-dev dbus-daemon
+  libmicrohttpd-dev
   fonts-dejavu-core fonts-urw-base35 xvfb xauth
 )
 

@@ -22,7 +22,9 @@ void Dialogs::message(QWidget* parent, const QString& text) {
         return;
     }
     // A plain message: no icon, one OK button.
+    // The texts name files and exercises: never markup.
     QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
@@ -37,6 +39,7 @@ bool Dialogs::confirm(QWidget* parent, const QString& text, std::optional<QPoint
     }
     QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Ok | QMessageBox::Cancel,
                     parent);
+    box.setTextFormat(Qt::PlainText);
     if (at) {
         box.adjustSize();
         box.move(*at);

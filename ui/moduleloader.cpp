@@ -3,7 +3,6 @@
 #include <dlfcn.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <string>
 
 std::string programFolder() {
@@ -18,23 +17,14 @@ std::string programFolder() {
 }
 
 void* loadModuleEntry(const std::string& fileName, const char* entry) {
+    // Nothing is logged: a missing module shows as a silent cue or a failed
+    // download, as the program's other failures do.
     const std::string folder = programFolder();
-    if (folder.empty()) {
-        std::fprintf(stderr, "Cannot load %s: the program's folder is unknown\n", fileName.c_str());
+    if (folder.empty())
         return nullptr;
-    }
     // Never closed: its code may still run on a worker thread at exit.
     void* module = ::dlopen((folder + fileName).c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!module) {
-        std::fprintf(stderr, "Cannot load %s: %s\n", fileName.c_str(), ::dlerror());
+    if (!module)
         return nullptr;
-    }
-    void* symbol = ::dlsym(module, entry);
-    if (!symbol)
-        std::fprintf(stderr, "Cannot load %s: %s\n", fileName.c_str(), ::dlerror());
-    return symbol;
-}
-
-void reportForeignModule(const char* fileName) {
-    std::fprintf(stderr, "Cannot use %s: it belongs to another version\n", fileName);
+    return ::dlsym(module, entry);
 }

@@ -11,13 +11,10 @@
 // The folder of the running executable, ending in "/"; empty when unknown.
 std::string programFolder();
 
-// Loads `fileName` from programFolder() and looks up `entry` in it; null when
-// either fails (the reason goes to stderr). A loaded module stays loaded for
-// the rest of the process.
+// Loads `fileName` from programFolder() and looks up `entry` in it; null,
+// silently, when either fails. A loaded module stays loaded for the rest of
+// the process.
 void* loadModuleEntry(const std::string& fileName, const char* entry);
-
-// Tells stderr that `fileName` was found but belongs to another version.
-void reportForeignModule(const char* fileName);
 
 // The table of functions a module's one entry returns (a struct whose first
 // member is `int version`). The first get(), from whichever thread makes it,
@@ -61,8 +58,7 @@ private:
         const Table* table = entry();
         if (table && table->version == m_version && m_complete(*table))
             return table;
-        reportForeignModule(m_fileName);
-        return nullptr;
+        return nullptr; // another version's module: as if it were missing
     }
 
     const char* m_fileName;

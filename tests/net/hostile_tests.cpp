@@ -128,4 +128,89 @@ TEST_F(HostileServerTest, badCircuitAnswers_endTheChainAndWriteOnlyTheList) {
               << " kinds: every chain ended with a message, nothing but the list written\n";
 }
 
+// Whatever answers at the content host is judged before anything is written
+// or merged: a redirect elsewhere is not followed, and a page, binary bytes,
+// an empty circuit or a circuit without exercises are refused, saying why.
+TEST_F(HostileServerTest, repliesThatAreNotTheFile_areRefusedAndNothingIsWritten) {
+    const auto answer = [](const std::string& type, const std::string& body) {
+        return "HTTP/1.0 200 OK\r\nContent-Type: " + type +
+               "\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+    };
+    const std::string portal = "<!DOCTYPE html>\n<html><head><title>Sign in</title></head>"
+                               "<body>Wi-Fi</body></html>\n";
+    // The same page served as plain text gives itself away by its first tag.
+    const std::string plainPortal = "\r\n  <html>\n<title>Hotel</title>\n</html>\n";
+    const std::string binary = std::string("Plank\r\nAbdominal\r\nHold\0still\r\n", 30);
+    struct Case {
+        const char* kind;
+        std::string exercises; // the answer to the exercise list, and its message
+        QString exercisesMessage;
+        std::string circuit; // the answer to one circuit, and its message
+        QString circuitMessage;
+    };
+    const QString refusedList = "New exercise file was refused: the server's answer ";
+    const QString refusedCircuit = "Circuit New.cir was refused: the server's answer ";
+    const std::vector<Case> cases{
+        {"portal page", answer("text/html; charset=utf-8", portal), refusedList + "is a web page",
+         answer("text/html", portal), refusedCircuit + "is a web page"},
+        {"portal page as text", answer("text/plain", plainPortal), refusedList + "is a web page",
+         answer("text/plain", plainPortal), refusedCircuit + "is a web page"},
+        {"NUL bytes", answer("text/plain", binary), refusedList + "holds NUL bytes",
+         answer("application/octet-stream",
+                std::string("New\r\nCore\r\n30\r\n10\r\nPl\0ank\r\n", 27)),
+         refusedCircuit + "holds NUL bytes"},
+        {"empty", answer("text/plain", ""), "No new exercises available at this time",
+         answer("text/plain", ""), refusedCircuit + "is empty"},
+        {"circuit without exercises", answer("text/plain", ""),
+         "No new exercises available at this time",
+         answer("text/plain", "New\r\nCore\r\n30\r\n10\r\n\r\n"),
+         refusedCircuit + "has no exercises"},
+        {"circuit without a name", answer("text/plain", ""),
+         "No new exercises available at this time",
+         answer("text/plain", "\r\nCore\r\n30\r\n10\r\nPlank\r\n"),
+         refusedCircuit + "has no circuit name"},
+    };
+    for (const Case& c : cases) {
+        auto before = folderSnapshot(app().path());
+        RawHttpServer server([&c](RawConnection& connection, const std::atomic<bool>&) {
+            const std::string& request = connection.request();
+            if (request.rfind("GET /kinoradex/newexercises.lst ", 0) == 0)
+                connection.send(c.exercises);
+            else if (request.rfind("GET /kinoradex/newcircuits.lst ", 0) == 0)
+                connection.send("HTTP/1.0 200 OK\r\nContent-Length: 9\r\n\r\nNew.cir\r\n");
+            else
+                connection.send(c.circuit);
+        });
+        auto update = makeUpdate(server.port());
+        update->lbl_checkexercisesClick();
+        ASSERT_TRUE(settle(*update)) << c.kind;
+        EXPECT_EQ(shown(), QStringList{c.exercisesMessage}) << c.kind;
+        EXPECT_EQ(folderSnapshot(app().path()), before) << c.kind;
+
+        update->lbl_checkcicruitsClick();
+        ASSERT_TRUE(settle(*update)) << c.kind;
+        EXPECT_EQ(shown(), QStringList{c.circuitMessage}) << c.kind;
+        auto after = folderSnapshot(app().path());
+        after.erase("newcircuits.lst");
+        before.erase("newcircuits.lst");
+        EXPECT_EQ(after, before) << c.kind;
+    }
+
+    // A redirect to another port of the same host reaches nobody there.
+    RawHttpServer elsewhere(sends("HTTP/1.0 200 OK\r\nContent-Length: 24\r\n\r\n"
+                                  "Sneaky\r\nAbdominal\r\nHold\r\n"));
+    const std::string location =
+        "Location: http://127.0.0.1:" + std::to_string(elsewhere.port()) + "/list\r\n";
+    RawHttpServer redirecting(
+        sends("HTTP/1.0 302 Found\r\n" + location + "Content-Length: 0\r\n\r\n"));
+    const auto before = folderSnapshot(app().path());
+    auto update = makeUpdate(redirecting.port());
+    update->lbl_checkexercisesClick();
+    ASSERT_TRUE(settle(*update));
+    EXPECT_EQ(shown(), QStringList{"New exercise file could not be found"});
+    EXPECT_EQ(elsewhere.connections(), 0);
+    EXPECT_EQ(redirecting.connections(), 1);
+    EXPECT_EQ(folderSnapshot(app().path()), before);
+}
+
 } // namespace

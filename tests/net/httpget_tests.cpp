@@ -1,5 +1,6 @@
 // The download component against real servers on the loopback interface.
 #include "httpget.h"
+#include "stalledlookup.h"
 #include "testservers.h"
 #include "testsupport/tempfolder.h"
 
@@ -8,7 +9,13 @@
 
 #include <QElapsedTimer>
 
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+
 #include <filesystem>
+#include <iostream>
 #include <thread>
 
 namespace {
@@ -455,6 +462,95 @@ TEST_F(HttpGetTest, destructionWhileRunning_deliversNothingAndLeavesNoFile) {
     spinUntil([] { return false; }, 100);
     EXPECT_EQ(events.total(), 0);
     EXPECT_EQ(folderSnapshot(folder.path()).size(), 1U); // only Circuits/
+}
+
+// With the name servers silent, nothing waits for them: a cancel, a connect
+// timeout and the component's end each return within a second.
+TEST_F(HttpGetTest, stalledNameLookup_cancelTimeoutAndDestructionReturnWithinASecond) {
+    const auto startStalled = [this](THTTPGet& get, int connectTimeoutMs = 30000) {
+        const int lookups = g_stalledLookups;
+        get.URL = std::string("http://") + kStalledHost + "/kinoradex/newexercises.lst";
+        get.Limits = quickLimits();
+        get.Limits.ConnectTimeoutMs = connectTimeoutMs;
+        get.Limits.TimeoutMs = 30000;
+        get.Limits.LowSpeedTimeMs = 30000;
+        events.attach(get);
+        get.DownloadString();
+        return spinUntil([lookups] { return g_stalledLookups > lookups; });
+    };
+    QElapsedTimer timer;
+
+    ASSERT_TRUE(startStalled(component));
+    timer.start();
+    component.Cancel();
+    ASSERT_TRUE(finish(5000));
+    const qint64 cancelMs = timer.elapsed();
+    EXPECT_EQ(events.error, 1);
+    EXPECT_LT(cancelMs, 1000);
+
+    events = Events();
+    timer.restart();
+    ASSERT_TRUE(startStalled(component, 1000));
+    ASSERT_TRUE(finish(5000));
+    const qint64 timeoutMs = timer.elapsed();
+    EXPECT_EQ(events.error, 1);
+    EXPECT_LT(timeoutMs, 2000);
+
+    qint64 destroyMs = 0;
+    {
+        THTTPGet doomed;
+        ASSERT_TRUE(startStalled(doomed));
+        timer.restart();
+    }
+    destroyMs = timer.elapsed();
+    EXPECT_LT(destroyMs, 1000);
+    std::cout << "[ figures  ] stalled lookup: cancel reported after " << cancelMs
+              << " ms, a 1000 ms connect timeout after " << timeoutMs
+              << " ms, destruction returned after " << destroyMs << " ms\n";
+}
+
+TEST_F(HttpGetTest, cancelAfterTheRunEnded_isAFailure) {
+    HttpTestServer server;
+    server.server().Get("/a", [](const httplib::Request&, httplib::Response& res) {
+        res.set_content("data", "text/plain");
+    });
+    server.start();
+    point(component, server.port(), "/a");
+    component.OnProgress = nullptr; // the run must not wait for this thread
+    component.DownloadString();
+    // The run ends; its report waits in the event queue.
+    const auto* run = qobject_cast<const QThread*>(component.worker());
+    ASSERT_NE(run, nullptr);
+    while (!run->isFinished())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    component.Cancel();
+    ASSERT_TRUE(finish());
+    EXPECT_EQ(events.error, 1);
+    EXPECT_EQ(events.doneString, 0);
+}
+
+// A program started while a download runs (the browser) inherits none of
+// its sockets.
+TEST_F(HttpGetTest, downloadSocket_isClosedOnExec) {
+    RawHttpServer server(slowBody(1000, 20));
+    point(component, server.port(), "/slow");
+    component.Limits.TimeoutMs = 20000;
+    component.DownloadString();
+    ASSERT_TRUE(spinUntil([this] { return !events.progress.empty(); }));
+    int sockets = 0;
+    for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
+        const int fd = std::stoi(entry.path().filename().string());
+        sockaddr_in peer{};
+        socklen_t length = sizeof peer;
+        if (::getpeername(fd, reinterpret_cast<sockaddr*>(&peer), &length) != 0 ||
+            peer.sin_family != AF_INET || ntohs(peer.sin_port) != server.port())
+            continue;
+        ++sockets;
+        EXPECT_TRUE(::fcntl(fd, F_GETFD) & FD_CLOEXEC);
+    }
+    EXPECT_EQ(sockets, 1);
+    component.Cancel();
+    ASSERT_TRUE(finish());
 }
 
 } // namespace

@@ -1,0 +1,106 @@
+#include "replycheck.h"
+
+#include <algorithm>
+#include <cctype>
+#include <vector>
+
+namespace {
+
+char lower(char c) {
+    return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+}
+
+bool startsWithNoCase(std::string_view text, std::string_view prefix) {
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(),
+                      [](char a, char b) { return lower(a) == lower(b); });
+}
+
+bool containsNoCase(std::string_view text, std::string_view part) {
+    return std::search(text.begin(), text.end(), part.begin(), part.end(), [](char a, char b) {
+               return lower(a) == lower(b);
+           }) != text.end();
+}
+
+std::string_view trimmed(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front()))
+        text.remove_prefix(1);
+    while (!text.empty() && blank(text.back()))
+        text.remove_suffix(1);
+    return text;
+}
+
+// A page announces itself in its type or in its first tag ("<!DOCTYPE html>",
+// "<html>", "<?xml ...><html ...>"); a text file holding a "<b>" in a
+// description is no page.
+bool isWebPage(std::string_view body, std::string_view contentType) {
+    const std::string_view type = trimmed(contentType);
+    if (startsWithNoCase(type, "text/html") || startsWithNoCase(type, "application/xhtml"))
+        return true;
+    std::string_view start = trimmed(body);
+    if (startsWithNoCase(start, "\xEF\xBB\xBF"))
+        start = trimmed(start.substr(3));
+    for (const std::string_view opening :
+         {"<!doctype", "<html", "<head", "<body", "<?xml", "<!--", "<meta", "<title", "<script"}) {
+        if (startsWithNoCase(start, opening))
+            return true;
+    }
+    return containsNoCase(body.substr(0, 4096), "<html");
+}
+
+std::string checkText(std::string_view body, std::string_view contentType) {
+    if (body.empty())
+        return std::string(kEmptyReply);
+    if (body.find('\0') != std::string_view::npos)
+        return "holds NUL bytes";
+    if (isWebPage(body, contentType))
+        return "is a web page";
+    return {};
+}
+
+std::vector<std::string_view> lines(std::string_view body) {
+    std::vector<std::string_view> result;
+    while (!body.empty()) {
+        const size_t end = body.find('\n');
+        std::string_view line = body.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        result.push_back(line);
+        body.remove_prefix(end == std::string_view::npos ? body.size() : end + 1);
+    }
+    return result;
+}
+
+// As the circuit reader takes a number: digits up to the first blank.
+bool isInterval(std::string_view line) {
+    const std::string_view text = trimmed(line);
+    const std::string_view digits = text.substr(0, std::min(text.find(' '), text.find('\t')));
+    return !digits.empty() && digits.size() <= 9 &&
+           std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+} // namespace
+
+std::string checkexerciselist(std::string_view body, std::string_view contentType) {
+    return checkText(body, contentType);
+}
+
+std::string checkcircuitlist(std::string_view body, std::string_view contentType) {
+    return checkText(body, contentType);
+}
+
+std::string checkcircuit(std::string_view body, std::string_view contentType) {
+    if (std::string reason = checkText(body, contentType); !reason.empty())
+        return reason;
+    const std::vector<std::string_view> all = lines(body);
+    if (all.empty() || trimmed(all[0]).empty())
+        return "has no circuit name";
+    if (all.size() < 4 || !isInterval(all[2]) || !isInterval(all[3]))
+        return "has no intervals";
+    const bool exercise = std::any_of(all.begin() + 4, all.end(),
+                                      [](std::string_view line) { return !trimmed(line).empty(); });
+    if (!exercise)
+        return "has no exercises";
+    return {};
+}

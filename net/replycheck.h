@@ -1,0 +1,24 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// What a content server's answer must be before anything is written or
+// merged. Each check gives the reason a reply is refused, completing "the
+// server's answer ..." ("is a web page"), or "" when the reply is fit.
+//
+// Every reply is text lines: not empty, no NUL byte, and not a web page (a
+// captive portal or a proxy answering "200 OK" in place of the file). Other
+// odd bytes are left to the readers: a name unfit for a file is passed over,
+// a stray Ctrl+Z of an old editor does no harm.
+
+// The reason given for an empty reply.
+inline constexpr std::string_view kEmptyReply = "is empty";
+
+// The exercise list: text lines, three per exercise.
+std::string checkexerciselist(std::string_view body, std::string_view contentType);
+// The circuit list: text lines, one file name each.
+std::string checkcircuitlist(std::string_view body, std::string_view contentType);
+// One circuit file: a name, a type, the two intervals in seconds and at
+// least one exercise ("Core\r\nAbdominal\r\n30\r\n10\r\nPlank\r\n").
+std::string checkcircuit(std::string_view body, std::string_view contentType);
