@@ -14,9 +14,13 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 #include <filesystem>
@@ -291,4 +295,86 @@ TEST_F(AppFixture, layout_placesGridColumnsButtonsAndFramesAsDesigned) {
                            static_cast<QWidget*>(m_main->circuitEditFrame()),
                            static_cast<QWidget*>(m_main->exerciseFrame())})
         EXPECT_EQ(frame->geometry(), QRect(1, 1, 575, 335));
+}
+
+// Names and descriptions come from files and from the content server: markup
+// in them is shown as the characters it is made of, never obeyed, in every
+// place it reaches.
+TEST_F(AppFixture, markupInNamesAndDescriptions_isShownAsWrittenEverywhere) {
+    const std::string name = "<b>Big</b> Press";
+    const std::string description = "<font size=7 color=red>HUGE</font><img src=\"/etc/hosts\">";
+    const std::string circuitName = "<u>Core</u> & more";
+    std::filesystem::remove_all(m_folder.path() + "Circuits");
+    m_folder.writeFile("exercises.lst", "1\r\n" + name + "\r\nUpper Body\r\n" + description +
+                                            "\r\n1\r\n");
+    m_folder.writeFile("Circuits/Markup.cir",
+                       circuitName + "\r\n<i>Type</i>\r\n30\r\n10\r\n" + name + "\r\n");
+    // What a user sees of a text in a place that takes it with `format`.
+    const auto seen = [](const QString& text, Qt::TextFormat format = Qt::AutoText) {
+        if (format == Qt::PlainText || (format == Qt::AutoText && !Qt::mightBeRichText(text)))
+            return text;
+        QTextDocument document;
+        document.setHtml(text);
+        return document.toPlainText();
+    };
+    const auto labelSeen = [&seen](QWidget* root, const char* objectName) {
+        auto* label = root->findChild<QLabel*>(QString::fromLatin1(objectName));
+        return label ? seen(label->text(), label->textFormat()) : QString();
+    };
+    const QString shownName = QString::fromStdString(name);
+    const QString shownDescription = QString::fromStdString(description);
+
+    startProgram();
+    clickStartLink();
+    selectRow(0);
+    EXPECT_EQ(QString::fromStdString(cell(0, 0)), QString::fromStdString(circuitName));
+    QWidget* info = m_main->circuitInfoFrame();
+    EXPECT_EQ(labelSeen(info, "lbl_CircName"),
+              QStringLiteral("Circuit Name: ") + QString::fromStdString(circuitName));
+    EXPECT_EQ(labelSeen(info, "lbl_CircType"), QStringLiteral("Circuit Type: <i>Type</i>"));
+    auto* infoList = info->findChild<QListWidget*>(QStringLiteral("lst_exercises"));
+    ASSERT_NE(infoList, nullptr);
+    ASSERT_EQ(infoList->count(), 1);
+    EXPECT_EQ(infoList->item(0)->text(), shownName);
+    infoList->setCurrentRow(0);
+    EXPECT_EQ(info->findChild<QPlainTextEdit*>(QStringLiteral("mmo_exdescription"))->toPlainText(),
+              shownDescription);
+
+    click(bar(), "btn_start");
+    ASSERT_EQ(m_main->frontFrame(), m_main->runnerFrame());
+    auto* hint = runner()->findChild<QWidget*>(QStringLiteral("img_exhold"));
+    ASSERT_NE(hint, nullptr);
+    EXPECT_EQ(seen(hint->toolTip()), shownDescription);
+    EXPECT_EQ(runner()->findChild<QListWidget*>(QStringLiteral("lst_exercises"))->item(0)->text(),
+              shownName);
+    click(runner(), "btn_start");
+    EXPECT_EQ(labelSeen(runner(), "lbl_exercisename"), QStringLiteral("Next: ") + shownName);
+    click(runner(), "btn_stop");
+
+    click(bar(), "btn_exercise");
+    auto* library = m_main->exerciseFrame()->findChild<QTableView*>();
+    ASSERT_NE(library, nullptr);
+    const QAbstractItemModel* rows = library->model();
+    bool listed = false;
+    for (int column = 0; column < rows->columnCount(); ++column)
+        listed = listed || rows->index(0, column).data().toString() == shownName;
+    EXPECT_TRUE(listed);
+
+    // A message naming such a text, in a real message box.
+    Dialogs::setTestMode(false);
+    QString boxSeen;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            if (box && box->isVisible()) {
+                boxSeen = seen(box->text(), box->textFormat());
+                box->accept();
+            }
+        }
+    });
+    answer.start(10);
+    Dialogs::message(nullptr, QStringLiteral("Circuit ") + shownName + " could not be downloaded");
+    Dialogs::setTestMode(true);
+    EXPECT_EQ(boxSeen, QStringLiteral("Circuit ") + shownName + " could not be downloaded");
 }

@@ -1,0 +1,295 @@
+// The content server as it runs in public, against clients that drip, never
+// stop sending or come all at once. Bounded: a few hundred connections on the
+// loopback interface, and it ends by itself.
+#include "testservers.h"
+#include "testsupport/tempfolder.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <fcntl.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <signal.h>
+#include <spawn.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <fstream>
+#include <iostream>
+#include <string>
+#include <thread>
+#include <vector>
+
+extern char** environ;
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long long msSince(Clock::time_point start) {
+    return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+}
+
+// A connected socket to 127.0.0.1:port that gives up on a send or receive
+// after two seconds; -1 when nobody answers.
+int connectTo(int port) {
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    const timeval limit{2, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
+    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+bool sendAll(int fd, const std::string& bytes) {
+    size_t sent = 0;
+    while (sent < bytes.size()) {
+        const ssize_t n = ::send(fd, bytes.data() + sent, bytes.size() - sent, MSG_NOSIGNAL);
+        if (n <= 0)
+            return false;
+        sent += static_cast<size_t>(n);
+    }
+    return true;
+}
+
+// Everything until the server closes (or two seconds of silence).
+std::string receiveAll(int fd) {
+    std::string bytes;
+    char buffer[4096];
+    for (;;) {
+        const ssize_t n = ::recv(fd, buffer, sizeof buffer, 0);
+        if (n <= 0)
+            return bytes;
+        bytes.append(buffer, static_cast<size_t>(n));
+    }
+}
+
+// The status code of an answer ("HTTP/1.1 404 Not Found" -> 404); 0 for none.
+int status(const std::string& answer) {
+    if (answer.rfind("HTTP/1.", 0) != 0 || answer.size() < 12)
+        return 0;
+    return std::atoi(answer.substr(9, 3).c_str());
+}
+
+// One request the way the program sends it; the whole answer.
+std::string fetch(int port, const std::string& path) {
+    const int fd = connectTo(port);
+    if (fd < 0)
+        return {};
+    sendAll(fd, "GET " + path + " HTTP/1.0\r\nUser-Agent: Corvane HTTPGet\r\nAccept: */*\r\n\r\n");
+    std::string answer = receiveAll(fd);
+    ::close(fd);
+    return answer;
+}
+
+// The server's own executable, running until stopped.
+class ServerProcess final {
+public:
+    ServerProcess(const std::string& folder, int port, const std::string& logFile) {
+        const std::vector<std::string> arguments{STRIDEWELL_CONTENTSERVER, "--head-timeout", "2",
+                                                 folder, std::to_string(port), "127.0.0.1"};
+        std::vector<char*> argv;
+        for (const std::string& argument : arguments)
+            argv.push_back(const_cast<char*>(argument.c_str()));
+        argv.push_back(nullptr);
+        posix_spawn_file_actions_t files;
+        posix_spawn_file_actions_init(&files);
+        posix_spawn_file_actions_addopen(&files, STDOUT_FILENO, logFile.c_str(),
+                                         O_WRONLY | O_CREAT | O_TRUNC, 0644);
+        if (posix_spawn(&m_pid, argv[0], &files, nullptr, argv.data(), environ) != 0)
+            m_pid = -1;
+        posix_spawn_file_actions_destroy(&files);
+        for (int waited = 0; m_pid > 0 && waited < 5000; waited += 10) {
+            const int fd = connectTo(port);
+            if (fd >= 0) {
+                ::close(fd);
+                m_listening = true;
+                break;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+    }
+    ~ServerProcess() {
+        if (m_pid > 0) {
+            ::kill(m_pid, SIGKILL);
+            ::waitpid(m_pid, nullptr, 0);
+        }
+    }
+    bool listening() const { return m_listening; }
+
+    // Resident memory in kB.
+    long residentKb() const {
+        std::ifstream status("/proc/" + std::to_string(m_pid) + "/status");
+        std::string line;
+        while (std::getline(status, line)) {
+            if (line.rfind("VmRSS:", 0) == 0)
+                return std::stol(line.substr(6));
+        }
+        return -1;
+    }
+
+    // SIGTERM; the time until the process has ended, or -1 after 5 s.
+    long long terminate() {
+        const auto start = Clock::now();
+        ::kill(m_pid, SIGTERM);
+        while (msSince(start) < 5000) {
+            if (::waitpid(m_pid, nullptr, WNOHANG) == m_pid) {
+                m_pid = -1;
+                return msSince(start);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+        return -1;
+    }
+
+private:
+    pid_t m_pid = -1;
+    bool m_listening = false;
+};
+
+TEST(ContentServerLoad, slowEndlessAndManyClients_neitherStarveOthersNorGrowIt) {
+    TempFolder content;
+    content.writeFile("newcircuits.lst", "Core.cir\r\n");
+    content.writeFile("circuits/Core.cir", "Core\r\nAbdominal\r\n30\r\n10\r\nPlank\r\n");
+    TempFolder logs;
+    const std::string logFile = logs.path() + "server.log";
+    const int port = closedPort();
+    auto server = std::make_unique<ServerProcess>(content.path(), port, logFile);
+    ASSERT_TRUE(server->listening());
+    const long idleKb = server->residentKb();
+
+    // 100 clients that send a request line and then one header line every
+    // 200 ms, forever; the server has two seconds for a whole head.
+    std::vector<int> slow;
+    for (int i = 0; i < 100; ++i) {
+        const int fd = connectTo(port);
+        ASSERT_GE(fd, 0);
+        sendAll(fd, "GET /kinoradex/newcircuits.lst HTTP/1.0\r\n");
+        slow.push_back(fd);
+    }
+    std::atomic<bool> dripping{true};
+    std::thread drip([&] {
+        while (dripping) {
+            for (const int fd : slow)
+                ::send(fd, "X-Drip: 1\r\n", 11, MSG_NOSIGNAL | MSG_DONTWAIT);
+            std::this_thread::sleep_for(std::chrono::milliseconds(200));
+        }
+    });
+    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    auto start = Clock::now();
+    const std::string answer = fetch(port, "/kinoradex/newcircuits.lst");
+    const long long wellBehavedMs = msSince(start);
+    EXPECT_EQ(status(answer), 200);
+    EXPECT_LT(wellBehavedMs, 1000);
+
+    // 200 ordinary clients at once: every one is answered.
+    start = Clock::now();
+    std::vector<int> crowd;
+    for (int i = 0; i < 200; ++i) {
+        const int fd = connectTo(port);
+        if (fd >= 0 && sendAll(fd, "GET /kinoradex/circuits/Core.cir HTTP/1.0\r\n\r\n"))
+            crowd.push_back(fd);
+    }
+    int answered = 0;
+    for (const int fd : crowd) {
+        const std::string reply = receiveAll(fd);
+        answered += status(reply) == 200 &&
+                    reply.find("\r\n\r\nCore\r\n") != std::string::npos;
+        ::close(fd);
+    }
+    const long long crowdMs = msSince(start);
+    EXPECT_EQ(answered, 200);
+
+    // The slow ones are cut off once their two seconds are up.
+    std::this_thread::sleep_for(std::chrono::milliseconds(2600));
+    dripping = false;
+    drip.join();
+    int cutOff = 0;
+    for (const int fd : slow) {
+        pollfd closed{fd, POLLIN, 0};
+        char byte = 0;
+        cutOff += ::poll(&closed, 1, 500) == 1 && ::recv(fd, &byte, 1, MSG_DONTWAIT) <= 0;
+        ::close(fd);
+    }
+    EXPECT_EQ(cutOff, 100);
+
+    // A request line or a head too long is answered at once.
+    start = Clock::now();
+    EXPECT_EQ(status(fetch(port, "/" + std::string(64 * 1024, 'a'))), 414);
+    const int big = connectTo(port);
+    sendAll(big, "GET /kinoradex/newcircuits.lst HTTP/1.0\r\nX-Big: " + std::string(64 * 1024, 'b') +
+                     "\r\n\r\n");
+    EXPECT_EQ(status(receiveAll(big)), 431);
+    ::close(big);
+    const long long tooLongMs = msSince(start);
+    EXPECT_LT(tooLongMs, 1000);
+
+    // 100 MB of header lines without end, on as many connections as it takes.
+    const std::string lines = [] {
+        std::string block;
+        while (block.size() < 64 * 1024)
+            block += "X-Endless: 0123456789012345678901234567890123456789\r\n";
+        return block;
+    }();
+    long long offered = 0;
+    int connections = 0;
+    while (offered < 100LL * 1024 * 1024 && connections < 300) {
+        const int fd = connectTo(port);
+        ASSERT_GE(fd, 0);
+        ++connections;
+        sendAll(fd, "GET /kinoradex/newcircuits.lst HTTP/1.0\r\n");
+        while (offered < 100LL * 1024 * 1024 && sendAll(fd, lines))
+            offered += static_cast<long long>(lines.size());
+        ::close(fd);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(200));
+    const long grownKb = server->residentKb() - idleKb;
+    EXPECT_LT(grownKb, 8 * 1024);
+    EXPECT_GE(offered, 100LL * 1024 * 1024);
+
+    // Log lines carry no terminal escapes.
+    fetch(port, "/kinoradex/\x1b]0;owned\x07\x1b[2J");
+    std::this_thread::sleep_for(std::chrono::milliseconds(100));
+
+    // It ends promptly on SIGTERM, even with slow clients connected...
+    std::vector<int> lingering;
+    for (int i = 0; i < 20; ++i) {
+        const int fd = connectTo(port);
+        sendAll(fd, "GET / HTTP/1.0\r\n");
+        lingering.push_back(fd);
+    }
+    const long long exitMs = server->terminate();
+    EXPECT_GE(exitMs, 0);
+    EXPECT_LT(exitMs, 2000);
+    for (const int fd : lingering)
+        ::close(fd);
+    std::ifstream logStream(logFile);
+    const std::string log((std::istreambuf_iterator<char>(logStream)),
+                          std::istreambuf_iterator<char>());
+    EXPECT_EQ(log.find('\x1b'), std::string::npos);
+    EXPECT_NE(log.find("GET /kinoradex/\\x1B]0;owned\\x07\\x1B[2J 404"), std::string::npos);
+
+    // ... and takes its port again at once.
+    server = std::make_unique<ServerProcess>(content.path(), port, logFile);
+    EXPECT_TRUE(server->listening());
+
+    std::cout << "[ figures  ] well-behaved client answered in " << wellBehavedMs
+              << " ms beside 100 slow clients; 200 clients at once all answered in " << crowdMs
+              << " ms; 64 KB request line and head refused in " << tooLongMs << " ms; "
+              << offered / (1024 * 1024) << " MB of endless headers on " << connections
+              << " connections grew resident memory by " << grownKb << " kB (idle " << idleKb
+              << " kB); exit after SIGTERM in " << exitMs << " ms\n";
+}
+
+} // namespace
