@@ -21,6 +21,7 @@ using Clock = std::chrono::steady_clock;
 constexpr const char* kText = "text/plain";
 constexpr const char* kHtml = "text/html";
 constexpr int kPollMs = 100; // how often the loop looks at stop() and the head deadlines
+constexpr size_t kLoggedTarget = 300; // bytes of a target a log line shows at most
 
 ContentServer::Answer notfound(const std::string& what) {
     return {404, kHtml, notfoundpage(what)};
@@ -303,7 +304,10 @@ struct ContentServer::Loop {
         if (state)
             loop->headArrived(*state);
         const std::string target = state ? state->target : std::string();
-        const Answer answer = loop->server.answer(method ? method : "", target);
+        const Answer answer =
+            target.size() > loop->server.m_limits.maxTarget
+                ? Answer{414, kHtml, notfoundpage("The address is too long.")}
+                : loop->server.answer(method ? method : "", target);
         MHD_Response* response = MHD_create_response_from_buffer(
             answer.body.size(), const_cast<char*>(answer.body.data()), MHD_RESPMEM_MUST_COPY);
         if (!response)
@@ -313,9 +317,13 @@ struct ContentServer::Loop {
         const MHD_Result queued =
             MHD_queue_response(connection, static_cast<unsigned>(answer.status), response);
         MHD_destroy_response(response);
-        if (loop->server.m_log)
-            loop->server.m_log(logtext(method ? method : "") + " " + logtext(target) + " " +
+        if (loop->server.m_log) {
+            std::string shown = logtext(target.substr(0, kLoggedTarget));
+            if (target.size() > kLoggedTarget)
+                shown += "...";
+            loop->server.m_log(logtext(method ? method : "") + " " + shown + " " +
                                std::to_string(answer.status));
+        }
         return queued;
     }
 };

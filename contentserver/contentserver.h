@@ -21,10 +21,12 @@ struct ContentServerLimits {
     // Connections still sending their head; the oldest of them is cut off
     // when another one arrives.
     int maxHeadConnections = 300;
-    // Memory of one connection. The request line and the head must fit in
-    // about half of it: a longer request line gets "414 URI Too Long", a
-    // longer head "431 Request Header Fields Too Large", at once.
-    size_t memoryPerConnection = 16 * 1024;
+    // Memory of one connection, which the request line and the head must fit
+    // in (less a little for the answer's head): beyond it a request line gets
+    // "414 URI Too Long", a head "431 Request Header Fields Too Large", at once.
+    size_t memoryPerConnection = 8 * 1024;
+    // A request target longer than this gets "414 URI Too Long".
+    size_t maxTarget = 2048;
 };
 
 // Serves a content folder over HTTP at the addresses the program asks for:
