@@ -10,8 +10,13 @@
 #include <httplib.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 
+#include <atomic>
+#include <chrono>
+#include <iostream>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -153,6 +158,48 @@ TEST_F(ReplacedTransportTest, transportGetsAnEncodedAddressAndTheWorkerJudgesThe
         EXPECT_EQ(folderSnapshot(folder.path()).size(), 1U) << c.what << ": a part file was left";
     }
     EXPECT_EQ(doneFile, 0);
+}
+
+// A transfer held up where no stop request reaches it (a disk or a library
+// that does not answer): destruction still returns within a second, nothing
+// is reported, and the worker ends by itself later.
+std::atomic<bool> g_heldUpEnded{false};
+
+HttpTransferResult heldUpPerform(const THTTPRequest&, const std::string&,
+                                 const std::atomic<bool>&, HttpTransferSink& sink) {
+    const std::string piece = "first piece";
+    sink.headLine("HTTP/1.0 200 OK\r\n");
+    sink.bodyBytes(200, piece.data(), piece.size());
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500)); // deaf to the stop request
+    const bool more = sink.bodyBytes(200, piece.data(), piece.size());
+    g_heldUpEnded = true;
+    return {more, 200};
+}
+
+TEST_F(ReplacedTransportTest, heldUpTransfer_destructionReturnsWithinASecondAndTheWorkerEndsAlone) {
+    const HttpTransport heldUp{kHttpTransportVersion, &heldUpPerform};
+    replaceHttpTransport(&heldUp);
+    int events = 0;
+    int progress = 0;
+    QElapsedTimer timer;
+    {
+        THTTPGet doomed;
+        doomed.URL = "http://example.org/list";
+        doomed.OnProgress = [&progress](QObject*, int32_t, int32_t) { ++progress; };
+        doomed.OnDoneString = [&events](QObject*, const std::string&) { ++events; };
+        doomed.OnError = [&events](QObject*) { ++events; };
+        doomed.DownloadString();
+        ASSERT_TRUE(spinUntil([&progress] { return progress == 1; }));
+        timer.start();
+    }
+    const qint64 destroyMs = timer.elapsed();
+    EXPECT_LT(destroyMs, 1000);
+    EXPECT_TRUE(spinUntil([] { return g_heldUpEnded.load(); }, 3000));
+    spinUntil([] { return false; }, 200); // the worker deletes itself meanwhile
+    EXPECT_EQ(events, 0);
+    EXPECT_EQ(progress, 1);
+    std::cout << "[ figures  ] a transfer deaf to its stop request: destruction returned after "
+              << destroyMs << " ms\n";
 }
 
 } // namespace
