@@ -20,7 +20,7 @@ using Clock = std::chrono::steady_clock;
 
 constexpr const char* kText = "text/plain";
 constexpr const char* kHtml = "text/html";
-constexpr int kPollMs = 100; // how often the loop looks at stop() and the head deadlines
+constexpr int kPollMs = 100;          // how often the loop looks at stop() and the head deadlines
 constexpr size_t kLoggedTarget = 300; // bytes of a target a log line shows at most
 
 ContentServer::Answer notfound(const std::string& what) {
@@ -304,10 +304,9 @@ struct ContentServer::Loop {
         if (state)
             loop->headArrived(*state);
         const std::string target = state ? state->target : std::string();
-        const Answer answer =
-            target.size() > loop->server.m_limits.maxTarget
-                ? Answer{414, kHtml, notfoundpage("The address is too long.")}
-                : loop->server.answer(method ? method : "", target);
+        const Answer answer = target.size() > loop->server.m_limits.maxTarget
+                                  ? Answer{414, kHtml, notfoundpage("The address is too long.")}
+                                  : loop->server.answer(method ? method : "", target);
         MHD_Response* response = MHD_create_response_from_buffer(
             answer.body.size(), const_cast<char*>(answer.body.data()), MHD_RESPMEM_MUST_COPY);
         if (!response)

@@ -17,9 +17,8 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
 }
 
 bool containsNoCase(std::string_view text, std::string_view part) {
-    return std::search(text.begin(), text.end(), part.begin(), part.end(), [](char a, char b) {
-               return lower(a) == lower(b);
-           }) != text.end();
+    return std::search(text.begin(), text.end(), part.begin(), part.end(),
+                       [](char a, char b) { return lower(a) == lower(b); }) != text.end();
 }
 
 std::string_view trimmed(std::string_view text) {
