@@ -51,7 +51,8 @@ TEST_F(ContentServerTest, pathsOutsideTheFolder_areRefused) {
          {"/kinoradex/circuits/../newexercises.lst", "/kinoradex/circuits/..%2Fnewexercises.lst",
           "/kinoradex/circuits/%2E%2E", "/kinoradex/circuits/", "/kinoradex/circuits/link.cir",
           "/kinoradex/circuits/sub%2Fx.cir", "/kinoradex/missing.cir", "/etc/passwd",
-          "/kinoradex/newcircuits.lst/../../x"}) {
+          "/kinoradex/newcircuits.lst/../../x", "/kinoradex/newexercisesXlst",
+          "/kinoradex/newcircuits.lst%00.txt", "/kinoradex/circuits/Core.cir%00"}) {
         const auto result = get(path);
         ASSERT_TRUE(result) << path;
         EXPECT_EQ(result->status, 404) << path;
