@@ -2,6 +2,7 @@
 #include "httpget.h"
 #include "stalledlookup.h"
 #include "testservers.h"
+#include "umaskwatch.h"
 #include "testsupport/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -529,13 +530,16 @@ TEST_F(HttpGetTest, cancelAfterTheRunEnded_isAFailure) {
     EXPECT_EQ(events.doneString, 0);
 }
 
-// A program started while a download runs (the browser) inherits none of
-// its sockets.
-TEST_F(HttpGetTest, downloadSocket_isClosedOnExec) {
+// A download touches nothing of the process: a program started meanwhile (the
+// browser) inherits none of its sockets, and the file creation mask is never
+// set, not even for a moment, so no file the main thread creates meanwhile is
+// left open to everyone.
+TEST_F(HttpGetTest, download_leavesNoSocketToChildrenAndTheUmaskAlone) {
     RawHttpServer server(slowBody(1000, 20));
     point(component, server.port(), "/slow");
     component.Limits.TimeoutMs = 20000;
-    component.DownloadString();
+    component.FileName = target();
+    component.DownloadFile();
     ASSERT_TRUE(spinUntil([this] { return !events.progress.empty(); }));
     int sockets = 0;
     for (const auto& entry : std::filesystem::directory_iterator("/proc/self/fd")) {
@@ -551,6 +555,7 @@ TEST_F(HttpGetTest, downloadSocket_isClosedOnExec) {
     EXPECT_EQ(sockets, 1);
     component.Cancel();
     ASSERT_TRUE(finish());
+    EXPECT_EQ(g_umaskCalls, 0);
 }
 
 } // namespace
