@@ -21,11 +21,16 @@ std::string executableFolder() {
 }
 
 std::string& folderSetting() {
-    static std::string folder = executableFolder();
+    static std::string folder = programfolder();
     return folder;
 }
 
 } // namespace
+
+const std::string& programfolder() {
+    static const std::string folder = executableFolder();
+    return folder;
+}
 
 const std::string& applicationfolder() { return folderSetting(); }
 

@@ -5,6 +5,10 @@
 
 #include <string>
 
+#ifndef STRIDEWELL_MODULE_RELATIVE
+#define STRIDEWELL_MODULE_RELATIVE "../lib/stridewell/"
+#endif
+
 std::string programFolder() {
     // Not the application folder: that one can be moved, the modules cannot.
     std::string path(4096, '\0');
@@ -22,8 +26,13 @@ void* loadModuleEntry(const std::string& fileName, const char* entry) {
     const std::string folder = programFolder();
     if (folder.empty())
         return nullptr;
+    // Beside the executable in a build folder or a portable copy; in the
+    // program's private library folder once installed.
+    std::string path = folder + fileName;
+    if (::access(path.c_str(), F_OK) != 0)
+        path = folder + STRIDEWELL_MODULE_RELATIVE + fileName;
     // Never closed: its code may still run on a worker thread at exit.
-    void* module = ::dlopen((folder + fileName).c_str(), RTLD_NOW | RTLD_LOCAL);
+    void* module = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
     if (!module)
         return nullptr;
     return ::dlsym(module, entry);

@@ -6,14 +6,15 @@
 
 // Parts of the program that pull in large libraries (the download transport,
 // the cue's sound) are modules, loaded when first needed rather than by the
-// dynamic linker at start-up. They live beside the executable.
+// dynamic linker at start-up. They live beside the executable, or once
+// installed in the program's private library folder.
 
 // The folder of the running executable, ending in "/"; empty when unknown.
 std::string programFolder();
 
-// Loads `fileName` from programFolder() and looks up `entry` in it; null,
-// silently, when either fails. A loaded module stays loaded for the rest of
-// the process.
+// Loads `fileName` from one of those folders and looks up `entry` in it;
+// null, silently, when either fails. A loaded module stays loaded for the
+// rest of the process.
 void* loadModuleEntry(const std::string& fileName, const char* entry);
 
 // The table of functions a module's one entry returns (a struct whose first

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <string>
+
+// What the command line asks for. The program takes only these options, all
+// answered before any window system is touched:
+//   --help              usage on stdout, exit 0
+//   --version           name and version on stdout, exit 0
+//   --data-dir DIR      (or --data-dir=DIR) keep the data in DIR
+// Anything else is refused with one line on stderr and exit status 2.
+struct CommandLine {
+    enum class Action { Run, Help, Version, Refuse };
+    Action action = Action::Run;
+    std::string dataDir;  // empty when not given
+    std::string problem;  // for Refuse: the one line to print
+};
+
+CommandLine parsecommandline(int argc, const char* const* argv);
+
+std::string usagetext();
+std::string versiontext();
