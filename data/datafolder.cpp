@@ -144,7 +144,8 @@ bool folderwritable(const std::string& folder) {
 std::string installedstarterfolder(const std::string& programFolder) {
     if (programFolder.empty())
         return {};
-    const std::string folder = withSeparator(programFolder) + STRIDEWELL_STARTER_RELATIVE;
+    const std::string folder =
+        fs::path(withSeparator(programFolder) + STRIDEWELL_STARTER_RELATIVE).lexically_normal();
     std::error_code error;
     return fs::is_directory(folder, error) ? withSeparator(folder) : std::string();
 }

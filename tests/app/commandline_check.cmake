@@ -1,0 +1,59 @@
+# Runs the program's command line the way a shell does, with no display at
+# all: every answer here must come before any window system is touched (with
+# the X11 platform and no DISPLAY, touching it would abort the program).
+#
+#   cmake -DPROGRAM=<stridewell> -DVERSION=<x.y> -DWORK=<scratch folder> -P commandline_check.cmake
+cmake_minimum_required(VERSION 3.25)
+
+set(failures "")
+macro(fail what)
+  string(APPEND failures "\n  ${what}")
+endmacro()
+
+function(run_program)
+  execute_process(
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb
+            ${PROGRAM} ${ARGN}
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+  set(status "${status}" PARENT_SCOPE)
+  set(out "${out}" PARENT_SCOPE)
+  set(err "${err}" PARENT_SCOPE)
+endfunction()
+
+run_program(--version)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "stridewell ${VERSION}\n")
+  fail("--version: exit ${status}, stdout '${out}'")
+endif()
+
+run_program(--help)
+if(NOT status EQUAL 0 OR NOT err STREQUAL "" OR NOT out MATCHES "^Usage: stridewell \\[OPTION\\]\\.\\.\\.\n")
+  fail("--help: exit ${status}, stdout '${out}', stderr '${err}'")
+endif()
+foreach(option --data-dir --help --version)
+  string(FIND "${out}" "${option}" found)
+  if(found EQUAL -1)
+    fail("--help does not name ${option}")
+  endif()
+endforeach()
+
+foreach(arguments "--bogus" "-x" "stray" "--data-dir" "--data-dir=" "--data-dir;a;--data-dir;b")
+  run_program(${arguments})
+  if(NOT status EQUAL 2 OR NOT out STREQUAL "" OR NOT err MATCHES "^stridewell: [^\n]+\n$")
+    fail("'${arguments}': exit ${status}, stdout '${out}', stderr '${err}' (want 2 and one line on stderr)")
+  endif()
+endforeach()
+
+# --data-dir reaches the data folder rule before any window: a folder that
+# cannot be made is told on stderr and ends the program.
+file(REMOVE_RECURSE "${WORK}")
+file(WRITE "${WORK}/plainfile" "not a folder")
+run_program(--data-dir "${WORK}/plainfile/stridewell")
+if(NOT status EQUAL 1 OR NOT err MATCHES "^stridewell: cannot use the data folder: ")
+  fail("unusable --data-dir: exit ${status}, stderr '${err}'")
+endif()
+file(REMOVE_RECURSE "${WORK}")
+
+if(failures)
+  message(FATAL_ERROR "command line:${failures}")
+endif()
+message(STATUS "command line: all answers as expected")
