@@ -4,7 +4,8 @@
 #   stridewell_add_module(<module> FOR <library> NAME_MACRO <macro>
 #                         SOURCES <source>... LIBS <library>...)
 #
-# The module lands beside the executables and exports only its entry. It is
+# The module lands beside the executables and exports only its entry;
+# installed, it goes to the program's private library folder. It is
 # built whenever <library> is, whose sources find its file name in <macro>.
 function(stridewell_add_module module)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "" "FOR;NAME_MACRO" "SOURCES;LIBS")
@@ -20,6 +21,8 @@ function(stridewell_add_module module)
   if(NOT STRIDEWELL_SANITIZE)
     target_link_options(${module} PRIVATE LINKER:--no-undefined)
   endif()
+  install(TARGETS ${module} LIBRARY DESTINATION ${STRIDEWELL_INSTALL_MODULEDIR}
+          COMPONENT program)
   # Whatever links <library> needs the module beside it.
   add_dependencies(${ARG_FOR} ${module})
   target_compile_definitions(${ARG_FOR} PRIVATE

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev libcpp-httplib-dev libespeak-ng-dev dbus-daemon
   libmicrohttpd-dev
   fonts-dejavu-core fonts-urw-base35 xvfb xauth
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -1,0 +1,43 @@
+# Debian packages, one per install component:
+#   stridewell                the program, its modules, menu entry, icons, starter data
+#   stridewell-contentserver  the content server and its system service
+# `cpack -G DEB` in the build folder makes both (scripts/package.sh builds
+# them from scratch). Their dependencies are read from the binaries by
+# dpkg-shlibdeps (package dpkg-dev), never listed by hand.
+set(CPACK_PACKAGE_NAME stridewell)
+set(CPACK_PACKAGE_VENDOR "Stridewell")
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "timer for circuit training")
+set(CPACK_PACKAGE_HOMEPAGE_URL ${STRIDEWELL_HOMEPAGE})
+set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
+set(CPACK_STRIP_FILES ON)
+
+set(CPACK_COMPONENTS_ALL program contentserver)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Stridewell maintainers <maintainers@stridewell.org>"
+    CACHE STRING "The Maintainer field of the Debian packages")
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME stridewell)
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION misc)
+set(CPACK_COMPONENT_PROGRAM_DESCRIPTION
+    "timer for circuit training\n"
+    "Stridewell keeps a library of exercises, builds circuits from them and runs a\n"
+    "circuit: a large clock counts each exercise and each rest down, names the\n"
+    "exercise that is due or under way and plays a cue at every change. New\n"
+    "exercises and circuits can be fetched from a content server.")
+
+set(CPACK_DEBIAN_CONTENTSERVER_PACKAGE_NAME stridewell-contentserver)
+set(CPACK_DEBIAN_CONTENTSERVER_PACKAGE_SECTION net)
+set(CPACK_COMPONENT_CONTENTSERVER_DESCRIPTION
+    "content server for the Stridewell circuit training timer\n"
+    "Serves a folder of new exercises and circuits, and the exercise encyclopedia\n"
+    "pages, to Stridewell over HTTP. Comes with a system service that runs it\n"
+    "under a user of its own with read-only access to the folder.")
+set(CPACK_DEBIAN_CONTENTSERVER_PACKAGE_CONTROL_EXTRA
+    ${CMAKE_CURRENT_LIST_DIR}/../dist/debian/contentserver/conffiles)
+
+include(CPack)

@@ -1,0 +1,104 @@
+# Installs the build into a temporary DESTDIR, as a package does, and checks what a desktop needs of it: every file in its place, the
+# modules and starter data where the installed program looks for them, the
+# menu entry naming the installed program and icon, and both the desktop
+# entry and the AppStream metainfo passing their validators.
+#
+#   cmake -DBUILD=<build folder> -DWORK=<scratch folder> -DPREFIX=<install prefix>
+#         -DMODULE_RELATIVE=<path> -DSTARTER_RELATIVE=<path> -DBINDIR=<bin>
+#         -DDATADIR=<share> -DMANDIR=<man> -DSYSCONFDIR=<full etc path>
+#         -P install_check.cmake
+cmake_minimum_required(VERSION 3.25)
+
+set(failures "")
+macro(fail what)
+  string(APPEND failures "\n  ${what}")
+endmacro()
+
+file(REMOVE_RECURSE "${WORK}")
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${WORK} ${CMAKE_COMMAND} --install ${BUILD}
+  RESULT_VARIABLE status OUTPUT_QUIET ERROR_VARIABLE err)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${err}")
+endif()
+
+set(root "${WORK}${PREFIX}")
+set(bin "${root}/${BINDIR}")
+set(share "${root}/${DATADIR}")
+set(expected
+  "${bin}/stridewell"
+  "${bin}/stridewell-contentserver"
+  "${bin}/${MODULE_RELATIVE}/libstridewell_http.so"
+  "${bin}/${MODULE_RELATIVE}/libstridewell_cue.so"
+  "${bin}/${STARTER_RELATIVE}/exercises.lst"
+  "${share}/applications/org.stridewell.Stridewell.desktop"
+  "${share}/metainfo/org.stridewell.Stridewell.metainfo.xml"
+  "${share}/icons/hicolor/scalable/apps/stridewell.svg"
+  "${root}/${MANDIR}/man1/stridewell.1"
+  "${root}/${MANDIR}/man1/stridewell-contentserver.1"
+  "${share}/stridewell-contentserver/sample/newcircuits.lst"
+  "${root}/lib/systemd/system/stridewell-contentserver.service"
+  "${WORK}${SYSCONFDIR}/default/stridewell-contentserver")
+foreach(size 16 24 32 48 64 128 256)
+  list(APPEND expected "${share}/icons/hicolor/${size}x${size}/apps/stridewell.png")
+endforeach()
+foreach(path IN LISTS expected)
+  if(NOT EXISTS "${path}")
+    fail("missing: ${path}")
+  endif()
+endforeach()
+file(GLOB starter_circuits "${bin}/${STARTER_RELATIVE}/Circuits/*.cir")
+if(NOT starter_circuits)
+  fail("no starter circuits in ${bin}/${STARTER_RELATIVE}/Circuits")
+endif()
+# Nothing of the build's own (tests, benchmarks, libraries) may come along.
+file(GLOB_RECURSE installed LIST_DIRECTORIES false RELATIVE "${WORK}" "${WORK}/*")
+foreach(path IN LISTS installed)
+  if(path MATCHES "(_tests|_bench|\\.a|startupprobe)$")
+    fail("installed by mistake: ${path}")
+  endif()
+endforeach()
+
+# The menu entry starts the installed program and names an installed icon.
+file(STRINGS "${share}/applications/org.stridewell.Stridewell.desktop" exec REGEX "^Exec=")
+file(STRINGS "${share}/applications/org.stridewell.Stridewell.desktop" icon REGEX "^Icon=")
+string(REGEX REPLACE "^Exec=([^ ]+).*" "\\1" exec "${exec}")
+string(REGEX REPLACE "^Icon=" "" icon "${icon}")
+if(NOT EXISTS "${bin}/${exec}")
+  fail("the menu entry runs '${exec}', which is not in ${bin}")
+endif()
+if(NOT EXISTS "${share}/icons/hicolor/scalable/apps/${icon}.svg")
+  fail("the menu entry's icon '${icon}' is not installed")
+endif()
+
+# The installed program answers from where it was installed.
+execute_process(COMMAND "${bin}/stridewell" --version
+  RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
+if(NOT status EQUAL 0 OR NOT out MATCHES "^stridewell [0-9]")
+  fail("installed stridewell --version: exit ${status}, '${out}${err}'")
+endif()
+
+foreach(check
+    "desktop-file-validate;${share}/applications/org.stridewell.Stridewell.desktop"
+    "appstreamcli;validate;--no-net;${share}/metainfo/org.stridewell.Stridewell.metainfo.xml")
+  list(GET check 0 tool)
+  find_program(tool_path ${tool} NO_CACHE)
+  if(NOT tool_path)
+    fail("${tool} is not installed (scripts/install-deps.sh installs it)")
+    continue()
+  endif()
+  list(POP_FRONT check)
+  execute_process(COMMAND ${tool_path} ${check}
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+  # desktop-file-validate prints hints and still passes; an error fails it.
+  if(NOT status EQUAL 0 OR out MATCHES "error:" OR err MATCHES "error:")
+    fail("${tool} failed (${status}):\n${out}${err}")
+  endif()
+  unset(tool_path)
+endforeach()
+
+file(REMOVE_RECURSE "${WORK}")
+if(failures)
+  message(FATAL_ERROR "install layout:${failures}")
+endif()
+message(STATUS "install layout: every file in its place, both validators pass")
