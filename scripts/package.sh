@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Builds the Debian packages stridewell and stridewell-contentserver in
+# build-package/packages/. Their dependencies are read from the binaries.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr \
+  -DSTRIDEWELL_BUILD_TESTS=OFF -DSTRIDEWELL_BUILD_BENCH=OFF "$@"
+cmake --build build-package -j"$(nproc)"
+(cd build-package && cpack -G DEB)
+ls -1 build-package/packages/*.deb
