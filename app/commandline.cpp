@@ -64,4 +64,6 @@ std::string usagetext() {
            "which is made and filled with starter exercises and circuits on first start.\n";
 }
 
-std::string versiontext() { return std::string("stridewell ") + STRIDEWELL_VERSION + "\n"; }
+std::string versiontext() {
+    return std::string("stridewell ") + STRIDEWELL_VERSION + "\n";
+}

@@ -11,8 +11,8 @@
 struct CommandLine {
     enum class Action { Run, Help, Version, Refuse };
     Action action = Action::Run;
-    std::string dataDir;  // empty when not given
-    std::string problem;  // for Refuse: the one line to print
+    std::string dataDir; // empty when not given
+    std::string problem; // for Refuse: the one line to print
 };
 
 CommandLine parsecommandline(int argc, const char* const* argv);

@@ -34,9 +34,9 @@ int main(int argc, char** argv) {
     }
 
     try {
-        const std::string folder = choosedatafolder(
-            {programfolder(), line.dataDir, environmentValue("XDG_DATA_HOME"),
-             environmentValue("HOME")});
+        const std::string folder =
+            choosedatafolder({programfolder(), line.dataDir, environmentValue("XDG_DATA_HOME"),
+                              environmentValue("HOME")});
         preparedatafolder(folder, installedstarterfolder(programfolder()));
         setapplicationfolder(folder);
     } catch (const std::exception& error) {

@@ -33,7 +33,9 @@ std::string withoutSeparator(std::string folder) {
     return folder;
 }
 
-[[noreturn]] void failWriting(int error) { throw IoError(ioerrortext(error, true)); }
+[[noreturn]] void failWriting(int error) {
+    throw IoError(ioerrortext(error, true));
+}
 
 bool readWhole(const fs::path& path, std::string& bytes) {
     std::ifstream in(path, std::ios::binary);
@@ -172,8 +174,8 @@ void preparedatafolder(const std::string& folder, const std::string& starterFold
     if (!fs::is_directory(withoutSeparator(place), error))
         failWriting(error ? error.value() : ENOTDIR);
 
-    const bool unused = !fs::exists(place + "exercises.lst", error) &&
-                        !fs::exists(place + "Circuits", error);
+    const bool unused =
+        !fs::exists(place + "exercises.lst", error) && !fs::exists(place + "Circuits", error);
     // Circuits is made before the seeding: from then on the folder counts as
     // in use and is never seeded again over what the user did since.
     if (::mkdir((place + "Circuits").c_str(), 0777) != 0 && errno != EEXIST)

@@ -6,10 +6,10 @@
 // unpacked copy) keeps them beside its executable; an installed program, or
 // one whose folder it cannot write to, keeps them in the user's data folder.
 struct DataFolderPlaces {
-    std::string programFolder;  // the executable's folder, ending in "/"
-    std::string dataDirOption;  // the folder the user named on the command line, or empty
-    std::string xdgDataHome;    // $XDG_DATA_HOME, or empty when unset
-    std::string home;           // $HOME, or empty when unset
+    std::string programFolder; // the executable's folder, ending in "/"
+    std::string dataDirOption; // the folder the user named on the command line, or empty
+    std::string xdgDataHome;   // $XDG_DATA_HOME, or empty when unset
+    std::string home;          // $HOME, or empty when unset
 };
 
 // The data folder, ending in "/":

@@ -15,8 +15,10 @@ namespace {
 struct InstalledTree {
     InstalledTree() {
         root.writeFile("bin/.keep", "");
-        root.writeFile("share/stridewell/exercises.lst", "1\r\nPlank\r\nAbdominal\r\nHold\r\n0\r\n");
-        root.writeFile("share/stridewell/Circuits/Core.cir", "Core\r\nAbdominal\r\n30\r\n10\r\nPlank\r\n");
+        root.writeFile("share/stridewell/exercises.lst",
+                       "1\r\nPlank\r\nAbdominal\r\nHold\r\n0\r\n");
+        root.writeFile("share/stridewell/Circuits/Core.cir",
+                       "Core\r\nAbdominal\r\n30\r\n10\r\nPlank\r\n");
         root.writeFile("share/stridewell/Circuits/Legs.cir", "Legs\r\nLower Body\r\n30\r\n10\r\n");
         root.writeFile("share/stridewell/Circuits/notes.txt", "not a circuit");
     }

@@ -43,7 +43,8 @@ std::string readText(const std::string& path) {
 // and this test cannot drift apart unnoticed.
 bool replaceAll(std::string& text, const std::string& from, const std::string& to) {
     bool found = false;
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size())) {
+    for (size_t at = text.find(from); at != std::string::npos;
+         at = text.find(from, at + to.size())) {
         text.replace(at, from.size(), to);
         found = true;
     }
@@ -59,22 +60,36 @@ public:
         m_port = closedPort();
         const std::string root = m_work.path();
         // The sample names its three places to change; the test changes them.
-        m_sampleMatches = replaceAll(site, "listen [::]:80;", "") &&
-                          replaceAll(site, "listen 80;", "listen 127.0.0.1:" + std::to_string(m_port) + ";") &&
-                          replaceAll(site, "/srv/stridewell-content/", contentFolder) &&
-                          replaceAll(site, "127.0.0.1:8080", "127.0.0.1:" + std::to_string(upstreamPort));
+        m_sampleMatches =
+            replaceAll(site, "listen [::]:80;", "") &&
+            replaceAll(site, "listen 80;", "listen 127.0.0.1:" + std::to_string(m_port) + ";") &&
+            replaceAll(site, "/srv/stridewell-content/", contentFolder) &&
+            replaceAll(site, "127.0.0.1:8080", "127.0.0.1:" + std::to_string(upstreamPort));
         m_work.writeFile("site.conf", site);
-        m_work.writeFile("nginx.conf",
-                         "daemon off;\nmaster_process off;\npid " + root + "nginx.pid;\n"
-                         "error_log " + root + "error.log;\n"
-                         "events { worker_connections 64; }\n"
-                         "http {\n  access_log off;\n"
-                         "  client_body_temp_path " + root + "body;\n"
-                         "  proxy_temp_path " + root + "proxy;\n"
-                         "  fastcgi_temp_path " + root + "fastcgi;\n"
-                         "  uwsgi_temp_path " + root + "uwsgi;\n"
-                         "  scgi_temp_path " + root + "scgi;\n"
-                         "  include " + root + "site.conf;\n}\n");
+        m_work.writeFile("nginx.conf", "daemon off;\nmaster_process off;\npid " + root +
+                                           "nginx.pid;\n"
+                                           "error_log " +
+                                           root +
+                                           "error.log;\n"
+                                           "events { worker_connections 64; }\n"
+                                           "http {\n  access_log off;\n"
+                                           "  client_body_temp_path " +
+                                           root +
+                                           "body;\n"
+                                           "  proxy_temp_path " +
+                                           root +
+                                           "proxy;\n"
+                                           "  fastcgi_temp_path " +
+                                           root +
+                                           "fastcgi;\n"
+                                           "  uwsgi_temp_path " +
+                                           root +
+                                           "uwsgi;\n"
+                                           "  scgi_temp_path " +
+                                           root +
+                                           "scgi;\n"
+                                           "  include " +
+                                           root + "site.conf;\n}\n");
         const std::string conf = root + "nginx.conf";
         const std::string errors = root + "error.log";
         std::vector<std::string> args{nginx, "-p", root, "-e", errors, "-c", conf};
@@ -124,17 +139,20 @@ TEST(NginxFront, sampleConfiguration_servesTheUpdateTheEncyclopediaAndNothingEls
     TempFolder content;
     content.writeFile("newexercises.lst", "Plank\r\nAbdominal\r\nHold still\r\n");
     content.writeFile("newcircuits.lst", "Core Blast.cir\r\n");
-    content.writeFile("circuits/Core Blast.cir", "Core Blast\r\nAbdominal\r\n30\r\n10\r\nPlank\r\n");
+    content.writeFile("circuits/Core Blast.cir",
+                      "Core Blast\r\nAbdominal\r\n30\r\n10\r\nPlank\r\n");
     content.writeFile("circuits/.draft.cir", "unpublished");
     content.writeFile("secret.txt", "outside the addresses");
     RunningContentServer server(content.path());
-    RunningNginx front(nginx, readText(STRIDEWELL_SOURCE_DIR "/contentserver/nginx-stridewell.conf"),
+    RunningNginx front(nginx,
+                       readText(STRIDEWELL_SOURCE_DIR "/contentserver/nginx-stridewell.conf"),
                        content.path(), server.port());
     ASSERT_TRUE(front.sampleMatches()) << "the sample's ports or folder changed";
     ASSERT_TRUE(front.waitUntilListening()) << front.errors();
 
     // The update, as the program runs it, through nginx.
-    fixture.app().writeFile("exercises.lst", UpdateFixture::record(3, "Squats", "Lower Body", "Sit"));
+    fixture.app().writeFile("exercises.lst",
+                            UpdateFixture::record(3, "Squats", "Lower Body", "Sit"));
     auto update = fixture.makeUpdate(front.port());
     update->lbl_checkexercisesClick();
     ASSERT_TRUE(UpdateFixture::settle(*update));
@@ -159,9 +177,9 @@ TEST(NginxFront, sampleConfiguration_servesTheUpdateTheEncyclopediaAndNothingEls
     ASSERT_TRUE(list);
     EXPECT_EQ(list->get_header_value("Cache-Control"), "no-cache");
     // Nothing else of the folder, and no writing.
-    for (const char* path : {"/kinoradex/secret.txt", "/secret.txt", "/kinoradex/circuits/.draft.cir",
-                             "/kinoradex/circuits/../secret.txt", "/kinoradex/circuits/",
-                             "/kinoradex/circuits/%2e%2e/secret.txt"}) {
+    for (const char* path : {"/kinoradex/secret.txt", "/secret.txt",
+                             "/kinoradex/circuits/.draft.cir", "/kinoradex/circuits/../secret.txt",
+                             "/kinoradex/circuits/", "/kinoradex/circuits/%2e%2e/secret.txt"}) {
         const auto refused = client.Get(path);
         ASSERT_TRUE(refused) << path;
         EXPECT_GE(refused->status, 400) << path;
