@@ -32,21 +32,13 @@ const std::string& programfolder() {
     return folder;
 }
 
-const std::string& applicationfolder() {
-    return folderSetting();
-}
+const std::string& applicationfolder() { return folderSetting(); }
 
-void setapplicationfolder(const std::string& folder) {
-    folderSetting() = withSeparator(folder);
-}
+void setapplicationfolder(const std::string& folder) { folderSetting() = withSeparator(folder); }
 
-std::string circuitsfolder() {
-    return applicationfolder() + "Circuits/";
-}
+std::string circuitsfolder() { return applicationfolder() + "Circuits/"; }
 
-std::string exerciselibrarypath() {
-    return applicationfolder() + "exercises.lst";
-}
+std::string exerciselibrarypath() { return applicationfolder() + "exercises.lst"; }
 
 bool fileexists(const std::string& path) {
     struct stat info {};
