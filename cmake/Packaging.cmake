@@ -7,7 +7,6 @@
 set(CPACK_PACKAGE_NAME stridewell)
 set(CPACK_PACKAGE_VENDOR "Stridewell")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "timer for circuit training")
 set(CPACK_PACKAGE_HOMEPAGE_URL ${STRIDEWELL_HOMEPAGE})
 set(CPACK_PACKAGING_INSTALL_PREFIX ${CMAKE_INSTALL_PREFIX})
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/packages)
@@ -23,20 +22,19 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME stridewell)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION misc)
-set(CPACK_COMPONENT_PROGRAM_DESCRIPTION
-    "timer for circuit training\n"
-    "Stridewell keeps a library of exercises, builds circuits from them and runs a\n"
-    "circuit: a large clock counts each exercise and each rest down, names the\n"
-    "exercise that is due or under way and plays a cue at every change. New\n"
-    "exercises and circuits can be fetched from a content server.")
+# The first line of a description is its summary.
+set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "timer for circuit training
+Stridewell keeps a library of exercises, builds circuits from them and runs a
+circuit: a large clock counts each exercise and each rest down, names the
+exercise that is due or under way and plays a cue at every change. New
+exercises and circuits can be fetched from a content server.")
 
 set(CPACK_DEBIAN_CONTENTSERVER_PACKAGE_NAME stridewell-contentserver)
 set(CPACK_DEBIAN_CONTENTSERVER_PACKAGE_SECTION net)
-set(CPACK_COMPONENT_CONTENTSERVER_DESCRIPTION
-    "content server for the Stridewell circuit training timer\n"
-    "Serves a folder of new exercises and circuits, and the exercise encyclopedia\n"
-    "pages, to Stridewell over HTTP. Comes with a system service that runs it\n"
-    "under a user of its own with read-only access to the folder.")
+set(CPACK_DEBIAN_CONTENTSERVER_DESCRIPTION "content server for the Stridewell circuit training timer
+Serves a folder of new exercises and circuits, and the exercise encyclopedia
+pages, to Stridewell over HTTP. Comes with a system service that runs it
+under a user of its own with read-only access to the folder.")
 set(CPACK_DEBIAN_CONTENTSERVER_PACKAGE_CONTROL_EXTRA
     ${CMAKE_CURRENT_LIST_DIR}/../dist/debian/contentserver/conffiles)
 
