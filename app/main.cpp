@@ -37,7 +37,9 @@ int main(int argc, char** argv) {
         const std::string folder =
             choosedatafolder({programfolder(), line.dataDir, environmentValue("XDG_DATA_HOME"),
                               environmentValue("HOME")});
-        preparedatafolder(folder, installedstarterfolder(programfolder()));
+        // A portable copy's folder is never seeded from itself.
+        const std::string starter = starterfolder(programfolder());
+        preparedatafolder(folder, starter == folder ? std::string() : starter);
         setapplicationfolder(folder);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "stridewell: cannot use the data folder: %s\n", error.what());

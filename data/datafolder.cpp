@@ -152,6 +152,14 @@ std::string installedstarterfolder(const std::string& programFolder) {
     return fs::is_directory(folder, error) ? withSeparator(folder) : std::string();
 }
 
+std::string starterfolder(const std::string& programFolder) {
+    const std::string installed = installedstarterfolder(programFolder);
+    if (!installed.empty() || programFolder.empty())
+        return installed;
+    const std::string beside = withSeparator(programFolder);
+    return fileexists(beside + "exercises.lst") ? beside : std::string();
+}
+
 std::string choosedatafolder(const DataFolderPlaces& places) {
     if (!places.dataDirOption.empty())
         return withSeparator(places.dataDirOption);

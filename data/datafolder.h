@@ -26,6 +26,11 @@ std::string choosedatafolder(const DataFolderPlaces& places);
 // is none.
 std::string installedstarterfolder(const std::string& programFolder);
 
+// Where a new data folder takes its starter data from: the installed starter
+// folder, else the executable's own folder when it holds a library (a
+// portable copy on a folder the program cannot write to); empty when neither.
+std::string starterfolder(const std::string& programFolder);
+
 // Makes `folder` ready for use: created when missing, with a Circuits folder.
 // A folder that is created, or that holds neither a library nor a Circuits
 // folder yet, is seeded with the starter library and circuits from

@@ -37,9 +37,13 @@ TEST(DataFolder, choice_followsTheOptionThenAWritablePortableFolderThenTheUsersD
     // A portable copy that can write beside itself keeps its data there.
     EXPECT_EQ(choosedatafolder({portable.path(), "", "/xdg", home}), portable.path());
     EXPECT_EQ(installedstarterfolder(portable.path()), "");
+    EXPECT_EQ(starterfolder(portable.path()), "");
+    portable.writeFile("exercises.lst", "");
+    EXPECT_EQ(starterfolder(portable.path()), portable.path());
 
     // An installed copy never writes beside itself, even when it could.
     EXPECT_EQ(installedstarterfolder(installed.bin()), installed.starter());
+    EXPECT_EQ(starterfolder(installed.bin()), installed.starter());
     EXPECT_EQ(choosedatafolder({installed.bin(), "", "/xdg", home}), "/xdg/stridewell/");
     EXPECT_EQ(choosedatafolder({installed.bin(), "", "", home}),
               "/home/someone/.local/share/stridewell/");
