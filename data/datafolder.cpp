@@ -161,8 +161,9 @@ std::string starterfolder(const std::string& programFolder) {
 }
 
 std::string choosedatafolder(const DataFolderPlaces& places) {
+    // Made absolute at once: a relative folder means the one the program was started in.
     if (!places.dataDirOption.empty())
-        return withSeparator(places.dataDirOption);
+        return withSeparator(fs::absolute(places.dataDirOption).lexically_normal().string());
     if (!places.programFolder.empty() && installedstarterfolder(places.programFolder).empty() &&
         folderwritable(places.programFolder))
         return withSeparator(places.programFolder);

@@ -34,6 +34,8 @@ TEST(DataFolder, choice_followsTheOptionThenAWritablePortableFolderThenTheUsersD
 
     // --data-dir wins over everything.
     EXPECT_EQ(choosedatafolder({portable.path(), "/elsewhere", "/xdg", home}), "/elsewhere/");
+    EXPECT_EQ(choosedatafolder({portable.path(), "mine/", "/xdg", home}),
+              (fs::current_path() / "mine/").string());
     // A portable copy that can write beside itself keeps its data there.
     EXPECT_EQ(choosedatafolder({portable.path(), "", "/xdg", home}), portable.path());
     EXPECT_EQ(installedstarterfolder(portable.path()), "");
