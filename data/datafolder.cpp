@@ -58,9 +58,9 @@ bool writeAll(int fd, const std::string& bytes) {
     return true;
 }
 
-// Writes a whole new file at `path` unless one is there already: the bytes go
-// to a temporary file that is then linked under the name, which fails rather
-// than replace. Returns false when it could not be written.
+// Writes a whole new file `name` in `folder` unless one is there already: the
+// bytes go to a temporary file that is then linked under the name, which fails
+// rather than replace. Returns false when it could not be written.
 bool writeIfMissing(const std::string& folder, const std::string& name, const std::string& bytes) {
     std::string temporary = folder + ".stridewell-XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
