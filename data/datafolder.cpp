@@ -1,6 +1,7 @@
 #include "datafolder.h"
 
 #include "apppaths.h"
+#include "atomicfile.h"
 #include "ioerror.h"
 
 #include <cerrno>
@@ -66,9 +67,8 @@ bool writeIfMissing(const std::string& folder, const std::string& name, const st
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         return false;
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    bool ok = ::fchmod(fd, 0666 & ~mask) == 0 && writeAll(fd, bytes) && ::fsync(fd) == 0;
+    bool ok = ::fchmod(fd, static_cast<mode_t>(newfilemode(folder + name))) == 0 &&
+              writeAll(fd, bytes) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (ok && ::link(temporary.c_str(), (folder + name).c_str()) != 0 && errno != EEXIST)
         ok = false;
@@ -107,12 +107,19 @@ void createSeeded(const std::string& folder, const std::string& starterFolder) {
     if (error)
         failWriting(error.value());
 
-    std::string building = (target.parent_path() / ".stridewell-XXXXXX").string();
-    if (!::mkdtemp(building.data()))
+    // Made by mkdir, so the folder gets the usual permissions (the kernel
+    // applies the umask); the umask is never set, not even for a moment.
+    const std::string building =
+        (target.parent_path() / (".stridewell-" + std::to_string(::getpid()))).string();
+    // One left by an earlier start that had this process number was killed
+    // half way: it goes.
+    int made = ::mkdir(building.c_str(), 0777);
+    if (made != 0 && errno == EEXIST) {
+        fs::remove_all(building, error);
+        made = ::mkdir(building.c_str(), 0777);
+    }
+    if (made != 0)
         failWriting(errno);
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(building.c_str(), 0777 & ~mask);
     const std::string inside = withSeparator(building);
     if (::mkdir((inside + "Circuits").c_str(), 0777) != 0) {
         const int reason = errno;
