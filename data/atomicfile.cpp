@@ -3,6 +3,8 @@
 #include "ioerror.h"
 
 #include <atomic>
+#include <cctype>
+#include <dirent.h>
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
@@ -14,6 +16,8 @@
 namespace {
 
 std::atomic<bool> g_sync{true};
+
+const std::string kTemporaryPrefix = ".stridewell-";
 
 std::string folderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
@@ -74,7 +78,7 @@ void writefileatomically(const std::string& path, const std::string& bytes) {
     if (path.empty() || path.back() == '/')
         throw IoError(ioerrortext(ENOENT, true));
     const mode_t mode = modeFor(path);
-    std::string temporary = folderOf(path) + ".stridewell-XXXXXX";
+    std::string temporary = folderOf(path) + kTemporaryPrefix + "XXXXXX";
     const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
     if (fd < 0)
         fail(-1, {}, errno);
@@ -97,4 +101,35 @@ void writefileatomically(const std::string& path, const std::string& bytes) {
         fail(-1, temporary, errno);
     if (::rename(temporary.c_str(), path.c_str()) != 0)
         fail(-1, temporary, errno);
+}
+
+bool isatomictemporaryname(const std::string& name) {
+    if (name.size() != kTemporaryPrefix.size() + 6 || !name.starts_with(kTemporaryPrefix))
+        return false;
+    for (size_t i = kTemporaryPrefix.size(); i < name.size(); ++i)
+        if (!std::isalnum(static_cast<unsigned char>(name[i])))
+            return false;
+    return true;
+}
+
+int removeatomictemporaries(const std::string& folder) {
+    std::string base = folder;
+    if (base.empty() || base.back() != '/')
+        base += '/';
+    DIR* dir = ::opendir(base.c_str());
+    if (!dir)
+        return 0;
+    int removed = 0;
+    while (const dirent* entry = ::readdir(dir)) {
+        if (!isatomictemporaryname(entry->d_name))
+            continue;
+        // A link or a folder of that name is not one of ours.
+        const std::string path = base + entry->d_name;
+        struct stat info {};
+        if (::lstat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+            ::unlink(path.c_str()) == 0)
+            ++removed;
+    }
+    ::closedir(dir);
+    return removed;
 }

@@ -12,5 +12,15 @@ void writefileatomically(const std::string& path, const std::string& bytes);
 // the usual ones (0666 less the umask) for a new file.
 unsigned newfilemode(const std::string& path);
 
+// Whether a file name is one of writefileatomically's temporary files:
+// ".stridewell-" and six letters or digits (".stridewell-a1B2c3").
+bool isatomictemporaryname(const std::string& name);
+
+// Removes the temporary files a save left behind when it was killed before
+// its rename, in one folder: regular files whose names are of the pattern
+// above, nothing else. Only safe while no other copy of the program saves into
+// the folder. Returns how many were removed; failures are silent.
+int removeatomictemporaries(const std::string& folder);
+
 // Tests and benchmarks can switch the sync off to measure what it costs.
 void setatomicsync(bool on);

@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "circuithead.h"
+#include "ioerror.h"
 #include "textreader.h"
 
 #include <algorithm>
@@ -36,14 +37,6 @@ bool isFile(const std::string& folder, const dirent& entry) {
     struct stat info {};
     return ::stat((folder + entry.d_name).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
-
-// All the scan needs of a circuit file besides its line count.
-struct CircuitHead {
-    std::string circuitname;
-    std::string circuittype;
-    uint32_t exerciseinterval = 0;
-    uint32_t restinterval = 0;
-};
 
 // Two digits at least: 5 -> "05", 125 -> "125".
 void appendPadded(std::string& text, uint32_t value) {
@@ -97,25 +90,41 @@ TCircuit readcircuitsummary(const std::string& path) {
     return circuit;
 }
 
-void scancircuits(CircuitGrid& grid) {
+std::vector<UnreadableFile> scancircuits(CircuitGrid& grid) {
     const TStrings2 files = listfiles(circuitsfolder(), "*.cir");
-    for (int row = 0; row < kCatalogueRows; ++row) {
-        const std::string& path = files[static_cast<size_t>(row)];
+    std::vector<UnreadableFile> unreadable;
+    int row = 0;
+    int listed = 0;
+    for (; listed < kCatalogueRows; ++listed) {
+        const std::string& path = files[static_cast<size_t>(listed)];
         if (path.empty())
             break; // the list has no gaps: nothing follows an empty entry
         if (!fileexists(path))
             continue;
-        // The grid shows the head and the count only: the lines are counted, not stored.
-        TextReader reader(path);
-        CircuitHead head;
-        readCircuitHead(reader, head);
-        const auto count = static_cast<int32_t>(reader.skipRemainingLines());
-        grid.setcell(0, row, head.circuitname);
-        grid.setcell(1, row, head.circuittype);
-        grid.setcell(2, row, std::to_string(count));
-        grid.setcell(3, row, totaltime(head.exerciseinterval, head.restinterval, count));
+        // One file that cannot be read (a hand-made interval line, no read
+        // permission) must not hide the circuits after it: it is passed over
+        // and named to the caller.
+        TCircuit circuit;
+        try {
+            circuit = readcircuitsummary(path);
+        } catch (const IoError& error) {
+            unreadable.push_back({path, error.what()});
+            continue;
+        }
+        grid.setcell(0, row, circuit.circuitname);
+        grid.setcell(1, row, circuit.circuittype);
+        grid.setcell(2, row, std::to_string(circuit.exercisecount));
+        grid.setcell(3, row, totaltime(circuit.exerciseinterval, circuit.restinterval,
+                                       circuit.exercisecount));
         grid.setcell(4, row, path);
+        ++row;
     }
+    // The rows a passed-over file would have taken are emptied, so a circuit
+    // listed by an earlier scan does not linger there.
+    for (; row < listed; ++row)
+        for (int column = 0; column < kCatalogueColumns; ++column)
+            grid.setcell(column, row, {});
+    return unreadable;
 }
 
 std::string totaltime(uint32_t exerciseinterval, uint32_t restinterval, int32_t exercisecount) {

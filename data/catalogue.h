@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // A folder listing: up to 500 paths, sorted by file name ignoring letter case;
 // the entries after the last match stay empty.
@@ -34,12 +35,21 @@ public:
 // "a.CIR").
 TStrings2 listfiles(const std::string& folder, const std::string& mask);
 
-// Reads the head of one circuit file and counts its exercise lines. Raises IoError.
+// Reads the head of one circuit file and counts its exercise lines. The scan
+// reads every file through it. Raises IoError.
 TCircuit readcircuitsummary(const std::string& path);
 
-// Writes one row per circuit file of the Circuits folder: name, type, number of
-// exercises, total time, full path. Rows after the last file are left untouched.
-void scancircuits(CircuitGrid& grid);
+// A circuit file the scan could not read, and the runtime's reason.
+struct UnreadableFile {
+    std::string path;
+    std::string reason;
+};
+
+// Writes one row per readable circuit file of the Circuits folder: name, type,
+// number of exercises, total time, full path. A file that cannot be read is
+// passed over and returned; the rows after it hold the files after it. Rows
+// after the last file listed are left untouched.
+std::vector<UnreadableFile> scancircuits(CircuitGrid& grid);
 
 // "0" for no exercises, else durationtext(E * n + R * (n - 1)).
 std::string totaltime(uint32_t exerciseinterval, uint32_t restinterval, int32_t exercisecount);

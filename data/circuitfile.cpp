@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "circuithead.h"
+#include "ioerror.h"
 #include "textreader.h"
 #include "textwriter.h"
 
@@ -12,10 +13,11 @@ TCircuit2 readcircuit(const std::string& path, const ExerciseTable& table) {
     circuit.filename = path;
 
     int count = 0;
-    // Lines after the 100th exercise are left out: entry 100 must stay free.
+    // Lines after the 100th exercise are counted but not kept: entry 100 must
+    // stay free.
     while (!reader.atEnd() && count < kMaxCircuitExercises) {
         TExercise2& entry = circuit.exercises[static_cast<size_t>(count)];
-        entry.name = reader.readLine();
+        reader.readLine(entry.name);
         const int slot = findexercisebyname(table, entry.name);
         const TExercise& record = table[slot];
         if (record.number != 0) {
@@ -28,11 +30,15 @@ TCircuit2 readcircuit(const std::string& path, const ExerciseTable& table) {
         }
         ++count;
     }
-    circuit.exercisecount = count;
+    circuit.exercisecount = static_cast<int32_t>(count + reader.skipRemainingLines());
     return circuit;
 }
 
 void writecircuit(const std::string& path, TCircuit2 circuit) {
+    // A record read from a file of more than 100 exercises holds only the first
+    // 100; writing it would cut the file.
+    if (circuit.exercisecount > kMaxCircuitExercises)
+        throw IoError(circuittoolongmessage(circuit));
     std::string bytes;
     bytes.reserve(4096);
     appendline(bytes, circuit.circuitname);
@@ -45,4 +51,11 @@ void writecircuit(const std::string& path, TCircuit2 circuit) {
         appendline(bytes, entry.name);
     }
     writefileatomically(path, bytes);
+}
+
+std::string circuittoolongmessage(const TCircuit2& circuit) {
+    return "The circuit \"" + circuit.circuitname + "\" lists " +
+           std::to_string(circuit.exercisecount) + " exercises, more than the " +
+           std::to_string(kMaxCircuitExercises) +
+           " a circuit can hold, so it is not stored: its file stays as it is.";
 }

@@ -23,16 +23,22 @@ struct TCircuit2 {
     std::string filename; // path the record was read from; never written
     uint32_t restinterval = 0;
     uint32_t exerciseinterval = 0;
-    int32_t exercisecount = 0; // exercise lines read (at most 100 stored)
+    int32_t exercisecount = 0; // every exercise line of the file; at most 100 are stored
     std::array<TExercise2, kCircuitEntries> exercises{};
 };
 
 // Reads a circuit file, resolving each exercise name against the table. Names
 // not in the table (and blank lines) stay as entries with number 500. Lines
-// after the 100th exercise are ignored. Raises IoError.
+// after the 100th exercise are counted in exercisecount but not stored, so a
+// caller can tell that the record holds less than the file. Raises IoError.
 TCircuit2 readcircuit(const std::string& path, const ExerciseTable& table = exercisetable());
 
 // Replaces the file atomically: name, type, exercise interval, rest interval,
 // then the names of the entries up to the first free one. Raises IoError and
-// leaves the previous file whole on failure.
+// leaves the previous file whole on failure. A record whose exercisecount says
+// its file listed more than 100 exercises is refused (circuittoolongmessage):
+// it holds only the first 100.
 void writecircuit(const std::string& path, TCircuit2 circuit);
+
+// Why a record read from a file of more than 100 exercises is not written.
+std::string circuittoolongmessage(const TCircuit2& circuit);

@@ -1,17 +1,78 @@
 #include "exercises.h"
 
 #include "atomicfile.h"
+#include "ioerror.h"
 #include "textreader.h"
 #include "textwriter.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <functional>
+#include <limits>
+#include <unistd.h>
+#include <utility>
 
 namespace {
 
 // A number that wrapped round past 2^32 - 1 would read as an empty slot.
 uint32_t nonzero(uint32_t number) { return number == 0 ? 1 : number; }
 
+size_t bucketOf(std::string_view name, size_t buckets) {
+    return std::hash<std::string_view>{}(name) & (buckets - 1);
+}
+
+bool fileismissing(const std::string& path) {
+    return ::access(path.c_str(), F_OK) != 0 && errno == ENOENT;
+}
+
+// Numbers the file could not give (0, or beyond 32 bits) are handed out after
+// the highest one it did give, in slot order.
+void numberunnumbered(ExerciseTable& table, int count, const std::array<bool, kExerciseSlots>& bad) {
+    uint32_t highest = 0;
+    for (int slot = 0; slot < count; ++slot)
+        if (!bad[static_cast<size_t>(slot)])
+            highest = std::max(highest, table.slots()[static_cast<size_t>(slot)].number);
+    for (int slot = 0; slot < count; ++slot)
+        if (bad[static_cast<size_t>(slot)])
+            table[slot].number = highest = nonzero(highest + 1);
+}
+
 } // namespace
+
+void ExerciseNameIndex::build(const std::array<TExercise, kExerciseSlots>& entries) {
+    m_slots.fill(-1);
+    for (int slot = 0; slot < kNoExercise; ++slot) {
+        const std::string& name = entries[static_cast<size_t>(slot)].name;
+        for (size_t bucket = bucketOf(name, kBuckets);; bucket = (bucket + 1) & (kBuckets - 1)) {
+            const int16_t held = m_slots[bucket];
+            if (held < 0) {
+                m_slots[bucket] = static_cast<int16_t>(slot);
+                break;
+            }
+            if (entries[static_cast<size_t>(held)].name == name)
+                break; // a lower slot has the name already
+        }
+    }
+}
+
+int ExerciseNameIndex::find(const std::array<TExercise, kExerciseSlots>& entries,
+                            std::string_view name) const {
+    for (size_t bucket = bucketOf(name, kBuckets);; bucket = (bucket + 1) & (kBuckets - 1)) {
+        const int16_t held = m_slots[bucket];
+        if (held < 0)
+            return kNoExercise;
+        if (entries[static_cast<size_t>(held)].name == name)
+            return held;
+    }
+}
+
+int ExerciseTable::findname(std::string_view name) const {
+    if (m_indexStale) {
+        m_index.build(m_entries);
+        m_indexStale = false;
+    }
+    return m_index.find(m_entries, name);
+}
 
 ExerciseTable& exercisetable() {
     static ExerciseTable table;
@@ -19,43 +80,75 @@ ExerciseTable& exercisetable() {
 }
 
 LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
-    TextReader reader(path);
-    int32_t count = 0;
     LoadResult result;
-    // A record starts only where something other than blanks remains, so blank
-    // lines after the last record add nothing.
-    while (!reader.onlyBlanksRemain()) {
-        if (count == kLibraryCapacity) {
-            result.truncated = true;
-            break;
-        }
-        // A record is stored only once all five lines have been read: a load
-        // that fails inside a record leaves that slot as it was.
+    int32_t count = 0;
+    std::array<bool, kExerciseSlots> badNumber{};
+    try {
+        TextReader reader(path);
+        // Each record is read into this one and then swapped into its slot: the
+        // slot's old strings come back here and their storage is reused, and a
+        // load that fails inside a record leaves that slot as it was.
         TExercise record;
-        record.number = static_cast<uint32_t>(reader.readNumber());
-        reader.readLine(record.name);
-        reader.readLine(record.extype);
-        reader.readLine(record.description);
-        record.online = static_cast<uint8_t>(reader.readNumber());
-        table.entries[static_cast<size_t>(count)] = std::move(record);
-        ++count;
+        // A record starts only where something other than blanks remains, so
+        // blank lines after the last record add nothing.
+        while (!reader.onlyBlanksRemain()) {
+            if (count == kLibraryCapacity) {
+                result.truncated = true;
+                break;
+            }
+            const uint64_t number = reader.readNumber();
+            reader.readLine(record.name);
+            reader.readLine(record.extype);
+            reader.readLine(record.description);
+            record.online = static_cast<uint8_t>(reader.readNumber());
+            record.number = static_cast<uint32_t>(number);
+            badNumber[static_cast<size_t>(count)] =
+                number == 0 || number > std::numeric_limits<uint32_t>::max();
+            std::swap(table[count], record);
+            ++count;
+        }
+    } catch (const IoError& error) {
+        // A missing file is an empty library that a save may create; anything
+        // else leaves the file holding records the table may lack.
+        if (fileismissing(path))
+            table.unheldreason.clear();
+        else
+            table.unheldreason = path + " could not be read (" + error.what() + ")";
+        throw;
     }
     // Slots past the records just read are emptied, so no record of an earlier
     // load can still be found by a lookup.
     for (int slot = count; slot < kExerciseSlots; ++slot)
-        table.entries[static_cast<size_t>(slot)] = TExercise{};
+        if (!table.slots()[static_cast<size_t>(slot)].name.empty() ||
+            table.slots()[static_cast<size_t>(slot)].number != 0)
+            table[slot] = TExercise{};
+    numberunnumbered(table, count, badNumber);
     table.librarysize = count;
     table.selectedexercise = 0;
+    if (result.truncated)
+        table.unheldreason = path + " holds more than " + std::to_string(kLibraryCapacity) +
+                             " exercises, more than the library can take";
+    else
+        table.unheldreason.clear();
     result.loaded = count;
     return result;
 }
 
+void checklibrarysave(const ExerciseTable& table, const std::string& path) {
+    if (table.holdsfile())
+        return;
+    throw IoError("The exercise library is not saved to " + path + ": " + table.unheldreason +
+                  ", and saving would replace what the file holds. The file stays as it is; "
+                  "mend it and start Stridewell again.");
+}
+
 void saveexercises(const ExerciseTable& table, const std::string& path) {
+    checklibrarysave(table, path);
     std::string bytes;
     const int count = std::min<int>(table.librarysize, kLibraryCapacity);
     bytes.reserve(static_cast<size_t>(count) * 96);
     for (int slot = 0; slot < count; ++slot) {
-        const TExercise& record = table.entries[static_cast<size_t>(slot)];
+        const TExercise& record = table[slot];
         appendline(bytes, std::to_string(record.number));
         appendline(bytes, record.name);
         appendline(bytes, record.extype);
@@ -67,29 +160,23 @@ void saveexercises(const ExerciseTable& table, const std::string& path) {
 
 int findexercisebynumber(const ExerciseTable& table, uint32_t number) {
     for (int slot = 0; slot < kNoExercise; ++slot)
-        if (table.entries[static_cast<size_t>(slot)].number == number)
+        if (table[slot].number == number)
             return slot;
     return kNoExercise;
 }
 
 int findexercisebyname(const ExerciseTable& table, const std::string& name) {
-    for (int slot = 0; slot < kNoExercise; ++slot)
-        if (table.entries[static_cast<size_t>(slot)].name == name)
-            return slot;
-    return kNoExercise;
+    return table.findname(name);
 }
 
 int addexercisefromeditor(ExerciseTable& table, const std::string& name,
                           const std::string& description) {
     if (table.librarysize >= kLibraryCapacity)
         return -1;
-    int slot = 0;
-    while (slot < kLibraryCapacity && !table.entries[static_cast<size_t>(slot)].name.empty())
-        ++slot;
-    if (slot == kLibraryCapacity)
-        return -1;
-    const uint32_t before = slot > 0 ? table.entries[static_cast<size_t>(slot - 1)].number : 0;
-    TExercise& record = table.entries[static_cast<size_t>(slot)];
+    // Always after the last record: a record without a name is still a record.
+    const int slot = std::max(table.librarysize, 0);
+    const uint32_t before = slot > 0 ? table[slot - 1].number : 0;
+    TExercise& record = table[slot];
     record.number = nonzero(before + 250 + static_cast<uint32_t>(table.librarysize));
     record.name = name;
     record.description = description;
@@ -102,25 +189,20 @@ int addexercisefromupdate(ExerciseTable& table, const std::string& name, const s
                           const std::string& description) {
     if (table.librarysize >= kLibraryCapacity)
         return -1;
-    const int slot = table.librarysize;
-    const uint32_t number =
-        slot > 0 ? nonzero(table.entries[static_cast<size_t>(slot - 1)].number + 1) : uint32_t{1};
-    table.entries[static_cast<size_t>(slot)] = TExercise{number, name, extype, description, 1};
+    const int slot = std::max(table.librarysize, 0);
+    const uint32_t number = slot > 0 ? nonzero(table[slot - 1].number + 1) : uint32_t{1};
+    table[slot] = TExercise{number, name, extype, description, 1};
     ++table.librarysize;
     return slot;
 }
 
 void removeexercise(ExerciseTable& table, int slot) {
-    if (slot < 0 || slot >= kNoExercise)
-        return;
-    const bool heldRecord = slot < table.librarysize;
-    // Each slot takes the one after it, until an empty slot has been copied down.
-    for (int i = slot; i < kNoExercise; ++i) {
-        const bool nextEmpty = table.entries[static_cast<size_t>(i + 1)].number == 0;
-        table.entries[static_cast<size_t>(i)] = table.entries[static_cast<size_t>(i + 1)];
-        if (nextEmpty)
-            break;
-    }
-    if (heldRecord)
-        --table.librarysize;
+    if (slot < 0 || slot >= table.librarysize || slot >= kLibraryCapacity)
+        return; // an empty slot: nothing to remove
+    // The records are the slots below librarysize; a number read from the file
+    // (even 0) never decides where they end.
+    for (int i = slot; i + 1 < table.librarysize; ++i)
+        table[i] = std::move(table[i + 1]);
+    table[table.librarysize - 1] = TExercise{};
+    --table.librarysize;
 }

@@ -2,7 +2,6 @@
 
 #include "ioerror.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <string_view>
@@ -48,13 +47,36 @@ bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 } // namespace
 
-TextReader::TextReader(const std::string& path) : m_bytes(readWholeFile(path)) {}
+TextReader::TextReader(const std::string& path) : m_bytes(readWholeFile(path)) {
+    // Editors on some systems put a byte-order mark in front of UTF-8 text; it
+    // is no part of the first line.
+    if (m_bytes.starts_with("\xEF\xBB\xBF"))
+        m_pos = 3;
+}
 
 bool TextReader::onlyBlanksRemain() const {
     for (size_t i = m_pos; i < m_bytes.size(); ++i)
         if (!isBlank(m_bytes[i]))
             return false;
     return true;
+}
+
+void TextReader::findLineEnd(size_t& end, size_t& next) const {
+    const char* const begin = m_bytes.data();
+    const char* const line = begin + m_pos;
+    const size_t rest = m_bytes.size() - m_pos;
+    const auto* feed = static_cast<const char*>(std::memchr(line, '\n', rest));
+    const size_t span = feed ? static_cast<size_t>(feed - line) : rest;
+    // A carriage return before the line feed ends the line there: at once when
+    // it stands alone (old Mac line ends), together with the feed when it is
+    // the feed's CR LF.
+    if (const auto* cr = static_cast<const char*>(std::memchr(line, '\r', span))) {
+        end = static_cast<size_t>(cr - begin);
+        next = cr + 1 == feed ? end + 2 : end + 1;
+        return;
+    }
+    end = m_pos + span;
+    next = feed ? end + 1 : end;
 }
 
 std::string TextReader::readLine() {
@@ -68,38 +90,29 @@ void TextReader::readLine(std::string& into) {
         into.clear();
         return;
     }
-    const char* const line = m_bytes.data() + m_pos;
-    const auto* end = static_cast<const char*>(std::memchr(line, '\n', m_bytes.size() - m_pos));
-    if (!end) {
-        into.assign(line, m_bytes.size() - m_pos);
-        m_pos = m_bytes.size();
-        return;
-    }
-    m_pos = static_cast<size_t>(end - m_bytes.data()) + 1;
-    if (end > line && end[-1] == '\r')
-        --end;
-    into.assign(line, static_cast<size_t>(end - line));
+    size_t end = 0;
+    size_t next = 0;
+    findLineEnd(end, next);
+    into.assign(m_bytes.data() + m_pos, end - m_pos);
+    m_pos = next;
 }
 
 bool TextReader::skipLine() {
     if (atEnd())
         return false;
-    const size_t end = m_bytes.find('\n', m_pos);
-    m_pos = end == std::string::npos ? m_bytes.size() : end + 1;
+    size_t end = 0;
+    size_t next = 0;
+    findLineEnd(end, next);
+    m_pos = next;
     return true;
 }
 
 int64_t TextReader::skipRemainingLines() {
-    if (atEnd())
-        return 0;
-    const auto from = m_bytes.begin() + static_cast<std::ptrdiff_t>(m_pos);
-    int64_t lines = std::count(from, m_bytes.end(), '\n');
-    if (m_bytes.back() != '\n')
-        ++lines; // the last line has no line end
-    m_pos = m_bytes.size();
+    int64_t lines = 0;
+    while (skipLine())
+        ++lines;
     return lines;
 }
-
 uint64_t TextReader::readNumber() {
     while (!atEnd() && isBlank(m_bytes[m_pos]))
         ++m_pos;

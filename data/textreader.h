@@ -4,8 +4,9 @@
 #include <string>
 
 // Reads a text file the way the program's files are read: the whole file is
-// taken into memory, lines end at LF or CR LF, and reading past the end gives
-// empty lines and zero numbers rather than an error.
+// taken into memory, a UTF-8 byte-order mark at its start is skipped, lines end
+// at LF, CR LF or a lone CR, and reading past the end gives empty lines and
+// zero numbers rather than an error.
 class TextReader final {
 public:
     // Raises IoError ("File not found", ...) when the file cannot be read.
@@ -33,10 +34,13 @@ public:
     bool skipLine();
 
     // Skips every line left and tells how many there were: "a\nb" and "a\nb\n"
-    // are two, "a\n\n" is two (the second one blank).
+    // are two, "a\n\n" is two (the second one blank), and so is "a\rb".
     int64_t skipRemainingLines();
 
 private:
+    // Where the line from m_pos ends, and where the next one starts.
+    void findLineEnd(size_t& end, size_t& next) const;
+
     std::string m_bytes;
     size_t m_pos = 0;
 };

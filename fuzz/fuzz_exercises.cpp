@@ -1,5 +1,7 @@
 // Feeds arbitrary bytes to the library loader through a real file, then checks
-// the table's invariants and that a save and a second load give the same table.
+// the table's invariants, that a load followed by a save never writes fewer
+// records than the load read (a table that lacks records refuses to save), and
+// that a save and a second load give the same table.
 
 #include "atomicfile.h"
 #include "exercises.h"
@@ -28,6 +30,15 @@ struct Files {
     std::string folder, input, saved;
 };
 
+bool saveRefused(const ExerciseTable& table, const std::string& path) {
+    try {
+        saveexercises(table, path);
+    } catch (const IoError&) {
+        return true;
+    }
+    return false;
+}
+
 bool sameRecord(const TExercise& a, const TExercise& b) {
     return a.number == b.number && a.name == b.name && a.extype == b.extype &&
            a.description == b.description && a.online == b.online;
@@ -45,7 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     try {
         result = loadexercises(*first, files.input);
     } catch (const IoError&) {
-        return 0; // a number line that is not a number
+        // A number line that is not a number: the file holds records the table
+        // may lack, so no save may replace it.
+        ::unlink(files.saved.c_str());
+        check(!first->holdsfile() && saveRefused(*first, files.saved));
+        check(::access(files.saved.c_str(), F_OK) != 0);
+        return 0;
     }
     check(result.loaded == first->librarysize);
     check(first->librarysize >= 0 && first->librarysize <= kLibraryCapacity);
@@ -53,6 +69,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     check(!result.truncated || first->librarysize == kLibraryCapacity);
     for (int slot = first->librarysize; slot < kExerciseSlots; ++slot)
         check(sameRecord((*first)[slot], TExercise{}));
+    // No record reads as an empty slot, whatever number its file gave.
+    for (int slot = 0; slot < first->librarysize; ++slot)
+        check((*first)[slot].number != 0);
+    if (result.truncated) {
+        check(!first->holdsfile() && saveRefused(*first, files.saved));
+        return 0;
+    }
+    check(first->holdsfile());
 
     saveexercises(*first, files.saved);
     const LoadResult again = loadexercises(*second, files.saved);

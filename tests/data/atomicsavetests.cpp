@@ -1,3 +1,4 @@
+#include "atomicfile.h"
 #include "circuitfile.h"
 #include "datahelpers.h"
 #include "exercises.h"
@@ -125,3 +126,20 @@ TEST_F(AtomicSave, replacedFile_keepsItsPermissions) {
 }
 
 } // namespace
+
+TEST(AtomicTemporaries, leftoverTemporaries_onlyTheProgramsOwnPatternIsRemoved) {
+    TempFolder folder;
+    // What a save killed before its rename leaves, beside look-alikes that are
+    // somebody else's.
+    for (const char* name : {".stridewell-a1B2c3", "Circuits/.stridewell-XyZ789", ".stridewell-abc",
+                             ".stridewell-abcdefg", ".stridewell-ab.d12", "stridewell-a1B2c3",
+                             "exercises.lst", "Circuits/.stridewell-a1B2c3.cir"})
+        folder.writeFile(name, "x");
+    std::filesystem::create_directory(folder.path() + ".stridewell-folder");
+    EXPECT_EQ(removeatomictemporaries(folder.path()), 1);
+    EXPECT_EQ(removeatomictemporaries(folder.path() + "Circuits"), 1);
+    EXPECT_EQ(folderEntries(folder.path()),
+              (Names{".stridewell-ab.d12", ".stridewell-abc", ".stridewell-abcdefg",
+                     ".stridewell-folder", "Circuits", "exercises.lst", "stridewell-a1B2c3"}));
+    EXPECT_EQ(folderEntries(folder.path() + "Circuits"), Names{".stridewell-a1B2c3.cir"});
+}

@@ -79,13 +79,22 @@ TEST_F(Catalogue, scan_missingOrEmptyFolderWritesNothing) {
     EXPECT_TRUE(grid.cells.empty());
 }
 
-TEST_F(Catalogue, scan_stopsAtUnreadableFileKeepingEarlierRows) {
+TEST_F(Catalogue, scan_passesOverUnreadableFilesAndListsTheRest) {
     folder.writeFile("Circuits/a.cir", circuitText("Good", 30, 10, 2));
     folder.writeFile("Circuits/b.cir", "Bad\r\nUpper Body\r\nthirty\r\n10\r\n");
     folder.writeFile("Circuits/c.cir", circuitText("Later", 30, 10, 2));
-    expectIoError([&] { scancircuits(grid); }, "Invalid numeric input", "b.cir");
-    EXPECT_EQ(grid.rowsWritten(), std::set<int>{0});
+    // A byte-order mark is no part of the name.
+    folder.writeFile("Circuits/d.cir", "\xEF\xBB\xBF" + circuitText("Morning", 30, 10, 1));
+    grid.setcell(0, 3, "Stale"); // a row an earlier scan filled
+    const std::vector<UnreadableFile> unreadable = scancircuits(grid);
+    ASSERT_EQ(unreadable.size(), 1u);
+    EXPECT_EQ(unreadable[0].path, circuitsfolder() + "b.cir");
+    EXPECT_EQ(unreadable[0].reason, "Invalid numeric input");
     EXPECT_EQ(grid.cell(0, 0), "Good");
+    EXPECT_EQ(grid.cell(1, 0), "Later");
+    EXPECT_EQ(grid.cell(2, 0), "Morning");
+    EXPECT_EQ(grid.cell(3, 0), "");
+    EXPECT_EQ(grid.cell(2, 4), circuitsfolder() + "d.cir");
 }
 
 TEST_F(Catalogue, scanCount_agreesWithTheCircuitReader) {

@@ -82,12 +82,12 @@ TEST_F(CircuitFile, headOnlyAndShortFiles_haveNoExercises) {
     EXPECT_EQ(c.exercisecount, 0);
 }
 
-TEST_F(CircuitFile, moreThan100Lines_readerKeeps100SummaryCountsAll) {
+TEST_F(CircuitFile, moreThan100Lines_readerKeeps100CountsAllAndRefusesToWriteThem) {
     std::string bytes = "Long\r\nMultiple Area Workout\r\n30\r\n10\r\n";
     for (int i = 0; i < 150; ++i)
         bytes += (i % 2 ? "Squat" : "Step " + std::to_string(i)) + "\r\n";
     const TCircuit2 c = readcircuit(write(bytes), *table);
-    EXPECT_EQ(c.exercisecount, kMaxCircuitExercises);
+    EXPECT_EQ(c.exercisecount, 150); // as the summary and the grid count
     EXPECT_EQ(c.exercises[99].name, "Squat");
     EXPECT_EQ(c.exercises[100].number, 0u);
     EXPECT_EQ(c.exercises[100].name, "");
@@ -97,10 +97,10 @@ TEST_F(CircuitFile, moreThan100Lines_readerKeeps100SummaryCountsAll) {
     EXPECT_EQ(summary.exercisenames[98], "Step 98");
     EXPECT_EQ(summary.exercisenames[100], "");
 
-    // A write keeps what the reader kept.
-    writecircuit(path(), c);
-    const TCircuit rewritten = readcircuitsummary(path());
-    EXPECT_EQ(rewritten.exercisecount, 100);
+    // A write would cut the file to the 100 the record kept: it is refused and
+    // the file stays byte for byte.
+    EXPECT_THROW(writecircuit(path(), c), IoError);
+    EXPECT_EQ(folder.readFile("Circuits/c.cir"), bytes);
 }
 
 TEST_F(CircuitFile, badIntervalOrMissingFile_raiseRuntimeText) {

@@ -15,7 +15,7 @@ std::string libraryRecord(uint32_t number, const std::string& name, const std::s
 std::unique_ptr<ExerciseTable> makeTable(const std::vector<TExercise>& records) {
     auto table = std::make_unique<ExerciseTable>();
     for (size_t i = 0; i < records.size(); ++i)
-        table->entries[i] = records[i];
+        (*table)[static_cast<int>(i)] = records[i];
     table->librarysize = static_cast<int32_t>(records.size());
     return table;
 }

@@ -3,6 +3,7 @@
 #include "ioerror.h"
 #include "testsupport/tempfolder.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 
 namespace {
@@ -29,27 +30,46 @@ protected:
     std::unique_ptr<ExerciseTable> table = makeTable({});
 };
 
-TEST_F(ExerciseFile, lineEnds_crlfAndLfBothEndALine) {
-    // A carriage return on its own ends nothing: it stays in the text.
-    const LoadResult result = load("10\r\nSquat\r\nLower Body\r\nDeep knees\r\n1\r\n"
-                                   "11\nPush up\nUpper Body\nArms\n0\n"
-                                   "12\r\nOne\rline\r\n\r\r\n\r\n0\r\n");
+TEST_F(ExerciseFile, lineEnds_lfCrlfAndLoneCrEachEndALine_byteOrderMarkSkipped) {
+    // LF, CR LF and a lone CR (old Mac line ends) each end a line.
+    LoadResult result = load("10\r\nSquat\r\nLower Body\r\nDeep knees\r\n1\r\n"
+                             "11\nPush up\nUpper Body\nArms\n0\n"
+                             "12\r\nOne\rline\r\n\r\r\n\r\n0\r\n");
     EXPECT_EQ(result.loaded, 3);
     EXPECT_FALSE(result.truncated);
     EXPECT_EQ(table->librarysize, 3);
     expectRecord((*table)[0], 10, "Squat", "Lower Body", "Deep knees", 1);
     expectRecord((*table)[1], 11, "Push up", "Upper Body", "Arms", 0);
-    expectRecord((*table)[2], 12, "One\rline", "\r", "", 0);
+    expectRecord((*table)[2], 12, "One", "line", "", 0);
+
+    // A hand-made file with a byte-order mark and CR-only line ends: two whole
+    // records, not one nameless one, and the library holds its file.
+    result = load("\xEF\xBB\xBF" "7\rPlank\rAbdominal\rHold it\r1\r8\rDip\rUpper Body\rBend\r0\r");
+    EXPECT_EQ(result.loaded, 2);
+    expectRecord((*table)[0], 7, "Plank", "Abdominal", "Hold it", 1);
+    expectRecord((*table)[1], 8, "Dip", "Upper Body", "Bend", 0);
+    EXPECT_TRUE(table->holdsfile());
+    // Written back with CR LF, without the mark.
+    saveexercises(*table, path());
+    EXPECT_EQ(folder.readFile("exercises.lst"), libraryRecord(7, "Plank", "Abdominal", "Hold it", 1) +
+                                                    libraryRecord(8, "Dip", "Upper Body", "Bend", 0));
 }
 
 TEST_F(ExerciseFile, numberLines_skipLeadingBlanksAndTrailingText) {
     // Blank lines before a number or online line are skipped; after the digits
-    // the rest of the line goes. 257 keeps its low 8 bits, 2^32 + 5 its low 32.
+    // the rest of the line goes. 257 keeps its low 8 bits. A number of 0 or one
+    // beyond 32 bits (2^32 wraps to 0) is no usable number: such records get
+    // fresh numbers after the highest in the file, so none reads as empty.
     load("\r\n\r\n  12 and text\r\nA\r\n\r\nD\r\n\r\n257 online\r\n\r\n\r\n"
-         "4294967301\r\nB\r\nT\r\n  spaced  \r\n1\r\n");
-    ASSERT_EQ(table->librarysize, 2);
+         "4294967301\r\nB\r\nT\r\n  spaced  \r\n1\r\n" +
+         libraryRecord(0, "C", "T", "", 0) + "4294967296\r\nE\r\nT\r\n\r\n0\r\n" +
+         libraryRecord(30, "F", "T", "", 0));
+    ASSERT_EQ(table->librarysize, 5);
     expectRecord((*table)[0], 12, "A", "", "D", 1);
-    expectRecord((*table)[1], 5, "B", "T", "  spaced  ", 1);
+    expectRecord((*table)[1], 31, "B", "T", "  spaced  ", 1);
+    expectRecord((*table)[2], 32, "C", "T", "", 0);
+    expectRecord((*table)[3], 33, "E", "T", "", 0);
+    expectRecord((*table)[4], 30, "F", "T", "", 0);
 }
 
 TEST_F(ExerciseFile, trailingBlankLines_addNoRecord) {
@@ -155,3 +175,39 @@ TEST_F(ExerciseFile, saveOfEmptyLibrary_leavesEmptyFile) {
 }
 
 } // namespace
+
+TEST_F(ExerciseFile, failedLoad_refusesEverySaveAndLeavesTheFileByteForByte) {
+    // A hand-made library with one mistyped online line.
+    const std::string handMade = libraryRecord(1, "A", "T", "D", 1) +
+                                 libraryRecord(2, "B", "T", "D", 0) +
+                                 "3\r\nC\r\nT\r\nD\r\nyes\r\n" + libraryRecord(4, "E", "T", "D", 0);
+    EXPECT_THROW(load(handMade), IoError);
+    EXPECT_FALSE(table->holdsfile());
+    addexercisefromeditor(*table, "New Exercise", "");
+    try {
+        saveexercises(*table, path());
+        ADD_FAILURE() << "a save of a table that failed to load went ahead";
+    } catch (const IoError& error) {
+        const std::string text = error.what();
+        EXPECT_NE(text.find(path()), std::string::npos) << text;
+        EXPECT_NE(text.find("Invalid numeric input"), std::string::npos) << text;
+    }
+    EXPECT_EQ(folder.readFile("exercises.lst"), handMade);
+
+    // A library cut at 500 records holds less than its file as well.
+    std::string big;
+    for (uint32_t n = 1; n <= 501; ++n)
+        big += libraryRecord(n, "E" + std::to_string(n), "T", "D", 0);
+    EXPECT_TRUE(load(big).truncated);
+    EXPECT_THROW(saveexercises(*table, path()), IoError);
+    EXPECT_EQ(folder.readFile("exercises.lst"), big);
+
+    // A good load holds again; a missing file is an empty library a save may create.
+    load(libraryRecord(1, "A", "T", "D", 1));
+    EXPECT_TRUE(table->holdsfile());
+    std::filesystem::remove(path());
+    EXPECT_THROW(loadexercises(*table, path()), IoError);
+    EXPECT_TRUE(table->holdsfile());
+    saveexercises(*table, path());
+    EXPECT_EQ(folder.readFile("exercises.lst"), libraryRecord(1, "A", "T", "D", 1));
+}

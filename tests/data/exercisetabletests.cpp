@@ -44,7 +44,7 @@ TEST(ExerciseLookup, walksTheWholeTable) {
     EXPECT_EQ(findexercisebynumber(*table, 10), 0);
 }
 
-TEST(ExerciseAdd, fromEditor_takesFirstNamelessSlotAndNumbersFromTheSlotBefore) {
+TEST(ExerciseAdd, fromEditor_addsAfterTheLastRecordAndNumbersFromTheSlotBefore) {
     auto table = makeTable(records({"A", "B"})); // numbers 10, 11
     EXPECT_EQ(addexercisefromeditor(*table, "New Exercise", "Describe it"), 2);
     const TExercise& added = (*table)[2];
@@ -55,9 +55,15 @@ TEST(ExerciseAdd, fromEditor_takesFirstNamelessSlotAndNumbersFromTheSlotBefore) 
     EXPECT_EQ(added.online, 0);
     EXPECT_EQ(table->librarysize, 3);
 
-    (*table)[1].name.clear(); // a nameless record is filled before the end
-    EXPECT_EQ(addexercisefromeditor(*table, "Gap", ""), 1);
-    EXPECT_EQ((*table)[1].number, 10u + 250u + 3u);
+    // A record without a name is still a record: New never overwrites it.
+    (*table)[1].name.clear();
+    (*table)[1].description = "Kept";
+    (*table)[1].online = 1;
+    EXPECT_EQ(addexercisefromeditor(*table, "After", ""), 3);
+    EXPECT_EQ((*table)[3].number, added.number + 250u + 3u);
+    EXPECT_EQ((*table)[1].description, "Kept");
+    EXPECT_EQ((*table)[1].online, 1);
+    EXPECT_EQ(table->librarysize, 4);
 
     auto empty = makeTable({});
     EXPECT_EQ(addexercisefromeditor(*empty, "First", ""), 0);
@@ -117,6 +123,26 @@ TEST(ExerciseRemove, recordsAfterTheSlotMoveDown) {
     EXPECT_EQ(table->librarysize, 1);
     EXPECT_EQ((*table)[1].number, 0u);
     EXPECT_EQ((*table)[1].extype, "");
+}
+
+TEST(ExerciseRemove, recordNumberedZero_noRecordLostOrDoubled_lookupsFollow) {
+    // A(1), B(0), C(3): the records are the slots below librarysize, whatever
+    // their numbers, and the name lookup follows every change.
+    auto table = makeTable({{1, "A", "T", "", 0}, {0, "B", "T", "", 0}, {3, "C", "T", "", 0}});
+    EXPECT_EQ(findexercisebyname(*table, "C"), 2);
+    removeexercise(*table, 0);
+    ASSERT_EQ(table->librarysize, 2);
+    EXPECT_EQ((*table)[0].name, "B");
+    EXPECT_EQ((*table)[1].name, "C");
+    EXPECT_EQ((*table)[2].name, "");
+    EXPECT_EQ(findexercisebyname(*table, "C"), 1);
+    EXPECT_EQ(findexercisebyname(*table, "A"), kNoExercise);
+    EXPECT_EQ(findexercisebyname(*table, ""), 2); // the first empty slot
+    addexercisefromupdate(*table, "A", "T", "");
+    EXPECT_EQ(findexercisebyname(*table, "A"), 2);
+    (*table)[0].name = "Renamed";
+    EXPECT_EQ(findexercisebyname(*table, "Renamed"), 0);
+    EXPECT_EQ(findexercisebyname(*table, "B"), kNoExercise);
 }
 
 TEST(ExerciseRemove, fullTable_emptiesSlot499AndKeepsTheSpareEmpty) {
