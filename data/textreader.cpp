@@ -61,40 +61,10 @@ bool TextReader::onlyBlanksRemain() const {
     return true;
 }
 
-void TextReader::findLineEnd(size_t& end, size_t& next) const {
-    const char* const begin = m_bytes.data();
-    const char* const line = begin + m_pos;
-    const size_t rest = m_bytes.size() - m_pos;
-    const auto* feed = static_cast<const char*>(std::memchr(line, '\n', rest));
-    const size_t span = feed ? static_cast<size_t>(feed - line) : rest;
-    // A carriage return before the line feed ends the line there: at once when
-    // it stands alone (old Mac line ends), together with the feed when it is
-    // the feed's CR LF.
-    if (const auto* cr = static_cast<const char*>(std::memchr(line, '\r', span))) {
-        end = static_cast<size_t>(cr - begin);
-        next = cr + 1 == feed ? end + 2 : end + 1;
-        return;
-    }
-    end = m_pos + span;
-    next = feed ? end + 1 : end;
-}
-
 std::string TextReader::readLine() {
     std::string line;
     readLine(line);
     return line;
-}
-
-void TextReader::readLine(std::string& into) {
-    if (atEnd()) {
-        into.clear();
-        return;
-    }
-    size_t end = 0;
-    size_t next = 0;
-    findLineEnd(end, next);
-    into.assign(m_bytes.data() + m_pos, end - m_pos);
-    m_pos = next;
 }
 
 bool TextReader::skipLine() {
