@@ -99,21 +99,21 @@ void Tfrm_CircuitEdit::createControls() {
 }
 
 void Tfrm_CircuitEdit::connectReactions() {
-    // textEdited: only the user's edits; the controller runs the reactions of
-    // its own changes itself.
-    connect(edt_circuitname, &QLineEdit::textEdited, this,
-            [this] { guarded(this, [this] { m_controller.edt_circuitnameChange(); }); });
+    // Every change of the shown text but the editor's own (made quietly: the
+    // controller runs those reactions itself) reaches the rules: typing, a
+    // paste, an undo, and a text set through the accessibility interface alike.
+    connect(edt_circuitname, &QLineEdit::textChanged, this, m_quiet.reaction([this] {
+                guarded(this, [this] { m_controller.edt_circuitnameChange(); });
+            }));
     edt_circuitname->installEventFilter(this);
     // activated: only the user's pick, never a selection made by the editor.
     connect(cmb_circuittype, &QComboBox::activated, this, [this](int index) {
         guarded(this, [this, index] { m_controller.cmb_circuittypeChange(index); });
     });
-    spn_exercise->onTextChange = [this] {
-        guarded(this, [this] { m_controller.spn_exerciseChange(); });
-    };
-    spn_restint->onTextChange = [this] {
-        guarded(this, [this] { m_controller.spn_restintChange(); });
-    };
+    spn_exercise->onTextChange = m_quiet.reaction(
+        [this] { guarded(this, [this] { m_controller.spn_exerciseChange(); }); });
+    spn_restint->onTextChange = m_quiet.reaction(
+        [this] { guarded(this, [this] { m_controller.spn_restintChange(); }); });
     connect(btn_newexercise, &QPushButton::clicked, this,
             [this] { guarded(this, [this] { m_controller.btn_newexerciseClick(); }); });
     connect(btn_moveup, &QPushButton::clicked, this,
@@ -125,14 +125,20 @@ void Tfrm_CircuitEdit::connectReactions() {
 }
 
 // Leaving the name field for another control stores under the whole name. A
-// focus loss to another window or a popup is not leaving the field.
+// focus loss to another window or a popup is not leaving the field, and one
+// that comes with hiding the editor is left to hideEvent.
 bool Tfrm_CircuitEdit::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == edt_circuitname && event->type() == QEvent::FocusOut) {
+    if (watched == edt_circuitname && event->type() == QEvent::FocusOut && !isHidden()) {
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
         if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
             guarded(this, [this] { m_controller.edt_circuitnameExit(); });
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Tfrm_CircuitEdit::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    guarded(this, [this] { m_controller.leavefront(); });
 }
 
 void Tfrm_CircuitEdit::newcircuit() {
@@ -155,11 +161,11 @@ std::string Tfrm_CircuitEdit::nameText() const {
 
 void Tfrm_CircuitEdit::setNameText(const std::string& text) {
     m_shownName = text;
-    edt_circuitname->setText(totext(text)); // emits no textEdited
+    m_quiet.quietly([&] { edt_circuitname->setText(totext(text)); });
 }
 
 void Tfrm_CircuitEdit::selectType(int index) {
-    cmb_circuittype->setCurrentIndex(index);
+    m_quiet.quietly([&] { cmb_circuittype->setCurrentIndex(index); });
 }
 
 CircuitIntervalField* Tfrm_CircuitEdit::field(IntervalField which) const {
@@ -171,7 +177,7 @@ std::string Tfrm_CircuitEdit::intervalText(IntervalField which) const {
 }
 
 void Tfrm_CircuitEdit::setIntervalText(IntervalField which, const std::string& text) {
-    field(which)->setShownText(QString::fromStdString(text));
+    m_quiet.quietly([&] { field(which)->setShownText(QString::fromStdString(text)); });
 }
 
 void Tfrm_CircuitEdit::setChoices(const std::vector<std::string>& names) {

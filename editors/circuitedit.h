@@ -2,6 +2,7 @@
 
 #include "circuiteditcontroller.h"
 #include "circuiteditview.h"
+#include "quietchanges.h"
 
 #include <QWidget>
 
@@ -32,6 +33,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Hidden: the editor is no longer the front frame, or its window closed.
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void createControls();
@@ -54,6 +57,7 @@ private:
     CircuitIntervalField* field(IntervalField which) const;
 
     CircuitEditController m_controller;
+    QuietChanges m_quiet;
     std::string m_shownName; // the bytes behind the name field's text
 
     QLabel* Panel1 = nullptr;

@@ -4,6 +4,7 @@
 #include "catalogue.h"
 #include "circuitinterval.h"
 #include "circuitnames.h"
+#include "circuitfile.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -39,14 +40,34 @@ bool CircuitEditController::belongsToAnotherCircuit(const std::string& path) con
     return fileexists(path) && (m_ownPath.empty() || !samecircuitfile(path, m_ownPath));
 }
 
+std::string CircuitEditController::circuitproblem() const {
+    if (!m_open)
+        return "Create a circuit or open one before modifying it.";
+    if (m_circuit.exercisecount > kMaxCircuitExercises)
+        return circuittoolongmessage(m_circuit);
+    return {};
+}
+
 std::string CircuitEditController::cansave(const std::string& nametext) const {
     if (nametext.empty())
         return kNeedsName;
     if (std::string problem = circuitnameproblem(nametext); !problem.empty())
         return problem;
+    if (std::string problem = circuitproblem(); !problem.empty())
+        return problem;
+    if (m_circuit.circuittype.empty())
+        return "Choose a circuit type before modifying this circuit.";
     if (belongsToAnotherCircuit(circuitfilepath(nametext)))
         return "Another circuit is already stored as \"" + nametext +
                "\". Choose another name before modifying this circuit.";
+    return {};
+}
+
+std::string CircuitEditController::attemptsave(const std::string& nametext) {
+    if (std::string refusal = cansave(nametext); !refusal.empty())
+        return refusal;
+    write(circuitfilepath(nametext));
+    rescan();
     return {};
 }
 
@@ -60,21 +81,16 @@ void CircuitEditController::rescan() {
         scancircuits(*m_grid);
 }
 
-bool CircuitEditController::refuseName(const std::string& nametext) {
-    const std::string refusal = cansave(nametext);
-    if (!refusal.empty())
-        m_view.showMessage(refusal);
-    return !refusal.empty();
+void CircuitEditController::report(const std::string& message) {
+    if (!message.empty())
+        m_view.showMessage(message);
 }
 
-void CircuitEditController::store(const std::string& nametext) {
-    write(circuitfilepath(nametext));
-    rescan();
-}
-
-void CircuitEditController::storeAndReport() {
-    if (const std::string name = m_view.nameText(); !refuseName(name))
-        store(name);
+void CircuitEditController::tellOnce(const std::string& problem) {
+    // Said once while the same problem stays, not again at every keystroke.
+    if (problem != m_shownNameProblem && !problem.empty())
+        m_view.showMessage(problem);
+    m_shownNameProblem = problem;
 }
 
 // --- Setting fields (with the reactions they set off) ----------------------
@@ -117,6 +133,8 @@ void CircuitEditController::newcircuit() {
     m_circuit.exerciseinterval = 30;
     m_circuit.exercisecount = 0;
     m_ownPath.clear(); // the previous circuit's file is no longer ours to delete
+    m_open = true;
+    m_shownNameProblem.clear();
 
     setNameField(name); // writes the new circuit's file
     m_view.selectType(0);
@@ -129,8 +147,20 @@ void CircuitEditController::newcircuit() {
 
 void CircuitEditController::modifycircuit(const std::string& path) {
     TCircuit2 opened = readcircuit(path, m_table);
+    // A hand-made file may hold intervals the fields cannot show; the circuit
+    // is only ever stored with intervals inside their ranges.
+    for (IntervalField field : {IntervalField::Exercise, IntervalField::Rest}) {
+        const IntervalRange range = intervalrange(field);
+        uint32_t& seconds = field == IntervalField::Exercise ? opened.exerciseinterval
+                                                              : opened.restinterval;
+        seconds = std::clamp(seconds, range.minimum, range.maximum);
+    }
     m_circuit = std::move(opened);
     m_ownPath = path;
+    m_open = true;
+    m_shownNameProblem.clear();
+    // Told at once when every store of this circuit will be refused, and why.
+    report(cansave(m_circuit.circuitname));
     initcircuit();
 
     // Once more from the working circuit: repeats what initcircuit showed.
@@ -191,16 +221,18 @@ bool CircuitEditController::addexercise(const std::string& name, uint32_t number
 // --- Reactions ---------------------------------------------------------------
 
 void CircuitEditController::edt_circuitnameChange() {
+    m_nameUnsettled = true;
     const std::string text = m_view.nameText();
     if (text.empty()) {
         m_circuit.circuitname.clear(); // nothing stored; the last file stays
         return;
     }
+    // Nothing is written for a circuit that may not be stored at all; that was
+    // told when it was opened.
+    if (!circuitproblem().empty())
+        return;
     const std::string problem = circuitnameproblem(text);
-    // Said once while the same problem stays, not again at every keystroke.
-    if (problem != m_shownNameProblem && !problem.empty())
-        m_view.showMessage(problem);
-    m_shownNameProblem = problem;
+    tellOnce(problem);
     if (!problem.empty())
         return; // circuitname keeps the last name stored
     const std::string newPath = circuitfilepath(text);
@@ -213,51 +245,76 @@ void CircuitEditController::edt_circuitnameChange() {
         return;
     }
     // The new file is written before the previous one goes, so a failed write
-    // never leaves the circuit only in memory.
-    const std::string previousPath = circuitfilepath(m_circuit.circuitname);
-    const bool previousIsOurs = !m_circuit.circuitname.empty() && !m_ownPath.empty() &&
+    // never leaves the circuit only in memory. Line 1 of the file is its name.
+    const std::string previousName = m_circuit.circuitname;
+    const std::string previousPath = circuitfilepath(previousName);
+    const bool previousIsOurs = !previousName.empty() && !m_ownPath.empty() &&
                                 previousPath != newPath && samecircuitfile(previousPath, m_ownPath);
-    write(newPath);
+    m_circuit.circuitname = text;
+    try {
+        write(newPath);
+    } catch (...) {
+        m_circuit.circuitname = previousName;
+        throw;
+    }
     if (previousIsOurs) {
         std::error_code ignored; // a failed deletion is silent
         std::filesystem::remove(previousPath, ignored);
     }
-    m_circuit.circuitname = text;
+    // The grid follows at once, so no row points at the file that just went.
+    rescan();
 }
 
 void CircuitEditController::edt_circuitnameExit() {
+    m_nameUnsettled = false;
     if (m_view.nameText().empty())
         return; // never a file named ".cir"; every other store asks for a name
-    storeAndReport();
+    report(attemptsave(m_view.nameText()));
+}
+
+void CircuitEditController::leavefront() {
+    if (m_nameUnsettled)
+        edt_circuitnameExit();
 }
 
 void CircuitEditController::cmb_circuittypeChange(int pickedIndex) {
     if (pickedIndex < 0 || pickedIndex >= static_cast<int>(kCircuitTypes.size()))
         return;
-    if (const std::string name = m_view.nameText(); !refuseName(name)) {
-        const std::string& picked = kCircuitTypes[static_cast<size_t>(pickedIndex)];
+    const std::string name = m_view.nameText();
+    const std::string& picked = kCircuitTypes[static_cast<size_t>(pickedIndex)];
+    // The type is what is being mended here, so a missing one is no refusal.
+    const std::string previousType = std::exchange(m_circuit.circuittype, picked);
+    const std::string refusal = cansave(name);
+    m_circuit.circuittype = previousType;
+    if (refusal.empty()) {
         loadexercises(picked); // also selects the first choice
         m_circuit.circuittype = picked;
-        store(name);
+        report(attemptsave(name));
+    } else {
+        report(refusal);
     }
     m_view.selectType(circuittypeindex(m_circuit.circuittype));
 }
 
 void CircuitEditController::intervalChange(IntervalField field) {
     const std::string name = m_view.nameText();
-    if (refuseName(name)) {
+    if (const std::string refusal = cansave(name); !refusal.empty()) {
+        // Showing the value the circuit already holds (as opening it does) is
+        // no change the user needs to hear refused.
+        if (readinterval(m_view.intervalText(field), intervalrange(field)) != interval(field))
+            report(refusal);
         showIntervalQuietly(field);
         return;
     }
     interval(field) = readinterval(m_view.intervalText(field), intervalrange(field));
-    store(name);
+    report(attemptsave(name));
     setIntervalField(field, interval(field)); // "20000" becomes "10000" and reacts again
 }
 
 void CircuitEditController::btn_newexerciseClick() {
     const std::string name = m_view.nameText();
-    if (refuseName(name))
-        return;
+    if (const std::string refusal = cansave(name); !refusal.empty())
+        return report(refusal);
     const int choice = m_view.selectedChoice();
     if (choice < 0 || choice >= static_cast<int>(m_choiceNumbers.size()))
         return; // no exercise of this type to add
@@ -268,7 +325,7 @@ void CircuitEditController::btn_newexerciseClick() {
         return;
     }
     displayexercises();
-    store(name);
+    report(attemptsave(name));
 }
 
 void CircuitEditController::btn_moveupClick() {
@@ -279,7 +336,7 @@ void CircuitEditController::btn_moveupClick() {
         displayexercises();
         m_view.selectExerciseLine(line - 1);
     }
-    storeAndReport();
+    report(attemptsave(m_view.nameText()));
 }
 
 void CircuitEditController::btn_movedownClick() {
@@ -291,7 +348,7 @@ void CircuitEditController::btn_movedownClick() {
         displayexercises();
         m_view.selectExerciseLine(line + 1);
     }
-    storeAndReport();
+    report(attemptsave(m_view.nameText()));
 }
 
 void CircuitEditController::btn_deleteClick() {
@@ -307,5 +364,5 @@ void CircuitEditController::btn_deleteClick() {
         entries[last].name.clear();
         displayexercises();
     }
-    storeAndReport();
+    report(attemptsave(m_view.nameText()));
 }

@@ -33,8 +33,20 @@ public:
     void displayexercises();
     // False when the circuit already holds its 100 exercises.
     bool addexercise(const std::string& name, uint32_t number);
-    // Why the working circuit cannot be stored under this name; empty when it can.
+
+    // The two entry points of every store. cansave tells why the working
+    // circuit cannot be stored under this name (empty when it can): no name, a
+    // name no file may carry, another circuit's file, no circuit open, no type,
+    // or a circuit whose file lists more exercises than the editor can keep.
+    // attemptsave stores it under the name and rescans the catalogue, or gives
+    // back cansave's message and stores nothing.
     std::string cansave(const std::string& nametext) const;
+    std::string attemptsave(const std::string& nametext);
+
+    // The editor stops being the front frame (another frame, a bar button, the
+    // window closing): what the name field shows is stored as when the field
+    // is left, unless that has happened since its last change.
+    void leavefront();
 
     // Reactions to the screen.
     void cmb_circuittypeChange(int pickedIndex);
@@ -56,12 +68,12 @@ private:
     void write(const std::string& path);
     void rescan();
     bool belongsToAnotherCircuit(const std::string& path) const;
-    // Shows cansave's refusal; true when there is one.
-    bool refuseName(const std::string& nametext);
-    // Stores under the name and rescans; the name is one cansave accepted.
-    void store(const std::string& nametext);
-    // Stores under the name field's text, or shows why it cannot.
-    void storeAndReport();
+    // What forbids any store, whatever the name; empty when nothing does.
+    std::string circuitproblem() const;
+    // Shows a message once while the same problem lasts.
+    void tellOnce(const std::string& problem);
+    // Shows a non-empty message.
+    void report(const std::string& message);
 
     CircuitEditView& m_view;
     ExerciseTable& m_table;
@@ -74,4 +86,6 @@ private:
     std::vector<std::string> m_choiceNames;
     std::vector<uint32_t> m_choiceNumbers;
     std::string m_shownNameProblem; // the name problem last shown, while it lasts
+    bool m_open = false;            // a circuit was started or opened
+    bool m_nameUnsettled = false;   // the name changed since the field was last left
 };

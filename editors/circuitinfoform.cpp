@@ -1,11 +1,8 @@
 #include "circuitinfoform.h"
 
 #include "browser.h"
-#include "catalogue.h"
 #include "clickablelabel.h"
-#include "contentaddress.h"
 #include "errorguard.h"
-#include "exercises.h"
 #include "fixedlayout.h"
 #include "fonts.h"
 #include "plaintext.h"
@@ -15,20 +12,15 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
-#include <QSignalBlocker>
 
 namespace {
 constexpr int kStripHeight = 20;
 constexpr int kLineHeight = 12;
 
-// Labels are sized to their text and grow to the right.
-void setCaption(QLabel* label, const std::string& text) {
-    label->setText(plaintext(totext(text)));
-    label->adjustSize();
-}
+
 } // namespace
 
-Tfrm_CircuitInfo::Tfrm_CircuitInfo(QWidget* parent) : QWidget(parent) {
+Tfrm_CircuitInfo::Tfrm_CircuitInfo(QWidget* parent) : QWidget(parent), m_controller(*this) {
     setObjectName(QStringLiteral("frm_CircuitInfo1"));
     createControls();
 }
@@ -83,48 +75,55 @@ void Tfrm_CircuitInfo::createControls() {
     // A selection by mouse or keyboard; a click on the line already selected
     // shows it again.
     connect(lst_exercises, &QListWidget::currentRowChanged, this,
-            [this] { guarded(this, [this] { lst_exercisesClick(); }); });
+            m_quiet.reaction([this] { guarded(this, [this] { lst_exercisesClick(); }); }));
     connect(lst_exercises, &QListWidget::itemClicked, this,
             [this] { guarded(this, [this] { lst_exercisesClick(); }); });
 }
 
 void Tfrm_CircuitInfo::showcircuitinfo(const std::string& path) {
-    TCircuit2 circuit = readcircuit(path); // raises before anything is shown
-    infocircuit = std::move(circuit);
-
-    setCaption(lbl_CircName, "Circuit Name: " + infocircuit.circuitname);
-    setCaption(lbl_CircType, "Circuit Type: " + infocircuit.circuittype);
-    setCaption(lbl_Exercises, "Exercises: " + std::to_string(infocircuit.exercisecount));
-    setCaption(lbl_totCTime, "Total Circuit Time: " + totaltime(infocircuit.exerciseinterval,
-                                                                infocircuit.restinterval,
-                                                                infocircuit.exercisecount));
-    setCaption(lbl_exInterval, "Exercise Interval: " + durationtext(infocircuit.exerciseinterval));
-    setCaption(lbl_RestTime, "Rest Interval: " + durationtext(infocircuit.restinterval));
-
-    // Refilling the list is not a selection: the description stays.
-    const QSignalBlocker quiet(lst_exercises);
-    lst_exercises->clear();
-    for (const TExercise2& entry : infocircuit.exercises) {
-        if (entry.name.empty())
-            break;
-        lst_exercises->addItem(totext(entry.name));
-    }
+    m_controller.showcircuitinfo(path);
 }
 
 void Tfrm_CircuitInfo::lst_exercisesClick() {
-    const int row = lst_exercises->currentRow();
-    if (row < 0)
-        return;
-    // The list holds one line per entry: the entry's own bytes find the record,
-    // also when the name is not UTF-8.
-    const std::string& name = infocircuit.exercises.at(static_cast<std::size_t>(row)).name;
-    const ExerciseTable& table = exercisetable();
-    infoexercise = findexercisebyname(table, name);
-    const TExercise& record = table[infoexercise];
-    mmo_exdescription->setPlainText(totext(record.description));
-    lbl_openbrowser->setVisible(record.online == 1);
+    m_controller.lst_exercisesClick();
 }
 
 void Tfrm_CircuitInfo::lbl_openbrowserClick() {
-    openaddress(kinoradexpageaddress(exercisetable()[infoexercise].name));
+    m_controller.lbl_openbrowserClick();
+}
+
+// --- CircuitInfoView ---------------------------------------------------------
+
+void Tfrm_CircuitInfo::setCaption(InfoCaption caption, const std::string& text) {
+    QLabel* const labels[] = {lbl_CircName, lbl_CircType,   lbl_Exercises,
+                              lbl_totCTime, lbl_exInterval, lbl_RestTime};
+    QLabel* label = labels[static_cast<int>(caption)];
+    // Labels are sized to their text and grow to the right.
+    label->setText(plaintext(totext(text)));
+    label->adjustSize();
+}
+
+void Tfrm_CircuitInfo::setExerciseLines(const std::vector<std::string>& names) {
+    // Refilling the list is not a selection: the description stays.
+    m_quiet.quietly([&] {
+        lst_exercises->clear();
+        for (const std::string& name : names)
+            lst_exercises->addItem(totext(name));
+    });
+}
+
+int Tfrm_CircuitInfo::selectedExerciseLine() const {
+    return lst_exercises->currentRow();
+}
+
+void Tfrm_CircuitInfo::setDescription(const std::string& text) {
+    mmo_exdescription->setPlainText(totext(text));
+}
+
+void Tfrm_CircuitInfo::showLink(bool shown) {
+    lbl_openbrowser->setVisible(shown);
+}
+
+void Tfrm_CircuitInfo::openAddress(const std::string& address) {
+    openaddress(address);
 }

@@ -1,6 +1,8 @@
 #pragma once
 
-#include "circuitfile.h"
+#include "circuitinfocontroller.h"
+#include "circuitinfoview.h"
+#include "quietchanges.h"
 
 #include <QWidget>
 
@@ -13,8 +15,9 @@ class QListWidget;
 class QPlainTextEdit;
 
 // The circuit information panel: one circuit's details and exercises, and the
-// description of the exercise selected last. It only reads.
-class Tfrm_CircuitInfo final : public QWidget {
+// description of the exercise selected last. It only reads. The rules live in
+// CircuitInfoController; this frame only shows.
+class Tfrm_CircuitInfo final : public QWidget, private CircuitInfoView {
     Q_OBJECT
 public:
     explicit Tfrm_CircuitInfo(QWidget* parent = nullptr);
@@ -25,14 +28,22 @@ public:
     void lst_exercisesClick();
     void lbl_openbrowserClick();
 
-    const TCircuit2& shownCircuit() const { return infocircuit; }
-    int selectedExerciseSlot() const { return infoexercise; }
+    const TCircuit2& shownCircuit() const { return m_controller.shownCircuit(); }
+    int selectedExerciseSlot() const { return m_controller.selectedExerciseSlot(); }
 
 private:
     void createControls();
 
-    TCircuit2 infocircuit;
-    int infoexercise = 0; // slot of the exercise table of the line selected last
+    // CircuitInfoView
+    void setCaption(InfoCaption caption, const std::string& text) override;
+    void setExerciseLines(const std::vector<std::string>& names) override;
+    int selectedExerciseLine() const override;
+    void setDescription(const std::string& text) override;
+    void showLink(bool shown) override;
+    void openAddress(const std::string& address) override;
+
+    CircuitInfoController m_controller;
+    QuietChanges m_quiet;
 
     QLabel* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;

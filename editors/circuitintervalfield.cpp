@@ -13,7 +13,7 @@ CircuitIntervalField::CircuitIntervalField(QWidget* parent) : QSpinBox(parent) {
 }
 
 void CircuitIntervalField::reportIfChanged() {
-    if (m_settingText || lineEdit()->text() == m_lastText)
+    if (lineEdit()->text() == m_lastText)
         return;
     m_lastText = lineEdit()->text();
     if (onTextChange)
@@ -27,10 +27,7 @@ QString CircuitIntervalField::shownText() const {
 void CircuitIntervalField::setShownText(const QString& text) {
     if (lineEdit()->text() == text)
         return;
-    m_settingText = true;
-    m_lastText = text;
     lineEdit()->setText(text); // the spin box takes its value from the text
-    m_settingText = false;
 }
 
 QValidator::State CircuitIntervalField::validate(QString& input, int&) const {

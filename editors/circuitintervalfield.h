@@ -13,7 +13,8 @@ class CircuitIntervalField final : public QSpinBox {
 public:
     explicit CircuitIntervalField(QWidget* parent = nullptr);
 
-    // Runs on every change of the shown text but those made by setShownText.
+    // Runs on every change of the shown text, however it was made; the frame
+    // decides which changes set off a reaction.
     std::function<void()> onTextChange;
 
     QString shownText() const;
@@ -27,6 +28,5 @@ protected:
 private:
     void reportIfChanged();
 
-    bool m_settingText = false;
-    QString m_lastText; // the text the last report or setShownText left
+    QString m_lastText; // the text the last report left
 };

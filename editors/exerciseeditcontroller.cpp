@@ -201,11 +201,10 @@ bool ExerciseEditController::makeRowCurrent(int row) {
     return true;
 }
 
+// Every record has its row, also one without a name: a nameless record in
+// the middle must not hide the records after it.
 int ExerciseEditController::rowsShowingRecords() const {
-    int rows = 0;
-    while (rows < kGridRows && !m_cells[static_cast<size_t>(rows)][0].empty())
-        ++rows;
-    return rows;
+    return std::clamp(static_cast<int>(m_table.librarysize), 0, kGridRows);
 }
 
 void ExerciseEditController::hoverTool(ExerciseTool tool) {

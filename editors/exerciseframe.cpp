@@ -9,6 +9,7 @@
 #include "fixedlayout.h"
 #include "fonts.h"
 #include "pictures.h"
+#include "quietchanges.h"
 #include "textconv.h"
 
 #include <QComboBox>
@@ -28,19 +29,6 @@ constexpr int kToolBarHeight = 41;
 constexpr int kToolWidth = 38;
 constexpr int kToolHeight = 34;
 
-// Restores a flag on every way out of a scope.
-class FlagScope final {
-public:
-    explicit FlagScope(bool& flag) : m_flag(flag), m_previous(flag) { m_flag = true; }
-    ~FlagScope() { m_flag = m_previous; }
-    FlagScope(const FlagScope&) = delete;
-    FlagScope& operator=(const FlagScope&) = delete;
-
-private:
-    bool& m_flag;
-    bool m_previous;
-};
-
 QLabel* makeHead(QWidget* parent, const QString& name, const QString& caption, int left,
                  int width) {
     auto* head = new QLabel(caption, parent);
@@ -58,14 +46,13 @@ QLabel* makeHead(QWidget* parent, const QString& name, const QString& caption, i
 // user leaves alone is stored back byte for byte.
 template <class Field>
 bool showBytes(Field* field, void (Field::*replace)(const QString&), std::string& bytes,
-               const std::string& text, bool& quiet) {
+               const std::string& text, QuietChanges& quiet) {
     bytes = text;
     const QString before = field->text();
     const QString shown = totext(text);
     if (shown == before)
         return false;
-    FlagScope scope(quiet);
-    (field->*replace)(shown);
+    quiet.quietly([&] { (field->*replace)(shown); });
     return field->text() != before;
 }
 } // namespace
@@ -131,10 +118,8 @@ void Tfrm_ExerciseFrame::buildGrid() {
 
     // A keyboard move of the current row counts as a click, as does a click on
     // the row that is already current.
-    connect(grd_circuits->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this] {
-        if (!m_quiet)
-            grd_circuitsClick();
-    });
+    connect(grd_circuits->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            m_quiet.reaction([this] { grd_circuitsClick(); }));
     connect(grd_circuits, &QTableView::clicked, this, [this] { grd_circuitsClick(); });
 }
 
@@ -143,10 +128,8 @@ void Tfrm_ExerciseFrame::buildFields() {
     makeCaption(this, "lbl_exname", QStringLiteral("Exercise Name"), 8, 152);
     txt_exname = placeControl<QLineEdit>(this, "txt_exname", QRect(8, 168, 193, 21));
     txt_exname->setMaxLength(std::numeric_limits<int>::max()); // a long name is never cut
-    connect(txt_exname, &QLineEdit::textChanged, this, [this] {
-        if (!m_quiet)
-            txt_exnameChange();
-    });
+    connect(txt_exname, &QLineEdit::textChanged, this,
+            m_quiet.reaction([this] { txt_exnameChange(); }));
 
     makeCaption(this, "Label2", QStringLiteral("Exercise Type"), 216, 152);
     txt_extype = placeControl<QComboBox>(this, "txt_extype", QRect(216, 168, 145, 21));
@@ -155,18 +138,17 @@ void Tfrm_ExerciseFrame::buildFields() {
                           QStringLiteral("Lower Body"), QStringLiteral("Multiple Area Workout")});
     txt_extype->setCurrentIndex(-1);
     // activated is the user's pick only; the program's settings pass silently.
-    connect(txt_extype, &QComboBox::activated, this, [this](int index) {
-        if (!m_quiet)
-            txt_extypeChange(index);
-    });
+    connect(txt_extype, &QComboBox::activated, this,
+            [this](int index) {
+                if (!m_quiet.active())
+                    txt_extypeChange(index);
+            });
 
     makeCaption(this, "Label1", QStringLiteral("Exercise Description"), 8, 196);
     mmo_exdescription =
         placeControl<ExerciseMemo>(this, "mmo_exdescription", QRect(7, 212, 561, 41));
-    connect(mmo_exdescription, &QPlainTextEdit::textChanged, this, [this] {
-        if (!m_quiet)
-            mmo_exdescriptionChange();
-    });
+    connect(mmo_exdescription, &QPlainTextEdit::textChanged, this,
+            m_quiet.reaction([this] { mmo_exdescriptionChange(); }));
 }
 
 void Tfrm_ExerciseFrame::buildToolBar() {
@@ -263,8 +245,7 @@ int Tfrm_ExerciseFrame::rowCount() const {
 
 void Tfrm_ExerciseFrame::setRowCount(int rows) {
     // Removing the current row moves the current row; that is no click.
-    FlagScope quiet(m_quiet);
-    m_gridModel->setRows(rows);
+    m_quiet.quietly([&] { m_gridModel->setRows(rows); });
 }
 
 int Tfrm_ExerciseFrame::currentRow() const {
@@ -273,11 +254,12 @@ int Tfrm_ExerciseFrame::currentRow() const {
 }
 
 void Tfrm_ExerciseFrame::setCurrentRow(int row) {
-    FlagScope quiet(m_quiet);
-    const QModelIndex index = m_gridModel->index(row, 0);
-    grd_circuits->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
-                                                               QItemSelectionModel::Rows);
-    grd_circuits->scrollTo(index);
+    m_quiet.quietly([&] {
+        const QModelIndex index = m_gridModel->index(row, 0);
+        grd_circuits->selectionModel()->setCurrentIndex(
+            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        grd_circuits->scrollTo(index);
+    });
 }
 
 bool Tfrm_ExerciseFrame::setNameText(const std::string& text) {
@@ -289,8 +271,7 @@ std::string Tfrm_ExerciseFrame::nameText() const {
 }
 
 void Tfrm_ExerciseFrame::setTypeText(const std::string& type) {
-    FlagScope quiet(m_quiet);
-    txt_extype->setCurrentIndex(txt_extype->findText(totext(type)));
+    m_quiet.quietly([&] { txt_extype->setCurrentIndex(txt_extype->findText(totext(type))); });
 }
 
 bool Tfrm_ExerciseFrame::setDescriptionText(const std::string& text) {

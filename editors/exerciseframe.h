@@ -2,6 +2,7 @@
 
 #include "exerciseeditcontroller.h"
 #include "exerciseeditview.h"
+#include "quietchanges.h"
 
 #include <QWidget>
 
@@ -82,9 +83,9 @@ private:
     // stored back byte for byte.
     std::string m_nameBytes;
     std::string m_descriptionBytes;
-    // Set while the program changes a control: the control's own signals then
-    // set off nothing; the controller runs the reaction itself.
-    bool m_quiet = false;
+    // The program's own changes of a control set off nothing; the controller
+    // runs the reaction itself.
+    QuietChanges m_quiet;
 
     ExerciseEditController m_controller;
 };

@@ -46,11 +46,11 @@ TEST_F(CircuitEditTest, typingFourLetterName_renamesLetterByLetterAndExitStoresW
         typeName(shown);
         ASSERT_TRUE(fileExists(shown)) << shown;
         EXPECT_FALSE(fileExists(previous)) << previous;
-        // The file holds the name as it stood before this keystroke.
-        EXPECT_EQ(fileLines(shown).at(0), previous);
+        // Line 1 of the file is always its file name, and the grid follows.
+        EXPECT_EQ(fileLines(shown).at(0), shown);
+        EXPECT_EQ(grid.names(), (Lines{shown}));
         previous = shown;
     }
-    EXPECT_EQ(fileLines("Legs").at(0), "Leg");
     EXPECT_EQ(editor.workingcircuit().circuitname, "Legs");
 
     editor.edt_circuitnameExit();

@@ -52,7 +52,7 @@ TEST_F(CircuitEditTest, typingAnotherCircuitsName_leavesItAloneAndRefusesStores)
     EXPECT_TRUE(fileExists("ArmsX"));
     EXPECT_FALSE(fileExists("Mine"));
     EXPECT_EQ(fileLines("Arms"), arms);
-    EXPECT_EQ(fileLines("ArmsX").at(0), "Mine");
+    EXPECT_EQ(fileLines("ArmsX").at(0), "ArmsX");
     editor.edt_circuitnameExit();
     EXPECT_EQ(fileLines("ArmsX"), (Lines{"ArmsX", "Upper Body", "30", "15"}));
     EXPECT_TRUE(view.messages.empty());

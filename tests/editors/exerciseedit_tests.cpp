@@ -25,12 +25,21 @@ TEST_F(ExerciseEdit, load_fillsGridCountsRowsAndShowsFirstRecord) {
     EXPECT_TRUE(view.messages.empty());
 }
 
-TEST_F(ExerciseEdit, load_rowCountStopsAtFirstRecordWithoutName) {
-    loadLibrary(exerciseLibrary(2) + exerciseRecord(99, "", "Abdominal", "nameless") +
+TEST_F(ExerciseEdit, namelessRecord_hasItsRowAndNewAddsAfterTheLastRecord) {
+    loadLibrary(exerciseLibrary(2) + exerciseRecord(99, "", "Abdominal", "nameless", 1) +
                 exerciseRecord(100, "After", "Abdominal", "x"));
     EXPECT_EQ(table->librarysize, 4);
-    EXPECT_EQ(view.rows, 2);
-    EXPECT_EQ(view.cells[3][0], "After"); // refreshed, only out of the row count
+    EXPECT_EQ(view.rows, 4); // a nameless record hides no record after it
+    EXPECT_EQ(view.cells[3][0], "After");
+
+    // New never takes the nameless record's slot.
+    controller.btn_newexClick();
+    EXPECT_EQ(table->librarysize, 5);
+    EXPECT_EQ(slot(2).description, "nameless");
+    EXPECT_EQ(slot(2).online, 1);
+    EXPECT_EQ(slot(4).name, "New Exercise");
+    EXPECT_EQ(view.current, 4);
+    EXPECT_EQ(recordsInFile(libraryFile()), 5);
 }
 
 TEST_F(ExerciseEdit, load_fileOfMoreThan500_tellsOnceHowManyWereLoaded) {

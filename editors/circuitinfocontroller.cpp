@@ -1,0 +1,52 @@
+#include "circuitinfocontroller.h"
+
+#include "catalogue.h"
+#include "contentaddress.h"
+
+#include <utility>
+#include <vector>
+
+CircuitInfoController::CircuitInfoController(CircuitInfoView& view, const ExerciseTable& table)
+    : m_view(view), m_table(table) {}
+
+void CircuitInfoController::showcircuitinfo(const std::string& path) {
+    TCircuit2 circuit = readcircuit(path, m_table); // raises before anything is shown
+    infocircuit = std::move(circuit);
+
+    // The count is every exercise line of the file, as the grid shows it, also
+    // for a file of more than the 100 a circuit holds.
+    const TCircuit2& c = infocircuit;
+    m_view.setCaption(InfoCaption::Name, "Circuit Name: " + c.circuitname);
+    m_view.setCaption(InfoCaption::Type, "Circuit Type: " + c.circuittype);
+    m_view.setCaption(InfoCaption::Exercises, "Exercises: " + std::to_string(c.exercisecount));
+    m_view.setCaption(InfoCaption::TotalTime,
+                      "Total Circuit Time: " +
+                          totaltime(c.exerciseinterval, c.restinterval, c.exercisecount));
+    m_view.setCaption(InfoCaption::ExerciseInterval,
+                      "Exercise Interval: " + durationtext(c.exerciseinterval));
+    m_view.setCaption(InfoCaption::RestInterval, "Rest Interval: " + durationtext(c.restinterval));
+
+    std::vector<std::string> lines;
+    for (const TExercise2& entry : c.exercises) {
+        if (entry.name.empty())
+            break;
+        lines.push_back(entry.name);
+    }
+    m_view.setExerciseLines(lines);
+}
+
+void CircuitInfoController::lst_exercisesClick() {
+    const int row = m_view.selectedExerciseLine();
+    if (row < 0 || row >= kCircuitEntries)
+        return;
+    // The list holds one line per entry: the entry's own bytes find the record,
+    // also when the name is not UTF-8.
+    infoexercise = findexercisebyname(m_table, infocircuit.exercises[static_cast<size_t>(row)].name);
+    const TExercise& record = m_table[infoexercise];
+    m_view.setDescription(record.description);
+    m_view.showLink(record.online == 1);
+}
+
+void CircuitInfoController::lbl_openbrowserClick() {
+    m_view.openAddress(kinoradexpageaddress(m_table[infoexercise].name));
+}

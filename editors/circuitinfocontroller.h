@@ -1,0 +1,31 @@
+#pragma once
+
+#include "circuitfile.h"
+#include "circuitinfoview.h"
+#include "exercises.h"
+
+#include <string>
+
+// The circuit information panel's rules: one circuit's details and exercises,
+// and the description and encyclopedia link of the exercise selected last. It
+// only reads: no file and no table is changed here.
+class CircuitInfoController final {
+public:
+    explicit CircuitInfoController(CircuitInfoView& view, const ExerciseTable& table = exercisetable());
+
+    // Reads the circuit file and shows it. A file that cannot be read raises
+    // IoError before anything changes. The description, the link and the
+    // selected exercise stay as they were.
+    void showcircuitinfo(const std::string& path);
+    void lst_exercisesClick();
+    void lbl_openbrowserClick();
+
+    const TCircuit2& shownCircuit() const { return infocircuit; }
+    int selectedExerciseSlot() const { return infoexercise; }
+
+private:
+    CircuitInfoView& m_view;
+    const ExerciseTable& m_table;
+    TCircuit2 infocircuit;
+    int infoexercise = 0; // slot of the exercise table of the line selected last
+};
