@@ -1,5 +1,7 @@
 #include "launcher.h"
 
+#include "catalogue.h"
+#include "circuitgridmodel.h"
 #include "circuitinfoform.h"
 #include "clickablelabel.h"
 #include "contentaddress.h"
@@ -14,6 +16,7 @@
 #include "mainform.h"
 #include "panels.h"
 #include "pictures.h"
+#include "unreadablecircuits.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -190,7 +193,8 @@ void TForm1::lbl_startstridewellClick() {
     m_mainForm->show();
     m_mainForm->raise();
     m_mainForm->activateWindow();
-    m_mainForm->scancircuits();
+    // A circuit file that cannot be read is passed over and named once, here.
+    tellunreadablecircuits(m_mainForm, ::scancircuits(*m_mainForm->grid()));
     m_mainForm->exerciseFrame()->loadexercises();
     m_mainForm->bringToFront(m_mainForm->circuitInfoFrame());
     m_mainForm->grd_circuitsClick();

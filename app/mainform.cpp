@@ -10,6 +10,7 @@
 #include "errorguard.h"
 #include "exerciseframe.h"
 #include "fonts.h"
+#include "frontframe.h"
 #include "historyopen.h"
 #include "panels.h"
 #include "pictures.h"
@@ -244,11 +245,11 @@ void Tform_Main::buildFrames(QWidget* holder) {
                            static_cast<QWidget*>(frm_ExerciseFrame1)})
         frame->setGeometry(1, 1, 575, 335);
     frm_CircuitEdit1->setCatalogueGrid(m_grid);
-    m_front = frm_ExerciseFrame1; // the last one created lies on top
+    bringToFront(frm_ExerciseFrame1); // the last one created lies on top
 }
 
 void Tform_Main::bringToFront(QWidget* frame) {
-    frame->raise();
+    bringframetofront(frame);
     m_front = frame;
 }
 

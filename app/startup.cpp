@@ -1,6 +1,8 @@
 #include "startup.h"
 
+#include "apppaths.h"
 #include "dialogs.h"
+#include "instancelock.h"
 #include "launcher.h"
 #include "mainform.h"
 
@@ -16,6 +18,15 @@ int runstridewell(int& argc, char** argv, const StartupHooks& hooks) {
     // The launcher leaves the screen after the start link; from then on only
     // the main window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);
+
+    // Held until the program ends: no second copy writes into the same folder.
+    const std::string folder = applicationfolder();
+    const InstanceLock lock(folder);
+    if (lock.heldElsewhere()) {
+        Dialogs::message(nullptr, QString::fromStdString(alreadyrunningmessage(folder)));
+        return 0;
+    }
+    removeleftovertemporaries(lock, folder);
 
     try {
         TForm1 launcher;

@@ -31,7 +31,7 @@ void numberunnumbered(ExerciseTable& table, int count, const std::array<bool, kE
     uint32_t highest = 0;
     for (int slot = 0; slot < count; ++slot)
         if (!bad[static_cast<size_t>(slot)])
-            highest = std::max(highest, table.slots()[static_cast<size_t>(slot)].number);
+            highest = std::max(highest, table.allslots()[static_cast<size_t>(slot)].number);
     for (int slot = 0; slot < count; ++slot)
         if (bad[static_cast<size_t>(slot)])
             table[slot].number = highest = nonzero(highest + 1);
@@ -119,8 +119,8 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
     // Slots past the records just read are emptied, so no record of an earlier
     // load can still be found by a lookup.
     for (int slot = count; slot < kExerciseSlots; ++slot)
-        if (!table.slots()[static_cast<size_t>(slot)].name.empty() ||
-            table.slots()[static_cast<size_t>(slot)].number != 0)
+        if (!table.allslots()[static_cast<size_t>(slot)].name.empty() ||
+            table.allslots()[static_cast<size_t>(slot)].number != 0)
             table[slot] = TExercise{};
     numberunnumbered(table, count, badNumber);
     table.librarysize = count;

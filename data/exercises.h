@@ -53,7 +53,7 @@ struct ExerciseTable {
         return m_entries.at(static_cast<size_t>(slot));
     }
     const TExercise& operator[](int slot) const { return m_entries.at(static_cast<size_t>(slot)); }
-    const std::array<TExercise, kExerciseSlots>& slots() const { return m_entries; }
+    const std::array<TExercise, kExerciseSlots>& allslots() const { return m_entries; }
 
     int findname(std::string_view name) const;
 

@@ -130,6 +130,7 @@ void ContentUpdate::HTTPGetError(QObject*) {
 // The list holds groups of three lines: name, type, description. New ones are
 // numbered on from the last record, in the order of the list, with online 1.
 void ContentUpdate::mergeexercises(const std::string& listPath) {
+    checklibrarysave(m_table, exerciselibrarypath()); // nothing is merged into a partial library
     TextReader list(listPath);
     HeldExercises held(m_table);
     int added = 0;
