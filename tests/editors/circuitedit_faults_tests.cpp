@@ -191,3 +191,51 @@ TEST_F(CircuitEditTest, returningToOwnNameWhoseFileWasRemoved_writesItAgain) {
     typeName("A");
     EXPECT_EQ(fileLines("A"), (Lines{"A", "Upper Body", "30", "15"}));
 }
+
+TEST_F(CircuitEditTest, circuitOf150Exercises_isShownButNeverStored) {
+    // Named unlike its file, so opening it would otherwise write a second file.
+    std::vector<std::string> exercises(150, "Push Up");
+    storeFile("Long.cir", "Long one", "Upper Body", 45, 20, exercises);
+    const std::string before = folder.readFile("Circuits/Long.cir");
+
+    editor.modifycircuit(path("Long"));
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_NE(view.messages[0].find("150 exercises"), std::string::npos) << view.messages[0];
+    EXPECT_EQ(view.lines.size(), 100u);
+    view.takeMessages();
+
+    typeInterval(IntervalField::Exercise, "50");
+    pickType(2);
+    view.line = 0;
+    editor.btn_deleteClick();
+    editor.btn_newexerciseClick();
+    typeNameLetters("X");
+    editor.edt_circuitnameExit();
+    EXPECT_EQ(view.takeMessages().size(), 5u); // each store refused and told
+    EXPECT_EQ(view.exerciseText, "45");
+    EXPECT_EQ(folder.readFile("Circuits/Long.cir"), before);
+    EXPECT_FALSE(fileExists("Long one"));
+    EXPECT_FALSE(fileExists("Long oneX"));
+
+    // A new circuit is stored again as usual.
+    editor.newcircuit();
+    EXPECT_TRUE(fileExists("New Circuit"));
+    EXPECT_TRUE(view.messages.empty());
+}
+
+TEST_F(CircuitEditTest, leavingTheFront_storesAPendingNameOnceAndNoStoreWithoutACircuit) {
+    // Before any circuit is opened, text in the name field writes nothing.
+    typeName("z");
+    editor.leavefront();
+    EXPECT_FALSE(fileExists("z"));
+    EXPECT_TRUE(grid.cells.empty());
+
+    editor.newcircuit();
+    typeNameLetters("s");                                  // "New Circuits"
+    std::filesystem::remove(path("New Circuits"));         // gone behind the editor's back
+    editor.leavefront();                                   // stored as when the field is left
+    EXPECT_EQ(fileLines("New Circuits").at(0), "New Circuits");
+    std::filesystem::remove(path("New Circuits"));
+    editor.leavefront();                                   // nothing changed since: no store
+    EXPECT_FALSE(fileExists("New Circuits"));
+}

@@ -77,6 +77,16 @@ TEST_F(CircuitInfoTest, threeExerciseCircuit_showsItsDetailsAndLines) {
     EXPECT_EQ(lines(), (QStringList{"Push Up", "Crunch", "Push Up"}));
 }
 
+TEST_F(CircuitInfoTest, circuitOf150Exercises_showsTheGridsCountAndTime) {
+    std::string body = "Long\r\nUpper Body\r\n10\r\n5\r\n";
+    for (int i = 0; i < 150; ++i)
+        body += "Push Up\r\n";
+    panel.showcircuitinfo(store("Long", body));
+    EXPECT_EQ(label("lbl_Exercises"), "Exercises: 150");
+    EXPECT_EQ(label("lbl_totCTime"), "Total Circuit Time: 37:25"); // 150 x 10 + 149 x 5
+    EXPECT_EQ(list()->count(), 100);
+}
+
 TEST_F(CircuitInfoTest, circuitWithoutExercises_showsZeroAndAnEmptyList) {
     panel.showcircuitinfo(store("Empty", "Empty\r\nAbdominal\r\n45\r\n75\r\n"));
     EXPECT_EQ(label("lbl_Exercises"), "Exercises: 0");
