@@ -11,7 +11,13 @@
 
 namespace {
 
-std::string readWholeFile(const std::string& path) {
+// The buffer of the last reader, kept for the next one: reading a circuit or
+// the library then allocates no large block, which would also make the
+// allocator sweep up every small string just freed. Large files are not kept.
+constexpr size_t kKeptBufferLimit = 256 * 1024;
+thread_local std::string t_spareBuffer;
+
+void readWholeFile(const std::string& path, std::string& bytes) {
     const int fd = path.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
         throw IoError(ioerrortext(path.empty() ? ENOENT : errno, false));
@@ -21,7 +27,8 @@ std::string readWholeFile(const std::string& path) {
     size_t capacity = 4096;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
         capacity = static_cast<size_t>(info.st_size) + 1;
-    std::string bytes(capacity, '\0');
+    bytes.clear();
+    bytes.resize(capacity);
     size_t size = 0;
     for (;;) {
         if (size == bytes.size())
@@ -40,18 +47,24 @@ std::string readWholeFile(const std::string& path) {
     }
     ::close(fd);
     bytes.resize(size);
-    return bytes;
 }
 
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
 } // namespace
 
-TextReader::TextReader(const std::string& path) : m_bytes(readWholeFile(path)) {
+TextReader::TextReader(const std::string& path) {
+    m_bytes.swap(t_spareBuffer);
+    readWholeFile(path, m_bytes);
     // Editors on some systems put a byte-order mark in front of UTF-8 text; it
     // is no part of the first line.
     if (m_bytes.starts_with("\xEF\xBB\xBF"))
         m_pos = 3;
+}
+
+TextReader::~TextReader() {
+    if (m_bytes.capacity() <= kKeptBufferLimit && m_bytes.capacity() > t_spareBuffer.capacity())
+        t_spareBuffer.swap(m_bytes);
 }
 
 bool TextReader::onlyBlanksRemain() const {

@@ -14,6 +14,9 @@ class TextReader final {
 public:
     // Raises IoError ("File not found", ...) when the file cannot be read.
     explicit TextReader(const std::string& path);
+    ~TextReader();
+    TextReader(const TextReader&) = delete;
+    TextReader& operator=(const TextReader&) = delete;
 
     bool atEnd() const { return m_pos >= m_bytes.size(); }
 

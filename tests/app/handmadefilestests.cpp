@@ -5,6 +5,7 @@
 #include "apppaths.h"
 #include "circuitedit.h"
 #include "circuitgridmodel.h"
+#include "circuitinfoform.h"
 #include "dialogs.h"
 #include "exerciseframe.h"
 #include "instancelock.h"
@@ -76,6 +77,7 @@ TEST_F(AppFixture, renamingThenPressingABarButton_storesTheWholeNameAndFocusStay
     startProgram();
     clickStartLink();
     m_main->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_main.get()));
     const std::string name = cell(0, 0);
     QTableView* grid = m_main->gridView();
     selectRow(0);
@@ -105,6 +107,8 @@ TEST_F(AppFixture, renamingThenPressingABarButton_storesTheWholeNameAndFocusStay
         QTest::keyClick(keyTarget(m_main.get()), Qt::Key_Tab);
         ASSERT_FALSE(m_main->circuitEditFrame()->isAncestorOf(QApplication::focusWidget())) << tab;
     }
+    // Once inside the front frame, Tab goes round within it.
+    EXPECT_TRUE(m_main->circuitInfoFrame()->isAncestorOf(QApplication::focusWidget()));
     QTest::keyClick(keyTarget(m_main.get()), Qt::Key_Backspace);
     QTest::keyClicks(keyTarget(m_main.get()), "z");
     EXPECT_FALSE(fileexists(circuitsfolder() + "z.cir"));
@@ -121,6 +125,15 @@ TEST_F(AppFixture, renamingThenPressingABarButton_storesTheWholeNameAndFocusStay
     EXPECT_EQ(firstLine(circuitsfolder() + name + "Y.cir"), name + "Y");
     EXPECT_FALSE(fileexists(renamed));
     EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+
+    // Closing the window stores what the name field shows, as leaving it does.
+    click(bar(), "btn_new");
+    QTest::keyClicks(field, "W");
+    const std::string last = circuitsfolder() + "New CircuitW.cir";
+    ASSERT_TRUE(fileexists(last));
+    std::filesystem::remove(last);
+    m_main->close();
+    EXPECT_EQ(firstLine(last), "New CircuitW");
 }
 
 TEST(InstanceLock, secondCopyIsRefused_staleLockTakenOver_temporariesOnlyWithTheLock) {
