@@ -7,7 +7,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <functional>
 #include <limits>
 #include <unistd.h>
 #include <utility>
@@ -17,8 +16,12 @@ namespace {
 // A number that wrapped round past 2^32 - 1 would read as an empty slot.
 uint32_t nonzero(uint32_t number) { return number == 0 ? 1 : number; }
 
+// FNV-1a: names are short, and an inline loop beats a library call.
 size_t bucketOf(std::string_view name, size_t buckets) {
-    return std::hash<std::string_view>{}(name) & (buckets - 1);
+    uint64_t hash = 14695981039346656037ull;
+    for (const char c : name)
+        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    return static_cast<size_t>(hash ^ (hash >> 32)) & (buckets - 1);
 }
 
 bool fileismissing(const std::string& path) {
@@ -85,10 +88,10 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
     std::array<bool, kExerciseSlots> badNumber{};
     try {
         TextReader reader(path);
-        // Each record is read into this one and then swapped into its slot: the
-        // slot's old strings come back here and their storage is reused, and a
-        // load that fails inside a record leaves that slot as it was.
-        TExercise record;
+        // A record goes into its slot only once all five lines have been read:
+        // a load that fails inside a record leaves that slot as it was. The
+        // texts are copied straight from the file's bytes into the slot's own
+        // strings, whose storage a reload reuses.
         // A record starts only where something other than blanks remains, so
         // blank lines after the last record add nothing.
         while (!reader.onlyBlanksRemain()) {
@@ -97,14 +100,18 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
                 break;
             }
             const uint64_t number = reader.readNumber();
-            reader.readLine(record.name);
-            reader.readLine(record.extype);
-            reader.readLine(record.description);
-            record.online = static_cast<uint8_t>(reader.readNumber());
+            const std::string_view name = reader.readLineView();
+            const std::string_view extype = reader.readLineView();
+            const std::string_view description = reader.readLineView();
+            const auto online = static_cast<uint8_t>(reader.readNumber());
+            TExercise& record = table[count];
             record.number = static_cast<uint32_t>(number);
+            record.name.assign(name);
+            record.extype.assign(extype);
+            record.description.assign(description);
+            record.online = online;
             badNumber[static_cast<size_t>(count)] =
                 number == 0 || number > std::numeric_limits<uint32_t>::max();
-            std::swap(table[count], record);
             ++count;
         }
     } catch (const IoError& error) {

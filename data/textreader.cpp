@@ -68,8 +68,9 @@ TextReader::~TextReader() {
 }
 
 bool TextReader::onlyBlanksRemain() const {
-    for (size_t i = m_pos; i < m_bytes.size(); ++i)
-        if (!isBlank(m_bytes[i]))
+    const char* const stop = m_bytes.data() + m_bytes.size();
+    for (const char* at = m_bytes.data() + m_pos; at != stop; ++at)
+        if (!isBlank(*at))
             return false;
     return true;
 }
@@ -97,12 +98,17 @@ int64_t TextReader::skipRemainingLines() {
     return lines;
 }
 uint64_t TextReader::readNumber() {
-    while (!atEnd() && isBlank(m_bytes[m_pos]))
-        ++m_pos;
-    const size_t start = m_pos;
-    while (!atEnd() && !isBlank(m_bytes[m_pos]) && m_pos - start < 32)
-        ++m_pos;
-    const std::string_view token(m_bytes.data() + start, m_pos - start);
+    // Local pointers: the loops then keep their place in registers.
+    const char* const begin = m_bytes.data();
+    const char* const stop = begin + m_bytes.size();
+    const char* at = begin + m_pos;
+    while (at != stop && isBlank(*at))
+        ++at;
+    const char* const start = at;
+    while (at != stop && !isBlank(*at) && at - start < 32)
+        ++at;
+    const std::string_view token(start, static_cast<size_t>(at - start));
+    m_pos = static_cast<size_t>(at - begin);
     // The rest of the number's line goes, its line break included; when that
     // break is what ended the number, only the break goes.
     skipLine();

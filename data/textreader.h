@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -28,6 +29,8 @@ public:
     // The same into an existing string, reusing its storage: a reload of the
     // library then allocates nothing.
     void readLine(std::string& into);
+    // The same as a view into the reader's own bytes, valid while it lives.
+    std::string_view readLineView();
 
     // A decimal number: skips blanks and line breaks, takes up to 32 characters
     // up to the next character at or below the space, then skips the rest of
@@ -88,14 +91,17 @@ inline void TextReader::findLineEnd(size_t& end, size_t& next) const {
         next = end + 1; // LF, or a lone CR (old Mac line ends)
 }
 
-inline void TextReader::readLine(std::string& into) {
-    if (atEnd()) {
-        into.clear();
-        return;
-    }
+inline std::string_view TextReader::readLineView() {
+    if (atEnd())
+        return {};
     size_t end = 0;
     size_t next = 0;
     findLineEnd(end, next);
-    into.assign(m_bytes.data() + m_pos, end - m_pos);
+    const std::string_view line(m_bytes.data() + m_pos, end - m_pos);
     m_pos = next;
+    return line;
+}
+
+inline void TextReader::readLine(std::string& into) {
+    into.assign(readLineView());
 }
