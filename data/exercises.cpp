@@ -125,10 +125,12 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
     }
     // Slots past the records just read are emptied, so no record of an earlier
     // load can still be found by a lookup.
-    for (int slot = count; slot < kExerciseSlots; ++slot)
-        if (!table.allslots()[static_cast<size_t>(slot)].name.empty() ||
-            table.allslots()[static_cast<size_t>(slot)].number != 0)
+    for (int slot = count; slot < kExerciseSlots; ++slot) {
+        const TExercise& held = table.allslots()[static_cast<size_t>(slot)];
+        if (held.number != 0 || held.online != 0 || !held.name.empty() || !held.extype.empty() ||
+            !held.description.empty())
             table[slot] = TExercise{};
+    }
     numberunnumbered(table, count, badNumber);
     table.librarysize = count;
     table.selectedexercise = 0;

@@ -7,14 +7,19 @@
 #include "atomicfile.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 #include <unistd.h>
 
-inline void check(bool condition) {
-    if (!condition)
+inline void checkAt(bool condition, int line) {
+    if (!condition) {
+        std::fprintf(stderr, "check failed at line %d\n", line);
         std::abort();
+    }
 }
+// The line of a failed check is printed, so a crash report says which rule broke.
+#define check(condition) checkAt((condition), __LINE__)
 
 // A fresh folder for the whole process, without a trailing "/". A memory file
 // system, where there is one, keeps the runs fast.
