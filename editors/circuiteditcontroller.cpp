@@ -185,7 +185,7 @@ void CircuitEditController::loadexercises(const std::string& circuittype) {
     m_choiceNumbers.clear();
     const int size = std::min<int>(m_table.librarysize, kLibraryCapacity);
     for (int slot = 0; slot < size; ++slot) {
-        const TExercise& record = m_table[slot];
+        const TExercise& record = std::as_const(m_table)[slot]; // a read leaves the name index alone
         if (record.extype.empty())
             continue;
         if (record.extype == circuittype || circuittype == kAnyAreaType) {

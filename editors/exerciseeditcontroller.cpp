@@ -4,6 +4,7 @@
 #include "exercisetext.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 const char* const kNewName = "New Exercise";
@@ -48,7 +49,7 @@ void ExerciseEditController::saveexercises() {
 
 void ExerciseEditController::displayexercises() {
     for (int row = 0; row < kGridRows; ++row) {
-        const TExercise& record = m_table[row];
+        const TExercise& record = std::as_const(m_table)[row]; // a read leaves the name index alone
         const std::array<const std::string*, kGridColumns> texts{&record.name, &record.extype,
                                                                  &record.description};
         auto& shown = m_cells[static_cast<size_t>(row)];
