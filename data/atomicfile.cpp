@@ -4,11 +4,11 @@
 
 #include <atomic>
 #include <cctype>
-#include <dirent.h>
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -114,8 +114,9 @@ std::vector<UnreadableFile> scancircuits(CircuitGrid& grid) {
         grid.setcell(0, row, circuit.circuitname);
         grid.setcell(1, row, circuit.circuittype);
         grid.setcell(2, row, std::to_string(circuit.exercisecount));
-        grid.setcell(3, row, totaltime(circuit.exerciseinterval, circuit.restinterval,
-                                       circuit.exercisecount));
+        grid.setcell(
+            3, row,
+            totaltime(circuit.exerciseinterval, circuit.restinterval, circuit.exercisecount));
         grid.setcell(4, row, path);
         ++row;
     }

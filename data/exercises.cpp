@@ -30,7 +30,8 @@ bool fileismissing(const std::string& path) {
 
 // Numbers the file could not give (0, or beyond 32 bits) are handed out after
 // the highest one it did give, in slot order.
-void numberunnumbered(ExerciseTable& table, int count, const std::array<bool, kExerciseSlots>& bad) {
+void numberunnumbered(ExerciseTable& table, int count,
+                      const std::array<bool, kExerciseSlots>& bad) {
     uint32_t highest = 0;
     for (int slot = 0; slot < count; ++slot)
         if (!bad[static_cast<size_t>(slot)])

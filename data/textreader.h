@@ -77,7 +77,6 @@ inline const char* findLineBreak(const char* at, const char* stop) {
     return at;
 }
 
-
 inline void TextReader::findLineEnd(size_t& end, size_t& next) const {
     const char* const begin = m_bytes.data();
     const char* const stop = begin + m_bytes.size();

@@ -103,17 +103,17 @@ void Tfrm_CircuitEdit::connectReactions() {
     // controller runs those reactions itself) reaches the rules: typing, a
     // paste, an undo, and a text set through the accessibility interface alike.
     connect(edt_circuitname, &QLineEdit::textChanged, this, m_quiet.reaction([this] {
-                guarded(this, [this] { m_controller.edt_circuitnameChange(); });
-            }));
+        guarded(this, [this] { m_controller.edt_circuitnameChange(); });
+    }));
     edt_circuitname->installEventFilter(this);
     // activated: only the user's pick, never a selection made by the editor.
     connect(cmb_circuittype, &QComboBox::activated, this, [this](int index) {
         guarded(this, [this, index] { m_controller.cmb_circuittypeChange(index); });
     });
-    spn_exercise->onTextChange = m_quiet.reaction(
-        [this] { guarded(this, [this] { m_controller.spn_exerciseChange(); }); });
-    spn_restint->onTextChange = m_quiet.reaction(
-        [this] { guarded(this, [this] { m_controller.spn_restintChange(); }); });
+    spn_exercise->onTextChange =
+        m_quiet.reaction([this] { guarded(this, [this] { m_controller.spn_exerciseChange(); }); });
+    spn_restint->onTextChange =
+        m_quiet.reaction([this] { guarded(this, [this] { m_controller.spn_restintChange(); }); });
     connect(btn_newexercise, &QPushButton::clicked, this,
             [this] { guarded(this, [this] { m_controller.btn_newexerciseClick(); }); });
     connect(btn_moveup, &QPushButton::clicked, this,

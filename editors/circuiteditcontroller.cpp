@@ -2,9 +2,9 @@
 
 #include "apppaths.h"
 #include "catalogue.h"
+#include "circuitfile.h"
 #include "circuitinterval.h"
 #include "circuitnames.h"
-#include "circuitfile.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -151,8 +151,8 @@ void CircuitEditController::modifycircuit(const std::string& path) {
     // is only ever stored with intervals inside their ranges.
     for (IntervalField field : {IntervalField::Exercise, IntervalField::Rest}) {
         const IntervalRange range = intervalrange(field);
-        uint32_t& seconds = field == IntervalField::Exercise ? opened.exerciseinterval
-                                                              : opened.restinterval;
+        uint32_t& seconds =
+            field == IntervalField::Exercise ? opened.exerciseinterval : opened.restinterval;
         seconds = std::clamp(seconds, range.minimum, range.maximum);
     }
     m_circuit = std::move(opened);
@@ -185,7 +185,8 @@ void CircuitEditController::loadexercises(const std::string& circuittype) {
     m_choiceNumbers.clear();
     const int size = std::min<int>(m_table.librarysize, kLibraryCapacity);
     for (int slot = 0; slot < size; ++slot) {
-        const TExercise& record = std::as_const(m_table)[slot]; // a read leaves the name index alone
+        const TExercise& record =
+            std::as_const(m_table)[slot]; // a read leaves the name index alone
         if (record.extype.empty())
             continue;
         if (record.extype == circuittype || circuittype == kAnyAreaType) {

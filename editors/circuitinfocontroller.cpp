@@ -41,7 +41,8 @@ void CircuitInfoController::lst_exercisesClick() {
         return;
     // The list holds one line per entry: the entry's own bytes find the record,
     // also when the name is not UTF-8.
-    infoexercise = findexercisebyname(m_table, infocircuit.exercises[static_cast<size_t>(row)].name);
+    infoexercise =
+        findexercisebyname(m_table, infocircuit.exercises[static_cast<size_t>(row)].name);
     const TExercise& record = m_table[infoexercise];
     m_view.setDescription(record.description);
     m_view.showLink(record.online == 1);

@@ -11,7 +11,8 @@
 // only reads: no file and no table is changed here.
 class CircuitInfoController final {
 public:
-    explicit CircuitInfoController(CircuitInfoView& view, const ExerciseTable& table = exercisetable());
+    explicit CircuitInfoController(CircuitInfoView& view,
+                                   const ExerciseTable& table = exercisetable());
 
     // Reads the circuit file and shows it. A file that cannot be read raises
     // IoError before anything changes. The description, the link and the

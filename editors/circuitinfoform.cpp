@@ -17,7 +17,6 @@ namespace {
 constexpr int kStripHeight = 20;
 constexpr int kLineHeight = 12;
 
-
 } // namespace
 
 Tfrm_CircuitInfo::Tfrm_CircuitInfo(QWidget* parent) : QWidget(parent), m_controller(*this) {

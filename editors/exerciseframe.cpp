@@ -138,11 +138,10 @@ void Tfrm_ExerciseFrame::buildFields() {
                           QStringLiteral("Lower Body"), QStringLiteral("Multiple Area Workout")});
     txt_extype->setCurrentIndex(-1);
     // activated is the user's pick only; the program's settings pass silently.
-    connect(txt_extype, &QComboBox::activated, this,
-            [this](int index) {
-                if (!m_quiet.active())
-                    txt_extypeChange(index);
-            });
+    connect(txt_extype, &QComboBox::activated, this, [this](int index) {
+        if (!m_quiet.active())
+            txt_extypeChange(index);
+    });
 
     makeCaption(this, "Label1", QStringLiteral("Exercise Description"), 8, 196);
     mmo_exdescription =
@@ -256,8 +255,8 @@ int Tfrm_ExerciseFrame::currentRow() const {
 void Tfrm_ExerciseFrame::setCurrentRow(int row) {
     m_quiet.quietly([&] {
         const QModelIndex index = m_gridModel->index(row, 0);
-        grd_circuits->selectionModel()->setCurrentIndex(
-            index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        grd_circuits->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                                   QItemSelectionModel::Rows);
         grd_circuits->scrollTo(index);
     });
 }

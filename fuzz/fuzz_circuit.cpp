@@ -15,9 +15,9 @@
 #include <cstdint>
 #include <memory>
 #include <string>
-#include <vector>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 

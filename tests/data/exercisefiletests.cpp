@@ -44,15 +44,17 @@ TEST_F(ExerciseFile, lineEnds_lfCrlfAndLoneCrEachEndALine_byteOrderMarkSkipped) 
 
     // A hand-made file with a byte-order mark and CR-only line ends: two whole
     // records, not one nameless one, and the library holds its file.
-    result = load("\xEF\xBB\xBF" "7\rPlank\rAbdominal\rHold it\r1\r8\rDip\rUpper Body\rBend\r0\r");
+    result = load("\xEF\xBB\xBF"
+                  "7\rPlank\rAbdominal\rHold it\r1\r8\rDip\rUpper Body\rBend\r0\r");
     EXPECT_EQ(result.loaded, 2);
     expectRecord((*table)[0], 7, "Plank", "Abdominal", "Hold it", 1);
     expectRecord((*table)[1], 8, "Dip", "Upper Body", "Bend", 0);
     EXPECT_TRUE(table->holdsfile());
     // Written back with CR LF, without the mark.
     saveexercises(*table, path());
-    EXPECT_EQ(folder.readFile("exercises.lst"), libraryRecord(7, "Plank", "Abdominal", "Hold it", 1) +
-                                                    libraryRecord(8, "Dip", "Upper Body", "Bend", 0));
+    EXPECT_EQ(folder.readFile("exercises.lst"),
+              libraryRecord(7, "Plank", "Abdominal", "Hold it", 1) +
+                  libraryRecord(8, "Dip", "Upper Body", "Bend", 0));
 }
 
 TEST_F(ExerciseFile, numberLines_skipLeadingBlanksAndTrailingText) {

@@ -231,11 +231,11 @@ TEST_F(CircuitEditTest, leavingTheFront_storesAPendingNameOnceAndNoStoreWithoutA
     EXPECT_TRUE(grid.cells.empty());
 
     editor.newcircuit();
-    typeNameLetters("s");                                  // "New Circuits"
-    std::filesystem::remove(path("New Circuits"));         // gone behind the editor's back
-    editor.leavefront();                                   // stored as when the field is left
+    typeNameLetters("s");                          // "New Circuits"
+    std::filesystem::remove(path("New Circuits")); // gone behind the editor's back
+    editor.leavefront();                           // stored as when the field is left
     EXPECT_EQ(fileLines("New Circuits").at(0), "New Circuits");
     std::filesystem::remove(path("New Circuits"));
-    editor.leavefront();                                   // nothing changed since: no store
+    editor.leavefront(); // nothing changed since: no store
     EXPECT_FALSE(fileExists("New Circuits"));
 }

@@ -87,7 +87,8 @@ TEST_F(ContentUpdateTest, libraryFileOfMoreThan500_keepsEveryRecordOfIt) {
     // The table could not take the whole file, so nothing is merged or saved.
     const QStringList messages = shown();
     ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith("The exercise library is not saved to ")) << messages[0].toStdString();
+    EXPECT_TRUE(messages[0].startsWith("The exercise library is not saved to "))
+        << messages[0].toStdString();
     EXPECT_TRUE(messages[0].contains("exercises.lst holds more than 500 exercises"));
     EXPECT_EQ(app().readFile("exercises.lst"), library);
 }
