@@ -3,6 +3,8 @@
 #include "apppaths.h"
 #include "dialogs.h"
 #include "instancelock.h"
+#include "plaintext.h"
+#include "textconv.h"
 #include "launcher.h"
 #include "mainform.h"
 
@@ -23,7 +25,7 @@ int runstridewell(int& argc, char** argv, const StartupHooks& hooks) {
     const std::string folder = applicationfolder();
     const InstanceLock lock(folder);
     if (lock.heldElsewhere()) {
-        Dialogs::message(nullptr, QString::fromStdString(alreadyrunningmessage(folder)));
+        Dialogs::message(nullptr, plaintext(totext(alreadyrunningmessage(folder))));
         return 0;
     }
     removeleftovertemporaries(lock, folder);

@@ -1,6 +1,7 @@
 #include "unreadablecircuits.h"
 
 #include "dialogs.h"
+#include "plaintext.h"
 #include "textconv.h"
 
 std::string unreadablecircuitsmessage(const std::vector<UnreadableFile>& files) {
@@ -16,5 +17,5 @@ std::string unreadablecircuitsmessage(const std::vector<UnreadableFile>& files) 
 
 void tellunreadablecircuits(QWidget* parent, const std::vector<UnreadableFile>& files) {
     if (const std::string text = unreadablecircuitsmessage(files); !text.empty())
-        Dialogs::message(parent, totext(text));
+        Dialogs::message(parent, plaintext(totext(text))); // file names are data
 }

@@ -18,7 +18,7 @@ ExerciseTable nearDuplicateLibrary() {
     const std::string common(40, 'x');
     for (int i = 0; i < kLibraryCapacity - 1; ++i) {
         const std::string tag = std::to_string(1000 + i);
-        table.entries[static_cast<size_t>(i)] =
+        table[i] =
             TExercise{static_cast<uint32_t>(i + 1), "Press " + common + tag, "Upper Body",
                       "Push " + common + tag, 1};
     }
