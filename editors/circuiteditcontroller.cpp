@@ -158,9 +158,10 @@ void CircuitEditController::modifycircuit(const std::string& path) {
     m_circuit = std::move(opened);
     m_ownPath = path;
     m_open = true;
-    m_shownNameProblem.clear();
-    // Told at once when every store of this circuit will be refused, and why.
+    // Told at once when every store of this circuit will be refused, and why;
+    // the name field's reaction then does not say it again.
     report(cansave(m_circuit.circuitname));
+    m_shownNameProblem = circuitnameproblem(m_circuit.circuitname);
     initcircuit();
 
     // Once more from the working circuit: repeats what initcircuit showed.
