@@ -3,10 +3,10 @@
 #include "apppaths.h"
 #include "dialogs.h"
 #include "instancelock.h"
-#include "plaintext.h"
-#include "textconv.h"
 #include "launcher.h"
 #include "mainform.h"
+#include "plaintext.h"
+#include "textconv.h"
 
 #include <QApplication>
 
