@@ -10,13 +10,13 @@ int CircuitGridModel::rowCount(const QModelIndex& parent) const {
 }
 
 int CircuitGridModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : kCatalogueColumns;
+    return parent.isValid() ? 0 : kDisplayedCircuitColumns;
 }
 
 QVariant CircuitGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || role != Qt::DisplayRole)
         return {};
-    const std::string& text = cell(index.column(), index.row());
+    const std::string& text = cell(index.row(), index.column());
     if (text.empty())
         return {};
     return totext(text);
@@ -29,11 +29,13 @@ void CircuitGridModel::setcell(int column, int row, const std::string& text) {
     if (stored == text)
         return;
     stored = text;
+    if (column >= kDisplayedCircuitColumns)
+        return; // the key is not displayed
     const QModelIndex changed = index(row, column);
     emit dataChanged(changed, changed, {Qt::DisplayRole});
 }
 
-const std::string& CircuitGridModel::cell(int column, int row) const {
+const std::string& CircuitGridModel::cell(int row, int column) const {
     static const std::string empty;
     if (row < 0 || row >= kCatalogueRows || column < 0 || column >= kCatalogueColumns)
         return empty;
@@ -44,5 +46,5 @@ void CircuitGridModel::clearcells() {
     for (auto& row : m_rows)
         for (auto& text : row)
             text.clear();
-    emit dataChanged(index(0, 0), index(kCatalogueRows - 1, kCatalogueColumns - 1));
+    emit dataChanged(index(0, 0), index(kCatalogueRows - 1, kDisplayedCircuitColumns - 1));
 }

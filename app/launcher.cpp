@@ -26,8 +26,6 @@
 
 namespace {
 
-const QColor kLightGrey(248, 248, 248);
-
 // Twelve lines; the ninth is empty and the trailing blanks belong to the text.
 const char* const kDisclaimer = "We cannot accept any \n"
                                 "responsibility for any injury \n"
@@ -51,7 +49,7 @@ void setUnderline(QWidget* label, bool on) {
 } // namespace
 
 TForm1::TForm1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint) {
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_browser(&desktopBrowser()) {
     // The update reloads the library through the library editor, so its list follows.
     m_update = std::make_unique<ContentUpdate>(
         [this] {
@@ -66,8 +64,8 @@ TForm1::TForm1(QWidget* parent)
     setFixedSize(598, 430);
     setFont(verdanafont(11));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kLightGrey);
-    palette.setColor(QPalette::Base, kLightGrey);
+    palette.setColor(QPalette::Window, lightGrey());
+    palette.setColor(QPalette::Base, lightGrey());
     setPalette(palette);
     setAutoFillBackground(true);
 
@@ -206,7 +204,7 @@ void TForm1::lbl_checkcicruitsClick() { m_update->lbl_checkcicruitsClick(); }
 
 void TForm1::lbl_checkexercisesClick() { m_update->lbl_checkexercisesClick(); }
 
-void TForm1::lbl_kinoraClick() { openaddress(kinoradexindexaddress()); }
+void TForm1::lbl_kinoraClick() { openaddress(this, *m_browser, kinoradexindexaddress()); }
 
 void TForm1::lbl_historyClick() { showtraininghistory(); }
 

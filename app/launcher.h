@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+class Browser;
 class ClickableLabel;
 class ContentUpdate;
 class QPlainTextEdit;
@@ -20,11 +21,13 @@ public:
     explicit TForm1(QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The main window the start link shows; created after the launcher.
-    void setMainForm(Tform_Main* mainForm) { m_mainForm = mainForm; }
-    // Or a way to build it, used the first time it is needed.
+    // How the main window the start link shows is built, the first time it is
+    // needed: it comes after the launcher.
     void setMainFormFactory(std::function<Tform_Main*()> factory) { m_factory = std::move(factory); }
     Tform_Main* mainForm();
+
+    // Where the encyclopedia opens; the desktop's browser unless set.
+    void setBrowser(Browser& browser) { m_browser = &browser; }
 
     void lbl_startstridewellClick();
     void lbl_checkcicruitsClick();
@@ -51,5 +54,6 @@ private:
     QWidget* m_panel = nullptr; // the client area of Panel1
     QPlainTextEdit* mmo_disclaimer = nullptr;
     std::unique_ptr<ContentUpdate> m_update;
+    Browser* m_browser;
     bool m_painted = false;
 };

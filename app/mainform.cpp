@@ -1,8 +1,8 @@
 #include "mainform.h"
 
-#include "apppaths.h"
 #include "circuitedit.h"
 #include "circuitgridmodel.h"
+#include "circuitgridview.h"
 #include "circuitinfoform.h"
 #include "circuitstartframe.h"
 #include "clickablelabel.h"
@@ -14,34 +14,14 @@
 #include "historyopen.h"
 #include "panels.h"
 #include "pictures.h"
+#include "textconv.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
-#include <QTableView>
-
-#include <cstdio>
 
 namespace {
-
-const QString kRefusal = QStringLiteral("Circuit must be stopped before clicking here");
-const QString kRemoveQuestion =
-    QStringLiteral("This will delete the circuit and is not undoable. Continue?");
-const QColor kLightGrey(248, 248, 248);
-
-void paint(QWidget* widget, const QColor& colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QFrame* borderedFrame(QWidget* parent, const QRect& geometry, const QColor& colour) {
-    QFrame* frame = borderedPanel(parent, geometry);
-    paint(frame, colour);
-    return frame;
-}
 
 QLabel* captionLabel(QWidget* parent, const QString& text, const QRect& geometry,
                      Qt::Alignment alignment) {
@@ -66,9 +46,9 @@ Tform_Main::Tform_Main(QWidget* parent) : QWidget(parent, Qt::Window) {
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(597, 659);
     setFont(verdanafont(9));
-    paint(this, kLightGrey);
+    fillBackground(this, lightGrey());
 
-    auto* mainHolder = borderedFrame(this, QRect(0, 0, 597, 659), kLightGrey);
+    auto* mainHolder = borderedPanel(this, QRect(0, 0, 597, 659), lightGrey());
     mainHolder->setObjectName(QStringLiteral("pnl_MainHolder"));
     QWidget* holder = clientarea(mainHolder);
 
@@ -88,7 +68,6 @@ Tform_Main::~Tform_Main() {
     // No reaction may run while the children are being taken down.
     grd_circuits->selectionModel()->disconnect(this);
     grd_circuits->disconnect(this);
-    grd_circuits->viewport()->removeEventFilter(this);
     // Whatever other window still exists, the program ends with this one.
     QCoreApplication::quit();
 }
@@ -97,26 +76,26 @@ void Tform_Main::buildButtonBar(QWidget* holder) {
     auto* bar = new ClickableLabel(holder);
     bar->setObjectName(QStringLiteral("pnl_buttonholder"));
     bar->setGeometry(8, 8, 577, 65);
-    paint(bar, kLightGrey);
+    fillBackground(bar, lightGrey());
     bar->onMove = [this] { pnl_buttonholderMouseMove(); };
     pnl_buttonholder = bar;
 
     struct Design {
-        Button button;
+        BarButton button;
         const char* name;
         int left;
         const char* hint;
         const char* picture; // the base of the picture names: 1 normal, 2 hover
     };
     static const Design designs[] = {
-        {Info, "btn_info", 1, "Information About The Selected Circuit", "main_info"},
-        {Start, "btn_start", 57, "Start The Selected Circuit", "main_start"},
-        {New, "btn_new", 113, "Create A New Circuit", "main_new"},
-        {Remove, "btn_remove", 169, "Delete The Selected Circuit", "main_remove"},
-        {Exercise, "btn_exercise", 225, "Modify Exercises", "main_exercise"},
+        {BarButton::Info, "btn_info", 1, "Information About The Selected Circuit", "main_info"},
+        {BarButton::Start, "btn_start", 57, "Start The Selected Circuit", "main_start"},
+        {BarButton::New, "btn_new", 113, "Create A New Circuit", "main_new"},
+        {BarButton::Remove, "btn_remove", 169, "Delete The Selected Circuit", "main_remove"},
+        {BarButton::Exercise, "btn_exercise", 225, "Modify Exercises", "main_exercise"},
     };
     for (const Design& design : designs) {
-        BarButton& button = m_buttons[design.button];
+        BarPictures& button = pictures(design.button);
         const QString base = QString::fromLatin1(design.picture);
         button.normal = picture(base + QStringLiteral("1.jpg"));
         button.hover = picture(base + QStringLiteral("2.jpg"));
@@ -126,16 +105,16 @@ void Tform_Main::buildButtonBar(QWidget* holder) {
         button.image->setCursor(Qt::PointingHandCursor);
         button.image->setToolTip(QString::fromLatin1(design.hint));
         // The start button is created with a picture of its own, not its normal one.
-        button.image->setPixmap(design.button == Start ? picture(QStringLiteral("main_start0.jpg"))
+        button.image->setPixmap(design.button == BarButton::Start ? picture(QStringLiteral("main_start0.jpg"))
                                                        : button.normal);
-        const Button which = design.button;
-        button.image->onMove = [this, which] { hoverButton(which); };
+        const BarButton which = design.button;
+        button.image->onMove = [this, which] { m_controller.buttonMouseMove(which); };
     }
-    m_buttons[Info].image->onPress = [this] { btn_infoMouseDown(); };
-    m_buttons[Start].image->onPress = [this] { btn_startMouseDown(); };
-    m_buttons[New].image->onClick = [this] { btn_newClick(); };
-    m_buttons[Remove].image->onPress = [this] { btn_removeMouseDown(); };
-    m_buttons[Exercise].image->onPress = [this] { btn_exerciseMouseDown(); };
+    pictures(BarButton::Info).image->onPress = [this] { btn_infoMouseDown(); };
+    pictures(BarButton::Start).image->onPress = [this] { btn_startMouseDown(); };
+    pictures(BarButton::New).image->onClick = [this] { btn_newClick(); };
+    pictures(BarButton::Remove).image->onPress = [this] { btn_removeMouseDown(); };
+    pictures(BarButton::Exercise).image->onPress = [this] { btn_exerciseMouseDown(); };
 
     auto* logo = new ClickableLabel(bar);
     logo->setObjectName(QStringLiteral("Image2"));
@@ -144,7 +123,7 @@ void Tform_Main::buildButtonBar(QWidget* holder) {
 }
 
 void Tform_Main::buildCircuitList(QWidget* holder) {
-    auto* panel = borderedFrame(holder, QRect(8, 72, 577, 225), kLightGrey);
+    auto* panel = borderedPanel(holder, QRect(8, 72, 577, 225), lightGrey());
     panel->setObjectName(QStringLiteral("Panel1"));
     QWidget* client = clientarea(panel);
 
@@ -177,7 +156,7 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
     gridHolder->setObjectName(QStringLiteral("pnl_gridholder"));
 
     m_grid = new CircuitGridModel(this);
-    grd_circuits = new QTableView(gridHolder);
+    grd_circuits = new CircuitGridView(gridHolder);
     grd_circuits->setObjectName(QStringLiteral("grd_circuits"));
     grd_circuits->setGeometry(1, 1, 571, 181);
     grd_circuits->setModel(m_grid);
@@ -186,7 +165,7 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
     grd_circuits->horizontalHeader()->hide();
     grd_circuits->verticalHeader()->hide();
     // Each column is 151 pixels plus its grid line: column 3 starts at 456 and
-    // column 4, the hidden key, at 608, beyond the grid's width.
+    // runs past the grid's right edge. Column 4, the hidden key, is not displayed.
     grd_circuits->horizontalHeader()->setDefaultSectionSize(152);
     grd_circuits->horizontalHeader()->setMinimumSectionSize(1);
     grd_circuits->verticalHeader()->setMinimumSectionSize(1);
@@ -194,7 +173,6 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
     grd_circuits->verticalHeader()->setDefaultSectionSize(17);
     grd_circuits->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grd_circuits->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grd_circuits->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grd_circuits->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     grd_circuits->setSelectionBehavior(QAbstractItemView::SelectRows);
     grd_circuits->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -206,28 +184,14 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
     grd_circuits->setPalette(palette);
     grd_circuits->setCurrentIndex(m_grid->index(0, 0));
 
-    // Every move of the selected row (keyboard, any mouse button, a drag)
-    // describes the new row; a click on the row already selected describes it
-    // again. A click that moved the row is not described twice.
-    grd_circuits->viewport()->installEventFilter(this);
-    connect(grd_circuits->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+    connect(grd_circuits, &CircuitGridView::rowClicked, this,
             [this] { guarded(this, [this] { grd_circuitsClick(); }); });
-    connect(grd_circuits, &QTableView::clicked, this, [this](const QModelIndex& index) {
-        if (index.row() == m_rowBeforePress)
-            guarded(this, [this] { grd_circuitsClick(); });
-    });
     connect(grd_circuits, &QTableView::doubleClicked, this,
             [this] { guarded(this, [this] { grd_circuitsDblClick(); }); });
 }
 
-bool Tform_Main::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == grd_circuits->viewport() && event->type() == QEvent::MouseButtonPress)
-        m_rowBeforePress = grd_circuits->currentIndex().row();
-    return QWidget::eventFilter(watched, event);
-}
-
 void Tform_Main::buildFrames(QWidget* holder) {
-    pnl_frameholder = borderedFrame(holder, QRect(8, 312, 577, 337), Qt::white);
+    pnl_frameholder = borderedPanel(holder, QRect(8, 312, 577, 337), Qt::white);
     pnl_frameholder->setObjectName(QStringLiteral("pnl_frameholder"));
 
     frm_CircuitEdit1 = new Tfrm_CircuitEdit(pnl_frameholder);
@@ -248,108 +212,81 @@ void Tform_Main::buildFrames(QWidget* holder) {
     bringToFront(frm_ExerciseFrame1); // the last one created lies on top
 }
 
-void Tform_Main::bringToFront(QWidget* frame) {
-    bringframetofront(frame);
-    m_front = frame;
+void Tform_Main::bringToFront(QWidget* frame) { bringframetofront(frame); }
+
+void Tform_Main::bringToFront(MainFrame frame) {
+    switch (frame) {
+    case MainFrame::Runner: bringToFront(frame_ExerciseStart1); break;
+    case MainFrame::CircuitEdit: bringToFront(frm_CircuitEdit1); break;
+    case MainFrame::CircuitInfo: bringToFront(frm_CircuitInfo1); break;
+    case MainFrame::ExerciseLibrary: bringToFront(frm_ExerciseFrame1); break;
+    }
+}
+
+void Tform_Main::setBrowser(Browser& browser) {
+    frame_ExerciseStart1->setBrowser(browser);
+    frm_CircuitInfo1->setBrowser(browser);
+}
+
+QTableView* Tform_Main::gridView() const { return grd_circuits; }
+
+Tform_Main::BarPictures& Tform_Main::pictures(BarButton button) {
+    return m_buttons[static_cast<size_t>(button)];
 }
 
 void Tform_Main::scancircuits() { ::scancircuits(*m_grid); }
+
+void Tform_Main::clearcells() { m_grid->clearcells(); }
 
 int Tform_Main::selectedrow() const {
     const int row = grd_circuits->currentIndex().row();
     return row < 0 ? 0 : row;
 }
 
-std::string Tform_Main::selectedpath() const { return m_grid->cell(4, selectedrow()); }
+std::string Tform_Main::selectedpath() const { return m_grid->cell(selectedrow(), 4); }
 
 bool Tform_Main::runInProgress() const { return frame_ExerciseStart1->runInProgress(); }
 
-bool Tform_Main::refuseWhileRunning() {
-    if (!runInProgress())
-        return false;
-    Dialogs::message(this, kRefusal);
-    return true;
+void Tform_Main::showButtonPicture(BarButton button, bool hover) {
+    BarPictures& shown = pictures(button);
+    shown.image->setPixmap(hover ? shown.hover : shown.normal);
 }
 
-void Tform_Main::btn_startMouseDown() {
-    if (runInProgress())
-        return;
-    bringToFront(frame_ExerciseStart1);
-    frame_ExerciseStart1->intialisecircuit(selectedpath());
-    frame_ExerciseStart1->bringStartToFront();
+void Tform_Main::showMessage(const std::string& text) { Dialogs::message(this, totext(text)); }
+
+bool Tform_Main::confirmRemoval(const std::string& text) {
+    return Dialogs::confirm(this, totext(text), QPoint(400, 300));
 }
 
-void Tform_Main::btn_newClick() {
-    if (refuseWhileRunning())
-        return;
-    frm_CircuitEdit1->newcircuit();
-    bringToFront(frm_CircuitEdit1);
+void Tform_Main::intialisecircuit(const std::string& path) {
+    frame_ExerciseStart1->intialisecircuit(path);
 }
 
-void Tform_Main::btn_infoMouseDown() {
-    if (refuseWhileRunning())
-        return;
-    bringToFront(frm_CircuitInfo1);
-    frm_CircuitInfo1->showcircuitinfo(selectedpath());
+void Tform_Main::bringRunnerStartToFront() { frame_ExerciseStart1->bringStartToFront(); }
+
+void Tform_Main::newcircuit() { frm_CircuitEdit1->newcircuit(); }
+
+void Tform_Main::modifycircuit(const std::string& path) { frm_CircuitEdit1->modifycircuit(path); }
+
+void Tform_Main::showcircuitinfo(const std::string& path) {
+    frm_CircuitInfo1->showcircuitinfo(path);
 }
 
-void Tform_Main::btn_removeMouseDown() {
-    if (refuseWhileRunning())
-        return;
-    removeSelectedCircuit();
-}
+void Tform_Main::btn_startMouseDown() { m_controller.btn_startMouseDown(); }
 
-void Tform_Main::btn_exerciseMouseDown() {
-    if (refuseWhileRunning())
-        return;
-    bringToFront(frm_ExerciseFrame1);
-}
+void Tform_Main::btn_newClick() { m_controller.btn_newClick(); }
 
-void Tform_Main::removeSelectedCircuit() {
-    if (!Dialogs::confirm(this, kRemoveQuestion, QPoint(400, 300)))
-        return;
-    const std::string path = selectedpath();
-    // A file that is already gone (or an empty row) is not worth a message.
-    if (!path.empty())
-        std::remove(path.c_str());
-    m_grid->clearcells();
-    scancircuits();
-}
+void Tform_Main::btn_infoMouseDown() { m_controller.btn_infoMouseDown(); }
 
-void Tform_Main::grd_circuitsDblClick() {
-    if (runInProgress())
-        return;
-    const std::string path = selectedpath();
-    if (path.empty())
-        return;
-    bringToFront(frm_CircuitEdit1);
-    frm_CircuitEdit1->modifycircuit(path);
-}
+void Tform_Main::btn_removeMouseDown() { m_controller.btn_removeMouseDown(); }
 
-void Tform_Main::grd_circuitsClick() {
-    const std::string path = selectedpath();
-    if (fileexists(path))
-        frm_CircuitInfo1->showcircuitinfo(path);
-}
+void Tform_Main::btn_exerciseMouseDown() { m_controller.btn_exerciseMouseDown(); }
 
-void Tform_Main::hoverButton(Button button) {
-    BarButton& hovered = m_buttons[button];
-    if (hovered.hovered)
-        return;
-    hovered.hovered = true;
-    hovered.image->setPixmap(hovered.hover);
-}
+void Tform_Main::grd_circuitsDblClick() { m_controller.grd_circuitsDblClick(); }
 
-void Tform_Main::pnl_buttonholderMouseMove() {
-    // The only way back to the normal pictures is a move over the bar itself.
-    for (Button button : {Remove, Start, New, Info, Exercise}) {
-        BarButton& each = m_buttons[button];
-        if (!each.hovered)
-            continue;
-        each.image->setPixmap(each.normal);
-        each.hovered = false;
-    }
-}
+void Tform_Main::grd_circuitsClick() { m_controller.grd_circuitsClick(); }
+
+void Tform_Main::pnl_buttonholderMouseMove() { m_controller.pnl_buttonholderMouseMove(); }
 
 void Tform_Main::closeEvent(QCloseEvent* event) {
     QCoreApplication::quit();

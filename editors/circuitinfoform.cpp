@@ -19,7 +19,8 @@ constexpr int kLineHeight = 12;
 
 } // namespace
 
-Tfrm_CircuitInfo::Tfrm_CircuitInfo(QWidget* parent) : QWidget(parent), m_controller(*this) {
+Tfrm_CircuitInfo::Tfrm_CircuitInfo(QWidget* parent)
+    : QWidget(parent), m_controller(*this), m_browser(&desktopBrowser()) {
     setObjectName(QStringLiteral("frm_CircuitInfo1"));
     createControls();
 }
@@ -124,5 +125,5 @@ void Tfrm_CircuitInfo::showLink(bool shown) {
 }
 
 void Tfrm_CircuitInfo::openAddress(const std::string& address) {
-    openaddress(address);
+    openaddress(this, *m_browser, address);
 }

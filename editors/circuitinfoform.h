@@ -8,6 +8,7 @@
 
 #include <string>
 
+class Browser;
 class ClickableLabel;
 class QFrame;
 class QLabel;
@@ -28,6 +29,9 @@ public:
     void lst_exercisesClick();
     void lbl_openbrowserClick();
 
+    // Where the encyclopedia pages open; the desktop's browser unless set.
+    void setBrowser(Browser& browser) { m_browser = &browser; }
+
     const TCircuit2& shownCircuit() const { return m_controller.shownCircuit(); }
     int selectedExerciseSlot() const { return m_controller.selectedExerciseSlot(); }
 
@@ -44,6 +48,7 @@ private:
 
     CircuitInfoController m_controller;
     QuietChanges m_quiet;
+    Browser* m_browser;
 
     QLabel* Panel1 = nullptr;
     QFrame* Panel2 = nullptr;

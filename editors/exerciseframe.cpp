@@ -8,6 +8,7 @@
 #include "exercisetoolbar.h"
 #include "fixedlayout.h"
 #include "fonts.h"
+#include "panels.h"
 #include "pictures.h"
 #include "quietchanges.h"
 #include "textconv.h"
@@ -154,10 +155,7 @@ void Tfrm_ExerciseFrame::buildToolBar() {
     ToolBar1 = new ExerciseToolBar(this);
     ToolBar1->setObjectName(QStringLiteral("ToolBar1"));
     ToolBar1->setGeometry(0, kFrameHeight - kToolBarHeight, kFrameWidth, kToolBarHeight);
-    ToolBar1->setAutoFillBackground(true);
-    QPalette grey = ToolBar1->palette();
-    grey.setColor(QPalette::Window, QColor(248, 248, 248));
-    ToolBar1->setPalette(grey);
+    fillBackground(ToolBar1, lightGrey());
     ToolBar1->onMove = [this] { m_controller.ToolBar1MouseMove(); };
 
     btn_save1 = makeHolder(QStringLiteral("btn_save1"), 4, QStringLiteral("tool_save1.jpg"));

@@ -9,6 +9,7 @@
 #include "errorguard.h"
 #include "fixedlayout.h"
 #include "fonts.h"
+#include "panels.h"
 #include "pictures.h"
 #include "plaintext.h"
 #include "runoptionsmenu.h"
@@ -37,7 +38,6 @@ constexpr int kListLineHeight = 13;
 constexpr int kBevel = 2; // lowered outer and inner bevel of the white panel
 
 const QColor kTitleStrip(233, 233, 233);
-const QColor kListGround(248, 248, 248);
 
 std::unique_ptr<CueSound> storedCue() {
     const QByteArray wave = assetbytes(QStringLiteral("cue.wav"));
@@ -84,7 +84,7 @@ bool isRunnerKey(int key) {
 } // namespace
 
 Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent, std::unique_ptr<CueSound> cue)
-    : QFrame(parent), m_cue(cue ? std::move(cue) : storedCue()) {
+    : QFrame(parent), m_cue(cue ? std::move(cue) : storedCue()), m_browser(&desktopBrowser()) {
     for (int digit = 0; digit <= 9; ++digit) {
         img_numbers[static_cast<size_t>(digit)] = picture(QStringLiteral("digit%1.jpg").arg(digit));
         m_digitPictures[static_cast<size_t>(digit)] = img_numbers[static_cast<size_t>(digit)];
@@ -168,7 +168,7 @@ void Tframe_ExerciseStart::buildLayout() {
     lst_exercises->setFont(courierfont(11));
     lst_exercises->setUniformItemSizes(true);
     QPalette ground = lst_exercises->palette();
-    ground.setColor(QPalette::Base, kListGround);
+    ground.setColor(QPalette::Base, lightGrey());
     lst_exercises->setPalette(ground);
 
     const QPixmap wideBox = picture(QStringLiteral("box_wide.jpg"));
@@ -365,7 +365,9 @@ void Tframe_ExerciseStart::clearExercises() {
 
 void Tframe_ExerciseStart::addExercise(const std::string& name) {
     auto* line = new QListWidgetItem(totext(name), lst_exercises);
-    line->setSizeHint(QSize(lst_exercises->width(), kListLineHeight));
+    // No width of its own: a line spans whatever width the list shows, also
+    // once the vertical scroll bar has narrowed it.
+    line->setSizeHint(QSize(0, kListLineHeight));
 }
 
 void Tframe_ExerciseStart::setDescriptionHint(const std::string& text) {
@@ -381,7 +383,7 @@ void Tframe_ExerciseStart::bringToFront(CommandButton button) {
 }
 
 void Tframe_ExerciseStart::openPage(const std::string& address) {
-    openaddress(address);
+    openaddress(this, *m_browser, address);
 }
 
 void Tframe_ExerciseStart::startRunTimer() {

@@ -13,6 +13,7 @@
 #include <string>
 
 class BigClockWindow;
+class Browser;
 class ClickableLabel;
 class DigitClock;
 class QLabel;
@@ -47,6 +48,9 @@ public:
     bool runnerKey(int key);
     void toggleBigClock();
     BigClockWindow* bigClock() const { return m_bigClock.get(); }
+
+    // Where the encyclopedia pages open; the desktop's browser unless set.
+    void setBrowser(Browser& browser) { m_browser = &browser; }
 
     void btn_startClick();
     void btn_stopClick();
@@ -90,6 +94,7 @@ private:
     std::unique_ptr<RunRecorder> m_recorder;
     std::unique_ptr<CircuitRun> m_run;
     std::unique_ptr<BigClockWindow> m_bigClock; // made when first opened
+    Browser* m_browser;
 
     QFrame* Panel1 = nullptr;
     QLabel* Panel2 = nullptr;

@@ -1,6 +1,5 @@
-// Entry point of the tests that need a QApplication. Dialogs and the browser
-// run in test mode, so no test ever blocks on a dialog or opens a page.
-#include "browser.h"
+// Entry point of the tests that need a QApplication. Dialogs run in test mode,
+// so no test ever blocks on a dialog.
 #include "dialogs.h"
 
 #include <QApplication>
@@ -13,7 +12,6 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Stridewell"));
     Dialogs::setTestMode(true);
-    setBrowserTestMode(true);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

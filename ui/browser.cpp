@@ -1,30 +1,32 @@
 #include "browser.h"
 
+#include "dialogs.h"
+
 #include <QDesktopServices>
+#include <QString>
 #include <QUrl>
 
 namespace {
-bool g_testMode = false;
-QStringList g_opened;
+
+class DesktopBrowser final : public Browser {
+public:
+    bool open(const std::string& address) override {
+        return QDesktopServices::openUrl(QUrl(QString::fromStdString(address), QUrl::StrictMode));
+    }
+};
+
 } // namespace
 
-void openaddress(const std::string& address) {
-    const QString text = QString::fromStdString(address);
-    if (g_testMode) {
-        g_opened << text;
+Browser& desktopBrowser() {
+    static DesktopBrowser browser;
+    return browser;
+}
+
+void openaddress(QWidget* parent, Browser& browser, const std::string& address) {
+    if (browser.open(address))
         return;
-    }
-    // The browser's own failure is not reported: there is nothing the user could do.
-    QDesktopServices::openUrl(QUrl(text, QUrl::StrictMode));
-}
-
-void setBrowserTestMode(bool on) {
-    g_testMode = on;
-    g_opened.clear();
-}
-
-QStringList takeOpenedAddresses() {
-    QStringList opened;
-    opened.swap(g_opened);
-    return opened;
+    // A machine without a browser: the user can still copy the address.
+    Dialogs::selectableMessage(
+        parent, QStringLiteral("No web browser could be started. The page's address is:\n\n") +
+                    QString::fromStdString(address));
 }

@@ -1,13 +1,21 @@
 #pragma once
 
-#include <QStringList>
-
 #include <string>
 
-// Opens an address in the desktop's default web browser. A browser that cannot
-// be started is not reported.
-void openaddress(const std::string& address);
+class QWidget;
 
-// Test mode: addresses are recorded instead of opened.
-void setBrowserTestMode(bool on);
-QStringList takeOpenedAddresses();
+// Where the program's web pages open: the desktop's default browser, or in
+// the tests a recorder put in its place.
+class Browser {
+public:
+    virtual ~Browser() = default;
+    // Opens the address; false when no browser could be started.
+    virtual bool open(const std::string& address) = 0;
+};
+
+// The desktop's default web browser.
+Browser& desktopBrowser();
+
+// Opens the address in the browser. When no browser can be started, a message
+// tells the user and shows the address, selectable, so it can be copied.
+void openaddress(QWidget* parent, Browser& browser, const std::string& address);

@@ -28,6 +28,17 @@ void Dialogs::message(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+void Dialogs::selectableMessage(QWidget* parent, const QString& text) {
+    if (g_testMode) {
+        g_shown << text;
+        return;
+    }
+    QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent);
+    box.setTextFormat(Qt::PlainText);
+    box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    box.exec();
+}
+
 bool Dialogs::confirm(QWidget* parent, const QString& text, std::optional<QPoint> at) {
     if (g_testMode) {
         g_shown << text;

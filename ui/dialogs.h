@@ -16,6 +16,10 @@ public:
     // A plain message with an OK button.
     static void message(QWidget* parent, const QString& text);
 
+    // A plain message whose text the user can select and copy, shown as it
+    // is (never as markup).
+    static void selectableMessage(QWidget* parent, const QString& text);
+
     // A question with OK and Cancel; true for OK. `at` is the dialog's
     // top-left corner on the screen, when given.
     static bool confirm(QWidget* parent, const QString& text,

@@ -1,6 +1,7 @@
 #include "fixedlayout.h"
 
 #include "fonts.h"
+#include "panels.h"
 
 #include <QLabel>
 
@@ -19,10 +20,7 @@ QLabel* makeTitleStrip(QWidget* parent, const char* name, const QString& text, i
     strip->setGeometry(0, 0, parent->width(), height);
     strip->setFont(font);
     strip->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    strip->setAutoFillBackground(true);
-    QPalette grey = strip->palette();
-    grey.setColor(QPalette::Window, QColor(248, 248, 248));
-    strip->setPalette(grey);
+    fillBackground(strip, lightGrey());
     return strip;
 }
 

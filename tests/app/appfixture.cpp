@@ -33,17 +33,41 @@ void AppFixture::TearDown() {
 
 void AppFixture::startProgram() {
     m_launcher = std::make_unique<TForm1>();
-    m_main = std::make_unique<Tform_Main>();
-    m_launcher->setMainForm(m_main.get());
+    m_launcher->setBrowser(m_browser);
+    m_launcher->setMainFormFactory([this] {
+        m_main = std::make_unique<Tform_Main>();
+        m_main->setBrowser(m_browser);
+        return m_main.get();
+    });
+    // Built behind the launcher, as start-up does once the launcher is shown.
+    m_launcher->mainForm();
     m_launcher->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(m_launcher.get()));
 }
 
-void AppFixture::clickStartLink() { click(m_launcher.get(), "lbl_startstridewell"); }
+void AppFixture::clickStartLink() {
+    click(m_launcher.get(), "lbl_startstridewell");
+    if (m_main->isVisible()) {
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(m_main.get()));
+    }
+}
 
 void AppFixture::click(QWidget* root, const char* objectName) {
     auto* widget = root->findChild<QWidget*>(QString::fromLatin1(objectName));
     ASSERT_NE(widget, nullptr) << objectName;
-    QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(5, 5));
+    clickAt(widget, widget->rect().center());
+}
+
+void AppFixture::clickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button) {
+    QWidget* window = widget->window();
+    ASSERT_TRUE(window->isVisible()) << widget->objectName().toStdString();
+    QTest::mouseClick(window->windowHandle(), button, Qt::NoModifier, widget->mapTo(window, at));
+}
+
+void AppFixture::doubleClickAt(QWidget* widget, const QPoint& at, Qt::MouseButton button) {
+    QWidget* window = widget->window();
+    ASSERT_TRUE(window->isVisible()) << widget->objectName().toStdString();
+    QTest::mouseDClick(window->windowHandle(), button, Qt::NoModifier, widget->mapTo(window, at));
 }
 
 QWidget* AppFixture::bar() const {
@@ -52,14 +76,25 @@ QWidget* AppFixture::bar() const {
 
 QWidget* AppFixture::runner() const { return m_main->runnerFrame(); }
 
+QWidget* AppFixture::frontFrame() const {
+    auto* holder = m_main->findChild<QWidget*>(QStringLiteral("pnl_frameholder"));
+    QWidget* hit = holder->childAt(holder->rect().center());
+    while (hit && hit->parentWidget() != holder)
+        hit = hit->parentWidget();
+    return hit;
+}
+
+QPoint AppFixture::cellCentre(int row, int column) const {
+    return m_main->gridView()->visualRect(m_main->grid()->index(row, column)).center();
+}
+
 void AppFixture::selectRow(int row) {
     QTableView* grid = m_main->gridView();
     grid->scrollTo(m_main->grid()->index(row, 0));
-    const QRect cellRect = grid->visualRect(m_main->grid()->index(row, 0));
-    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, cellRect.center());
+    clickAt(grid->viewport(), cellCentre(row, 0));
 }
 
-std::string AppFixture::cell(int column, int row) const { return m_main->grid()->cell(column, row); }
+std::string AppFixture::cell(int row, int column) const { return m_main->grid()->cell(row, column); }
 
 QString AppFixture::statusText() const {
     return m_main->findChild<QLabel*>(QStringLiteral("lbl_exercisename"))->text();

@@ -22,6 +22,7 @@
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
+#include <QWheelEvent>
 
 #include <filesystem>
 
@@ -36,7 +37,7 @@ QString labelText(QWidget* root, const char* name) {
 
 int filledRows(const CircuitGridModel& grid) {
     int rows = 0;
-    while (rows < 500 && !grid.cell(4, rows).empty())
+    while (rows < 500 && !grid.cell(rows, 4).empty())
         ++rows;
     return rows;
 }
@@ -54,7 +55,7 @@ TEST_F(AppFixture, startLink_fillsGridLoadsLibraryAndDescribesFirstCircuit) {
     EXPECT_FALSE(m_launcher->isVisible());
     EXPECT_EQ(filledRows(*m_main->grid()), 5);
     EXPECT_GE(exercisetable().librarysize, 30);
-    EXPECT_EQ(m_main->frontFrame(), m_main->circuitInfoFrame());
+    EXPECT_EQ(frontFrame(), m_main->circuitInfoFrame());
     const QString firstName = QString::fromStdString(cell(0, 0));
     EXPECT_EQ(labelText(m_main->circuitInfoFrame(), "lbl_CircName"),
               QStringLiteral("Circuit Name: ") + firstName);
@@ -70,7 +71,7 @@ TEST_F(AppFixture, startLink_withoutLibrary_reportsFileNotFoundAndStopsThere) {
     EXPECT_EQ(Dialogs::takeShown(), QStringList{QStringLiteral("File not found")});
     EXPECT_TRUE(m_main->isVisible());
     EXPECT_EQ(filledRows(*m_main->grid()), 5); // the scan came before the load
-    EXPECT_NE(m_main->frontFrame(), m_main->circuitInfoFrame());
+    EXPECT_NE(frontFrame(), m_main->circuitInfoFrame());
     EXPECT_TRUE(m_launcher->isVisible());
 }
 
@@ -90,10 +91,10 @@ TEST_F(AppFixture, run_namesExercisesAndRefusesOtherActionsUntilStopped) {
     startProgram();
     clickStartLink();
     selectRow(1);
-    const TCircuit2 circuit = readcircuit(cell(4, 1));
+    const TCircuit2 circuit = readcircuit(cell(1, 4));
 
     click(bar(), "btn_start");
-    ASSERT_EQ(m_main->frontFrame(), m_main->runnerFrame());
+    ASSERT_EQ(frontFrame(), m_main->runnerFrame());
     EXPECT_EQ(statusText(), QString::fromStdString(circuit.circuitname));
 
     click(runner(), "btn_start");
@@ -108,41 +109,41 @@ TEST_F(AppFixture, run_namesExercisesAndRefusesOtherActionsUntilStopped) {
     for (const char* name : {"btn_info", "btn_new", "btn_remove", "btn_exercise"}) {
         click(bar(), name);
         EXPECT_EQ(Dialogs::takeShown(), QStringList{kRefusal}) << name;
-        EXPECT_EQ(m_main->frontFrame(), m_main->runnerFrame()) << name;
+        EXPECT_EQ(frontFrame(), m_main->runnerFrame()) << name;
     }
     click(bar(), "btn_start");
-    m_main->grd_circuitsDblClick();
+    doubleClickAt(m_main->gridView()->viewport(), cellCentre(1, 0), Qt::LeftButton);
     EXPECT_TRUE(Dialogs::takeShown().isEmpty());
-    EXPECT_EQ(m_main->frontFrame(), m_main->runnerFrame());
+    EXPECT_EQ(frontFrame(), m_main->runnerFrame());
     EXPECT_EQ(statusText(), QStringLiteral("Now: ") + first);
 
     // A single click still describes the row behind the runner.
     selectRow(2);
     EXPECT_EQ(labelText(m_main->circuitInfoFrame(), "lbl_CircName"),
-              QStringLiteral("Circuit Name: ") + QString::fromStdString(cell(0, 2)));
-    EXPECT_EQ(m_main->frontFrame(), m_main->runnerFrame());
+              QStringLiteral("Circuit Name: ") + QString::fromStdString(cell(2, 0)));
+    EXPECT_EQ(frontFrame(), m_main->runnerFrame());
 
     click(runner(), "btn_stop");
     EXPECT_FALSE(m_main->runnerFrame()->runInProgress());
     EXPECT_EQ(statusText(), QStringLiteral("Stopped"));
     click(bar(), "btn_info");
     EXPECT_TRUE(Dialogs::takeShown().isEmpty());
-    EXPECT_EQ(m_main->frontFrame(), m_main->circuitInfoFrame());
+    EXPECT_EQ(frontFrame(), m_main->circuitInfoFrame());
 }
 
 TEST_F(AppFixture, removal_cancelKeepsEverything_okDeletesAndKeepsSelectionIndex) {
     startProgram();
     clickStartLink();
     selectRow(1);
-    const std::string second = cell(4, 1);
-    const std::string third = cell(4, 2);
+    const std::string second = cell(1, 4);
+    const std::string third = cell(2, 4);
 
     Dialogs::setNextAnswer(false);
     click(bar(), "btn_remove");
     EXPECT_EQ(Dialogs::takeShown(),
               QStringList{QStringLiteral("This will delete the circuit and is not undoable. Continue?")});
     EXPECT_TRUE(fileexists(second));
-    EXPECT_EQ(cell(4, 1), second);
+    EXPECT_EQ(cell(1, 4), second);
 
     Dialogs::setNextAnswer(true);
     click(bar(), "btn_remove");
@@ -150,7 +151,7 @@ TEST_F(AppFixture, removal_cancelKeepsEverything_okDeletesAndKeepsSelectionIndex
     EXPECT_FALSE(fileexists(second));
     EXPECT_EQ(filledRows(*m_main->grid()), 4);
     EXPECT_EQ(m_main->selectedrow(), 1);
-    EXPECT_EQ(cell(4, 1), third);
+    EXPECT_EQ(cell(1, 4), third);
 }
 
 TEST_F(AppFixture, removal_ofLastFilledRow_leavesSelectionOnEmptyRow) {
@@ -173,22 +174,25 @@ TEST_F(AppFixture, newDoubleClickAndLibraryButton_bringTheirFramesForward) {
     clickStartLink();
 
     click(bar(), "btn_new");
-    EXPECT_EQ(m_main->frontFrame(), m_main->circuitEditFrame());
+    EXPECT_EQ(frontFrame(), m_main->circuitEditFrame());
     EXPECT_TRUE(fileexists(circuitsfolder() + "New Circuit.cir"));
     EXPECT_EQ(filledRows(*m_main->grid()), 6); // the editor rescans the catalogue
 
     click(bar(), "btn_exercise");
-    EXPECT_EQ(m_main->frontFrame(), m_main->exerciseFrame());
+    EXPECT_EQ(frontFrame(), m_main->exerciseFrame());
 
-    selectRow(0);
-    QTableView* grid = m_main->gridView();
-    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {},
-                       grid->visualRect(m_main->grid()->index(0, 0)).center());
-    EXPECT_EQ(m_main->frontFrame(), m_main->circuitEditFrame());
+    // Only a primary-button double click opens the editor.
+    QWidget* rows = m_main->gridView()->viewport();
+    doubleClickAt(rows, cellCentre(0, 0), Qt::RightButton);
+    doubleClickAt(rows, cellCentre(0, 0), Qt::MiddleButton);
+    EXPECT_EQ(frontFrame(), m_main->exerciseFrame());
+    EXPECT_EQ(m_main->selectedrow(), 0);
+    doubleClickAt(rows, cellCentre(0, 0), Qt::LeftButton);
+    EXPECT_EQ(frontFrame(), m_main->circuitEditFrame());
 
     // A single click while the editor is in front leaves it there.
     selectRow(1);
-    EXPECT_EQ(m_main->frontFrame(), m_main->circuitEditFrame());
+    EXPECT_EQ(frontFrame(), m_main->circuitEditFrame());
     EXPECT_TRUE(Dialogs::takeShown().isEmpty());
 }
 
@@ -226,7 +230,7 @@ TEST_F(AppFixture, keyboardMoveOfSelectedRow_describesTheNewRow) {
     QTest::keyClick(m_main->gridView(), Qt::Key_Down);
     EXPECT_EQ(m_main->selectedrow(), 1);
     EXPECT_EQ(labelText(m_main->circuitInfoFrame(), "lbl_CircName"),
-              QStringLiteral("Circuit Name: ") + QString::fromStdString(cell(0, 1)));
+              QStringLiteral("Circuit Name: ") + QString::fromStdString(cell(1, 0)));
     EXPECT_TRUE(Dialogs::takeShown().isEmpty());
 }
 
@@ -239,7 +243,7 @@ TEST_F(AppFixture, emptySelectedRow_startAndInfoReportTheFailedRead_removeOnlyRe
 
     click(bar(), "btn_start");
     EXPECT_EQ(Dialogs::takeShown(), QStringList{QStringLiteral("File not found")});
-    EXPECT_EQ(m_main->frontFrame(), m_main->runnerFrame());
+    EXPECT_EQ(frontFrame(), m_main->runnerFrame());
     // The failed load ends the action: the runner's Start is not brought forward.
     const QList<QWidget*> order = runnerStart->parentWidget()->findChildren<QWidget*>(
         QString(), Qt::FindDirectChildrenOnly);
@@ -247,7 +251,7 @@ TEST_F(AppFixture, emptySelectedRow_startAndInfoReportTheFailedRead_removeOnlyRe
 
     click(bar(), "btn_info");
     EXPECT_EQ(Dialogs::takeShown(), QStringList{QStringLiteral("File not found")});
-    EXPECT_EQ(m_main->frontFrame(), m_main->circuitInfoFrame());
+    EXPECT_EQ(frontFrame(), m_main->circuitInfoFrame());
 
     Dialogs::setNextAnswer(true);
     click(bar(), "btn_remove");
@@ -258,7 +262,7 @@ TEST_F(AppFixture, emptySelectedRow_startAndInfoReportTheFailedRead_removeOnlyRe
 TEST_F(AppFixture, finishedRun_letsEveryButtonActAgain) {
     startProgram();
     clickStartLink();
-    const TCircuit2 circuit = readcircuit(cell(4, 0));
+    const TCircuit2 circuit = readcircuit(cell(0, 4));
     click(bar(), "btn_start");
     click(runner(), "btn_start");
     const uint32_t ticks = static_cast<uint32_t>(circuit.exercisecount) *
@@ -270,7 +274,7 @@ TEST_F(AppFixture, finishedRun_letsEveryButtonActAgain) {
 
     click(bar(), "btn_exercise");
     EXPECT_TRUE(Dialogs::takeShown().isEmpty());
-    EXPECT_EQ(m_main->frontFrame(), m_main->exerciseFrame());
+    EXPECT_EQ(frontFrame(), m_main->exerciseFrame());
 }
 
 TEST_F(AppFixture, layout_placesGridColumnsButtonsAndFramesAsDesigned) {
@@ -279,9 +283,24 @@ TEST_F(AppFixture, layout_placesGridColumnsButtonsAndFramesAsDesigned) {
     EXPECT_EQ(m_main->size(), QSize(597, 659));
     QTableView* grid = m_main->gridView();
     EXPECT_EQ(grid->columnViewportPosition(3), 456);
-    EXPECT_EQ(grid->columnViewportPosition(4), 608);
-    EXPECT_GT(grid->columnViewportPosition(4), grid->viewport()->width()); // the hidden key
+    EXPECT_GT(grid->columnViewportPosition(3) + grid->columnWidth(3), grid->viewport()->width());
+    // The key is held but never displayed.
+    EXPECT_EQ(grid->model()->columnCount(), 4);
+    EXPECT_FALSE(cell(0, 4).empty());
     EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+
+    // A click on "Circuit Time", the arrow keys and a sideways wheel leave the
+    // columns under their titles.
+    clickAt(grid->viewport(), QPoint(500, cellCentre(1, 3).y()));
+    ASSERT_EQ(m_main->selectedrow(), 1);
+    for (int press = 0; press < 3; ++press)
+        QTest::keyClick(grid, Qt::Key_Right);
+    QWheelEvent wheel(QPointF(100, 20), grid->viewport()->mapToGlobal(QPointF(100, 20)), {},
+                      QPoint(-120, 0), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(grid->viewport(), &wheel);
+    EXPECT_EQ(grid->columnViewportPosition(0), 0);
+    EXPECT_EQ(grid->columnViewportPosition(3), 456);
+    EXPECT_EQ(m_main->selectedpath(), cell(1, 4));
     const QPoint barOrigin = bar()->mapTo(m_main.get(), QPoint(0, 0));
     EXPECT_EQ(barOrigin, QPoint(9, 9)); // 8, 8 inside the holder's border
     int left = 1;

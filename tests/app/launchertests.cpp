@@ -1,8 +1,8 @@
 // The launcher on its own: links, hover underline, disclaimer, close mark.
 #include "appfixture.h"
 
-#include "browser.h"
 #include "contentaddress.h"
+#include "dialogs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,8 +24,18 @@ TEST_F(AppFixture, launcher_showsDisclaimerWithFocusAndLinks) {
     EXPECT_EQ(m_launcher->focusWidget(), disclaimer);
     EXPECT_EQ(m_launcher->size(), QSize(598, 430));
 
+    const QString address = QString::fromStdString(kinoradexindexaddress());
     click(m_launcher.get(), "lbl_kinora");
-    EXPECT_EQ(takeOpenedAddresses(), QStringList{QString::fromStdString(kinoradexindexaddress())});
+    EXPECT_EQ(m_browser.take(), QStringList{address});
+    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+
+    // Without a browser the user is shown the address to copy.
+    m_browser.opens = false;
+    click(m_launcher.get(), "lbl_kinora");
+    EXPECT_EQ(m_browser.take(), QStringList{address});
+    const QStringList shown = Dialogs::takeShown();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].endsWith(address)) << shown[0].toStdString();
 }
 
 TEST_F(AppFixture, launcherLink_underlinesWhilePointerIsOverIt) {

@@ -1,10 +1,10 @@
 // The circuit information panel on the offscreen platform.
 #include "circuitinfoform.h"
 
-#include "browser.h"
 #include "contentaddress.h"
 #include "exercises.h"
 #include "ioerror.h"
+#include "testsupport/recordingbrowser.h"
 #include "testsupport/tempfolder.h"
 
 #include <QLabel>
@@ -23,7 +23,7 @@ protected:
         add(11, "Push Up", "Arms straight, body straight.", 1);
         add(12, "Crunch", "Curl up halfway.", 0);
         add(13, "Step & Go", "Step up, step down.", 1);
-        takeOpenedAddresses();
+        panel.setBrowser(browser);
     }
     ~CircuitInfoTest() override { exercisetable() = ExerciseTable{}; }
 
@@ -61,6 +61,7 @@ protected:
     }
 
     TempFolder folder;
+    RecordingBrowser browser;
     Tfrm_CircuitInfo panel;
 };
 
@@ -150,13 +151,13 @@ TEST_F(CircuitInfoTest, failedRead_changesNothingAndRaises) {
 TEST_F(CircuitInfoTest, linkClick_opensTheEncodedPageOfTheSelectedExercise) {
     // Before any selection the link belongs to slot 0.
     QTest::mouseClick(link(), Qt::LeftButton);
-    EXPECT_EQ(takeOpenedAddresses(),
+    EXPECT_EQ(browser.take(),
               QStringList{QString::fromStdString(kinoradexpageaddress("Push Up"))});
 
     panel.showcircuitinfo(store("Go", "Go\r\nUpper Body\r\n30\r\n15\r\nStep & Go\r\n"));
     clickLine(0);
     QTest::mouseClick(link(), Qt::LeftButton);
-    const QStringList opened = takeOpenedAddresses();
+    const QStringList opened = browser.take();
     ASSERT_EQ(opened.size(), 1);
     EXPECT_TRUE(opened[0].endsWith("/kinoradex/index.php?show=Step%20%26%20Go"))
         << opened[0].toStdString();

@@ -1,7 +1,7 @@
 #include "runnerfixtures.h"
+#include "testsupport/recordingbrowser.h"
 
 #include "bigclock.h"
-#include "browser.h"
 #include "circuitstartframe.h"
 #include "contentaddress.h"
 #include "cueplayer.h"
@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -34,7 +35,7 @@ protected:
     void SetUp() override {
         folder.makeApplicationFolder();
         setLibrary({"Squat", "Lunge", "Plank"}, {"Squat"});
-        takeOpenedAddresses();
+        frame.setBrowser(browser);
     }
 
     template <class T = QLabel> T* control(const char* name) {
@@ -101,6 +102,7 @@ protected:
     }
 
     TempFolder folder;
+    RecordingBrowser browser;
     RecordingCue* cue = new RecordingCue;
     Tframe_ExerciseStart frame{nullptr, std::unique_ptr<CueSound>(cue)};
 };
@@ -170,6 +172,23 @@ TEST_F(CircuitStartFrameTest, load_showsRestIntervalListAndName) {
               13);
 }
 
+TEST_F(CircuitStartFrameTest, longCircuit_linesFitTheListBesideItsScrollBar) {
+    // More lines than the list shows: the vertical bar narrows the list.
+    loadAsMainWindow(writeCircuit(folder, "long.cir",
+                                  circuitText("Long", 30, 15, std::vector<std::string>(20, "Plank"))));
+    showFrame();
+    QCoreApplication::processEvents();
+    auto* list = control<QListWidget>("lst_exercises");
+    ASSERT_EQ(list->count(), 20);
+    ASSERT_TRUE(list->verticalScrollBar()->isVisible());
+
+    EXPECT_FALSE(list->horizontalScrollBar()->isVisible());
+    EXPECT_EQ(list->horizontalScrollBar()->maximum(), 0);
+    const QRect last = list->visualItemRect(list->item(19));
+    EXPECT_EQ(last.left(), 0);
+    EXPECT_EQ(last.width(), list->viewport()->width());
+}
+
 TEST_F(CircuitStartFrameTest, clockDigits_showLongIntervalsWhole) {
     loadAsMainWindow(writeCircuit(folder, "a.cir", circuitText("A", 30, 754, {"Squat"})));
     EXPECT_EQ(clock(), "12:34");
@@ -218,7 +237,7 @@ TEST_F(CircuitStartFrameTest, linkClick_pausesAndOpensThePage) {
     clickAt(control<QWidget>("lbl_launch"));
     EXPECT_FALSE(frame.runInProgress());
     EXPECT_EQ(control("lbl_exercisename")->text(), QStringLiteral("Stopped"));
-    EXPECT_EQ(takeOpenedAddresses(),
+    EXPECT_EQ(browser.take(),
               QStringList{QString::fromStdString(kinoradexpageaddress("Squat"))});
 }
 

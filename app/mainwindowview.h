@@ -1,0 +1,38 @@
+#pragma once
+
+#include <string>
+
+// The four frames that lie on top of each other in the main window's holder.
+enum class MainFrame { Runner, CircuitEdit, CircuitInfo, ExerciseLibrary };
+
+// The picture buttons of the main window's bar.
+enum class BarButton { Info, Start, New, Remove, Exercise };
+
+// What the main window's rules need from the window and its frames. Paths are
+// the bytes of the grid's hidden key.
+class MainWindowView {
+public:
+    virtual ~MainWindowView() = default;
+
+    // The full path in the selected row of the grid ("" for an empty row),
+    // read afresh at each call.
+    virtual std::string selectedpath() const = 0;
+    // A run is in progress while the runner's one-second timer is active.
+    virtual bool runInProgress() const = 0;
+
+    virtual void bringToFront(MainFrame frame) = 0;
+    virtual void showButtonPicture(BarButton button, bool hover) = 0;
+    virtual void showMessage(const std::string& text) = 0;
+    // The removal's question with OK and Cancel; true for OK.
+    virtual bool confirmRemoval(const std::string& text) = 0;
+
+    // The frames' and the grid's parts of the actions. Each may raise IoError,
+    // which ends the action at that step.
+    virtual void intialisecircuit(const std::string& path) = 0;
+    virtual void bringRunnerStartToFront() = 0;
+    virtual void newcircuit() = 0;
+    virtual void modifycircuit(const std::string& path) = 0;
+    virtual void showcircuitinfo(const std::string& path) = 0;
+    virtual void clearcells() = 0;
+    virtual void scancircuits() = 0;
+};
