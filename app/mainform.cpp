@@ -66,7 +66,6 @@ Tform_Main::Tform_Main(QWidget* parent) : QWidget(parent, Qt::Window) {
 
 Tform_Main::~Tform_Main() {
     // No reaction may run while the children are being taken down.
-    grd_circuits->selectionModel()->disconnect(this);
     grd_circuits->disconnect(this);
     // Whatever other window still exists, the program ends with this one.
     QCoreApplication::quit();

@@ -7,10 +7,11 @@
 namespace {
 
 const char* const kRefusal = "Circuit must be stopped before clicking here";
-const char* const kRemoveQuestion =
-    "This will delete the circuit and is not undoable. Continue?";
+const char* const kRemoveQuestion = "This will delete the circuit and is not undoable. Continue?";
 
-size_t slot(BarButton button) { return static_cast<size_t>(button); }
+size_t slot(BarButton button) {
+    return static_cast<size_t>(button);
+}
 
 } // namespace
 

@@ -18,21 +18,30 @@ using Steps = std::vector<std::string>;
 
 const char* frameName(MainFrame frame) {
     switch (frame) {
-    case MainFrame::Runner: return "runner";
-    case MainFrame::CircuitEdit: return "editor";
-    case MainFrame::CircuitInfo: return "info";
-    case MainFrame::ExerciseLibrary: return "library";
+    case MainFrame::Runner:
+        return "runner";
+    case MainFrame::CircuitEdit:
+        return "editor";
+    case MainFrame::CircuitInfo:
+        return "info";
+    case MainFrame::ExerciseLibrary:
+        return "library";
     }
     return "?";
 }
 
 const char* buttonName(BarButton button) {
     switch (button) {
-    case BarButton::Info: return "info";
-    case BarButton::Start: return "start";
-    case BarButton::New: return "new";
-    case BarButton::Remove: return "remove";
-    case BarButton::Exercise: return "exercise";
+    case BarButton::Info:
+        return "info";
+    case BarButton::Start:
+        return "start";
+    case BarButton::New:
+        return "new";
+    case BarButton::Remove:
+        return "remove";
+    case BarButton::Exercise:
+        return "exercise";
     }
     return "?";
 }
@@ -42,8 +51,8 @@ class FakeMainView final : public MainWindowView {
 public:
     std::string path;
     bool running = false;
-    bool answer = false;       // the answer to the removal's question
-    std::string failingStep;   // this step raises IoError
+    bool answer = false;     // the answer to the removal's question
+    std::string failingStep; // this step raises IoError
     Steps steps;
 
     Steps take() {
@@ -80,8 +89,7 @@ private:
 };
 
 const std::string kRefusal = "message Circuit must be stopped before clicking here";
-const std::string kQuestion =
-    "confirm This will delete the circuit and is not undoable. Continue?";
+const std::string kQuestion = "confirm This will delete the circuit and is not undoable. Continue?";
 
 class MainWindowControllerTest : public ::testing::Test {
 protected:
@@ -99,7 +107,8 @@ protected:
 TEST_F(MainWindowControllerTest, actions_takeTheirStepsInOrderWithTheSelectedPath) {
     const std::string& path = view.path;
     rules.btn_startMouseDown();
-    EXPECT_EQ(view.take(), (Steps{"front runner", "intialisecircuit " + path, "runner start in front"}));
+    EXPECT_EQ(view.take(),
+              (Steps{"front runner", "intialisecircuit " + path, "runner start in front"}));
     rules.btn_newClick();
     EXPECT_EQ(view.take(), (Steps{"newcircuit", "front editor"}));
     rules.btn_infoMouseDown();
@@ -128,7 +137,8 @@ TEST_F(MainWindowControllerTest, actions_takeTheirStepsInOrderWithTheSelectedPat
     EXPECT_EQ(view.take(), (Steps{"front info", "showcircuitinfo "}));
 }
 
-TEST_F(MainWindowControllerTest, duringRun_startAndDoubleClickAreSilent_othersRefuse_clickDescribes) {
+TEST_F(MainWindowControllerTest,
+       duringRun_startAndDoubleClickAreSilent_othersRefuse_clickDescribes) {
     view.running = true;
     rules.btn_startMouseDown();
     rules.grd_circuitsDblClick();
