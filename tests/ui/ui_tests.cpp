@@ -6,7 +6,11 @@
 #include "pictures.h"
 #include "textconv.h"
 
+#include <QApplication>
 #include <QColor>
+#include <QLabel>
+#include <QMessageBox>
+#include <QTimer>
 #include <QImage>
 #include <QSize>
 
@@ -231,6 +235,30 @@ TEST_F(DialogsTest, confirm_takesQueuedAnswersThenCancels) {
     Dialogs::setTestMode(true); // a fresh start forgets queued answers
     EXPECT_FALSE(Dialogs::confirm(nullptr, QStringLiteral("Three")));
     EXPECT_EQ(Dialogs::takeShown(), QStringList{"Three"});
+}
+
+TEST_F(DialogsTest, selectableMessage_showsItsTextPlainAndSelectable) {
+    Dialogs::setTestMode(false);
+    const QString text = QStringLiteral("Address:\n\nhttp://host/index.php?show=<b>Squat</b>");
+    QString shown;
+    Qt::TextFormat format = Qt::AutoText;
+    Qt::TextInteractionFlags flags;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        auto* label = box ? box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")) : nullptr;
+        if (label) {
+            shown = label->text();
+            format = label->textFormat();
+            flags = label->textInteractionFlags();
+        }
+        if (box)
+            box->accept();
+    });
+    Dialogs::selectableMessage(nullptr, text);
+    EXPECT_EQ(shown, text);
+    EXPECT_EQ(format, Qt::PlainText);
+    EXPECT_TRUE(flags.testFlag(Qt::TextSelectableByMouse));
+    EXPECT_TRUE(flags.testFlag(Qt::TextSelectableByKeyboard));
 }
 
 TEST_F(DialogsTest, guard_reportsTheErrorTextAndSwallowsIt) {
