@@ -5,6 +5,7 @@
 #include "fonts.h"
 #include "historychart.h"
 #include "historytablemodel.h"
+#include "panels.h"
 #include "textconv.h"
 
 #include <QBoxLayout>
@@ -17,8 +18,6 @@
 #include <QTableView>
 
 namespace {
-
-const QColor kLightGrey(248, 248, 248);
 
 QString folderOf(const std::string& path) {
     const size_t slash = path.rfind('/');
@@ -34,7 +33,7 @@ HistoryWindow::HistoryWindow(std::function<CivilDate()> today, QWidget* parent)
     setWindowTitle(QStringLiteral("Your training history"));
     setFont(verdanafont(9));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kLightGrey);
+    palette.setColor(QPalette::Window, lightGrey());
     setPalette(palette);
     setAutoFillBackground(true);
     resize(600, 640);

@@ -116,7 +116,7 @@ TEST_F(AppFixture, historyWindow_reachedFromLauncherLinkAndCtrlH_showsARealRun) 
     ASSERT_TRUE(QTest::qWaitFor([] { return openHistoryWindow() == nullptr; }, 5000));
 
     clickStartLink();
-    const TCircuit2 circuit = readcircuit(cell(4, 0));
+    const TCircuit2 circuit = readcircuit(cell(0, 4));
     click(bar(), "btn_start");
     click(runner(), "btn_start");
     const uint32_t ticks = static_cast<uint32_t>(circuit.exercisecount) *
