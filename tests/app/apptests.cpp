@@ -360,7 +360,7 @@ TEST_F(AppFixture, markupInNamesAndDescriptions_isShownAsWrittenEverywhere) {
               shownDescription);
 
     click(bar(), "btn_start");
-    ASSERT_EQ(m_main->frontFrame(), m_main->runnerFrame());
+    ASSERT_EQ(frontFrame(), m_main->runnerFrame());
     auto* hint = runner()->findChild<QWidget*>(QStringLiteral("img_exhold"));
     ASSERT_NE(hint, nullptr);
     EXPECT_EQ(seen(hint->toolTip()), shownDescription);
