@@ -57,8 +57,8 @@ TEST_F(AppFixture, handMadeFiles_startGoesOnAndTheLibraryIsNeverOverwritten) {
     EXPECT_TRUE(shown[0].contains(QStringLiteral("Broken.cir (Invalid numeric input)")));
     EXPECT_EQ(shown[1], QStringLiteral("Invalid numeric input"));
     for (int row = 0; row < 5; ++row)
-        EXPECT_TRUE(fileexists(cell(4, row))) << row; // every other circuit is listed
-    EXPECT_EQ(cell(4, 5), "");
+        EXPECT_TRUE(fileexists(cell(row, 4))) << row; // every other circuit is listed
+    EXPECT_EQ(cell(5, 4), "");
 
     // New, Delete and Save are refused, naming the file and the reason, and
     // the file stays byte for byte.
@@ -83,7 +83,7 @@ TEST_F(AppFixture, renamingThenPressingABarButton_storesTheWholeNameAndFocusStay
     selectRow(0);
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {},
                        grid->visualRect(m_main->grid()->index(0, 0)).center());
-    ASSERT_EQ(m_main->frontFrame(), m_main->circuitEditFrame());
+    ASSERT_EQ(frontFrame(), m_main->circuitEditFrame());
     auto* field = m_main->findChild<QLineEdit*>(QStringLiteral("edt_circuitname"));
     field->setFocus();
     field->end(false);
@@ -96,10 +96,10 @@ TEST_F(AppFixture, renamingThenPressingABarButton_storesTheWholeNameAndFocusStay
     EXPECT_EQ(firstLine(renamed), name + "X");
     EXPECT_FALSE(fileexists(circuitsfolder() + name + ".cir"));
     int row = 0;
-    while (row < 5 && cell(4, row) != renamed)
+    while (row < 5 && cell(row, 4) != renamed)
         ++row;
     ASSERT_LT(row, 5);
-    EXPECT_TRUE(fileexists(cell(4, row)));
+    EXPECT_TRUE(fileexists(cell(row, 4)));
 
     // Nothing typed from here reaches the hidden editor, Tab included.
     EXPECT_FALSE(m_main->circuitEditFrame()->isAncestorOf(QApplication::focusWidget()));
@@ -119,7 +119,7 @@ TEST_F(AppFixture, renamingThenPressingABarButton_storesTheWholeNameAndFocusStay
     selectRow(row);
     QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {},
                        grid->visualRect(m_main->grid()->index(row, 0)).center());
-    ASSERT_EQ(m_main->frontFrame(), m_main->circuitEditFrame());
+    ASSERT_EQ(frontFrame(), m_main->circuitEditFrame());
     field->setText(QString::fromStdString(name + "Y"));
     click(bar(), "btn_exercise");
     EXPECT_EQ(firstLine(circuitsfolder() + name + "Y.cir"), name + "Y");
