@@ -27,7 +27,7 @@ void readWholeFile(const std::string& path, std::string& bytes) {
     size_t capacity = 4096;
     if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
         capacity = static_cast<size_t>(info.st_size) + 1;
-    bytes.clear();
+    // The old bytes are overwritten by the read, so only growth is zeroed.
     bytes.resize(capacity);
     size_t size = 0;
     for (;;) {
@@ -109,8 +109,10 @@ uint64_t TextReader::readNumber() {
         while (digit != stop && digit - at < 32 && *digit >= '0' && *digit <= '9')
             value = value * 10 + static_cast<uint64_t>(*digit++ - '0');
         if (digit != at && digit != stop && (*digit == '\n' || *digit == '\r')) {
-            m_pos = static_cast<size_t>(digit - begin);
-            skipLine();
+            // The digits end at the line break: step over it here (CR LF, LF
+            // or a lone CR) without searching for it.
+            const bool crlf = *digit == '\r' && digit + 1 != stop && digit[1] == '\n';
+            m_pos = static_cast<size_t>(digit - begin) + (crlf ? 2 : 1);
             return value;
         }
     }
