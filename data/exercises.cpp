@@ -45,6 +45,17 @@ uint64_t hashOf(std::string_view name) {
     return mixed(hash, word) * 0xc4ceb9fe1a85ec53ull;
 }
 
+// A reload of an unchanged library gives most slots texts of the lengths they
+// already have: those are copied over in place, without the general replace.
+void assignText(std::string& into, std::string_view text) {
+    if (into.size() == text.size()) {
+        if (!text.empty())
+            std::memcpy(into.data(), text.data(), text.size());
+    } else {
+        into.assign(text);
+    }
+}
+
 bool fileismissing(const std::string& path) {
     return ::access(path.c_str(), F_OK) != 0 && errno == ENOENT;
 }
@@ -150,9 +161,9 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
             const auto online = static_cast<uint8_t>(reader.readNumber());
             TExercise& record = table[count];
             record.number = static_cast<uint32_t>(number);
-            record.name.assign(name);
-            record.extype.assign(extype);
-            record.description.assign(description);
+            assignText(record.name, name);
+            assignText(record.extype, extype);
+            assignText(record.description, description);
             record.online = online;
             badNumber[static_cast<size_t>(count)] =
                 number == 0 || number > std::numeric_limits<uint32_t>::max();
