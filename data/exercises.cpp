@@ -88,7 +88,9 @@ size_t firstBucket(uint64_t hash, size_t buckets) {
     return static_cast<size_t>(hash >> 40) & (buckets - 1);
 }
 
-int16_t tagOf(uint64_t hash) { return static_cast<int16_t>((hash >> 58) << kSlotBits); }
+int16_t tagOf(uint64_t hash) {
+    return static_cast<int16_t>((hash >> 58) << kSlotBits);
+}
 
 } // namespace
 
@@ -119,7 +121,8 @@ int ExerciseNameIndex::find(const std::array<TExercise, kExerciseSlots>& entries
         const int16_t held = m_slots[bucket];
         if (held < 0)
             return kNoExercise;
-        if ((held & ~kSlotMask) == tag && entries[static_cast<size_t>(held & kSlotMask)].name == name)
+        if ((held & ~kSlotMask) == tag &&
+            entries[static_cast<size_t>(held & kSlotMask)].name == name)
             return held & kSlotMask;
     }
 }
