@@ -7,6 +7,9 @@ class TForm1;
 // milliseconds from process start to the launcher being painted, runs the
 // start link, prints the time again with the resident memory and whether the
 // speech library is loaded (it must not be), and ends.
-// Messages are printed instead of shown, so nothing can block it.
+
+// Messages are printed instead of shown, so nothing can block it: this puts
+// the probe's own stand-in in place of the dialogs.
+void installprobedialogs();
 void reportlaunchershown();
 void finishstartupprobe(TForm1& launcher);

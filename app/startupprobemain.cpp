@@ -1,10 +1,9 @@
 // The start-up probe: the real program, measured. See startupprobe.h.
-#include "dialogs.h"
 #include "startup.h"
 #include "startupprobe.h"
 
 int main(int argc, char** argv) {
-    Dialogs::setTestMode(true);
+    installprobedialogs();
     StartupHooks hooks;
     hooks.launcherShown = reportlaunchershown;
     hooks.mainBuilt = finishstartupprobe;

@@ -2,15 +2,26 @@
 
 #include <QPoint>
 #include <QString>
-#include <QStringList>
 
-#include <deque>
 #include <optional>
 
 class QWidget;
 
-// Every modal dialog of the program goes through here, so tests can answer in
-// advance and read what was shown instead of blocking on a real dialog.
+// What shows the program's modal dialogs: real message boxes and file
+// questions, or in the tests a recorder put in their place.
+class DialogPresenter {
+public:
+    virtual ~DialogPresenter() = default;
+    virtual void message(QWidget* parent, const QString& text) = 0;
+    virtual void selectableMessage(QWidget* parent, const QString& text) = 0;
+    virtual bool confirm(QWidget* parent, const QString& text, std::optional<QPoint> at) = 0;
+    virtual std::optional<QString> saveFileName(QWidget* parent, const QString& caption,
+                                                const QString& suggested,
+                                                const QString& filter) = 0;
+};
+
+// Every modal dialog of the program goes through here, so one presenter shows
+// them all and another can stand in for it.
 class Dialogs final {
 public:
     // A plain message with an OK button.
@@ -30,11 +41,7 @@ public:
     static std::optional<QString> saveFileName(QWidget* parent, const QString& caption,
                                                const QString& suggested, const QString& filter);
 
-    // Test mode: no dialog is shown; each message is recorded and each
-    // confirmation takes the next queued answer (Cancel when none is queued);
-    // each file question takes the next queued path (Cancel when none is).
-    static void setTestMode(bool on);
-    static void setNextAnswer(bool ok);
-    static void setNextFileName(const QString& path);
-    static QStringList takeShown(); // the texts shown since the last call
+    // Puts another presenter in place of the real dialogs; nullptr puts the
+    // real ones back. The presenter must outlive its use.
+    static void setPresenter(DialogPresenter* presenter);
 };

@@ -2,9 +2,9 @@
 // are all near-duplicates of one another and duplicates of held exercises,
 // the case where every group is looked up and none is added.
 #include "contentupdate.h"
-#include "dialogs.h"
 #include "exercises.h"
 #include "testsupport/tempfolder.h"
+#include "testsupport/testdialogs.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,9 +18,8 @@ ExerciseTable nearDuplicateLibrary() {
     const std::string common(40, 'x');
     for (int i = 0; i < kLibraryCapacity - 1; ++i) {
         const std::string tag = std::to_string(1000 + i);
-        table[i] =
-            TExercise{static_cast<uint32_t>(i + 1), "Press " + common + tag, "Upper Body",
-                      "Push " + common + tag, 1};
+        table[i] = TExercise{static_cast<uint32_t>(i + 1), "Press " + common + tag, "Upper Body",
+                             "Push " + common + tag, 1};
     }
     table.librarysize = kLibraryCapacity - 1;
     return table;
@@ -39,7 +38,7 @@ std::string listOf(const ExerciseTable& table) {
 }
 
 void BM_mergeNearDuplicateList1MiB(benchmark::State& state) {
-    Dialogs::setTestMode(true);
+    TestDialogs::install();
     TempFolder folder;
     folder.makeApplicationFolder();
     ExerciseTable table = nearDuplicateLibrary();
@@ -47,7 +46,7 @@ void BM_mergeNearDuplicateList1MiB(benchmark::State& state) {
     ContentUpdate update([] {}, nullptr, {}, table);
     for (auto _ : state) {
         update.HTTPGetDoneFile(nullptr, folder.path() + "newexercises.lst", 0);
-        if (Dialogs::takeShown() != QStringList{"No new exercises available at this time"})
+        if (TestDialogs::takeShown() != QStringList{"No new exercises available at this time"})
             state.SkipWithError("the list was not merged as duplicates");
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * 1024 * 1024);

@@ -2,8 +2,8 @@
 
 #include "circuitgridmodel.h"
 #include "circuitstartframe.h"
-#include "dialogs.h"
 #include "exercises.h"
+#include "testsupport/testdialogs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -19,16 +19,17 @@ void AppFixture::SetUp() {
     const fs::path starter = fs::path(STRIDEWELL_SOURCE_DIR) / "starter";
     fs::copy_file(starter / "exercises.lst", fs::path(m_folder.path()) / "exercises.lst");
     for (const auto& entry : fs::directory_iterator(starter / "Circuits"))
-        fs::copy_file(entry.path(), fs::path(m_folder.path()) / "Circuits" / entry.path().filename());
+        fs::copy_file(entry.path(),
+                      fs::path(m_folder.path()) / "Circuits" / entry.path().filename());
     m_folder.makeApplicationFolder();
     exercisetable() = ExerciseTable{};
-    Dialogs::takeShown();
+    TestDialogs::takeShown();
 }
 
 void AppFixture::TearDown() {
     m_launcher.reset();
     m_main.reset();
-    Dialogs::takeShown();
+    TestDialogs::takeShown();
 }
 
 void AppFixture::startProgram() {
@@ -74,7 +75,9 @@ QWidget* AppFixture::bar() const {
     return m_main->findChild<QWidget*>(QStringLiteral("pnl_buttonholder"));
 }
 
-QWidget* AppFixture::runner() const { return m_main->runnerFrame(); }
+QWidget* AppFixture::runner() const {
+    return m_main->runnerFrame();
+}
 
 QWidget* AppFixture::frontFrame() const {
     auto* holder = m_main->findChild<QWidget*>(QStringLiteral("pnl_frameholder"));
@@ -94,7 +97,9 @@ void AppFixture::selectRow(int row) {
     clickAt(grid->viewport(), cellCentre(row, 0));
 }
 
-std::string AppFixture::cell(int row, int column) const { return m_main->grid()->cell(row, column); }
+std::string AppFixture::cell(int row, int column) const {
+    return m_main->grid()->cell(row, column);
+}
 
 QString AppFixture::statusText() const {
     return m_main->findChild<QLabel*>(QStringLiteral("lbl_exercisename"))->text();

@@ -7,10 +7,10 @@
 #include "circuitgridmodel.h"
 #include "circuitinfoform.h"
 #include "circuitstartframe.h"
-#include "dialogs.h"
 #include "exerciseframe.h"
 #include "exercises.h"
 #include "pictures.h"
+#include "testsupport/testdialogs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -59,7 +59,7 @@ TEST_F(AppFixture, startLink_fillsGridLoadsLibraryAndDescribesFirstCircuit) {
     const QString firstName = QString::fromStdString(cell(0, 0));
     EXPECT_EQ(labelText(m_main->circuitInfoFrame(), "lbl_CircName"),
               QStringLiteral("Circuit Name: ") + firstName);
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 }
 
 TEST_F(AppFixture, startLink_withoutLibrary_reportsFileNotFoundAndStopsThere) {
@@ -68,7 +68,7 @@ TEST_F(AppFixture, startLink_withoutLibrary_reportsFileNotFoundAndStopsThere) {
 
     clickStartLink();
 
-    EXPECT_EQ(Dialogs::takeShown(), QStringList{QStringLiteral("File not found")});
+    EXPECT_EQ(TestDialogs::takeShown(), QStringList{QStringLiteral("File not found")});
     EXPECT_TRUE(m_main->isVisible());
     EXPECT_EQ(filledRows(*m_main->grid()), 5); // the scan came before the load
     EXPECT_NE(frontFrame(), m_main->circuitInfoFrame());
@@ -83,7 +83,7 @@ TEST_F(AppFixture, startLink_withNoCircuits_showsEmptyGrid) {
     clickStartLink();
 
     EXPECT_EQ(filledRows(*m_main->grid()), 0);
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
     EXPECT_GE(exercisetable().librarysize, 30);
 }
 
@@ -108,12 +108,12 @@ TEST_F(AppFixture, run_namesExercisesAndRefusesOtherActionsUntilStopped) {
     // While running: four refusals, a silent start and a silent double click.
     for (const char* name : {"btn_info", "btn_new", "btn_remove", "btn_exercise"}) {
         click(bar(), name);
-        EXPECT_EQ(Dialogs::takeShown(), QStringList{kRefusal}) << name;
+        EXPECT_EQ(TestDialogs::takeShown(), QStringList{kRefusal}) << name;
         EXPECT_EQ(frontFrame(), m_main->runnerFrame()) << name;
     }
     click(bar(), "btn_start");
     doubleClickAt(m_main->gridView()->viewport(), cellCentre(1, 0), Qt::LeftButton);
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
     EXPECT_EQ(frontFrame(), m_main->runnerFrame());
     EXPECT_EQ(statusText(), QStringLiteral("Now: ") + first);
 
@@ -127,7 +127,7 @@ TEST_F(AppFixture, run_namesExercisesAndRefusesOtherActionsUntilStopped) {
     EXPECT_FALSE(m_main->runnerFrame()->runInProgress());
     EXPECT_EQ(statusText(), QStringLiteral("Stopped"));
     click(bar(), "btn_info");
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
     EXPECT_EQ(frontFrame(), m_main->circuitInfoFrame());
 }
 
@@ -138,16 +138,17 @@ TEST_F(AppFixture, removal_cancelKeepsEverything_okDeletesAndKeepsSelectionIndex
     const std::string second = cell(1, 4);
     const std::string third = cell(2, 4);
 
-    Dialogs::setNextAnswer(false);
+    TestDialogs::setNextAnswer(false);
     click(bar(), "btn_remove");
-    EXPECT_EQ(Dialogs::takeShown(),
-              QStringList{QStringLiteral("This will delete the circuit and is not undoable. Continue?")});
+    EXPECT_EQ(
+        TestDialogs::takeShown(),
+        QStringList{QStringLiteral("This will delete the circuit and is not undoable. Continue?")});
     EXPECT_TRUE(fileexists(second));
     EXPECT_EQ(cell(1, 4), second);
 
-    Dialogs::setNextAnswer(true);
+    TestDialogs::setNextAnswer(true);
     click(bar(), "btn_remove");
-    Dialogs::takeShown();
+    TestDialogs::takeShown();
     EXPECT_FALSE(fileexists(second));
     EXPECT_EQ(filledRows(*m_main->grid()), 4);
     EXPECT_EQ(m_main->selectedrow(), 1);
@@ -160,7 +161,7 @@ TEST_F(AppFixture, removal_ofLastFilledRow_leavesSelectionOnEmptyRow) {
     selectRow(4);
     const std::string last = cell(4, 4);
 
-    Dialogs::setNextAnswer(true);
+    TestDialogs::setNextAnswer(true);
     click(bar(), "btn_remove");
 
     EXPECT_FALSE(fileexists(last));
@@ -193,7 +194,7 @@ TEST_F(AppFixture, newDoubleClickAndLibraryButton_bringTheirFramesForward) {
     // A single click while the editor is in front leaves it there.
     selectRow(1);
     EXPECT_EQ(frontFrame(), m_main->circuitEditFrame());
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 }
 
 TEST_F(AppFixture, hover_showsHoverPictureUntilPointerCrossesTheBar) {
@@ -216,9 +217,7 @@ TEST_F(AppFixture, closingMainWindow_endsTheProgram) {
     startProgram();
     clickStartLink();
     bool closed = false;
-    QTimer::singleShot(0, m_main.get(), [this, &closed] {
-        closed = m_main->close();
-    });
+    QTimer::singleShot(0, m_main.get(), [this, &closed] { closed = m_main->close(); });
     // Without the close ending the event loop this would run into the guard timer.
     EXPECT_EQ(runEventLoop(), 0);
     EXPECT_TRUE(closed);
@@ -231,7 +230,7 @@ TEST_F(AppFixture, keyboardMoveOfSelectedRow_describesTheNewRow) {
     EXPECT_EQ(m_main->selectedrow(), 1);
     EXPECT_EQ(labelText(m_main->circuitInfoFrame(), "lbl_CircName"),
               QStringLiteral("Circuit Name: ") + QString::fromStdString(cell(1, 0)));
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 }
 
 TEST_F(AppFixture, emptySelectedRow_startAndInfoReportTheFailedRead_removeOnlyRescans) {
@@ -242,20 +241,20 @@ TEST_F(AppFixture, emptySelectedRow_startAndInfoReportTheFailedRead_removeOnlyRe
     auto* runnerStop = runner()->findChild<QWidget*>(QStringLiteral("btn_stop"));
 
     click(bar(), "btn_start");
-    EXPECT_EQ(Dialogs::takeShown(), QStringList{QStringLiteral("File not found")});
+    EXPECT_EQ(TestDialogs::takeShown(), QStringList{QStringLiteral("File not found")});
     EXPECT_EQ(frontFrame(), m_main->runnerFrame());
     // The failed load ends the action: the runner's Start is not brought forward.
-    const QList<QWidget*> order = runnerStart->parentWidget()->findChildren<QWidget*>(
-        QString(), Qt::FindDirectChildrenOnly);
+    const QList<QWidget*> order =
+        runnerStart->parentWidget()->findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     EXPECT_GT(order.indexOf(runnerStop), order.indexOf(runnerStart));
 
     click(bar(), "btn_info");
-    EXPECT_EQ(Dialogs::takeShown(), QStringList{QStringLiteral("File not found")});
+    EXPECT_EQ(TestDialogs::takeShown(), QStringList{QStringLiteral("File not found")});
     EXPECT_EQ(frontFrame(), m_main->circuitInfoFrame());
 
-    Dialogs::setNextAnswer(true);
+    TestDialogs::setNextAnswer(true);
     click(bar(), "btn_remove");
-    Dialogs::takeShown();
+    TestDialogs::takeShown();
     EXPECT_EQ(filledRows(*m_main->grid()), 5);
 }
 
@@ -273,7 +272,7 @@ TEST_F(AppFixture, finishedRun_letsEveryButtonActAgain) {
     EXPECT_FALSE(m_main->runnerFrame()->runInProgress());
 
     click(bar(), "btn_exercise");
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
     EXPECT_EQ(frontFrame(), m_main->exerciseFrame());
 }
 
@@ -324,8 +323,8 @@ TEST_F(AppFixture, markupInNamesAndDescriptions_isShownAsWrittenEverywhere) {
     const std::string description = "<font size=7 color=red>HUGE</font><img src=\"/etc/hosts\">";
     const std::string circuitName = "<u>Core</u> & more";
     std::filesystem::remove_all(m_folder.path() + "Circuits");
-    m_folder.writeFile("exercises.lst", "1\r\n" + name + "\r\nUpper Body\r\n" + description +
-                                            "\r\n1\r\n");
+    m_folder.writeFile("exercises.lst",
+                       "1\r\n" + name + "\r\nUpper Body\r\n" + description + "\r\n1\r\n");
     m_folder.writeFile("Circuits/Markup.cir",
                        circuitName + "\r\n<i>Type</i>\r\n30\r\n10\r\n" + name + "\r\n");
     // What a user sees of a text in a place that takes it with `format`.
@@ -380,7 +379,7 @@ TEST_F(AppFixture, markupInNamesAndDescriptions_isShownAsWrittenEverywhere) {
     EXPECT_TRUE(listed);
 
     // A message naming such a text, in a real message box.
-    Dialogs::setTestMode(false);
+    TestDialogs::uninstall();
     QString boxSeen;
     QTimer answer;
     QObject::connect(&answer, &QTimer::timeout, [&] {
@@ -394,6 +393,6 @@ TEST_F(AppFixture, markupInNamesAndDescriptions_isShownAsWrittenEverywhere) {
     });
     answer.start(10);
     Dialogs::message(nullptr, QStringLiteral("Circuit ") + shownName + " could not be downloaded");
-    Dialogs::setTestMode(true);
+    TestDialogs::install();
     EXPECT_EQ(boxSeen, QStringLiteral("Circuit ") + shownName + " could not be downloaded");
 }

@@ -6,9 +6,9 @@
 #include "circuitedit.h"
 #include "circuitgridmodel.h"
 #include "circuitinfoform.h"
-#include "dialogs.h"
 #include "exerciseframe.h"
 #include "instancelock.h"
+#include "testsupport/testdialogs.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -52,7 +52,7 @@ TEST_F(AppFixture, handMadeFiles_startGoesOnAndTheLibraryIsNeverOverwritten) {
 
     clickStartLink();
 
-    const QStringList shown = Dialogs::takeShown();
+    const QStringList shown = TestDialogs::takeShown();
     ASSERT_EQ(shown.size(), 2) << shown.join('|').toStdString();
     EXPECT_TRUE(shown[0].contains(QStringLiteral("Broken.cir (Invalid numeric input)")));
     EXPECT_EQ(shown[1], QStringLiteral("Invalid numeric input"));
@@ -65,7 +65,7 @@ TEST_F(AppFixture, handMadeFiles_startGoesOnAndTheLibraryIsNeverOverwritten) {
     click(bar(), "btn_exercise");
     for (const char* tool : {"btn_newex", "btn_deleteex", "btn_save"}) {
         click(m_main->exerciseFrame(), tool);
-        const QStringList refusals = Dialogs::takeShown();
+        const QStringList refusals = TestDialogs::takeShown();
         ASSERT_FALSE(refusals.isEmpty()) << tool;
         EXPECT_TRUE(refusals.last().contains(QString::fromStdString(exerciselibrarypath())));
         EXPECT_TRUE(refusals.last().contains(QStringLiteral("Invalid numeric input")));
@@ -124,7 +124,7 @@ TEST_F(AppFixture, renamingThenPressingABarButton_storesTheWholeNameAndFocusStay
     click(bar(), "btn_exercise");
     EXPECT_EQ(firstLine(circuitsfolder() + name + "Y.cir"), name + "Y");
     EXPECT_FALSE(fileexists(renamed));
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 
     // Closing the window stores what the name field shows, as leaving it does.
     click(bar(), "btn_new");

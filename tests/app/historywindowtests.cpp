@@ -4,9 +4,9 @@
 
 #include "circuitfile.h"
 #include "circuitstartframe.h"
-#include "dialogs.h"
 #include "historyfile.h"
 #include "historywindow.h"
+#include "testsupport/testdialogs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -88,13 +88,13 @@ TEST_F(AppFixture, historyWindow_showsTotalsChartAndRunsFollowsTheFileAndExports
     const std::string exported = m_folder.path() + "export.csv";
     click(&window, "btn_export");
     EXPECT_FALSE(m_folder.exists("export.csv"));
-    Dialogs::setNextFileName(QString::fromStdString(exported));
+    TestDialogs::setNextFileName(QString::fromStdString(exported));
     click(&window, "btn_export");
     const HistoryContents copy = readhistory(exported);
     EXPECT_EQ(copy.entries.size(), 5u);
     EXPECT_EQ(copy.damaged, 0u);
     EXPECT_EQ(m_folder.readFile("export.csv").rfind(kHistoryHeader, 0), 0u);
-    EXPECT_TRUE(Dialogs::takeShown().contains(QStringLiteral("Export your training history")));
+    EXPECT_TRUE(TestDialogs::takeShown().contains(QStringLiteral("Export your training history")));
 }
 
 // A real run through the program lands in the file; the launcher's fifth link
@@ -133,5 +133,5 @@ TEST_F(AppFixture, historyWindow_reachedFromLauncherLinkAndCtrlH_showsARealRun) 
     EXPECT_EQ(cellText(window, 0, 3), QStringLiteral("Finished"));
     EXPECT_EQ(labelText(window, "lbl_allruns"), QStringLiteral("1 run"));
     window->close();
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 }

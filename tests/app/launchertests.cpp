@@ -2,7 +2,7 @@
 #include "appfixture.h"
 
 #include "contentaddress.h"
-#include "dialogs.h"
+#include "testsupport/testdialogs.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -27,13 +27,13 @@ TEST_F(AppFixture, launcher_showsDisclaimerWithFocusAndLinks) {
     const QString address = QString::fromStdString(kinoradexindexaddress());
     click(m_launcher.get(), "lbl_kinora");
     EXPECT_EQ(m_browser.take(), QStringList{address});
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 
     // Without a browser the user is shown the address to copy.
     m_browser.opens = false;
     click(m_launcher.get(), "lbl_kinora");
     EXPECT_EQ(m_browser.take(), QStringList{address});
-    const QStringList shown = Dialogs::takeShown();
+    const QStringList shown = TestDialogs::takeShown();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown[0].endsWith(address)) << shown[0].toStdString();
 }

@@ -2,9 +2,9 @@
 #include "circuitedit.h"
 
 #include "catalogue.h"
-#include "dialogs.h"
 #include "exercises.h"
 #include "testsupport/tempfolder.h"
+#include "testsupport/testdialogs.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -48,7 +48,7 @@ protected:
         table[2] = TExercise{7, "Dip", "Upper Body", "", 0};
         table.librarysize = 3;
         frame.setCatalogueGrid(&grid);
-        Dialogs::takeShown();
+        TestDialogs::takeShown();
     }
     ~CircuitEditFrameTest() override { exercisetable() = ExerciseTable{}; }
 
@@ -92,7 +92,7 @@ TEST_F(CircuitEditFrameTest, typingAName_renamesPerKeyAndStoresWholeNameOnLeavin
     leaveNameField();
     EXPECT_EQ(fileLines(folder, "Legs").value(0), "Legs");
     EXPECT_EQ(grid.cells[std::make_pair(0, 0)], "Legs");
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 }
 
 TEST_F(CircuitEditFrameTest, focusLostToAnotherWindow_isNotLeavingTheField) {
@@ -123,7 +123,7 @@ TEST_F(CircuitEditFrameTest, typingIntoTheExerciseInterval_clampsToTheRange) {
     // Letters are not whole numbers: the field does not take them.
     QTest::keyClicks(exercise, "x");
     EXPECT_EQ(exercise->text(), "1");
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 }
 
 TEST_F(CircuitEditFrameTest, arrowsStepByOneWithinTheRange) {
@@ -170,7 +170,7 @@ TEST_F(CircuitEditFrameTest, typePickAndListButtons_storeEachChange) {
     EXPECT_EQ(fileLines(folder, "New Circuit").value(1), "Abdominal");
     EXPECT_EQ(choices->count(), 1);
     EXPECT_EQ(choices->currentText(), "Crunch");
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 }
 
 TEST_F(CircuitEditFrameTest, emptyName_isReportedThroughTheMessageDialog) {
@@ -178,7 +178,7 @@ TEST_F(CircuitEditFrameTest, emptyName_isReportedThroughTheMessageDialog) {
     nameField()->selectAll();
     QTest::keyClick(nameField(), Qt::Key_Backspace);
     QTest::keyClicks(spin("spn_exercise"), "5");
-    EXPECT_EQ(Dialogs::takeShown(), QStringList{"Circuit needs a name before modifying it."});
+    EXPECT_EQ(TestDialogs::takeShown(), QStringList{"Circuit needs a name before modifying it."});
     EXPECT_EQ(spin("spn_exercise")->text(), "30");
 }
 
@@ -189,7 +189,7 @@ TEST_F(CircuitEditFrameTest, failedWriteInAReaction_isReportedNotThrown) {
     std::filesystem::create_directory(path); // the write cannot replace a folder
 
     typeOver(spin("spn_restint"), "7");
-    const QStringList shown = Dialogs::takeShown();
+    const QStringList shown = TestDialogs::takeShown();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_FALSE(shown[0].isEmpty());
 }
@@ -204,7 +204,7 @@ TEST_F(CircuitEditFrameTest, modifyCircuit_showsTheStoredCircuit) {
     EXPECT_EQ(spin("spn_restint")->text(), "20");
     EXPECT_EQ(child<QListWidget>("lst_circuitex")->count(), 2);
     EXPECT_EQ(child<QComboBox>("cmb_exercises")->currentText(), "Crunch");
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 }
 
 } // namespace

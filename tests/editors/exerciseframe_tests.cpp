@@ -1,9 +1,9 @@
 #include "exerciseframe.h"
 
 #include "clickablelabel.h"
-#include "dialogs.h"
 #include "exercises.h"
 #include "testsupport/tempfolder.h"
+#include "testsupport/testdialogs.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>
@@ -32,7 +32,7 @@ class ExerciseFrame : public ::testing::Test {
 protected:
     void SetUp() override {
         folder.makeApplicationFolder();
-        Dialogs::takeShown();
+        TestDialogs::takeShown();
         frame = std::make_unique<Tfrm_ExerciseFrame>();
         grid = frame->findChild<QTableView*>("grd_circuits");
         name = frame->findChild<QLineEdit*>("txt_exname");
@@ -111,7 +111,7 @@ TEST_F(ExerciseFrame, load_fillsGridAndFields) {
     EXPECT_EQ(description->toPlainText(), "Arms straight");
     EXPECT_EQ(grid->currentIndex().row(), 0);
     EXPECT_EQ(file(), kLibrary);
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 }
 
 TEST_F(ExerciseFrame, load_typeOutsideList_showsNoItem) {
@@ -238,7 +238,7 @@ TEST_F(ExerciseFrame, failingSave_isReportedNotThrown) {
     std::filesystem::create_directory(folder.path() + "exercises.lst");
     description->moveCursor(QTextCursor::End);
     QTest::keyClick(description, Qt::Key_Period);
-    EXPECT_EQ(Dialogs::takeShown().size(), 1);
+    EXPECT_EQ(TestDialogs::takeShown().size(), 1);
     EXPECT_EQ(exercisetable()[0].description, "Arms straight.");
 }
 

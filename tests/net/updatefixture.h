@@ -2,10 +2,10 @@
 
 #include "apppaths.h"
 #include "contentupdate.h"
-#include "dialogs.h"
 #include "exercises.h"
 #include "testservers.h"
 #include "testsupport/tempfolder.h"
+#include "testsupport/testdialogs.h"
 
 #include <memory>
 #include <string>
@@ -17,7 +17,7 @@ public:
     UpdateFixture() {
         m_app.makeApplicationFolder();
         exercisetable() = ExerciseTable{};
-        Dialogs::takeShown();
+        TestDialogs::takeShown();
     }
     virtual ~UpdateFixture() = default;
 
@@ -47,7 +47,7 @@ public:
             timeoutMs);
     }
 
-    static QStringList shown() { return Dialogs::takeShown(); }
+    static QStringList shown() { return TestDialogs::takeShown(); }
 
     // One library record as the program writes it.
     static std::string record(uint32_t number, const std::string& name, const std::string& extype,

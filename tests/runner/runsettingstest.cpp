@@ -2,9 +2,9 @@
 // frame's context menu.
 #include "runsettings.h"
 #include "circuitstartframe.h"
-#include "dialogs.h"
 #include "runoptionsmenu.h"
 #include "testsupport/tempfolder.h"
+#include "testsupport/testdialogs.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -127,7 +127,7 @@ TEST(RunOptions, missingOrBrokenFileGivesDefaults_aChangeOnTheMenuIsAppliedAndRe
     EXPECT_EQ(clock->toolTip(), QString::fromLatin1(RunOptionsMenu::kClockHint));
 
     // Cannot be remembered: still applied, and the error is shown.
-    Dialogs::takeShown();
+    TestDialogs::takeShown();
     QWidget elsewhere;
     applied.clear();
     new RunOptionsMenu(
@@ -136,7 +136,7 @@ TEST(RunOptions, missingOrBrokenFileGivesDefaults_aChangeOnTheMenuIsAppliedAndRe
     option(*elsewhere.findChild<QMenu*>(QStringLiteral("mnu_runoptions")), "Speak exercise names")
         ->trigger();
     EXPECT_EQ(applied, (std::vector<std::string>{kDefaults, "speak - awake"}));
-    EXPECT_EQ(Dialogs::takeShown().size(), 1);
+    EXPECT_EQ(TestDialogs::takeShown().size(), 1);
 }
 
 } // namespace

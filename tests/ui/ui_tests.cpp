@@ -1,18 +1,18 @@
 // The shared view helpers: embedded artwork and cue, JPEG decoding, text
-// conversion, dialogs in test mode and the error guard.
-#include "dialogs.h"
+// conversion, the dialogs and their stand-in and the error guard.
 #include "errorguard.h"
 #include "ioerror.h"
 #include "pictures.h"
+#include "testsupport/testdialogs.h"
 #include "textconv.h"
 
 #include <QApplication>
 #include <QColor>
+#include <QImage>
 #include <QLabel>
 #include <QMessageBox>
-#include <QTimer>
-#include <QImage>
 #include <QSize>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -215,30 +215,30 @@ TEST(TextConv, editedValue_isStoredAsUtf8) {
 
 class DialogsTest : public ::testing::Test {
 protected:
-    void SetUp() override { Dialogs::setTestMode(true); }
-    void TearDown() override { Dialogs::setTestMode(true); }
+    void SetUp() override { TestDialogs::install(); }
+    void TearDown() override { TestDialogs::install(); }
 };
 
 TEST_F(DialogsTest, messagesAndQuestions_areRecordedInOrder) {
     Dialogs::message(nullptr, QStringLiteral("First"));
     Dialogs::confirm(nullptr, QStringLiteral("Second?"));
-    EXPECT_EQ(Dialogs::takeShown(), (QStringList{"First", "Second?"}));
-    EXPECT_TRUE(Dialogs::takeShown().isEmpty());
+    EXPECT_EQ(TestDialogs::takeShown(), (QStringList{"First", "Second?"}));
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 }
 
 TEST_F(DialogsTest, confirm_takesQueuedAnswersThenCancels) {
-    Dialogs::setNextAnswer(true);
-    Dialogs::setNextAnswer(false);
+    TestDialogs::setNextAnswer(true);
+    TestDialogs::setNextAnswer(false);
     EXPECT_TRUE(Dialogs::confirm(nullptr, QStringLiteral("One"), QPoint(400, 300)));
     EXPECT_FALSE(Dialogs::confirm(nullptr, QStringLiteral("Two")));
-    Dialogs::setNextAnswer(true);
-    Dialogs::setTestMode(true); // a fresh start forgets queued answers
+    TestDialogs::setNextAnswer(true);
+    TestDialogs::install(); // a fresh start forgets queued answers
     EXPECT_FALSE(Dialogs::confirm(nullptr, QStringLiteral("Three")));
-    EXPECT_EQ(Dialogs::takeShown(), QStringList{"Three"});
+    EXPECT_EQ(TestDialogs::takeShown(), QStringList{"Three"});
 }
 
 TEST_F(DialogsTest, selectableMessage_showsItsTextPlainAndSelectable) {
-    Dialogs::setTestMode(false);
+    TestDialogs::uninstall();
     const QString text = QStringLiteral("Address:\n\nhttp://host/index.php?show=<b>Squat</b>");
     QString shown;
     Qt::TextFormat format = Qt::AutoText;
@@ -270,7 +270,7 @@ TEST_F(DialogsTest, guard_reportsTheErrorTextAndSwallowsIt) {
     guarded(nullptr, [] { throw 42; });
     guarded(nullptr, [&] { after = true; });
     EXPECT_TRUE(after);
-    EXPECT_EQ(Dialogs::takeShown(), (QStringList{"File not found", "Unexpected error"}));
+    EXPECT_EQ(TestDialogs::takeShown(), (QStringList{"File not found", "Unexpected error"}));
 }
 
 } // namespace
