@@ -6,6 +6,7 @@
 #include "launcher.h"
 #include "mainform.h"
 #include "plaintext.h"
+#include "quitonsignal.h"
 #include "textconv.h"
 
 #include <QApplication>
@@ -29,6 +30,7 @@ int runstridewell(int& argc, char** argv, const StartupHooks& hooks) {
         return 0;
     }
     removeleftovertemporaries(lock, folder);
+    const QuitOnSignal quitOnSignal;
 
     try {
         TForm1 launcher;
