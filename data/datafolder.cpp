@@ -5,6 +5,7 @@
 #include "ioerror.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -97,6 +98,33 @@ void seed(const std::string& folder, const std::string& starterFolder) {
     }
 }
 
+// A start killed while it built a data folder leaves its building folder
+// behind. One whose process is gone goes; one of a copy still starting stays,
+// and so does anything not named exactly as the program names them.
+void removeAbandonedBuildingFolders(const fs::path& parent) {
+    std::error_code error;
+    for (fs::directory_iterator entry(parent, error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        const std::string prefix = ".stridewell-";
+        if (!name.starts_with(prefix) || name.size() == prefix.size() ||
+            name.size() > prefix.size() + 9)
+            continue;
+        const std::string digits = name.substr(prefix.size());
+        if (digits.find_first_not_of("0123456789") != std::string::npos)
+            continue;
+        const auto pid = static_cast<pid_t>(std::stol(digits));
+        std::error_code statusError;
+        if (pid <= 0 || pid == ::getpid() ||
+            !fs::is_directory(entry->symlink_status(statusError)) || statusError)
+            continue;
+        if (::kill(pid, 0) != 0 && errno == ESRCH) {
+            std::error_code removeError;
+            fs::remove_all(entry->path(), removeError);
+        }
+    }
+}
+
 // Builds the folder under a temporary name beside it and renames it into
 // place, so a start that is killed half way leaves no half-seeded folder. When
 // another copy of the program made the folder meanwhile, its folder stays.
@@ -106,6 +134,7 @@ void createSeeded(const std::string& folder, const std::string& starterFolder) {
     fs::create_directories(target.parent_path(), error);
     if (error)
         failWriting(error.value());
+    removeAbandonedBuildingFolders(target.parent_path());
 
     // Made by mkdir, so the folder gets the usual permissions (the kernel
     // applies the umask); the umask is never set, not even for a moment.

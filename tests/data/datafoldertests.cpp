@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -110,6 +111,27 @@ TEST(DataFolder, prepare_seedsANewFolderOnceAndNeverOverAFileThere) {
     user.writeFile("plainfile", "x");
     EXPECT_THROW(preparedatafolder(user.path() + "plainfile/stridewell", installed.starter()),
                  IoError);
+}
+
+TEST(DataFolder, prepare_removesTheBuildingFolderOfAStartThatWasKilled) {
+    InstalledTree installed;
+    TempFolder user;
+    // The process number of a start that has ended.
+    const pid_t ended = ::fork();
+    if (ended == 0)
+        ::_exit(0);
+    ASSERT_GT(ended, 0);
+    ::waitpid(ended, nullptr, 0);
+    const std::string abandoned = ".stridewell-" + std::to_string(ended);
+    user.writeFile(abandoned + "/Circuits/Core.cir", "half");
+    user.writeFile(".stridewell-1/kept", "a copy still starting"); // process 1 is alive
+    user.writeFile(".stridewell-notes/kept", "not the program's name");
+
+    preparedatafolder(user.path() + "stridewell", installed.starter());
+    EXPECT_TRUE(user.exists("stridewell/Circuits/Core.cir"));
+    EXPECT_FALSE(user.exists(abandoned));
+    EXPECT_TRUE(user.exists(".stridewell-1/kept"));
+    EXPECT_TRUE(user.exists(".stridewell-notes/kept"));
 }
 
 } // namespace
