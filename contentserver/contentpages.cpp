@@ -1,6 +1,7 @@
 #include "contentpages.h"
 
 #include "contentaddress.h"
+#include "textencoding.h"
 
 #include <algorithm>
 
@@ -22,34 +23,6 @@ std::vector<std::string> lines(const std::string& bytes) {
     return result;
 }
 
-// The files are plain 8-bit text: UTF-8 when they happen to be valid UTF-8,
-// otherwise Latin-1.
-bool isutf8(const std::string& text) {
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        size_t extra = 0;
-        if (lead < 0x80)
-            extra = 0;
-        else if (lead >= 0xC2 && lead <= 0xDF)
-            extra = 1;
-        else if (lead >= 0xE0 && lead <= 0xEF)
-            extra = 2;
-        else if (lead >= 0xF0 && lead <= 0xF4)
-            extra = 3;
-        else
-            return false;
-        if (i + extra >= text.size())
-            return false;
-        for (size_t k = 1; k <= extra; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80)
-                return false;
-        }
-        i += extra + 1;
-    }
-    return true;
-}
-
 std::string page(const std::string& title, const std::string& body, bool utf8) {
     return "<!DOCTYPE html>\n<html>\n<head>\n<meta charset=\"" +
            std::string(utf8 ? "utf-8" : "iso-8859-1") + "\">\n<title>" + htmlescape(title) +
@@ -57,7 +30,7 @@ std::string page(const std::string& title, const std::string& body, bool utf8) {
 }
 
 bool isutf8(const ListedExercise& e) {
-    return isutf8(e.name) && isutf8(e.extype) && isutf8(e.description);
+    return ::isutf8(e.name) && ::isutf8(e.extype) && ::isutf8(e.description);
 }
 
 bool isutf8(const std::vector<ListedExercise>& exercises) {

@@ -155,11 +155,11 @@ void CircuitRun::exercisetimerTimer() {
         publish();
         return;
     }
-    intervalRanOut();
+    intervalRanOut(true);
     publish();
 }
 
-void CircuitRun::intervalRanOut() {
+void CircuitRun::intervalRanOut(bool onTheClock) {
     // While stopped the label keeps saying so; the phase, clock and position move.
     const bool running = runInProgress();
     if (resting) {
@@ -174,7 +174,7 @@ void CircuitRun::intervalRanOut() {
         return;
     }
     m_cue.play();
-    if (m_observer)
+    if (m_observer && onTheClock)
         m_observer->exerciseCompleted();
     resting = true;
     settime();
@@ -209,7 +209,8 @@ void CircuitRun::finish() {
 void CircuitRun::skipForward() {
     if ((m_state != RunState::Running && m_state != RunState::Stopped) || exerciseCount() == 0)
         return;
-    intervalRanOut();
+    intervalRanOut(false);
+    restartSecond();
     publish();
 }
 
@@ -236,10 +237,20 @@ void CircuitRun::skipBack() {
     settime();
     displaykinora();
     m_view.setDescriptionHint(current().description);
-    if (runInProgress())
+    if (runInProgress()) {
         setStatus((resting ? "Next: " : "Now: ") + current().name);
+        speak(phraseNow());
+    }
+    restartSecond();
     prepareAhead();
     publish();
+}
+
+void CircuitRun::restartSecond() {
+    // A skip begins its interval on a whole second, as one whose time ran out
+    // does: the tick of the interval left behind does not carry over.
+    if (runInProgress())
+        m_view.startRunTimer();
 }
 
 void CircuitRun::settime() {

@@ -90,7 +90,10 @@ private:
 
     void beginTimer();
     void endTimer();
-    void intervalRanOut();
+    // Ends the interval under way. `onTheClock`: its time ran out, rather than
+    // being skipped; only then does an exercise count as completed.
+    void intervalRanOut(bool onTheClock);
+    void restartSecond();
     void finish();
     void setStatus(const std::string& text);
     void showPosition();

@@ -1,6 +1,7 @@
 #include "runrecorder.h"
 
 #include "circuitfile.h"
+#include "textencoding.h"
 
 #include <algorithm>
 #include <exception>
@@ -20,8 +21,9 @@ void RunRecorder::runStarted(const TCircuit2& circuit, int exerciseCount) {
         return; // a stopped run going on
     HistoryEntry entry;
     entry.started = localtimestamp(m_now());
-    entry.circuitname = circuit.circuitname;
-    entry.circuittype = circuit.circuittype;
+    // The history is UTF-8; a circuit file may hold Latin-1.
+    entry.circuitname = asutf8(circuit.circuitname);
+    entry.circuittype = asutf8(circuit.circuittype);
     // The circuit's time as the catalogue shows it: E * n + R * (n - 1).
     const uint64_t count = static_cast<uint64_t>(std::max(exerciseCount, 0));
     entry.plannedseconds = count == 0 ? 0
@@ -42,8 +44,10 @@ void RunRecorder::exerciseCompleted() {
 }
 
 void RunRecorder::runFinished() {
-    if (m_run)
+    // A circuit skipped to its end without one exercise run out is no training.
+    if (m_run && m_run->exercisesdone > 0)
         record(true);
+    m_run.reset();
 }
 
 void RunRecorder::circuitLeft() {

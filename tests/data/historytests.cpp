@@ -1,6 +1,7 @@
 #include "historyfile.h"
 #include "ioerror.h"
 #include "testsupport/tempfolder.h"
+#include "textencoding.h"
 
 #include <chrono>
 #include <csignal>
@@ -94,11 +95,17 @@ TEST(HistoryFile, killDuringAppends_everyRecordReadBackWhole) {
     for (int round = 0; round < 6; ++round) {
         const pid_t child = ::fork();
         if (child == 0) {
-            for (uint64_t n = next;; ++n) {
-                // The name repeats the number, so a record cut or mixed up shows.
-                appendhistory(path, entry("Run " + std::to_string(n) + std::string(n % 300, 'x'), n,
-                                          n % 2 == 0));
+            // The child never returns into the test run, whatever happens.
+            try {
+                for (uint64_t n = next;; ++n) {
+                    // The name repeats the number, so a record cut or mixed up shows.
+                    appendhistory(path,
+                                  entry("Run " + std::to_string(n) + std::string(n % 300, 'x'), n,
+                                        n % 2 == 0));
+                }
+            } catch (...) {
             }
+            ::_exit(1);
         }
         ASSERT_GT(child, 0);
         std::this_thread::sleep_for(std::chrono::milliseconds(5 + random() % 40));
@@ -122,3 +129,15 @@ TEST(HistoryFile, killDuringAppends_everyRecordReadBackWhole) {
 }
 
 } // namespace
+
+TEST(TextEncoding, validUtf8KeptAnythingElseReadAsLatin1) {
+    EXPECT_EQ(asutf8("Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8F\x8B"),
+              "Caf\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x8F\x8B");
+    EXPECT_EQ(asutf8("Caf\xE9"), "Caf\xC3\xA9");
+    EXPECT_EQ(asutf8(std::string("\x00 ", 2)), std::string("\x00 ", 2));
+    // Not UTF-8: overlong forms, surrogates, beyond U+10FFFF, a cut sequence.
+    for (const char* bytes : {"\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
+                              "\xF5\x80\x80\x80", "ok\xE2\x82", "\x80"})
+        EXPECT_FALSE(isutf8(bytes)) << bytes;
+    EXPECT_EQ(asutf8("\xED\xA0\x80"), "\xC3\xAD\xC2\xA0\xC2\x80");
+}

@@ -496,15 +496,18 @@ TEST_F(RunLogicTest, skipForward_endsTheIntervalAsIfItRanOut) {
 
     run.btn_startClick();
     run.exercisetimerTimer();
+    const int timerStarts = view.timerStarts;
     run.skipForward(); // out of the lead-in
     EXPECT_EQ(view.status, "Now: A");
     EXPECT_EQ(view.clock, "00:03");
     EXPECT_EQ(view.phase, "exercise");
     EXPECT_EQ(cue.plays, 1);
     EXPECT_TRUE(view.timerActive);
+    EXPECT_EQ(view.timerStarts, timerStarts + 1) << "the new interval begins on a whole second";
 
     run.btn_stopClick(); // while stopped the label keeps saying so
     run.skipForward();
+    EXPECT_EQ(view.timerStarts, timerStarts + 1) << "no timer while stopped";
     EXPECT_EQ(view.status, "Stopped");
     EXPECT_EQ(view.phase, "rest");
     EXPECT_EQ(view.hint, "How to B");
@@ -546,9 +549,11 @@ TEST_F(RunLogicTest, skipBack_restartsOrGoesBackButNeverBeforeTheLeadIn) {
     EXPECT_EQ(view.clock, "00:05");
     EXPECT_EQ(view.status, "Next: A");
     ticks(4);
-    run.skipBack(); // 4 s in: back to this interval's start
+    const int timerStarts = view.timerStarts;
+    run.skipBack(); // 4 s in: back to this interval's start, on a whole second
     EXPECT_EQ(view.clock, "00:05");
     EXPECT_EQ(view.phase, "rest");
+    EXPECT_EQ(view.timerStarts, timerStarts + 1);
 
     run.skipForward(); // A
     ticks(3);
@@ -610,6 +615,14 @@ TEST_F(RunLogicTest, aids_askedForAtTheirMomentsOnlyWhenTurnedOn) {
     const auto firstTick = std::find(announcer.log.begin(), announcer.log.end(), "tick");
     EXPECT_EQ(std::count(announcer.log.begin(), firstTick, "speak A"), 0);
 
+    // Going back while running names the interval that begins again.
+    load(circuit("Pair", 4, 2, {"A", "B"}));
+    run.btn_startClick();
+    run.skipForward();
+    announcer.log.clear();
+    run.skipBack();
+    EXPECT_EQ(announcer.take("speak"), std::vector<std::string>{"speak Next: A"});
+
     // Resuming part-way says nothing again; the awake hold follows Stop,
     // Start and the option.
     load(circuit("Pair", 4, 2, {"A", "B"}));
@@ -639,7 +652,7 @@ TEST_F(RunLogicTest, aids_askedForAtTheirMomentsOnlyWhenTurnedOn) {
     EXPECT_FALSE(awake.held) << "released when the run goes away";
     EXPECT_TRUE(run.runInProgress());
     run.setAids(nullptr, nullptr); // the aids end before the fixture's run
-    EXPECT_EQ(awake.holds, 6)
+    EXPECT_EQ(awake.holds, 7)
         << "one hold per Start, one when turned back on, one by the other run";
 }
 

@@ -144,6 +144,31 @@ TEST_F(RunRecorderTest, recordingRules_finishOrLeftAfterAnExerciseOnly) {
     ticks(*run, 6);
     run.reset();
     EXPECT_EQ(written.size(), 3u);
+
+    // A skipped exercise is not done: a circuit skipped to its end is no
+    // training; one exercise run out and the other skipped finishes with one.
+    run = makeRun();
+    run->intialisecircuit(pair);
+    run->btn_startClick();
+    for (int i = 0; i < 4; ++i)
+        run->skipForward();
+    ASSERT_EQ(run->state(), RunState::Finished);
+    EXPECT_EQ(written.size(), 3u);
+    run->btn_stopClick();
+    run->btn_startClick();
+    ticks(*run, 7);
+    run->skipForward();
+    run->skipForward();
+    ASSERT_EQ(written.size(), 4u);
+    EXPECT_EQ(written[3].exercisesdone, 1u);
+    EXPECT_TRUE(written[3].finished);
+
+    // The history is UTF-8, also for a circuit file written in Latin-1.
+    run->intialisecircuit(writeCircuit(folder, "Cafe.cir", circuitText("Caf\xE9", 3, 2, {"A"})));
+    run->btn_startClick();
+    ticks(*run, 7);
+    ASSERT_EQ(written.size(), 5u);
+    EXPECT_EQ(written[4].circuitname, "Caf\xC3\xA9");
     EXPECT_TRUE(failures.empty());
 }
 
