@@ -5,7 +5,6 @@
 #include "instancelock.h"
 #include "launcher.h"
 #include "mainform.h"
-#include "plaintext.h"
 #include "quitonsignal.h"
 #include "textconv.h"
 
@@ -26,7 +25,7 @@ int runstridewell(int& argc, char** argv, const StartupHooks& hooks) {
     const std::string folder = applicationfolder();
     const InstanceLock lock(folder);
     if (lock.heldElsewhere()) {
-        Dialogs::message(nullptr, plaintext(totext(alreadyrunningmessage(folder))));
+        Dialogs::message(nullptr, totext(alreadyrunningmessage(folder)));
         return 0;
     }
     removeleftovertemporaries(lock, folder);

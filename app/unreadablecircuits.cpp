@@ -1,7 +1,6 @@
 #include "unreadablecircuits.h"
 
 #include "dialogs.h"
-#include "plaintext.h"
 #include "textconv.h"
 
 std::string unreadablecircuitsmessage(const std::vector<UnreadableFile>& files) {
@@ -17,5 +16,5 @@ std::string unreadablecircuitsmessage(const std::vector<UnreadableFile>& files) 
 
 void tellunreadablecircuits(QWidget* parent, const std::vector<UnreadableFile>& files) {
     if (const std::string text = unreadablecircuitsmessage(files); !text.empty())
-        Dialogs::message(parent, plaintext(totext(text))); // file names are data
+        Dialogs::message(parent, totext(text)); // shown as plain text
 }

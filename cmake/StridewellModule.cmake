@@ -11,6 +11,8 @@ function(stridewell_add_module module)
   cmake_parse_arguments(PARSE_ARGV 1 ARG "" "FOR;NAME_MACRO" "SOURCES;LIBS")
   add_library(${module} MODULE ${ARG_SOURCES})
   target_link_libraries(${module} PRIVATE ${ARG_LIBS})
+  # Its table's version is worked out from the header both sides share.
+  target_include_directories(${module} PRIVATE ${CMAKE_SOURCE_DIR}/ui)
   set_target_properties(${module} PROPERTIES
     LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin
     AUTOMOC OFF

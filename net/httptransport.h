@@ -1,18 +1,21 @@
 #pragma once
 
 #include "httprequest.h"
+#include "moduleversion.h"
 
 #include <atomic>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 // The connection side of a download, kept in a module of its own (built from
 // curltransfer.cpp) so that libcurl and everything it needs are loaded only
 // when the first download starts. Both sides are built together from this
-// header; the version, taken from the layout of everything that crosses
-// between them, keeps a stale module beside a newer program from being used.
+// header; the version, taken from the types and layout of everything that
+// crosses between them, keeps a stale module beside a newer program from
+// being used.
 
 // Body bytes are received, and handed on, in pieces no larger than this.
 inline constexpr size_t kHttpPieceSize = 1025;
@@ -45,35 +48,45 @@ struct HttpTransport {
                                   const std::atomic<bool>& stop, HttpTransferSink& sink);
 };
 
-// Every member of every structure that crosses to the module, by size and
-// place: a member added, removed, moved or retyped changes the version.
-inline constexpr int kHttpTransportVersion = [] {
-    const size_t layout[] = {
-        sizeof(std::string), sizeof(std::atomic<bool>), kHttpPieceSize,
-        sizeof(THTTPLimits), offsetof(THTTPLimits, ConnectTimeoutMs),
-        offsetof(THTTPLimits, TimeoutMs), offsetof(THTTPLimits, LowSpeedLimit),
-        offsetof(THTTPLimits, LowSpeedTimeMs), offsetof(THTTPLimits, MaxSize),
-        offsetof(THTTPLimits, MaxRedirects),
-        sizeof(THTTPRequest), offsetof(THTTPRequest, AcceptTypes),
-        offsetof(THTTPRequest, Agent), offsetof(THTTPRequest, URL),
-        offsetof(THTTPRequest, FileName), offsetof(THTTPRequest, UserName),
-        offsetof(THTTPRequest, Password), offsetof(THTTPRequest, PostQuery),
-        offsetof(THTTPRequest, Referer), offsetof(THTTPRequest, BinaryData),
-        offsetof(THTTPRequest, UseCache), offsetof(THTTPRequest, Port),
-        offsetof(THTTPRequest, Limits), offsetof(THTTPRequest, ReplaceExisting),
-        sizeof(HttpTransferResult), offsetof(HttpTransferResult, completed),
-        offsetof(HttpTransferResult, status),
-        sizeof(HttpTransport), offsetof(HttpTransport, version),
-        offsetof(HttpTransport, perform)};
-    uint32_t hash = 2166136261U; // FNV-1a over the figures
-    for (const size_t figure : layout) {
-        for (int shift = 0; shift < 64; shift += 8) {
-            hash ^= static_cast<uint32_t>((figure >> shift) & 0xFF);
-            hash *= 16777619U;
-        }
-    }
-    return static_cast<int>(hash & 0x7FFFFFFF);
-}();
+// The sink is called from the module through its table of virtual
+// functions, which the version cannot see the order of: new functions go at
+// its end. It holds no data.
+static_assert(std::is_polymorphic_v<HttpTransferSink> && sizeof(HttpTransferSink) == sizeof(void*));
+
+inline constexpr int kHttpTransportVersion = moduleversion({
+    STRIDEWELL_MODULE_TYPE(std::string),
+    STRIDEWELL_MODULE_TYPE(std::atomic<bool>),
+    ModulePart{"piece size", kHttpPieceSize},
+    STRIDEWELL_MODULE_TYPE(THTTPLimits),
+    STRIDEWELL_MODULE_MEMBER(THTTPLimits, ConnectTimeoutMs),
+    STRIDEWELL_MODULE_MEMBER(THTTPLimits, TimeoutMs),
+    STRIDEWELL_MODULE_MEMBER(THTTPLimits, LowSpeedLimit),
+    STRIDEWELL_MODULE_MEMBER(THTTPLimits, LowSpeedTimeMs),
+    STRIDEWELL_MODULE_MEMBER(THTTPLimits, MaxSize),
+    STRIDEWELL_MODULE_MEMBER(THTTPLimits, MaxRedirects),
+    STRIDEWELL_MODULE_TYPE(THTTPRequest),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, AcceptTypes),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, Agent),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, URL),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, FileName),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, UserName),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, Password),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, PostQuery),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, Referer),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, BinaryData),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, UseCache),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, Port),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, Limits),
+    STRIDEWELL_MODULE_MEMBER(THTTPRequest, ReplaceExisting),
+    STRIDEWELL_MODULE_TYPE(HttpTransferResult),
+    STRIDEWELL_MODULE_MEMBER(HttpTransferResult, completed),
+    STRIDEWELL_MODULE_MEMBER(HttpTransferResult, status),
+    ModulePart{typetext<decltype(&HttpTransferSink::headLine)>()},
+    ModulePart{typetext<decltype(&HttpTransferSink::bodyBytes)>()},
+    STRIDEWELL_MODULE_TYPE(HttpTransport),
+    STRIDEWELL_MODULE_MEMBER(HttpTransport, version),
+    STRIDEWELL_MODULE_MEMBER(HttpTransport, perform),
+});
 // The module's one exported function, of type HttpTransportEntry.
 inline constexpr char kHttpTransportEntry[] = "stridewell_http_transport";
 using HttpTransportEntry = const HttpTransport* (*)();

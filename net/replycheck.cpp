@@ -58,15 +58,16 @@ std::string checkText(std::string_view body, std::string_view contentType) {
     return {};
 }
 
+// Lines as the program's files are read: each ends at LF, CR LF or a lone CR.
 std::vector<std::string_view> lines(std::string_view body) {
     std::vector<std::string_view> result;
     while (!body.empty()) {
-        const size_t end = body.find('\n');
-        std::string_view line = body.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        result.push_back(line);
-        body.remove_prefix(end == std::string_view::npos ? body.size() : end + 1);
+        const size_t end = body.find_first_of("\r\n");
+        result.push_back(body.substr(0, end));
+        if (end == std::string_view::npos)
+            break;
+        const bool crlf = body[end] == '\r' && end + 1 < body.size() && body[end + 1] == '\n';
+        body.remove_prefix(end + (crlf ? 2 : 1));
     }
     return result;
 }

@@ -1,11 +1,14 @@
 #pragma once
 
+#include "moduleversion.h"
+
 #include <cstddef>
 
 // The cue's sound device on SDL2_mixer, kept in a module of its own (built
 // from sdlcue.cpp) that the cue's worker thread loads, so SDL and its audio
 // libraries stay out of the program's start-up. Both sides are built together
-// from this header; the version guards against a stale module.
+// from this header; the version, worked out from it, guards against a stale
+// module.
 
 struct CueSample; // a decoded cue, ready to play
 
@@ -28,7 +31,16 @@ struct CueBackend {
     void (*halt)(CueSample* sample);
 };
 
-inline constexpr int kCueBackendVersion = 2;
+inline constexpr int kCueBackendVersion = moduleversion({
+    STRIDEWELL_MODULE_TYPE(CueBackend),
+    STRIDEWELL_MODULE_MEMBER(CueBackend, version),
+    STRIDEWELL_MODULE_MEMBER(CueBackend, open),
+    STRIDEWELL_MODULE_MEMBER(CueBackend, play),
+    STRIDEWELL_MODULE_MEMBER(CueBackend, sounding),
+    STRIDEWELL_MODULE_MEMBER(CueBackend, close),
+    STRIDEWELL_MODULE_MEMBER(CueBackend, threadEnding),
+    STRIDEWELL_MODULE_MEMBER(CueBackend, halt),
+});
 // The module's one exported function, of type CueBackendEntry.
 inline constexpr char kCueBackendEntry[] = "stridewell_cue_backend";
 using CueBackendEntry = const CueBackend* (*)();

@@ -1,12 +1,14 @@
 #pragma once
 
+#include "moduleversion.h"
+
 #include <cstddef>
 
 // The speech synthesiser, kept in a module of its own (built from
 // espeakspeech.cpp) that is loaded only when the first phrase is prepared, so
 // the synthesiser and its voice data stay out of the program's start-up. Both
-// sides are built together from this header; the version guards against a
-// stale module.
+// sides are built together from this header; the version, worked out from it,
+// guards against a stale module.
 
 // Receives a run of 16-bit mono samples; called repeatedly for one phrase.
 using SpeechSink = void (*)(void* context, const short* samples, size_t count);
@@ -20,7 +22,11 @@ struct SpeechBackend {
     int (*synthesise)(const char* text, SpeechSink sink, void* context);
 };
 
-inline constexpr int kSpeechBackendVersion = 1;
+inline constexpr int kSpeechBackendVersion = moduleversion({
+    STRIDEWELL_MODULE_TYPE(SpeechBackend),
+    STRIDEWELL_MODULE_MEMBER(SpeechBackend, version),
+    STRIDEWELL_MODULE_MEMBER(SpeechBackend, synthesise),
+});
 // The module's one exported function, of type SpeechBackendEntry.
 inline constexpr char kSpeechBackendEntry[] = "stridewell_speech_backend";
 using SpeechBackendEntry = const SpeechBackend* (*)();

@@ -16,6 +16,11 @@ public:
 // The desktop's default web browser.
 Browser& desktopBrowser();
 
+// Marks every descriptor above the standard three close-on-exec, so a program
+// started from here (the browser) inherits none of this one's files and
+// sockets, such as those the download library opens for itself.
+void closedescriptorsonexec();
+
 // Opens the address in the browser. When no browser can be started, a message
 // tells the user and shows the address, selectable, so it can be copied.
 void openaddress(QWidget* parent, Browser& browser, const std::string& address);

@@ -7,6 +7,7 @@
 #include "circuitgridmodel.h"
 #include "circuitinfoform.h"
 #include "circuitstartframe.h"
+#include "errorguard.h"
 #include "exerciseframe.h"
 #include "exercises.h"
 #include "pictures.h"
@@ -378,7 +379,8 @@ TEST_F(AppFixture, markupInNamesAndDescriptions_isShownAsWrittenEverywhere) {
         listed = listed || rows->index(0, column).data().toString() == shownName;
     EXPECT_TRUE(listed);
 
-    // A message naming such a text, in a real message box.
+    // An error naming such a text, reported as every failed reaction is, in a
+    // real message box.
     TestDialogs::uninstall();
     QString boxSeen;
     QTimer answer;
@@ -392,7 +394,7 @@ TEST_F(AppFixture, markupInNamesAndDescriptions_isShownAsWrittenEverywhere) {
         }
     });
     answer.start(10);
-    Dialogs::message(nullptr, QStringLiteral("Circuit ") + shownName + " could not be downloaded");
+    reporterror(nullptr, shownName + QStringLiteral(" could not be read"));
     TestDialogs::install();
-    EXPECT_EQ(boxSeen, QStringLiteral("Circuit ") + shownName + " could not be downloaded");
+    EXPECT_EQ(boxSeen, shownName + QStringLiteral(" could not be read"));
 }

@@ -211,6 +211,20 @@ TEST_F(HostileServerTest, repliesThatAreNotTheFile_areRefusedAndNothingIsWritten
     EXPECT_EQ(elsewhere.connections(), 0);
     EXPECT_EQ(redirecting.connections(), 1);
     EXPECT_EQ(folderSnapshot(app().path()), before);
+
+    // A circuit with old Mac line ends reads as a circuit, so it is taken.
+    const std::string macCircuit = "New\rCore\r30\r10\rPlank\r";
+    RawHttpServer mac([&](RawConnection& connection, const std::atomic<bool>&) {
+        if (connection.request().rfind("GET /kinoradex/newcircuits.lst ", 0) == 0)
+            connection.send("HTTP/1.0 200 OK\r\nContent-Length: 9\r\n\r\nNew.cir\r\n");
+        else
+            connection.send(answer("text/plain", macCircuit));
+    });
+    update = makeUpdate(mac.port());
+    update->lbl_checkcicruitsClick();
+    ASSERT_TRUE(settle(*update));
+    EXPECT_EQ(shown(), QStringList{"1 Circuits Added"});
+    EXPECT_EQ(folderSnapshot(app().path())["Circuits/New.cir"], macCircuit);
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The shared view helpers: embedded artwork and cue, JPEG decoding, text
 // conversion, the dialogs and their stand-in and the error guard.
+#include "browser.h"
 #include "errorguard.h"
 #include "ioerror.h"
 #include "pictures.h"
@@ -19,7 +20,10 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <fcntl.h>
 #include <string>
+#include <sys/socket.h>
+#include <unistd.h>
 #include <utility>
 #include <vector>
 
@@ -274,3 +278,17 @@ TEST_F(DialogsTest, guard_reportsTheErrorTextAndSwallowsIt) {
 }
 
 } // namespace
+
+// A download's library opens sockets of its own without close-on-exec; the
+// browser started meanwhile must inherit none of them.
+TEST(Browser, descriptorsAreKeptFromTheProgramsItStarts) {
+    int pair[2] = {-1, -1};
+    ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, pair), 0);
+    ASSERT_FALSE(::fcntl(pair[0], F_GETFD) & FD_CLOEXEC);
+    closedescriptorsonexec();
+    EXPECT_TRUE(::fcntl(pair[0], F_GETFD) & FD_CLOEXEC);
+    EXPECT_TRUE(::fcntl(pair[1], F_GETFD) & FD_CLOEXEC);
+    EXPECT_FALSE(::fcntl(STDERR_FILENO, F_GETFD) & FD_CLOEXEC) << "the standard three stay";
+    ::close(pair[0]);
+    ::close(pair[1]);
+}
