@@ -4,9 +4,11 @@
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QObject>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdlib>
 #include <mutex>
@@ -18,6 +20,7 @@ const QString kService = QStringLiteral("org.freedesktop.ScreenSaver");
 const QString kPath = QStringLiteral("/org/freedesktop/ScreenSaver");
 const QString kInterface = QStringLiteral("org.freedesktop.ScreenSaver");
 constexpr int kCallTimeoutMs = 1500;
+constexpr int kLastCallMs = 250;
 
 // The session bus's address, or empty. The usual places only: libdbus's own
 // fallback would launch a new bus, which is not ours to start.
@@ -58,6 +61,8 @@ DBusScreenAwake::~DBusScreenAwake() {
         std::lock_guard lock(m_shared->lock);
         m_shared->ownerAlive = false;
     }
+    QElapsedTimer quitting;
+    quitting.start();
     if (m_pending) {
         // Bounded by the call's own timeout.
         m_pending->waitForFinished();
@@ -66,10 +71,14 @@ DBusScreenAwake::~DBusScreenAwake() {
         if (!reply.isError())
             m_cookie = reply.value();
     }
-    // A blocking call, so that the release has reached the service before the
-    // connection closes. (A service also drops what a client that left held.)
+    // The releases already sent and the one still to send must have reached
+    // the service before the connection closes: closing drops what is still
+    // queued. (A service also drops what a client that left held.) The last
+    // one gets what is left of the quit's allowance, or a short time: the
+    // service has just answered.
     if (m_cookie)
-        uninhibit(*m_cookie, true);
+        uninhibit(*m_cookie, std::max(kCallTimeoutMs - int(quitting.elapsed()), kLastCallMs));
+    waitForReleases();
     m_context.reset(); // drops the worker's news and replies still on their way
     if (m_link == Link::Connected)
         QDBusConnection::disconnectFromBus(m_connectionName);
@@ -94,7 +103,7 @@ void DBusScreenAwake::hold() {
 void DBusScreenAwake::release() {
     m_wanted = false;
     if (m_cookie) {
-        uninhibit(*m_cookie, false);
+        uninhibit(*m_cookie, kCallTimeoutMs);
         m_cookie.reset();
     }
     // An Inhibit still on its way is undone when its answer comes.
@@ -149,15 +158,26 @@ void DBusScreenAwake::inhibited(QDBusPendingCallWatcher* call) {
     if (m_wanted)
         m_cookie = reply.value();
     else
-        uninhibit(reply.value(), false); // released while the answer was on its way
+        uninhibit(reply.value(), kCallTimeoutMs); // released while the answer was on its way
 }
 
-void DBusScreenAwake::uninhibit(uint cookie, bool wait) {
+void DBusScreenAwake::uninhibit(uint cookie, int timeoutMs) {
     QDBusMessage call = screenSaverCall(QStringLiteral("UnInhibit"));
     call << cookie;
-    QDBusConnection connection(m_connectionName);
-    if (wait)
-        connection.call(call, QDBus::Block, kCallTimeoutMs);
-    else
-        connection.send(call);
+    // Answered releases need no more thought; the rest are waited for on quitting.
+    std::erase_if(m_releases, [](const QDBusPendingCall& sent) { return sent.isFinished(); });
+    m_releases.push_back(QDBusConnection(m_connectionName).asyncCall(call, timeoutMs));
+}
+
+void DBusScreenAwake::waitForReleases() {
+    // Each wait is bounded by its call's own timeout. The calls were sent in
+    // order, so once one has gone unanswered, the service is not answering:
+    // waiting for the later ones would only hold the quit up further.
+    for (QDBusPendingCall& sent : m_releases) {
+        sent.waitForFinished();
+        const QDBusError::ErrorType error = sent.error().type();
+        if (error == QDBusError::NoReply || error == QDBusError::Timeout)
+            break;
+    }
+    m_releases.clear();
 }

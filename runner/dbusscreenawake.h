@@ -2,10 +2,12 @@
 
 #include "runaids.h"
 
+#include <QDBusPendingCall>
 #include <QString>
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 class QDBusPendingCallWatcher;
 class QObject;
@@ -16,8 +18,8 @@ class QObject;
 // user-interface thread never waits for a bus that is slow to answer; the
 // calls themselves are asynchronous. Where there is no session bus or no
 // such service, nothing happens and nothing is printed. The destructor
-// releases, waiting briefly so that the release reaches the service before
-// the program ends.
+// releases, waiting briefly so that every release, including one made just
+// before, reaches the service before the program ends.
 class DBusScreenAwake final : public ScreenAwake {
 public:
     DBusScreenAwake();
@@ -36,7 +38,8 @@ private:
     void linked(bool connected);
     void inhibit();
     void inhibited(QDBusPendingCallWatcher* call);
-    void uninhibit(uint cookie, bool wait);
+    void uninhibit(uint cookie, int timeoutMs);
+    void waitForReleases();
 
     std::shared_ptr<Shared> m_shared;
     std::unique_ptr<QObject> m_context; // replies and the worker's news arrive here
@@ -45,4 +48,5 @@ private:
     bool m_wanted = false;                        // held and not released since
     QDBusPendingCallWatcher* m_pending = nullptr; // Inhibit sent, no answer yet
     std::optional<uint> m_cookie;                 // what the service gave for our Inhibit
+    std::vector<QDBusPendingCall> m_releases;     // UnInhibit sent, maybe not answered yet
 };

@@ -138,6 +138,18 @@ TEST_F(ScreenAwakeTest, inhibitOnHold_unInhibitOnReleaseAndOnQuit_quietWithoutAS
     awake.reset();
     EXPECT_EQ(service.calls().back(), "UnInhibit 103");
 
+    // Quitting mid-run: the run releases and the object goes right after.
+    // The release must not be lost with the connection.
+    awake = makeScreenAwake();
+    awake->hold();
+    std::vector<std::string> expected = service.calls();
+    expected.push_back("Inhibit 104");
+    ASSERT_TRUE(waitForCalls(service, expected));
+    awake->release();
+    awake.reset();
+    expected.push_back("UnInhibit 104");
+    EXPECT_EQ(service.calls(), expected);
+
     // No such service on the bus, then no bus at all: nothing happens.
     serviceBus.unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
     const size_t callsSoFar = service.calls().size();
