@@ -63,13 +63,13 @@ DBusScreenAwake::~DBusScreenAwake() {
     }
     QElapsedTimer quitting;
     quitting.start();
-    if (m_pending) {
-        // Bounded by the call's own timeout.
-        m_pending->waitForFinished();
-        const QDBusPendingReply<uint> reply = *m_pending;
-        m_pending = nullptr;
-        if (!reply.isError())
-            m_cookie = reply.value();
+    m_wanted = true; // an answer still to come is kept, and released below
+    if (QDBusPendingCallWatcher* const inhibiting = m_pending) {
+        // Bounded by the call's own timeout. Waiting usually hands the answer
+        // to inhibited() there and then, which deletes the watcher later.
+        inhibiting->waitForFinished();
+        if (m_pending == inhibiting)
+            inhibited(inhibiting);
     }
     // The releases already sent and the one still to send must have reached
     // the service before the connection closes: closing drops what is still

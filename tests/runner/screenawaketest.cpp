@@ -10,9 +10,12 @@
 #include <QThread>
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <chrono>
 #include <fstream>
 #include <mutex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -28,13 +31,21 @@ public:
         return m_calls;
     }
 
+    // Answers to Inhibit come this much after the call is seen.
+    void setInhibitDelay(std::chrono::milliseconds delay) { m_inhibitDelay = delay; }
+
 public slots:
     uint Inhibit(const QString& application, const QString& reason) {
-        std::lock_guard guard(m_lock);
-        EXPECT_EQ(application, QStringLiteral("Stridewell"));
-        EXPECT_FALSE(reason.isEmpty());
-        m_calls.push_back("Inhibit " + std::to_string(++m_cookie));
-        return m_cookie;
+        uint cookie = 0;
+        {
+            std::lock_guard guard(m_lock);
+            EXPECT_EQ(application, QStringLiteral("Stridewell"));
+            EXPECT_FALSE(reason.isEmpty());
+            cookie = ++m_cookie;
+            m_calls.push_back("Inhibit " + std::to_string(cookie));
+        }
+        std::this_thread::sleep_for(m_inhibitDelay.load());
+        return cookie;
     }
     void UnInhibit(uint cookie) {
         std::lock_guard guard(m_lock);
@@ -45,6 +56,7 @@ private:
     std::mutex m_lock;
     std::vector<std::string> m_calls;
     uint m_cookie = 100;
+    std::atomic<std::chrono::milliseconds> m_inhibitDelay{};
 };
 
 // A session bus of the test's own, gone with it.
@@ -149,6 +161,18 @@ TEST_F(ScreenAwakeTest, inhibitOnHold_unInhibitOnReleaseAndOnQuit_quietWithoutAS
     awake.reset();
     expected.push_back("UnInhibit 104");
     EXPECT_EQ(service.calls(), expected);
+
+    // Quitting while the answer to Inhibit is still on its way: it is waited
+    // for, then released.
+    service.setInhibitDelay(std::chrono::milliseconds(300));
+    awake = makeScreenAwake();
+    awake->hold();
+    expected.push_back("Inhibit 105");
+    ASSERT_TRUE(waitForCalls(service, expected));
+    awake.reset();
+    expected.push_back("UnInhibit 105");
+    EXPECT_EQ(service.calls(), expected);
+    service.setInhibitDelay({});
 
     // No such service on the bus, then no bus at all: nothing happens.
     serviceBus.unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
