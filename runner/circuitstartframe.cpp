@@ -118,7 +118,11 @@ Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent, std::unique_ptr<CueS
 
 Tframe_ExerciseStart::~Tframe_ExerciseStart() {
     exercisetimer->stop();
-    // The run goes first: it releases the awake screen and lets go of its displays.
+    // The run lets go of its displays before they go, then goes itself before
+    // the aids it uses: it releases the awake screen on its way out.
+    if (m_bigClock)
+        m_run->removeDisplay(*m_bigClock);
+    m_run->removeDisplay(static_cast<RunDisplay&>(*this));
     m_bigClock.reset();
     m_run.reset();
 }

@@ -33,9 +33,9 @@ private:
     void setDigit(QLabel* control, int digit);
     QRect leadingArea() const;
 
-    const std::array<QPixmap, 10>& m_digits;
-    QPoint m_origin;   // the box's top-left corner, in the frame
-    int m_leading = 0; // minutes beyond the two designed minute digits, / 10
+    const std::array<QPixmap, 10> m_digits; // shared copies: the frame's go first
+    QPoint m_origin;                        // the box's top-left corner, in the frame
+    int m_leading = 0;                      // minutes beyond the two designed minute digits, / 10
     QLabel* img_m10s = nullptr;
     QLabel* img_ms = nullptr;
     QLabel* img_s10s = nullptr;

@@ -289,12 +289,15 @@ TEST_F(AppFixture, layout_placesGridColumnsButtonsAndFramesAsDesigned) {
     EXPECT_FALSE(cell(0, 4).empty());
     EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
 
-    // A click on "Circuit Time", the arrow keys and a sideways wheel leave the
-    // columns under their titles.
-    clickAt(grid->viewport(), QPoint(500, cellCentre(1, 3).y()));
+    // The arrow keys from the first column, a click on "Circuit Time" and a
+    // sideways wheel leave the columns under their titles.
+    clickAt(grid->viewport(), cellCentre(1, 0));
     ASSERT_EQ(m_main->selectedrow(), 1);
     for (int press = 0; press < 3; ++press)
         QTest::keyClick(grid, Qt::Key_Right);
+    EXPECT_EQ(grid->columnViewportPosition(0), 0);
+    clickAt(grid->viewport(), QPoint(500, cellCentre(1, 3).y()));
+    ASSERT_EQ(m_main->selectedrow(), 1);
     QWheelEvent wheel(QPointF(100, 20), grid->viewport()->mapToGlobal(QPointF(100, 20)), {},
                       QPoint(-120, 0), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(grid->viewport(), &wheel);
