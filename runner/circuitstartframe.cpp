@@ -4,8 +4,8 @@
 #include "browser.h"
 #include "clickablelabel.h"
 #include "cueplayer.h"
-#include "digitclock.h"
 #include "dialogs.h"
+#include "digitclock.h"
 #include "errorguard.h"
 #include "fixedlayout.h"
 #include "fonts.h"
@@ -27,6 +27,7 @@
 #include <QTextEdit>
 #include <QTimer>
 
+#include <cstdio>
 #include <ctime>
 #include <string>
 
@@ -98,9 +99,13 @@ Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent, std::unique_ptr<CueS
         [](const HistoryEntry& entry) { appendhistory(historypath(), entry); },
         [] { return std::time(nullptr); },
         [this](const std::string& text) {
+            // A run written as the program closes has no window left to tell.
+            if (m_closing) {
+                std::fprintf(stderr, "%s\n", text.c_str());
+                return;
+            }
             QMetaObject::invokeMethod(
-                this, [this, text] { Dialogs::message(this, totext(text)); },
-                Qt::QueuedConnection);
+                this, [this, text] { Dialogs::message(this, totext(text)); }, Qt::QueuedConnection);
         });
     m_run = std::make_unique<CircuitRun>(static_cast<RunView&>(*this), *m_cue);
     m_announcer = makeRunAnnouncer();
@@ -118,6 +123,7 @@ Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent, std::unique_ptr<CueS
 
 Tframe_ExerciseStart::~Tframe_ExerciseStart() {
     exercisetimer->stop();
+    m_closing = true;
     // The run lets go of its displays before they go, then goes itself before
     // the aids it uses: it releases the awake screen on its way out.
     if (m_bigClock)

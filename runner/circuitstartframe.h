@@ -92,6 +92,7 @@ private:
     std::unique_ptr<ScreenAwake> m_awake;
     // Declared before the run: the run tells it of the circuit being left as it goes.
     std::unique_ptr<RunRecorder> m_recorder;
+    bool m_closing = false; // the frame is going: a failed history write goes to stderr
     std::unique_ptr<CircuitRun> m_run;
     std::unique_ptr<BigClockWindow> m_bigClock; // made when first opened
     Browser* m_browser;
