@@ -23,6 +23,9 @@ QFont scalableFont(bool bold) {
     return font;
 }
 
+// Every character the digits can show.
+const QString kDigitCharacters = QStringLiteral("0123456789:");
+
 QString twoDigits(int64_t n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
@@ -36,6 +39,9 @@ BigClockWindow::BigClockWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_topFont = scalableFont(true);
     m_lineFont = scalableFont(false);
     m_digits = digitsText(0);
+    m_fillAhead.setSingleShot(true);
+    m_fillAhead.setInterval(0);
+    connect(&m_fillAhead, &QTimer::timeout, this, [this] { fillGlyphsAhead(); });
     resize(960, 540);
 }
 
@@ -108,7 +114,14 @@ void BigClockWindow::fitDigits() {
         x += fitted.horizontalAdvance(character);
     }
     m_cellLefts.push_back(static_cast<int>(x) + 1);
-    m_glyphs.clear();
+    dropGlyphsOfAnotherSize();
+    if (isVisible())
+        m_fillAhead.start();
+}
+
+void BigClockWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    m_fillAhead.start();
 }
 
 QRect BigClockWindow::cellOf(int index) const {
@@ -119,15 +132,38 @@ QRect BigClockWindow::cellOf(int index) const {
                  m_digitArea.height());
 }
 
-const QPixmap& BigClockWindow::glyph(QChar character) {
-    const QColor colour = phaseColour(m_moment.resting);
-    if (colour != m_glyphColour || devicePixelRatioF() != m_glyphDensity) {
-        m_glyphs.clear();
-        m_glyphColour = colour;
-        m_glyphDensity = devicePixelRatioF();
+void BigClockWindow::dropGlyphsOfAnotherSize() {
+    if (m_digitFont.pixelSize() == m_glyphPixelSize && m_digitArea.height() == m_glyphHeight &&
+        devicePixelRatioF() == m_glyphDensity)
+        return;
+    m_glyphs.clear();
+    m_glyphPixelSize = m_digitFont.pixelSize();
+    m_glyphHeight = m_digitArea.height();
+    m_glyphDensity = devicePixelRatioF();
+}
+
+void BigClockWindow::fillGlyphsAhead() {
+    if (!isVisible())
+        return;
+    // The other phase's colour first: the next change of phase needs it.
+    dropGlyphsOfAnotherSize();
+    const QColor current = phaseColour(m_moment.resting);
+    for (const QColor& colour : {phaseColour(!m_moment.resting), current}) {
+        const auto& drawn = m_glyphs[colour.rgb()];
+        for (const QChar character : kDigitCharacters) {
+            if (drawn.contains(character))
+                continue;
+            glyph(character, colour);
+            m_fillAhead.start();
+            return;
+        }
     }
-    auto found = m_glyphs.find(character);
-    if (found != m_glyphs.end())
+}
+
+const QPixmap& BigClockWindow::glyph(QChar character, const QColor& colour) {
+    auto& drawn = m_glyphs[colour.rgb()];
+    auto found = drawn.find(character);
+    if (found != drawn.end())
         return *found;
     // Drawn on the ground itself: an opaque picture copies without blending.
     const QSize cell(
@@ -146,7 +182,7 @@ const QPixmap& BigClockWindow::glyph(QChar character) {
     painter.drawText(QRect(QPoint(0, 0), cell), Qt::AlignHCenter | Qt::AlignVCenter,
                      QString(character));
     painter.end();
-    return *m_glyphs.insert(character, QPixmap::fromImage(std::move(image)));
+    return *drawn.insert(character, QPixmap::fromImage(std::move(image)));
 }
 
 void BigClockWindow::paintEvent(QPaintEvent* event) {
@@ -172,10 +208,11 @@ void BigClockWindow::paintEvent(QPaintEvent* event) {
         painter.drawText(statusArea, Qt::AlignRight | Qt::AlignVCenter, status);
     }
     if (event->rect().intersects(m_digitArea)) {
+        dropGlyphsOfAnotherSize();
         for (int i = 0; i < m_digits.size(); ++i) {
             const QRect cell = cellOf(i);
             if (event->rect().intersects(cell))
-                painter.drawPixmap(cell.topLeft(), glyph(m_digits[i]));
+                painter.drawPixmap(cell.topLeft(), glyph(m_digits[i], phase));
         }
     }
     if (event->rect().intersects(m_line)) {

@@ -5,6 +5,7 @@
 #include <QFont>
 #include <QHash>
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
@@ -30,6 +31,7 @@ public:
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
@@ -38,7 +40,10 @@ private:
     void fitDigits();
     // Where each character of the digits lies, and its picture in the phase colour.
     QRect cellOf(int index) const;
-    const QPixmap& glyph(QChar character);
+    const QPixmap& glyph(QChar character, const QColor& colour);
+    void dropGlyphsOfAnotherSize();
+    // One missing glyph per idle pass, until each character is at hand in both colours.
+    void fillGlyphsAhead();
 
     RunMoment m_moment;
     QString m_digits;
@@ -46,9 +51,12 @@ private:
     QFont m_digitFont, m_topFont, m_lineFont;
     int m_fittedLength = -1; // the digit count the font was fitted for
     // Large glyphs are outlines, slow to fill: each character is drawn once per
-    // size and colour, and a tick copies only the characters that changed.
+    // size and colour, and a tick copies only the characters that changed. Both
+    // phase colours are kept, so a change of phase copies pictures drawn ahead.
     std::vector<int> m_cellLefts; // and one past the last cell's right edge
-    QHash<QChar, QPixmap> m_glyphs;
-    QColor m_glyphColour;
+    QHash<QRgb, QHash<QChar, QPixmap>> m_glyphs;
+    int m_glyphPixelSize = 0;
+    int m_glyphHeight = 0;
     qreal m_glyphDensity = 0;
+    QTimer m_fillAhead;
 };
