@@ -26,6 +26,15 @@ QFont scalableFont(bool bold) {
 // Every character the digits can show.
 const QString kDigitCharacters = QStringLiteral("0123456789:");
 
+// Before any circuit is loaded there is no phase to name.
+QString phaseWord(bool idle, bool resting) {
+    return idle ? QString() : resting ? QStringLiteral("Rest") : QStringLiteral("Exercise");
+}
+
+QString faceKey(bool idle, bool resting, const std::string& status) {
+    return phaseWord(idle, resting) + QChar(0) + totext(status);
+}
+
 QString twoDigits(int64_t n) {
     return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
 }
@@ -63,6 +72,7 @@ void BigClockWindow::showMoment(const RunMoment& moment) {
         return;
     if (refit || !sameFace) {
         update();
+        m_fillAhead.start();
         return;
     }
     // A plain tick: the characters that changed, the line and the bar.
@@ -158,6 +168,48 @@ void BigClockWindow::fillGlyphsAhead() {
             return;
         }
     }
+    if (m_moment.state == RunState::Running)
+        topBand(false, !m_moment.resting, m_moment.nextStatus);
+}
+
+const QPixmap& BigClockWindow::topBand(bool idle, bool resting, const std::string& status) {
+    if (m_top.size() != m_topBandSize || devicePixelRatioF() != m_glyphDensity) {
+        m_topBands.clear();
+        m_topBandSize = m_top.size();
+    }
+    const QString word = phaseWord(idle, resting);
+    const QString key = faceKey(idle, resting, status);
+    auto found = m_topBands.find(key);
+    if (found != m_topBands.end())
+        return *found;
+    // Texts change with the exercises: keep only what is shown and what comes next.
+    if (m_topBands.size() >= 4) {
+        const QString shownKey =
+            faceKey(m_moment.state == RunState::Idle, m_moment.resting, m_moment.status);
+        const QString nextKey = faceKey(false, !m_moment.resting, m_moment.nextStatus);
+        m_topBands.removeIf(
+            [&](const auto& entry) { return entry.key() != shownKey && entry.key() != nextKey; });
+    }
+    const qreal density = devicePixelRatioF();
+    QImage image((QSizeF(m_top.size().expandedTo(QSize(1, 1))) * density).toSize(),
+                 QImage::Format_RGB32);
+    image.setDevicePixelRatio(density);
+    image.fill(kGround);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const QRect band(QPoint(0, 0), m_top.size());
+    painter.setFont(m_topFont);
+    painter.setPen(phaseColour(resting));
+    painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, word);
+    const int wordWidth = painter.fontMetrics().horizontalAdvance(word + QStringLiteral("   "));
+    painter.setPen(kInk);
+    const QRect statusArea = band.adjusted(wordWidth, 0, 0, 0);
+    const QString shown =
+        painter.fontMetrics().elidedText(totext(status), Qt::ElideRight, statusArea.width());
+    painter.drawText(statusArea, Qt::AlignRight | Qt::AlignVCenter, shown);
+    painter.end();
+    return *m_topBands.insert(key, QPixmap::fromImage(std::move(image)));
 }
 
 const QPixmap& BigClockWindow::glyph(QChar character, const QColor& colour) {
@@ -192,21 +244,9 @@ void BigClockWindow::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QColor phase = phaseColour(m_moment.resting);
 
-    if (event->rect().intersects(m_top)) {
-        painter.setFont(m_topFont);
-        painter.setPen(phase);
-        // Before any circuit is loaded there is no phase to name.
-        const QString word = m_moment.state == RunState::Idle ? QString()
-                             : m_moment.resting               ? QStringLiteral("Rest")
-                                                              : QStringLiteral("Exercise");
-        painter.drawText(m_top, Qt::AlignLeft | Qt::AlignVCenter, word);
-        const int wordWidth = painter.fontMetrics().horizontalAdvance(word + QStringLiteral("   "));
-        painter.setPen(kInk);
-        const QRect statusArea = m_top.adjusted(wordWidth, 0, 0, 0);
-        const QString status = painter.fontMetrics().elidedText(totext(m_moment.status),
-                                                                Qt::ElideRight, statusArea.width());
-        painter.drawText(statusArea, Qt::AlignRight | Qt::AlignVCenter, status);
-    }
+    if (event->rect().intersects(m_top))
+        painter.drawPixmap(m_top.topLeft(), topBand(m_moment.state == RunState::Idle,
+                                                    m_moment.resting, m_moment.status));
     if (event->rect().intersects(m_digitArea)) {
         dropGlyphsOfAnotherSize();
         for (int i = 0; i < m_digits.size(); ++i) {

@@ -42,6 +42,9 @@ private:
     QRect cellOf(int index) const;
     const QPixmap& glyph(QChar character, const QColor& colour);
     void dropGlyphsOfAnotherSize();
+    // The phase word and the status as one picture; the text is large, so drawn
+    // from outlines, slow enough to do ahead for the next phase.
+    const QPixmap& topBand(bool idle, bool resting, const std::string& status);
     // One missing glyph per idle pass, until each character is at hand in both colours.
     void fillGlyphsAhead();
 
@@ -58,5 +61,7 @@ private:
     int m_glyphPixelSize = 0;
     int m_glyphHeight = 0;
     qreal m_glyphDensity = 0;
+    QHash<QString, QPixmap> m_topBands; // the shown one and the next one
+    QSize m_topBandSize;
     QTimer m_fillAhead;
 };

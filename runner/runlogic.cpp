@@ -194,7 +194,7 @@ void CircuitRun::intervalRanOut(bool onTheClock) {
 
 void CircuitRun::finish() {
     const bool running = runInProgress();
-    setStatus("Finished");
+    setStatus(kFinishedText);
     endTimer();
     m_state = RunState::Finished;
     if (m_observer)
@@ -307,10 +307,20 @@ RunMoment CircuitRun::moment() const {
     now.intervalLeft = intervalLeft();
     now.intervalLength = intervalLength();
     now.status = m_status;
+    now.nextStatus = m_status; // while stopped the label keeps saying so
     const int count = exerciseCount();
     now.count = count;
     if (count == 0)
         return now;
+    if (m_state == RunState::Running && exercisepos < count) {
+        if (resting)
+            now.nextStatus = "Now: " + current().name;
+        else if (exercisepos + 1 >= count)
+            now.nextStatus = kFinishedText;
+        else
+            now.nextStatus =
+                "Next: " + runcircuit.exercises[static_cast<size_t>(exercisepos + 1)].name;
+    }
 
     // Each interval shows its length down to 0, one tick each; the circuit's
     // time left is the clock's plus every interval still to come, so it reads

@@ -80,6 +80,7 @@ public:
 
     static constexpr const char* kNoExercisesText = "This circuit has no exercises";
     static constexpr const char* kFinishedPhrase = "Circuit finished";
+    static constexpr const char* kFinishedText = "Finished";
 
 private:
     const TExercise2& current() const;

@@ -38,7 +38,9 @@ struct RunMoment {
     int64_t circuitLength = 0;
     int position = 0; // from 1; the count once finished; 0 without exercises
     int count = 0;
-    std::string status;       // the status label's text
+    std::string status; // the status label's text
+    // The label's text once this interval runs out, so a view can draw it ahead.
+    std::string nextStatus;
     std::string timeLeftLine; // "12:34 left · 3 / 8"; empty without exercises
 };
 

@@ -456,12 +456,21 @@ TEST_F(RunLogicTest, timeLeftAndPosition_followTicksStopSkipAndLoad) {
     run.btn_startClick();
     const std::vector<int64_t> left = {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 0};
     const std::vector<int> position = {1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2};
+    int phaseChanges = 0;
     for (size_t i = 0; i < left.size(); ++i) {
+        const RunMoment before = line.last;
         run.exercisetimerTimer();
         EXPECT_EQ(line.last.circuitLeft, left[i]) << "tick " << i + 1;
         EXPECT_EQ(line.last.position, position[i]) << "tick " << i + 1;
         EXPECT_EQ(line.last.status, view.status);
+        // The label a change of phase brings was named the tick before, so the
+        // big clock could draw it ahead.
+        if (line.last.resting != before.resting) {
+            EXPECT_EQ(line.last.status, before.nextStatus) << "tick " << i + 1;
+            ++phaseChanges;
+        }
     }
+    EXPECT_EQ(phaseChanges, 4);
     EXPECT_EQ(line.last.state, RunState::Finished);
     EXPECT_EQ(line.last.timeLeftLine, "0:00 left \xC2\xB7 2 / 2");
     run.btn_stopClick(); // a finished run starts over
@@ -476,6 +485,7 @@ TEST_F(RunLogicTest, timeLeftAndPosition_followTicksStopSkipAndLoad) {
     EXPECT_EQ(line.last.timeLeftLine, "1:20:03 left \xC2\xB7 2 / 3");
     run.btn_stopClick();
     EXPECT_EQ(line.last.status, "Stopped");
+    EXPECT_EQ(line.last.nextStatus, "Stopped") << "a stopped run's label stays";
     EXPECT_EQ(line.last.position, 2);
     EXPECT_EQ(CircuitRun::durationText(3599), "59:59");
     EXPECT_EQ(CircuitRun::durationText(3600), "1:00:00");
