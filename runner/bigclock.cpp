@@ -134,6 +134,15 @@ void BigClockWindow::showEvent(QShowEvent* event) {
     m_fillAhead.start();
 }
 
+void BigClockWindow::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    // At full screen the pictures take tens of megabytes: they go with the
+    // window and are drawn again when it next opens.
+    m_fillAhead.stop();
+    m_glyphs.clear();
+    m_topBands.clear();
+}
+
 QRect BigClockWindow::cellOf(int index) const {
     const auto at = static_cast<size_t>(index);
     if (at + 1 >= m_cellLefts.size())
