@@ -18,8 +18,16 @@ CommandLine refuse(const std::string& problem) {
 CommandLine parsecommandline(int argc, const char* const* argv) {
     CommandLine line;
     bool dataDirGiven = false;
+    bool optionsEnded = false;
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
+        // "--" ends the options; the program takes no other arguments.
+        if (optionsEnded)
+            return refuse("unexpected argument '" + argument + "'");
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
         if (argument == "--help") {
             line.action = CommandLine::Action::Help;
             return line;

@@ -7,6 +7,7 @@
 //   --help              usage on stdout, exit 0
 //   --version           name and version on stdout, exit 0
 //   --data-dir DIR      (or --data-dir=DIR) keep the data in DIR
+//   --                  ends the options (nothing may follow it)
 // Anything else is refused with one line on stderr and exit status 2.
 struct CommandLine {
     enum class Action { Run, Help, Version, Refuse };

@@ -1,10 +1,13 @@
 #include "apppaths.h"
 #include "commandline.h"
 #include "datafolder.h"
+#include "startfailure.h"
 #include "startup.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <exception>
 
 namespace {
@@ -14,6 +17,23 @@ std::string environmentValue(const char* name) {
     return value ? value : "";
 }
 
+// Writes an answer to stdout; a write that fails (a full disk, a closed pipe)
+// is an error, never a success.
+int answer(const std::string& text) {
+    std::fputs(text.c_str(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "stridewell: write error: %s\n", std::strerror(errno));
+    return 1;
+}
+
+// "/home/u/.local/share/stridewell/" is shown without its last separator.
+std::string shownFolder(std::string folder) {
+    if (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -21,11 +41,9 @@ int main(int argc, char** argv) {
     const CommandLine line = parsecommandline(argc, argv);
     switch (line.action) {
     case CommandLine::Action::Help:
-        std::fputs(usagetext().c_str(), stdout);
-        return 0;
+        return answer(usagetext());
     case CommandLine::Action::Version:
-        std::fputs(versiontext().c_str(), stdout);
-        return 0;
+        return answer(versiontext());
     case CommandLine::Action::Refuse:
         std::fprintf(stderr, "%s\n", line.problem.c_str());
         return 2;
@@ -33,16 +51,25 @@ int main(int argc, char** argv) {
         break;
     }
 
+    std::string folder;
     try {
-        const std::string folder =
-            choosedatafolder({programfolder(), line.dataDir, environmentValue("XDG_DATA_HOME"),
-                              environmentValue("HOME")});
+        folder = choosedatafolder({programfolder(), line.dataDir, environmentValue("XDG_DATA_HOME"),
+                                   environmentValue("HOME")});
         // A portable copy's folder is never seeded from itself.
         const std::string starter = starterfolder(programfolder());
         preparedatafolder(folder, starter == folder ? std::string() : starter);
         setapplicationfolder(folder);
     } catch (const std::exception& error) {
-        std::fprintf(stderr, "stridewell: cannot use the data folder: %s\n", error.what());
+        // Without a usable $HOME there is no folder to name.
+        const std::string problem = "cannot use the data folder" +
+                                    (folder.empty() ? "" : " " + shownFolder(folder)) + ": " +
+                                    error.what();
+        std::fprintf(stderr, "stridewell: %s\n", problem.c_str());
+        // A start from the menu has no terminal: the user sees the reason in a
+        // box. With no window system, Qt is not touched at all.
+        if (canshowwindows(environmentValue("QT_QPA_PLATFORM"), environmentValue("DISPLAY"),
+                           environmentValue("WAYLAND_DISPLAY")))
+            showstartfailure(argv[0], "Stridewell " + problem);
         return 1;
     }
 

@@ -13,10 +13,17 @@
 #include <exception>
 #include <memory>
 
-int runstridewell(int& argc, char** argv, const StartupHooks& hooks) {
-    QApplication app(argc, argv);
+void nameapplication() {
     QApplication::setApplicationName(QStringLiteral("Stridewell"));
     QApplication::setApplicationDisplayName(QStringLiteral("Stridewell"));
+    // The installed menu entry's name without ".desktop"; on Wayland it is
+    // the window's app id.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.stridewell.Stridewell"));
+}
+
+int runstridewell(int& argc, char** argv, const StartupHooks& hooks) {
+    QApplication app(argc, argv);
+    nameapplication();
     // The launcher leaves the screen after the start link; from then on only
     // the main window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -10,6 +10,10 @@ struct StartupHooks {
     std::function<void(TForm1&)> mainBuilt;   // the main window has been built behind it
 };
 
+// Names the application for the window system: the title of its windows,
+// and the menu entry a desktop matches them with (for their icon).
+void nameapplication();
+
 // Program start: the application and its title, the launcher, the main window
 // with its four frames built behind the launcher as soon as the launcher is on
 // the screen (hidden until the start link), and the event loop.

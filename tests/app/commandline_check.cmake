@@ -10,9 +10,13 @@ macro(fail what)
   string(APPEND failures "\n  ${what}")
 endmacro()
 
+# PLATFORM may be set before a call; the X11 platform by default.
 function(run_program)
+  if(NOT PLATFORM)
+    set(PLATFORM xcb)
+  endif()
   execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=${PLATFORM}
             ${PROGRAM} ${ARGN}
     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
   set(status "${status}" PARENT_SCOPE)
@@ -29,6 +33,19 @@ run_program(--help)
 if(NOT status EQUAL 0 OR NOT err STREQUAL "" OR NOT out MATCHES "^Usage: stridewell \\[OPTION\\]\\.\\.\\.\n")
   fail("--help: exit ${status}, stdout '${out}', stderr '${err}'")
 endif()
+# An answer that cannot be written is a failure, never a success.
+if(EXISTS /dev/full)
+  foreach(option --version --help)
+    execute_process(
+      COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=xcb
+              sh -c "exec \"$0\" $1 >/dev/full" ${PROGRAM} ${option}
+      RESULT_VARIABLE status ERROR_VARIABLE err TIMEOUT 20)
+    if(NOT status EQUAL 1 OR NOT err MATCHES "^stridewell: write error: [^\n]+\n$")
+      fail("${option} >/dev/full: exit ${status}, stderr '${err}' (want 1 and the write error)")
+    endif()
+  endforeach()
+endif()
+
 foreach(option --data-dir --help --version)
   string(FIND "${out}" "${option}" found)
   if(found EQUAL -1)
@@ -43,14 +60,26 @@ foreach(arguments "--bogus" "-x" "stray" "--data-dir" "--data-dir=" "--data-dir;
   endif()
 endforeach()
 
+# "--" ends the options: what follows is no option.
+run_program(-- --version)
+if(NOT status EQUAL 2 OR NOT err MATCHES "unexpected argument '--version'")
+  fail("'-- --version': exit ${status}, stderr '${err}' (want 2, an unexpected argument)")
+endif()
+
 # --data-dir reaches the data folder rule before any window: a folder that
-# cannot be made is told on stderr and ends the program.
+# cannot be made is told on stderr, by name, and ends the program. With no
+# display (X11) or a platform no one can answer a box on (offscreen), no
+# window is tried: the program neither aborts nor waits.
 file(REMOVE_RECURSE "${WORK}")
 file(WRITE "${WORK}/plainfile" "not a folder")
-run_program(--data-dir "${WORK}/plainfile/stridewell")
-if(NOT status EQUAL 1 OR NOT err MATCHES "^stridewell: cannot use the data folder: ")
-  fail("unusable --data-dir: exit ${status}, stderr '${err}'")
-endif()
+foreach(PLATFORM xcb offscreen)
+  run_program(--data-dir "${WORK}/plainfile/stridewell")
+  string(FIND "${err}" "stridewell: cannot use the data folder ${WORK}/plainfile/stridewell: " named)
+  if(NOT status EQUAL 1 OR NOT named EQUAL 0)
+    fail("unusable --data-dir on ${PLATFORM}: exit ${status}, stderr '${err}'")
+  endif()
+endforeach()
+unset(PLATFORM)
 file(REMOVE_RECURSE "${WORK}")
 
 if(failures)
