@@ -35,7 +35,15 @@ set(CPACK_DEBIAN_CONTENTSERVER_DESCRIPTION "content server for the Stridewell ci
 Serves a folder of new exercises and circuits, and the exercise encyclopedia
 pages, to Stridewell over HTTP. Comes with a system service that runs it
 under a user of its own with read-only access to the folder.")
+# The maintainer scripts tell systemd about the unit, restart a running
+# server on upgrade and stop it on removal; the service is never enabled by
+# the package.
 set(CPACK_DEBIAN_CONTENTSERVER_PACKAGE_CONTROL_EXTRA
-    ${CMAKE_CURRENT_LIST_DIR}/../dist/debian/contentserver/conffiles)
+    ${CMAKE_CURRENT_LIST_DIR}/../dist/debian/contentserver/conffiles
+    ${CMAKE_CURRENT_LIST_DIR}/../dist/debian/contentserver/postinst
+    ${CMAKE_CURRENT_LIST_DIR}/../dist/debian/contentserver/prerm
+    ${CMAKE_CURRENT_LIST_DIR}/../dist/debian/contentserver/postrm)
+# Scripts 0755 and the other control files 0644, whatever the checkout made of them.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)
