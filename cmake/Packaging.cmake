@@ -2,8 +2,8 @@
 #   stridewell                the program, its modules, menu entry, icons, starter data
 #   stridewell-contentserver  the content server and its system service
 # `cpack -G DEB` in the build folder makes both (scripts/package.sh builds
-# them from scratch). Their dependencies are read from the binaries by
-# dpkg-shlibdeps (package dpkg-dev), never listed by hand.
+# them from scratch). Their library dependencies are read from the binaries
+# by dpkg-shlibdeps (package dpkg-dev), never listed by hand.
 set(CPACK_PACKAGE_NAME stridewell)
 set(CPACK_PACKAGE_VENDOR "Stridewell")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -22,6 +22,10 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME stridewell)
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION misc)
+# The fonts the program asks for by name (DejaVu Sans and Sans Mono, URW
+# Gothic, Nimbus Sans Narrow) cannot be read from the binaries; dpkg-shlibdeps
+# adds the libraries to these.
+set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "fonts-dejavu-core, fonts-urw-base35")
 # The first line of a description is its summary.
 set(CPACK_DEBIAN_PROGRAM_DESCRIPTION "timer for circuit training
 Stridewell keeps a library of exercises, builds circuits from them and runs a

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the Debian packages stridewell and stridewell-contentserver in
-# build-package/packages/. Their dependencies are read from the binaries.
+# build-package/packages/. Their library dependencies are read from the binaries.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
