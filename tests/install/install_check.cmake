@@ -84,6 +84,15 @@ if(NOT status EQUAL 0 OR NOT out MATCHES "^stridewell [0-9]")
   fail("installed stridewell --version: exit ${status}, '${out}${err}'")
 endif()
 
+# Each release keeps its own notes: the newest one listed is the version the
+# program reports, so a new version without notes is caught here.
+file(READ "${share}/metainfo/org.stridewell.Stridewell.metainfo.xml" metainfo)
+string(REGEX MATCH "<release version=\"([^\"]*)\"" newest "${metainfo}")
+set(newest "${CMAKE_MATCH_1}")
+if(NOT out STREQUAL "stridewell ${newest}\n")
+  fail("the newest release in the metainfo is '${newest}', the program says '${out}'")
+endif()
+
 foreach(check
     "desktop-file-validate;${share}/applications/org.stridewell.Stridewell.desktop"
     "appstreamcli;validate;--no-net;${share}/metainfo/org.stridewell.Stridewell.metainfo.xml")
