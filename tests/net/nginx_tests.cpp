@@ -1,6 +1,6 @@
 // The sample nginx configuration of contentserver/, in front of a content
 // folder and the project's content server: the program's update works through
-// it. Skipped where nginx is not installed.
+// it. The test that runs nginx is skipped where nginx is not installed.
 #include "runningcontentserver.h"
 #include "testservers.h"
 #include "updatefixture.h"
@@ -59,7 +59,7 @@ public:
                  int upstreamPort) {
         m_port = closedPort();
         const std::string root = m_work.path();
-        // The sample names its three places to change; the test changes them.
+        // The sample marks the lines to change; the test changes them.
         m_sampleMatches =
             replaceAll(site, "listen [::]:80;", "") &&
             replaceAll(site, "listen 80;", "listen 127.0.0.1:" + std::to_string(m_port) + ";") &&
@@ -129,6 +129,29 @@ private:
     int m_port = -1;
     bool m_sampleMatches = false;
 };
+
+// A deployer changes the lines marked CHANGE and no others: every line that
+// names the port, the sample's content folder or the content server's address
+// carries the mark. Runs without nginx.
+TEST(NginxFront, sampleConfiguration_marksEveryLineADeployerChanges) {
+    std::istringstream sample(
+        readText(STRIDEWELL_SOURCE_DIR "/contentserver/nginx-stridewell.conf"));
+    int folderLines = 0;
+    int portLines = 0;
+    std::string line;
+    while (std::getline(sample, line)) {
+        const std::string setting = line.substr(0, line.find('#'));
+        const bool folder = setting.find("/srv/stridewell-content") != std::string::npos;
+        const bool port = setting.find("listen ") != std::string::npos;
+        folderLines += folder ? 1 : 0;
+        portLines += port ? 1 : 0;
+        if (folder || port || setting.find("127.0.0.1:8080") != std::string::npos) {
+            EXPECT_NE(line.find("# CHANGE"), std::string::npos) << line;
+        }
+    }
+    EXPECT_GT(folderLines, 0);
+    EXPECT_GT(portLines, 0);
+}
 
 TEST(NginxFront, sampleConfiguration_servesTheUpdateTheEncyclopediaAndNothingElse) {
     const std::string nginx = findNginx();
