@@ -1,8 +1,8 @@
 #include "startupprobe.h"
 
-#include "dialogs.h"
 #include "errorguard.h"
 #include "launcher.h"
+#include "recordingdialogs.h"
 
 #include <QCoreApplication>
 
@@ -58,27 +58,9 @@ bool libraryLoaded(const std::string& name) {
     return false;
 }
 
-// A start that nobody watches: each message is kept to be printed, each
-// question is answered Cancel.
-class ProbeDialogs final : public DialogPresenter {
-public:
-    QStringList shown;
-
-    void message(QWidget*, const QString& text) override { shown << text; }
-    void selectableMessage(QWidget*, const QString& text) override { shown << text; }
-    bool confirm(QWidget*, const QString& text, std::optional<QPoint>) override {
-        shown << text;
-        return false;
-    }
-    std::optional<QString> saveFileName(QWidget*, const QString& caption, const QString&,
-                                        const QString&) override {
-        shown << caption;
-        return std::nullopt;
-    }
-};
-
-ProbeDialogs& probeDialogs() {
-    static ProbeDialogs instance;
+// Each message is kept to be printed; each question is answered Cancel.
+RecordingDialogs& probeDialogs() {
+    static RecordingDialogs instance;
     return instance;
 }
 

@@ -1,5 +1,7 @@
 #include "bigclock.h"
 
+#include "errorguard.h"
+
 #include "phasecolours.h"
 #include "textconv.h"
 
@@ -50,7 +52,8 @@ BigClockWindow::BigClockWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_digits = digitsText(0);
     m_fillAhead.setSingleShot(true);
     m_fillAhead.setInterval(0);
-    connect(&m_fillAhead, &QTimer::timeout, this, [this] { fillGlyphsAhead(); });
+    connect(&m_fillAhead, &QTimer::timeout, this,
+            [this] { guarded(this, [this] { fillGlyphsAhead(); }); });
     resize(960, 540);
 }
 

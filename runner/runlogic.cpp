@@ -37,11 +37,27 @@ int CircuitRun::exerciseCount() const {
     return std::clamp(runcircuit.exercisecount, 0, kMaxCircuitExercises);
 }
 
-const TExercise2& CircuitRun::current() const {
+const TExercise2& CircuitRun::entryAt(int position) const {
     // The position stops at the count, and entry 100 always stays free, so the
     // entry after the last exercise is an empty one.
-    const int entry = std::clamp(exercisepos, 0, kMaxCircuitExercises);
+    const int entry = std::clamp(position, 0, kMaxCircuitExercises);
     return runcircuit.exercises[static_cast<size_t>(entry)];
+}
+
+const TExercise2& CircuitRun::current() const {
+    return entryAt(exercisepos);
+}
+
+std::string CircuitRun::statusOf(bool restingThen, int position) const {
+    return (restingThen ? "Next: " : "Now: ") + entryAt(position).name;
+}
+
+std::string CircuitRun::phraseOf(bool restingThen, int position) const {
+    return restingThen ? "Next: " + entryAt(position).name : entryAt(position).name;
+}
+
+bool CircuitRun::lastInterval() const {
+    return !resting && exercisepos + 1 >= exerciseCount();
 }
 
 void CircuitRun::beginTimer() {
@@ -94,13 +110,11 @@ void CircuitRun::btn_startClick() {
         publish();
         return;
     }
-    if (m_state == RunState::Stopped) {
-        // Resume the interval that was under way, from the frozen digits.
-        setStatus((resting ? "Next: " : "Now: ") + current().name);
-    } else {
+    // A stopped run resumes the interval that was under way, from the frozen
+    // digits; a loaded one begins with the lead-in rest.
+    if (m_state != RunState::Stopped)
         exercisepos = 0;
-        setStatus("Next: " + current().name);
-    }
+    setStatus(statusOf(resting, exercisepos));
     if (m_observer)
         m_observer->runStarted(runcircuit, exerciseCount());
     displaykinora();
@@ -166,7 +180,7 @@ void CircuitRun::intervalRanOut(bool onTheClock) {
         resting = false;
         settime();
         if (running)
-            setStatus("Now: " + current().name);
+            setStatus(statusOf(resting, exercisepos));
         m_cue.play();
         if (running)
             speak(phraseNow());
@@ -184,7 +198,7 @@ void CircuitRun::intervalRanOut(bool onTheClock) {
         finish();
     } else {
         if (running) {
-            setStatus("Next: " + current().name);
+            setStatus(statusOf(resting, exercisepos));
             speak(phraseNow());
         }
         prepareAhead();
@@ -238,7 +252,7 @@ void CircuitRun::skipBack() {
     displaykinora();
     m_view.setDescriptionHint(current().description);
     if (runInProgress()) {
-        setStatus((resting ? "Next: " : "Now: ") + current().name);
+        setStatus(statusOf(resting, exercisepos));
         speak(phraseNow());
     }
     restartSecond();
@@ -312,15 +326,8 @@ RunMoment CircuitRun::moment() const {
     now.count = count;
     if (count == 0)
         return now;
-    if (m_state == RunState::Running && exercisepos < count) {
-        if (resting)
-            now.nextStatus = "Now: " + current().name;
-        else if (exercisepos + 1 >= count)
-            now.nextStatus = kFinishedText;
-        else
-            now.nextStatus =
-                "Next: " + runcircuit.exercises[static_cast<size_t>(exercisepos + 1)].name;
-    }
+    if (m_state == RunState::Running && exercisepos < count)
+        now.nextStatus = lastInterval() ? kFinishedText : statusOf(!resting, nextPosition());
 
     // Each interval shows its length down to 0, one tick each; the circuit's
     // time left is the clock's plus every interval still to come, so it reads
@@ -371,15 +378,11 @@ void CircuitRun::publish() {
 }
 
 std::string CircuitRun::phraseNow() const {
-    return resting ? "Next: " + current().name : current().name;
+    return phraseOf(resting, exercisepos);
 }
 
 std::string CircuitRun::phraseNext() const {
-    if (resting)
-        return current().name;
-    if (exercisepos + 1 >= exerciseCount())
-        return kFinishedPhrase;
-    return "Next: " + runcircuit.exercises[static_cast<size_t>(exercisepos + 1)].name;
+    return lastInterval() ? kFinishedPhrase : phraseOf(!resting, nextPosition());
 }
 
 void CircuitRun::prepareAhead() {

@@ -83,7 +83,17 @@ public:
     static constexpr const char* kFinishedText = "Finished";
 
 private:
+    const TExercise2& entryAt(int position) const;
     const TExercise2& current() const;
+    // The label's text and the spoken phrase as an interval begins: a rest
+    // names the exercise due, an exercise the one under way ("Now: " on the
+    // label only).
+    std::string statusOf(bool restingThen, int position) const;
+    std::string phraseOf(bool restingThen, int position) const;
+    // The interval after the one under way: none after the last exercise,
+    // else the other phase at this position (after a rest) or the next one.
+    bool lastInterval() const;
+    int nextPosition() const { return resting ? exercisepos : exercisepos + 1; }
     void settime();
     bool dectimer();
     void displaykinora();

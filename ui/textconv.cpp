@@ -1,16 +1,20 @@
 #include "textconv.h"
 
+#include "textencoding.h"
+
 #include <QStringDecoder>
 
 QString totext(const std::string& bytes) {
+    // One rule for what counts as UTF-8, the same as the data layer's.
+    if (!isutf8(bytes))
+        return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!utf8.hasError())
-        return text;
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
+    return utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
-std::string tobytes(const QString& text) { return text.toStdString(); }
+std::string tobytes(const QString& text) {
+    return text.toStdString();
+}
 
 std::string tobytes(const QString& text, const std::string& original) {
     if (text == totext(original))

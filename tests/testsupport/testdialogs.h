@@ -1,42 +1,8 @@
 #pragma once
 
-#include "dialogs.h"
+#include "recordingdialogs.h"
 
 #include <QStringList>
-
-#include <deque>
-
-// Stands in for the program's dialogs: nothing is shown, each text is
-// recorded, each question takes the next queued answer (Cancel when none is
-// queued) and each file question the next queued path (Cancel when none is).
-class RecordingDialogs final : public DialogPresenter {
-public:
-    std::deque<bool> answers;
-    std::deque<QString> fileNames;
-    QStringList shown;
-
-    void message(QWidget*, const QString& text) override { shown << text; }
-    void selectableMessage(QWidget*, const QString& text) override { shown << text; }
-
-    bool confirm(QWidget*, const QString& text, std::optional<QPoint>) override {
-        shown << text;
-        if (answers.empty())
-            return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
-    }
-
-    std::optional<QString> saveFileName(QWidget*, const QString& caption, const QString&,
-                                        const QString&) override {
-        shown << caption;
-        if (fileNames.empty())
-            return std::nullopt;
-        QString path = fileNames.front();
-        fileNames.pop_front();
-        return path;
-    }
-};
 
 // The recorder the Qt tests run with; their main installs it.
 class TestDialogs final {
