@@ -7,31 +7,50 @@
 #include "textwriter.h"
 
 TCircuit2 readcircuit(const std::string& path, const ExerciseTable& table) {
-    TextReader reader(path);
     TCircuit2 circuit;
+    readcircuit(path, table, circuit);
+    return circuit;
+}
+
+void readcircuit(const std::string& path, const ExerciseTable& table, TCircuit2& circuit) {
+    TextReader reader(path);
     readCircuitHead(reader, circuit);
     circuit.filename = path;
+    LineCursor lines = reader.lines();
 
     int count = 0;
     // Lines after the 100th exercise are counted but not kept: entry 100 must
     // stay free.
-    while (!reader.atEnd() && count < kMaxCircuitExercises) {
+    while (!lines.atEnd() && count < kMaxCircuitExercises) {
         TExercise2& entry = circuit.exercises[static_cast<size_t>(count)];
-        reader.readLine(entry.name);
-        const int slot = findexercisebyname(table, entry.name);
+        const std::string_view name = lines.readLineView();
+        copyText(entry.name, name);
+        const int slot = table.findname(name);
         const TExercise& record = table[slot];
         if (record.number != 0) {
             entry.number = record.number;
-            entry.description = record.description;
+            copyText(entry.description, record.description);
             entry.online = record.online;
         } else {
             // Unknown names (and blank lines) stay in the list, so a later write keeps them.
             entry.number = kNoExercise;
+            entry.description.clear();
+            entry.online = 0;
         }
         ++count;
     }
-    circuit.exercisecount = static_cast<int32_t>(count + reader.skipRemainingLines());
-    return circuit;
+    // The entries after the last one read are free, whatever the record held.
+    for (int free = count; free < kCircuitEntries; ++free) {
+        TExercise2& entry = circuit.exercises[static_cast<size_t>(free)];
+        entry.number = 0;
+        entry.name.clear();
+        entry.description.clear();
+        entry.online = 0;
+    }
+    int64_t more = 0;
+    while (lines.skipLine())
+        ++more;
+    circuit.exercisecount = static_cast<int32_t>(count + more);
 }
 
 void writecircuit(const std::string& path, TCircuit2 circuit) {

@@ -33,6 +33,12 @@ struct TCircuit2 {
 // caller can tell that the record holds less than the file. Raises IoError.
 TCircuit2 readcircuit(const std::string& path, const ExerciseTable& table = exercisetable());
 
+// The same into a record the caller keeps, every field of which is replaced:
+// its texts' storage is reused, so reading one circuit after another
+// allocates little. After an IoError the record holds part of the file; a
+// caller reads into a spare record and swaps it in once the read succeeded.
+void readcircuit(const std::string& path, const ExerciseTable& table, TCircuit2& into);
+
 // Replaces the file atomically: name, type, exercise interval, rest interval,
 // then the names of the entries up to the first free one. Raises IoError and
 // leaves the previous file whole on failure. A record whose exercisecount says

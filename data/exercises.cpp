@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 #include "ioerror.h"
+#include "shorttext.h"
 #include "textreader.h"
 #include "textwriter.h"
 
@@ -16,45 +17,6 @@ namespace {
 
 // A number that wrapped round past 2^32 - 1 would read as an empty slot.
 uint32_t nonzero(uint32_t number) { return number == 0 ? 1 : number; }
-
-// Names are hashed eight bytes at a time: a byte-wise hash is a chain of one
-// multiply per character, which costs more than the rest of a lookup.
-uint64_t mixed(uint64_t hash, uint64_t word) {
-    hash = (hash ^ word) * 0xff51afd7ed558ccdull;
-    return hash ^ (hash >> 29);
-}
-
-uint64_t hashOf(std::string_view name) {
-    const char* at = name.data();
-    size_t left = name.size();
-    uint64_t hash = 0x9e3779b97f4a7c15ull ^ left;
-    if (left < 8) {
-        uint64_t word = 0;
-        for (size_t i = 0; i < left; ++i)
-            word |= static_cast<uint64_t>(static_cast<unsigned char>(at[i])) << (8 * i);
-        return mixed(hash, word) * 0xc4ceb9fe1a85ec53ull;
-    }
-    uint64_t word = 0;
-    for (; left > 8; at += 8, left -= 8) {
-        std::memcpy(&word, at, 8);
-        hash = mixed(hash, word);
-    }
-    // The last eight bytes, overlapping the word before when the length is not
-    // a multiple of eight.
-    std::memcpy(&word, name.data() + name.size() - 8, 8);
-    return mixed(hash, word) * 0xc4ceb9fe1a85ec53ull;
-}
-
-// A reload of an unchanged library gives most slots texts of the lengths they
-// already have: those are copied over in place, without the general replace.
-void assignText(std::string& into, std::string_view text) {
-    if (into.size() == text.size()) {
-        if (!text.empty())
-            std::memcpy(into.data(), text.data(), text.size());
-    } else {
-        into.assign(text);
-    }
-}
 
 bool fileismissing(const std::string& path) {
     return ::access(path.c_str(), F_OK) != 0 && errno == ENOENT;
@@ -73,26 +35,73 @@ void numberunnumbered(ExerciseTable& table, int count,
             table[slot].number = highest = nonzero(highest + 1);
 }
 
-} // namespace
+// What reading the records found.
+struct RecordsRead {
+    int32_t count = 0;
+    bool truncated = false;    // more than 500 records
+    bool anyBadNumber = false; // see badNumber
+};
 
-// A bucket holds the slot in its low nine bits and six more bits of the name's
-// hash above them, so most buckets of other names are passed without comparing
-// names; -1 marks an empty bucket.
-namespace {
-
-constexpr int kSlotBits = 9;
-constexpr int kSlotMask = (1 << kSlotBits) - 1;
-static_assert(kNoExercise <= kSlotMask);
-
-size_t firstBucket(uint64_t hash, size_t buckets) {
-    return static_cast<size_t>(hash >> 40) & (buckets - 1);
+// Reads the records from the cursor into the slots from 0 on. badNumber marks
+// the records whose number the file did not give (0, or beyond 32 bits).
+template <typename Blocks>
+[[gnu::always_inline]] inline RecordsRead readRecords(LineCursor lines, ExerciseTable& table,
+                                                      std::array<bool, kExerciseSlots>& badNumber) {
+    RecordsRead read;
+    // A record goes into its slot only once all five lines have been read: a
+    // load that fails inside a record leaves that slot as it was. The texts
+    // are copied straight from the file's bytes into the slot's own strings,
+    // whose storage a reload reuses.
+    // A record starts only where something other than blanks remains, so blank
+    // lines after the last record add nothing.
+    int32_t count = 0;
+    while (!lines.onlyBlanksRemain()) {
+        if (count == kLibraryCapacity) {
+            read.truncated = true;
+            break;
+        }
+        const uint64_t number = lines.readNumber<Blocks>();
+        const std::string_view name = lines.readLineView<Blocks>();
+        const std::string_view extype = lines.readLineView<Blocks>();
+        const std::string_view description = lines.readLineView<Blocks>();
+        const auto online = static_cast<uint8_t>(lines.readNumber<Blocks>());
+        TExercise& record = table[count];
+        record.number = static_cast<uint32_t>(number);
+        copyText(record.name, name);
+        copyText(record.extype, extype);
+        copyText(record.description, description);
+        record.online = online;
+        if (number - 1 >= std::numeric_limits<uint32_t>::max()) [[unlikely]] {
+            badNumber[static_cast<size_t>(count)] = true;
+            read.anyBadNumber = true;
+        }
+        ++count;
+    }
+    read.count = count;
+    return read;
 }
 
-int16_t tagOf(uint64_t hash) {
-    return static_cast<int16_t>((hash >> 58) << kSlotBits);
+RecordsRead readRecordsNarrow(const LineCursor& lines, ExerciseTable& table,
+                              std::array<bool, kExerciseSlots>& badNumber) {
+    return readRecords<NarrowLineBlocks>(lines, table, badNumber);
 }
 
+#if defined(STRIDEWELL_WIDE_LINE_BLOCKS)
+// The same loop built for processors with AVX2, where a block takes half the
+// work; called only where widelineblocks() says the processor has it.
+[[gnu::target("avx2,bmi,bmi2")]] RecordsRead
+readRecordsWide(const LineCursor& lines, ExerciseTable& table,
+                std::array<bool, kExerciseSlots>& badNumber) {
+    return readRecords<WideLineBlocks>(lines, table, badNumber);
+}
+#endif
+
 } // namespace
+
+using namehash::firstBucket;
+using namehash::hashOf;
+using namehash::kSlotMask;
+using namehash::tagOf;
 
 void ExerciseNameIndex::build(const std::array<TExercise, kExerciseSlots>& entries) {
     m_slots.fill(-1);
@@ -107,32 +116,10 @@ void ExerciseNameIndex::build(const std::array<TExercise, kExerciseSlots>& entri
                 break;
             }
             if ((held & ~kSlotMask) == tag &&
-                entries[static_cast<size_t>(held & kSlotMask)].name == name)
+                sameText(entries[static_cast<size_t>(held & kSlotMask)].name, name))
                 break; // a lower slot has the name already
         }
     }
-}
-
-int ExerciseNameIndex::find(const std::array<TExercise, kExerciseSlots>& entries,
-                            std::string_view name) const {
-    const uint64_t hash = hashOf(name);
-    const int16_t tag = tagOf(hash);
-    for (size_t bucket = firstBucket(hash, kBuckets);; bucket = (bucket + 1) & (kBuckets - 1)) {
-        const int16_t held = m_slots[bucket];
-        if (held < 0)
-            return kNoExercise;
-        if ((held & ~kSlotMask) == tag &&
-            entries[static_cast<size_t>(held & kSlotMask)].name == name)
-            return held & kSlotMask;
-    }
-}
-
-int ExerciseTable::findname(std::string_view name) const {
-    if (m_indexStale) {
-        m_index.build(m_entries);
-        m_indexStale = false;
-    }
-    return m_index.find(m_entries, name);
 }
 
 ExerciseTable& exercisetable() {
@@ -144,34 +131,17 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
     LoadResult result;
     int32_t count = 0;
     std::array<bool, kExerciseSlots> badNumber{};
+    bool anyBadNumber = false;
     try {
         TextReader reader(path);
-        // A record goes into its slot only once all five lines have been read:
-        // a load that fails inside a record leaves that slot as it was. The
-        // texts are copied straight from the file's bytes into the slot's own
-        // strings, whose storage a reload reuses.
-        // A record starts only where something other than blanks remains, so
-        // blank lines after the last record add nothing.
-        while (!reader.onlyBlanksRemain()) {
-            if (count == kLibraryCapacity) {
-                result.truncated = true;
-                break;
-            }
-            const uint64_t number = reader.readNumber();
-            const std::string_view name = reader.readLineView();
-            const std::string_view extype = reader.readLineView();
-            const std::string_view description = reader.readLineView();
-            const auto online = static_cast<uint8_t>(reader.readNumber());
-            TExercise& record = table[count];
-            record.number = static_cast<uint32_t>(number);
-            assignText(record.name, name);
-            assignText(record.extype, extype);
-            assignText(record.description, description);
-            record.online = online;
-            badNumber[static_cast<size_t>(count)] =
-                number == 0 || number > std::numeric_limits<uint32_t>::max();
-            ++count;
-        }
+        const RecordsRead read =
+#if defined(STRIDEWELL_WIDE_LINE_BLOCKS)
+            widelineblocks() ? readRecordsWide(reader.lines(), table, badNumber) :
+#endif
+                             readRecordsNarrow(reader.lines(), table, badNumber);
+        count = read.count;
+        result.truncated = read.truncated;
+        anyBadNumber = read.anyBadNumber;
     } catch (const IoError& error) {
         // A missing file is an empty library that a save may create; anything
         // else leaves the file holding records the table may lack.
@@ -189,7 +159,8 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
             !held.description.empty())
             table[slot] = TExercise{};
     }
-    numberunnumbered(table, count, badNumber);
+    if (anyBadNumber)
+        numberunnumbered(table, count, badNumber);
     table.librarysize = count;
     table.selectedexercise = 0;
     if (result.truncated)

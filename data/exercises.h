@@ -1,5 +1,8 @@
 #pragma once
 
+#include "namehash.h"
+#include "shorttext.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -108,3 +111,29 @@ int addexercisefromupdate(ExerciseTable& table, const std::string& name, const s
 // slot held a record. Removing at an empty slot changes nothing. The records
 // are the slots below librarysize, whatever numbers they hold.
 void removeexercise(ExerciseTable& table, int slot);
+
+// A lookup by name is inlined: the circuit reader makes a hundred in a row.
+
+inline int ExerciseNameIndex::find(const std::array<TExercise, kExerciseSlots>& entries,
+                                   std::string_view name) const {
+    using namespace namehash;
+    static_assert(kNoExercise <= kSlotMask);
+    const uint64_t hash = hashOf(name);
+    const int16_t tag = tagOf(hash);
+    for (size_t bucket = firstBucket(hash, kBuckets);; bucket = (bucket + 1) & (kBuckets - 1)) {
+        const int16_t held = m_slots[bucket];
+        if (held < 0)
+            return kNoExercise;
+        if ((held & ~kSlotMask) == tag &&
+            sameText(entries[static_cast<size_t>(held & kSlotMask)].name, name))
+            return held & kSlotMask;
+    }
+}
+
+inline int ExerciseTable::findname(std::string_view name) const {
+    if (m_indexStale) {
+        m_index.build(m_entries);
+        m_indexStale = false;
+    }
+    return m_index.find(m_entries, name);
+}

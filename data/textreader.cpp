@@ -18,14 +18,21 @@ constexpr size_t kKeptBufferLimit = 256 * 1024;
 thread_local std::string t_spareBuffer;
 
 void readWholeFile(const std::string& path, std::string& bytes) {
-    const int fd = path.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a named pipe would wait for a writer.
+    const int fd = path.empty() ? -1 : ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0)
         throw IoError(ioerrortext(path.empty() ? ENOENT : errno, false));
     // Read straight into the string: the file's size is known, and one spare
     // byte shows the end without growing (the file may change while read).
     struct stat info {};
     size_t capacity = 4096;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+    const bool regular = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+    if (!regular) {
+        // A pipe or a device (a link to /dev/zero never ends) is no text file.
+        ::close(fd);
+        throw IoError(ioerrortext(EISDIR, false));
+    }
+    if (info.st_size > 0)
         capacity = static_cast<size_t>(info.st_size) + 1;
     // The old bytes are overwritten by the read, so only growth is zeroed.
     bytes.resize(capacity);
@@ -33,7 +40,8 @@ void readWholeFile(const std::string& path, std::string& bytes) {
     for (;;) {
         if (size == bytes.size())
             bytes.resize(bytes.size() * 2);
-        const ssize_t got = ::read(fd, bytes.data() + size, bytes.size() - size);
+        const size_t asked = bytes.size() - size;
+        const ssize_t got = ::read(fd, bytes.data() + size, asked);
         if (got == 0)
             break;
         if (got < 0) {
@@ -44,12 +52,28 @@ void readWholeFile(const std::string& path, std::string& bytes) {
             throw IoError(ioerrortext(error, false));
         }
         size += static_cast<size_t>(got);
+        // A file that gave all its stated size in a short read is at its end:
+        // the read that would return nothing is saved.
+        if (info.st_size > 0 && size == static_cast<size_t>(info.st_size) &&
+            static_cast<size_t>(got) < asked)
+            break;
     }
     ::close(fd);
     bytes.resize(size);
 }
 
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+
+// Where the line holding `at` ends, and the next one starts.
+const char* nextLineStart(const char* at, const char* stop) {
+    while (at != stop && *at != '\n' && *at != '\r')
+        ++at;
+    if (at == stop)
+        return stop;
+    if (*at == '\r' && at + 1 != stop && at[1] == '\n')
+        return at + 2; // CR LF
+    return at + 1;     // LF, or a lone CR (old Mac line ends)
+}
 
 } // namespace
 
@@ -58,8 +82,9 @@ TextReader::TextReader(const std::string& path) {
     readWholeFile(path, m_bytes);
     // Editors on some systems put a byte-order mark in front of UTF-8 text; it
     // is no part of the first line.
-    if (m_bytes.starts_with("\xEF\xBB\xBF"))
-        m_pos = 3;
+    const char* const begin = m_bytes.data();
+    const size_t mark = m_bytes.starts_with("\xEF\xBB\xBF") ? 3 : 0;
+    m_lines = LineCursor(begin + mark, begin + m_bytes.size());
 }
 
 TextReader::~TextReader() {
@@ -67,68 +92,30 @@ TextReader::~TextReader() {
         t_spareBuffer.swap(m_bytes);
 }
 
-bool TextReader::onlyBlanksRemain() const {
-    const char* const stop = m_bytes.data() + m_bytes.size();
-    for (const char* at = m_bytes.data() + m_pos; at != stop; ++at)
-        if (!isBlank(*at))
-            return false;
-    return true;
-}
-
-std::string TextReader::readLine() {
-    std::string line;
-    readLine(line);
-    return line;
-}
-
-bool TextReader::skipLine() {
-    if (atEnd())
-        return false;
-    size_t end = 0;
-    size_t next = 0;
-    findLineEnd(end, next);
-    m_pos = next;
-    return true;
-}
-
 int64_t TextReader::skipRemainingLines() {
     int64_t lines = 0;
-    while (skipLine())
+    while (m_lines.skipLine())
         ++lines;
     return lines;
 }
-uint64_t TextReader::readNumber() {
-    // Local pointers: the loops then keep their place in registers.
-    const char* const begin = m_bytes.data();
-    const char* const stop = begin + m_bytes.size();
-    const char* at = begin + m_pos;
-    // The common line, digits and its line end, is read in one pass.
-    {
-        const char* digit = at;
-        uint64_t value = 0;
-        while (digit != stop && digit - at < 32 && *digit >= '0' && *digit <= '9')
-            value = value * 10 + static_cast<uint64_t>(*digit++ - '0');
-        if (digit != at && digit != stop && (*digit == '\n' || *digit == '\r')) {
-            // The digits end at the line break: step over it here (CR LF, LF
-            // or a lone CR) without searching for it.
-            const bool crlf = *digit == '\r' && digit + 1 != stop && digit[1] == '\n';
-            m_pos = static_cast<size_t>(digit - begin) + (crlf ? 2 : 1);
-            return value;
-        }
-    }
+
+LineBlock LineCursor::firstLineBlock(const char* at, const char* stop) {
+    return at < stop ? NarrowLineBlocks::of(at, stop, false) : LineBlock{0, 0};
+}
+
+LineCursor::NumberRead LineCursor::readNumberFrom(const char* at, const char* stop) {
     while (at != stop && isBlank(*at))
         ++at;
     const char* const start = at;
     while (at != stop && !isBlank(*at) && at - start < 32)
         ++at;
     const std::string_view token(start, static_cast<size_t>(at - start));
-    m_pos = static_cast<size_t>(at - begin);
     // The rest of the number's line goes, its line break included; when that
     // break is what ended the number, only the break goes.
-    skipLine();
+    const char* const next = nextLineStart(at, stop);
 
     if (token.empty())
-        return 0;
+        return {0, next};
     size_t i = 0;
     bool negative = false;
     if (token[0] == '+' || token[0] == '-') {
@@ -144,5 +131,5 @@ uint64_t TextReader::readNumber() {
             throw IoError("Invalid numeric input");
         value = value * 10 + static_cast<uint64_t>(c - '0');
     }
-    return negative ? (~value + 1) : value;
+    return {negative ? (~value + 1) : value, next};
 }

@@ -1,16 +1,87 @@
 #pragma once
 
+#include "lineblocks.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+
+// A reading place in a text held in memory, and the reading itself: lines end
+// at LF, CR LF or a lone CR, and reading past the end gives empty lines and
+// zero numbers rather than an error. It points into text it does not own.
+//
+// Line ends are found a 64-byte block at a time, a bit per byte (LineBlock),
+// so a line starts without waiting for a search from where the last one
+// ended. A loader keeps its cursor in a local variable: then the reading place
+// stays in registers while the loader copies texts. `Blocks` says how a block
+// is looked at (NarrowLineBlocks, or WideLineBlocks in code built for it).
+class LineCursor final {
+public:
+    LineCursor() = default;
+    LineCursor(const char* text, const char* stop) : m_stop(stop) { seat(text); }
+
+    bool atEnd() const { return m_pos >= m_stop; }
+
+    // True when only blanks and line breaks remain.
+    bool onlyBlanksRemain() const {
+        for (const char* at = m_pos; at < m_stop; ++at)
+            if (static_cast<unsigned char>(*at) > ' ')
+                return false;
+        return true;
+    }
+
+    // The next line without its line end; "" past the end.
+    template <typename Blocks = NarrowLineBlocks>
+    [[gnu::always_inline]] std::string_view readLineView();
+
+    // A decimal number: skips blanks and line breaks, takes up to 32 characters
+    // up to the next character at or below the space, then skips the rest of
+    // that line. "12 and text" reads 12; past the end reads 0. The value wraps
+    // to 64 bits; callers keep the low 32 or 8 bits. Raises IoError("Invalid
+    // numeric input") when the characters are not a decimal integer.
+    template <typename Blocks = NarrowLineBlocks> [[gnu::always_inline]] uint64_t readNumber();
+
+    // Skips one line; true when there was one to skip.
+    bool skipLine() {
+        if (atEnd())
+            return false;
+        readLineView();
+        return true;
+    }
+
+private:
+    // The block starting at `at`, not inlined: for the rare paths, which keeps
+    // the loop small.
+    static LineBlock firstLineBlock(const char* at, const char* stop);
+
+    // Puts the reading place at `at`, the first block starting there. `at` is
+    // where a line starts, never between a CR and its LF.
+    void seat(const char* at) {
+        m_pos = at;
+        m_block = at;
+        const LineBlock block = firstLineBlock(at, m_stop);
+        m_ends = block.ends;
+        m_pairs = block.pairs;
+    }
+
+    // readNumber's general case, from the start of the number's first line.
+    struct NumberRead {
+        uint64_t value;
+        const char* next; // where the line after the number's starts
+    };
+    static NumberRead readNumberFrom(const char* start, const char* stop);
+
+    const char* m_pos = nullptr;
+    const char* m_stop = nullptr;
+    // The block at m_block, with only the line ends at or after m_pos left.
+    const char* m_block = nullptr;
+    uint64_t m_ends = 0;
+    uint64_t m_pairs = 0;
+};
 
 // Reads a text file the way the program's files are read: the whole file is
-// taken into memory, a UTF-8 byte-order mark at its start is skipped, lines end
-// at LF, CR LF or a lone CR, and reading past the end gives empty lines and
-// zero numbers rather than an error.
+// taken into memory and a UTF-8 byte-order mark at its start is skipped; the
+// reading itself is a LineCursor's.
 class TextReader final {
 public:
     // Raises IoError ("File not found", ...) when the file cannot be read.
@@ -19,88 +90,76 @@ public:
     TextReader(const TextReader&) = delete;
     TextReader& operator=(const TextReader&) = delete;
 
-    bool atEnd() const { return m_pos >= m_bytes.size(); }
+    // A cursor at the reader's place, for a loader to keep as its own; it
+    // stays valid while the reader lives, and the reader's place does not move.
+    LineCursor lines() const { return m_lines; }
 
-    // True when only blanks and line breaks remain.
-    bool onlyBlanksRemain() const;
-
-    // The next line without its line end; "" past the end.
-    std::string readLine();
-    // The same into an existing string, reusing its storage: a reload of the
-    // library then allocates nothing.
-    void readLine(std::string& into);
-    // The same as a view into the reader's own bytes, valid while it lives.
-    std::string_view readLineView();
-
-    // A decimal number: skips blanks and line breaks, takes up to 32 characters
-    // up to the next character at or below the space, then skips the rest of
-    // that line. "12 and text" reads 12; past the end reads 0. The value wraps
-    // to 64 bits; callers keep the low 32 or 8 bits. Raises IoError("Invalid
-    // numeric input") when the characters are not a decimal integer.
-    uint64_t readNumber();
-
-    // Skips one line; true when there was one to skip.
-    bool skipLine();
+    bool atEnd() const { return m_lines.atEnd(); }
+    bool onlyBlanksRemain() const { return m_lines.onlyBlanksRemain(); }
+    std::string_view readLineView() { return m_lines.readLineView(); }
+    std::string readLine() { return std::string(m_lines.readLineView()); }
+    // Reuses the string's storage: a reload then allocates nothing.
+    void readLine(std::string& into) { into.assign(m_lines.readLineView()); }
+    uint64_t readNumber() { return m_lines.readNumber(); }
+    bool skipLine() { return m_lines.skipLine(); }
 
     // Skips every line left and tells how many there were: "a\nb" and "a\nb\n"
     // are two, "a\n\n" is two (the second one blank), and so is "a\rb".
     int64_t skipRemainingLines();
 
 private:
-    // Where the line from m_pos ends, and where the next one starts.
-    void findLineEnd(size_t& end, size_t& next) const;
-
     std::string m_bytes;
-    size_t m_pos = 0;
+    LineCursor m_lines;
 };
 
 // The line reading is the loaders' inner loop; it is kept here so it inlines.
 
-// The first CR or LF from `at`, or `stop`. Lines are short, so a library call
-// per line costs more than the search itself: sixteen bytes are looked at a
-// time where the processor allows, without a call.
-inline const char* findLineBreak(const char* at, const char* stop) {
-#if defined(__SSE2__)
-    const __m128i feed = _mm_set1_epi8('\n');
-    const __m128i carriage = _mm_set1_epi8('\r');
-    while (stop - at >= 16) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
-        const int found = _mm_movemask_epi8(
-            _mm_or_si128(_mm_cmpeq_epi8(chunk, feed), _mm_cmpeq_epi8(chunk, carriage)));
-        if (found != 0)
-            return at + __builtin_ctz(static_cast<unsigned>(found));
-        at += 16;
+template <typename Blocks>
+[[gnu::always_inline]] inline std::string_view LineCursor::readLineView() {
+    // Past the end no line end is left, and the loop gives "".
+    const char* const start = m_pos;
+    while (m_ends == 0) {
+        if (m_stop - m_block <= 64) {
+            m_pos = m_stop; // the last line has no line end
+            return std::string_view(start, static_cast<size_t>(m_stop - start));
+        }
+        m_block += 64;
+        // A CR ending the last block whose LF starts this one has ended its line.
+        const LineBlock next = Blocks::of(m_block, m_stop, (m_pairs >> 63) != 0);
+        m_ends = next.ends;
+        m_pairs = next.pairs;
     }
-#endif
-    while (at != stop && *at != '\n' && *at != '\r')
-        ++at;
-    return at;
+    const auto bit = static_cast<unsigned>(__builtin_ctzll(m_ends));
+    m_ends &= m_ends - 1;
+    const char* const end = m_block + bit;
+    m_pos = end + 1 + ((m_pairs >> bit) & 1);
+    return std::string_view(start, static_cast<size_t>(end - start));
 }
 
-inline void TextReader::findLineEnd(size_t& end, size_t& next) const {
-    const char* const begin = m_bytes.data();
-    const char* const stop = begin + m_bytes.size();
-    const char* const at = findLineBreak(begin + m_pos, stop);
-    end = static_cast<size_t>(at - begin);
-    if (at == stop)
-        next = end;
-    else if (*at == '\r' && at + 1 != stop && at[1] == '\n')
-        next = end + 2; // CR LF
-    else
-        next = end + 1; // LF, or a lone CR (old Mac line ends)
+// The value of a line of 1 to 19 decimal digits (which cannot overflow);
+// false for any other line.
+[[gnu::always_inline]] inline bool digitsOnly(std::string_view line, uint64_t& value) {
+    if (line.size() - 1 >= 19)
+        return false;
+    value = static_cast<unsigned char>(line[0]) - unsigned{'0'};
+    if (value > 9)
+        return false;
+    for (const char c : line.substr(1)) {
+        const unsigned digit = static_cast<unsigned char>(c) - unsigned{'0'};
+        if (digit > 9)
+            return false;
+        value = value * 10 + digit;
+    }
+    return true;
 }
 
-inline std::string_view TextReader::readLineView() {
-    if (atEnd())
-        return {};
-    size_t end = 0;
-    size_t next = 0;
-    findLineEnd(end, next);
-    const std::string_view line(m_bytes.data() + m_pos, end - m_pos);
-    m_pos = next;
-    return line;
-}
-
-inline void TextReader::readLine(std::string& into) {
-    into.assign(readLineView());
+template <typename Blocks> [[gnu::always_inline]] inline uint64_t LineCursor::readNumber() {
+    const char* const start = m_pos;
+    // The common line, nothing but digits, is read as a line.
+    uint64_t value = 0;
+    if (digitsOnly(readLineView<Blocks>(), value))
+        return value;
+    const NumberRead read = readNumberFrom(start, m_stop);
+    seat(read.next);
+    return read.value;
 }

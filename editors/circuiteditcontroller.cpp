@@ -146,7 +146,8 @@ void CircuitEditController::newcircuit() {
 }
 
 void CircuitEditController::modifycircuit(const std::string& path) {
-    TCircuit2 opened = readcircuit(path, m_table);
+    readcircuit(path, m_table, m_openedCircuit);
+    TCircuit2& opened = m_openedCircuit;
     // A hand-made file may hold intervals the fields cannot show; the circuit
     // is only ever stored with intervals inside their ranges.
     for (IntervalField field : {IntervalField::Exercise, IntervalField::Rest}) {
@@ -155,7 +156,7 @@ void CircuitEditController::modifycircuit(const std::string& path) {
             field == IntervalField::Exercise ? opened.exerciseinterval : opened.restinterval;
         seconds = std::clamp(seconds, range.minimum, range.maximum);
     }
-    m_circuit = std::move(opened);
+    std::swap(m_circuit, opened);
     m_ownPath = path;
     m_open = true;
     // Told at once when every store of this circuit will be refused, and why;

@@ -79,6 +79,7 @@ private:
     ExerciseTable& m_table;
     CircuitGrid* m_grid = nullptr;
     TCircuit2 m_circuit;
+    TCircuit2 m_openedCircuit; // read into, then swapped in: its storage is reused
     // The file this circuit was opened from or last stored to: the one file
     // besides free names that the editor may write over or delete.
     std::string m_ownPath;

@@ -10,8 +10,8 @@ CircuitInfoController::CircuitInfoController(CircuitInfoView& view, const Exerci
     : m_view(view), m_table(table) {}
 
 void CircuitInfoController::showcircuitinfo(const std::string& path) {
-    TCircuit2 circuit = readcircuit(path, m_table); // raises before anything is shown
-    infocircuit = std::move(circuit);
+    readcircuit(path, m_table, m_readCircuit); // raises before anything is shown
+    std::swap(infocircuit, m_readCircuit);
 
     // The count is every exercise line of the file, as the grid shows it, also
     // for a file of more than the 100 a circuit holds.

@@ -28,5 +28,6 @@ private:
     CircuitInfoView& m_view;
     const ExerciseTable& m_table;
     TCircuit2 infocircuit;
+    TCircuit2 m_readCircuit; // read into, then swapped in: its storage is reused
     int infoexercise = 0; // slot of the exercise table of the line selected last
 };

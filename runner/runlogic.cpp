@@ -5,6 +5,7 @@
 #include "runobserver.h"
 
 #include <algorithm>
+#include <utility>
 
 CircuitRun::CircuitRun(RunView& view, CueSound& cue) : m_view(view), m_cue(cue) {}
 
@@ -82,12 +83,12 @@ void CircuitRun::bringToFront(CommandButton button) {
 }
 
 void CircuitRun::intialisecircuit(const std::string& path) {
-    TCircuit2 loaded = readcircuit(path); // a failed read leaves everything as it was
+    readcircuit(path, exercisetable(), m_nextCircuit); // a failed read leaves everything as it was
     if (m_observer)
         m_observer->circuitLeft();
     if (m_state == RunState::Running)
         endTimer();
-    runcircuit = std::move(loaded);
+    std::swap(runcircuit, m_nextCircuit);
     exercisepos = 0;
     resting = true;
     m_state = RunState::Loaded;

@@ -121,6 +121,7 @@ private:
     void releaseAwake();
 
     TCircuit2 runcircuit;
+    TCircuit2 m_nextCircuit; // read into, then swapped in: its storage is reused
     int exercisepos = 0;
     bool resting = true;
     int tenminutes = 0;

@@ -140,3 +140,38 @@ TEST_F(CircuitFile, write_aLineFeedInsideATextNeverSplitsItsLine) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(CircuitFile, readIntoAKeptRecord_replacesEveryFieldOfTheCircuitBefore) {
+    // A long circuit with known names, then a short one with an unknown name,
+    // read into the same record: nothing of the first may show through.
+    std::string longer = "Long\r\nUpper Body\r\n45\r\n15\r\n";
+    for (int i = 0; i < 120; ++i)
+        longer += i % 2 ? "Plank\r\n" : "Squat\r\n";
+    folder.writeFile("Circuits/long.cir", longer);
+    auto kept = std::make_unique<TCircuit2>();
+    readcircuit(folder.path() + "Circuits/long.cir", *table, *kept);
+    ASSERT_EQ(kept->exercisecount, 120);
+
+    readcircuit(write("S\r\nLegs\r\n30\r\n10\r\nNobody\r\n"), *table, *kept);
+    const TCircuit2 fresh = readcircuit(path(), *table);
+    EXPECT_EQ(kept->circuitname, "S");
+    EXPECT_EQ(kept->circuittype, "Legs");
+    EXPECT_EQ(kept->filename, path());
+    EXPECT_EQ(kept->exerciseinterval, 30u);
+    EXPECT_EQ(kept->restinterval, 10u);
+    EXPECT_EQ(kept->exercisecount, 1);
+    for (int i = 0; i < kCircuitEntries; ++i) {
+        const TExercise2& entry = kept->exercises[static_cast<size_t>(i)];
+        const TExercise2& expected = fresh.exercises[static_cast<size_t>(i)];
+        EXPECT_EQ(entry.number, expected.number) << "entry " << i;
+        EXPECT_EQ(entry.name, expected.name) << "entry " << i;
+        EXPECT_EQ(entry.description, expected.description) << "entry " << i;
+        EXPECT_EQ(entry.online, expected.online) << "entry " << i;
+    }
+    EXPECT_EQ(kept->exercises[0].number, uint32_t{kNoExercise});
+    EXPECT_EQ(kept->exercises[1].number, 0u);
+}
+
+} // namespace

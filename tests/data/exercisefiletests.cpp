@@ -1,10 +1,14 @@
 #include "datahelpers.h"
 #include "exercises.h"
 #include "ioerror.h"
+#include "lineblocks.h"
 #include "testsupport/tempfolder.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <random>
+#include <sys/stat.h>
+#include <vector>
 
 namespace {
 
@@ -114,6 +118,14 @@ TEST_F(ExerciseFile, failedLoad_raisesRuntimeTextAndKeepsSizeAndSelection) {
 
     expectIoError([&] { loadexercises(*table, folder.path() + "missing.lst"); }, "File not found",
                   "a missing file");
+    // What is no plain file is refused at once: a named pipe would wait for a
+    // writer for ever, a device never ends.
+    ASSERT_EQ(::mkfifo((folder.path() + "pipe.lst").c_str(), 0600), 0);
+    expectIoError([&] { loadexercises(*table, folder.path() + "pipe.lst"); }, "File access denied",
+                  "a named pipe");
+    std::filesystem::create_symlink("/dev/zero", folder.path() + "zero.lst");
+    expectIoError([&] { loadexercises(*table, folder.path() + "zero.lst"); }, "File access denied",
+                  "a device");
     EXPECT_EQ(table->librarysize, 2);
     // The record a load stops in is not stored: its slot keeps what it held.
     load(libraryRecord(1, "A", "T", "D", 1));
@@ -212,4 +224,52 @@ TEST_F(ExerciseFile, failedLoad_refusesEverySaveAndLeavesTheFileByteForByte) {
     EXPECT_TRUE(table->holdsfile());
     saveexercises(*table, path());
     EXPECT_EQ(folder.readFile("exercises.lst"), libraryRecord(1, "A", "T", "D", 1));
+}
+
+TEST_F(ExerciseFile, lineEnds_atEveryPlaceOfABlock_readTheSameByEitherBlockWidth) {
+    // Line ends are found a block of 64 bytes at a time: records of every
+    // length with every kind of line end put LF, CR, and a CR LF split between
+    // two blocks at every place of a block. Both block widths must read what
+    // a plain reading line by line finds.
+    std::mt19937 random(7);
+    const auto pick = [&random](int below) { return static_cast<int>(random() % below); };
+    const char* const lineEnds[] = {"\n", "\r\n", "\r"};
+    const auto text = [&pick](int length) {
+        std::string made;
+        for (int i = 0; i < length; ++i)
+            made += "ab yz"[pick(5)];
+        return made;
+    };
+    for (int file = 0; file < 12; ++file) {
+        std::string bytes = file % 3 == 0 ? "\xEF\xBB\xBF" : "";
+        std::vector<TExercise> expected;
+        const int records = 20 + pick(60);
+        for (int r = 0; r < records; ++r) {
+            TExercise record{static_cast<uint32_t>(1 + pick(100000)), text(pick(70)),
+                             text(pick(30)), text(pick(140)), static_cast<uint8_t>(pick(2))};
+            for (const std::string& line :
+                 {std::to_string(record.number), record.name, record.extype, record.description,
+                  std::to_string(record.online)}) {
+                // A lone CR, an empty line and an LF would read as one CR LF.
+                const bool afterLoneCr = bytes.ends_with("\r");
+                bytes += line + lineEnds[line.empty() && afterLoneCr ? 1 + pick(2) : pick(3)];
+            }
+            expected.push_back(record);
+        }
+        if (file % 4 == 1)
+            bytes.pop_back(); // the last line without its line end (or with half of a CR LF)
+        for (const bool wide : {false, true}) {
+            setwidelineblocks(wide);
+            const LoadResult result = load(bytes);
+            setwidelineblocks(true);
+            ASSERT_EQ(result.loaded, records) << "file " << file << (wide ? ", wide" : "");
+            for (int slot = 0; slot < records; ++slot) {
+                const TExercise& want = expected[static_cast<size_t>(slot)];
+                expectRecord((*table)[slot], want.number, want.name, want.extype,
+                             want.description, want.online);
+                if (HasFailure())
+                    FAIL() << "file " << file << ", slot " << slot << (wide ? ", wide" : "");
+            }
+        }
+    }
 }
