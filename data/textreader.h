@@ -38,7 +38,8 @@ public:
     // up to the next character at or below the space, then skips the rest of
     // that line. "12 and text" reads 12; past the end reads 0. The value wraps
     // to 64 bits; callers keep the low 32 or 8 bits. Raises IoError("Invalid
-    // numeric input") when the characters are not a decimal integer.
+    // numeric input") when the characters are not a decimal integer; where
+    // the reading then stands is not defined, so a caller gives up the text.
     template <typename Blocks = NarrowLineBlocks> [[gnu::always_inline]] uint64_t readNumber();
 
     // Skips one line; true when there was one to skip.
