@@ -25,7 +25,7 @@ void readcircuit(const std::string& path, const ExerciseTable& table, TCircuit2&
         TExercise2& entry = circuit.exercises[static_cast<size_t>(count)];
         const std::string_view name = lines.readLineView();
         copyText(entry.name, name);
-        const int slot = table.findname(name);
+        const int slot = findexercisebyname(table, name);
         const TExercise& record = table[slot];
         if (record.number != 0) {
             entry.number = record.number;
@@ -47,10 +47,7 @@ void readcircuit(const std::string& path, const ExerciseTable& table, TCircuit2&
         entry.description.clear();
         entry.online = 0;
     }
-    int64_t more = 0;
-    while (lines.skipLine())
-        ++more;
-    circuit.exercisecount = static_cast<int32_t>(count + more);
+    circuit.exercisecount = static_cast<int32_t>(count + lines.skipRemainingLines());
 }
 
 void writecircuit(const std::string& path, TCircuit2 circuit) {

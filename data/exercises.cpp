@@ -203,10 +203,6 @@ int findexercisebynumber(const ExerciseTable& table, uint32_t number) {
     return kNoExercise;
 }
 
-int findexercisebyname(const ExerciseTable& table, const std::string& name) {
-    return table.findname(name);
-}
-
 int addexercisefromeditor(ExerciseTable& table, const std::string& name,
                           const std::string& description) {
     if (table.librarysize >= kLibraryCapacity)

@@ -93,7 +93,7 @@ void saveexercises(const ExerciseTable& table, const std::string& path);
 
 // 500 when nothing in slots 0..499 matches; the lowest slot when several do.
 int findexercisebynumber(const ExerciseTable& table, uint32_t number);
-int findexercisebyname(const ExerciseTable& table, const std::string& name);
+inline int findexercisebyname(const ExerciseTable& table, std::string_view name);
 
 // The editor's adding path: slot librarysize, after the last record, gets
 // number (number of the slot before) + 250 + librarysize. Returns the slot, or
@@ -136,4 +136,8 @@ inline int ExerciseTable::findname(std::string_view name) const {
         m_indexStale = false;
     }
     return m_index.find(m_entries, name);
+}
+
+inline int findexercisebyname(const ExerciseTable& table, std::string_view name) {
+    return table.findname(name);
 }

@@ -92,13 +92,6 @@ TextReader::~TextReader() {
         t_spareBuffer.swap(m_bytes);
 }
 
-int64_t TextReader::skipRemainingLines() {
-    int64_t lines = 0;
-    while (m_lines.skipLine())
-        ++lines;
-    return lines;
-}
-
 LineBlock LineCursor::firstLineBlock(const char* at, const char* stop) {
     return at < stop ? NarrowLineBlocks::of(at, stop, false) : LineBlock{0, 0};
 }

@@ -50,6 +50,15 @@ public:
         return true;
     }
 
+    // Skips every line left and tells how many there were: "a\nb" and "a\nb\n"
+    // are two, "a\n\n" is two (the second one blank), and so is "a\rb".
+    int64_t skipRemainingLines() {
+        int64_t lines = 0;
+        while (skipLine())
+            ++lines;
+        return lines;
+    }
+
 private:
     // The block starting at `at`, not inlined: for the rare paths, which keeps
     // the loop small.
@@ -96,17 +105,11 @@ public:
     LineCursor lines() const { return m_lines; }
 
     bool atEnd() const { return m_lines.atEnd(); }
-    bool onlyBlanksRemain() const { return m_lines.onlyBlanksRemain(); }
-    std::string_view readLineView() { return m_lines.readLineView(); }
     std::string readLine() { return std::string(m_lines.readLineView()); }
     // Reuses the string's storage: a reload then allocates nothing.
     void readLine(std::string& into) { into.assign(m_lines.readLineView()); }
     uint64_t readNumber() { return m_lines.readNumber(); }
-    bool skipLine() { return m_lines.skipLine(); }
-
-    // Skips every line left and tells how many there were: "a\nb" and "a\nb\n"
-    // are two, "a\n\n" is two (the second one blank), and so is "a\rb".
-    int64_t skipRemainingLines();
+    int64_t skipRemainingLines() { return m_lines.skipRemainingLines(); }
 
 private:
     std::string m_bytes;
