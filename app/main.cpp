@@ -27,13 +27,6 @@ int answer(const std::string& text) {
     return 1;
 }
 
-// "/home/u/.local/share/stridewell/" is shown without its last separator.
-std::string shownFolder(std::string folder) {
-    if (folder.size() > 1 && folder.back() == '/')
-        folder.pop_back();
-    return folder;
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -62,7 +55,7 @@ int main(int argc, char** argv) {
     } catch (const std::exception& error) {
         // Without a usable $HOME there is no folder to name.
         const std::string problem = "cannot use the data folder" +
-                                    (folder.empty() ? "" : " " + shownFolder(folder)) + ": " +
+                                    (folder.empty() ? "" : " " + folderwithoutseparator(folder)) + ": " +
                                     error.what();
         std::fprintf(stderr, "stridewell: %s\n", problem.c_str());
         // A start from the menu has no terminal: the user sees the reason in a

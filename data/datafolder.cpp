@@ -29,12 +29,6 @@ std::string withSeparator(std::string folder) {
     return folder;
 }
 
-std::string withoutSeparator(std::string folder) {
-    while (folder.size() > 1 && folder.back() == '/')
-        folder.pop_back();
-    return folder;
-}
-
 [[noreturn]] void failWriting(int error) {
     throw IoError(ioerrortext(error, true));
 }
@@ -129,7 +123,7 @@ void removeAbandonedBuildingFolders(const fs::path& parent) {
 // place, so a start that is killed half way leaves no half-seeded folder. When
 // another copy of the program made the folder meanwhile, its folder stays.
 void createSeeded(const std::string& folder, const std::string& starterFolder) {
-    const fs::path target = withoutSeparator(folder);
+    const fs::path target = folderwithoutseparator(folder);
     std::error_code error;
     fs::create_directories(target.parent_path(), error);
     if (error)
@@ -214,9 +208,9 @@ std::string choosedatafolder(const DataFolderPlaces& places) {
 void preparedatafolder(const std::string& folder, const std::string& starterFolder) {
     const std::string place = withSeparator(folder);
     std::error_code error;
-    if (!fs::exists(withoutSeparator(place), error))
+    if (!fs::exists(folderwithoutseparator(place), error))
         createSeeded(place, starterFolder);
-    if (!fs::is_directory(withoutSeparator(place), error))
+    if (!fs::is_directory(folderwithoutseparator(place), error))
         failWriting(error ? error.value() : ENOTDIR);
 
     const bool unused =
@@ -227,4 +221,10 @@ void preparedatafolder(const std::string& folder, const std::string& starterFold
         return; // a read-only folder: the program runs and reports each failed save
     if (unused && !starterFolder.empty())
         seed(place, starterFolder);
+}
+
+std::string folderwithoutseparator(std::string folder) {
+    while (folder.size() > 1 && folder.back() == '/')
+        folder.pop_back();
+    return folder;
 }

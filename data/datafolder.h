@@ -42,3 +42,7 @@ void preparedatafolder(const std::string& folder, const std::string& starterFold
 
 // True when the program can create files in `folder`.
 bool folderwritable(const std::string& folder);
+
+// The folder without its last separators, as it is named to the user and to
+// the file system: "/home/u/.local/share/stridewell/" gives ".../stridewell".
+std::string folderwithoutseparator(std::string folder);

@@ -127,7 +127,7 @@ void BigClockWindow::fitDigits() {
         x += fitted.horizontalAdvance(character);
     }
     m_cellLefts.push_back(static_cast<int>(x) + 1);
-    dropGlyphsOfAnotherSize();
+    dropPicturesOfAnotherSize();
     if (isVisible())
         m_fillAhead.start();
 }
@@ -154,21 +154,29 @@ QRect BigClockWindow::cellOf(int index) const {
                  m_digitArea.height());
 }
 
-void BigClockWindow::dropGlyphsOfAnotherSize() {
-    if (m_digitFont.pixelSize() == m_glyphPixelSize && m_digitArea.height() == m_glyphHeight &&
-        devicePixelRatioF() == m_glyphDensity)
+void BigClockWindow::dropPicturesOfAnotherSize() {
+    // On a screen of another pixel density every picture is drawn again.
+    if (devicePixelRatioF() != m_density) {
+        m_glyphs.clear();
+        m_topBands.clear();
+        m_density = devicePixelRatioF();
+    }
+    if (m_top.size() != m_topBandSize) {
+        m_topBands.clear();
+        m_topBandSize = m_top.size();
+    }
+    if (m_digitFont.pixelSize() == m_glyphPixelSize && m_digitArea.height() == m_glyphHeight)
         return;
     m_glyphs.clear();
     m_glyphPixelSize = m_digitFont.pixelSize();
     m_glyphHeight = m_digitArea.height();
-    m_glyphDensity = devicePixelRatioF();
 }
 
 void BigClockWindow::fillGlyphsAhead() {
     if (!isVisible())
         return;
     // The other phase's colour first: the next change of phase needs it.
-    dropGlyphsOfAnotherSize();
+    dropPicturesOfAnotherSize();
     const QColor current = phaseColour(m_moment.resting);
     for (const QColor& colour : {phaseColour(!m_moment.resting), current}) {
         const auto& drawn = m_glyphs[colour.rgb()];
@@ -185,10 +193,6 @@ void BigClockWindow::fillGlyphsAhead() {
 }
 
 const QPixmap& BigClockWindow::topBand(bool idle, bool resting, const std::string& status) {
-    if (m_top.size() != m_topBandSize || devicePixelRatioF() != m_glyphDensity) {
-        m_topBands.clear();
-        m_topBandSize = m_top.size();
-    }
     const QString word = phaseWord(idle, resting);
     const QString key = faceKey(idle, resting, status);
     auto found = m_topBands.find(key);
@@ -202,7 +206,7 @@ const QPixmap& BigClockWindow::topBand(bool idle, bool resting, const std::strin
         m_topBands.removeIf(
             [&](const auto& entry) { return entry.key() != shownKey && entry.key() != nextKey; });
     }
-    const qreal density = devicePixelRatioF();
+    const qreal density = m_density;
     QImage image((QSizeF(m_top.size().expandedTo(QSize(1, 1))) * density).toSize(),
                  QImage::Format_RGB32);
     image.setDevicePixelRatio(density);
@@ -234,7 +238,7 @@ const QPixmap& BigClockWindow::glyph(QChar character, const QColor& colour) {
         static_cast<int>(std::ceil(QFontMetricsF(m_digitFont).horizontalAdvance(character))),
         m_digitArea.height());
     // At the screen's own pixel density, so the digits stay crisp on any screen.
-    const qreal density = m_glyphDensity;
+    const qreal density = m_density;
     QImage image((QSizeF(cell.expandedTo(QSize(1, 1))) * density).toSize(), QImage::Format_RGB32);
     image.setDevicePixelRatio(density);
     image.fill(kGround);
@@ -256,11 +260,11 @@ void BigClockWindow::paintEvent(QPaintEvent* event) {
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QColor phase = phaseColour(m_moment.resting);
 
+    dropPicturesOfAnotherSize();
     if (event->rect().intersects(m_top))
         painter.drawPixmap(m_top.topLeft(), topBand(m_moment.state == RunState::Idle,
                                                     m_moment.resting, m_moment.status));
     if (event->rect().intersects(m_digitArea)) {
-        dropGlyphsOfAnotherSize();
         for (int i = 0; i < m_digits.size(); ++i) {
             const QRect cell = cellOf(i);
             if (event->rect().intersects(cell))

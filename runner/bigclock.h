@@ -42,7 +42,8 @@ private:
     // Where each character of the digits lies, and its picture in the phase colour.
     QRect cellOf(int index) const;
     const QPixmap& glyph(QChar character, const QColor& colour);
-    void dropGlyphsOfAnotherSize();
+    // Drops the pictures drawn for another size or pixel density.
+    void dropPicturesOfAnotherSize();
     // The phase word and the status as one picture; the text is large, so drawn
     // from outlines, slow enough to do ahead for the next phase.
     const QPixmap& topBand(bool idle, bool resting, const std::string& status);
@@ -61,8 +62,8 @@ private:
     QHash<QRgb, QHash<QChar, QPixmap>> m_glyphs;
     int m_glyphPixelSize = 0;
     int m_glyphHeight = 0;
-    qreal m_glyphDensity = 0;
     QHash<QString, QPixmap> m_topBands; // the shown one and the next one
+    qreal m_density = 0;                // of every picture above
     QSize m_topBandSize;
     QTimer m_fillAhead;
 };

@@ -1,5 +1,7 @@
 #include "dbusscreenawake.h"
 
+#include "errorguard.h"
+
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -121,7 +123,8 @@ void DBusScreenAwake::connectInBackground() {
             return;
         }
         QMetaObject::invokeMethod(
-            context, [this, connected] { linked(connected); }, Qt::QueuedConnection);
+            context, [this, connected] { guarded(nullptr, [&] { linked(connected); }); },
+            Qt::QueuedConnection);
     }).detach();
 }
 
@@ -144,7 +147,9 @@ void DBusScreenAwake::inhibit() {
         QDBusConnection(m_connectionName).asyncCall(call, kCallTimeoutMs);
     m_pending = new QDBusPendingCallWatcher(reply, m_context.get());
     QObject::connect(m_pending, &QDBusPendingCallWatcher::finished, m_context.get(),
-                     [this](QDBusPendingCallWatcher* finished) { inhibited(finished); });
+                     [this](QDBusPendingCallWatcher* finished) {
+                         guarded(nullptr, [&] { inhibited(finished); });
+                     });
 }
 
 void DBusScreenAwake::inhibited(QDBusPendingCallWatcher* call) {

@@ -43,20 +43,17 @@ void RunRecorder::exerciseCompleted() {
         ++m_run->exercisesdone;
 }
 
-void RunRecorder::runFinished() {
-    // A circuit skipped to its end without one exercise run out is no training.
-    if (m_run && m_run->exercisesdone > 0)
-        record(true);
-    m_run.reset();
-}
+void RunRecorder::runFinished() { record(true); }
 
-void RunRecorder::circuitLeft() {
-    if (m_run && m_run->exercisesdone > 0)
-        record(false);
-    m_run.reset();
-}
+void RunRecorder::circuitLeft() { record(false); }
 
 void RunRecorder::record(bool finished) {
+    // A circuit left or skipped to its end without one exercise run out is no
+    // training.
+    if (!m_run || m_run->exercisesdone == 0) {
+        m_run.reset();
+        return;
+    }
     HistoryEntry entry = std::move(*m_run);
     m_run.reset();
     entry.finished = finished;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textconv.h"
+
 #include <QString>
 
 #include <exception>
@@ -19,7 +21,7 @@ void guarded(QWidget* parent, Body&& body) noexcept {
     try {
         std::forward<Body>(body)();
     } catch (const std::exception& error) {
-        reporterror(parent, QString::fromUtf8(error.what()));
+        reporterror(parent, totext(error.what())); // paths and names are bytes
     } catch (...) {
         reporterror(parent, QStringLiteral("Unexpected error"));
     }
