@@ -4,6 +4,7 @@
 #include "circuitgridmodel.h"
 #include "circuitgridview.h"
 #include "circuitinfoform.h"
+#include "circuitnames.h"
 #include "circuitstartframe.h"
 #include "clickablelabel.h"
 #include "dialogs.h"
@@ -20,6 +21,8 @@
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
+
+#include <algorithm>
 
 namespace {
 
@@ -208,6 +211,11 @@ void Tform_Main::buildFrames(QWidget* holder) {
                            static_cast<QWidget*>(frm_ExerciseFrame1)})
         frame->setGeometry(1, 1, 575, 335);
     frm_CircuitEdit1->setCatalogueGrid(m_grid);
+    // Rescans re-sort the grid: the selection follows the circuit being
+    // edited by its file, so Remove never aims at another circuit.
+    frm_CircuitEdit1->onCatalogueRescanned = [this](const std::string& path) {
+        selectcircuit(path);
+    };
     bringToFront(frm_ExerciseFrame1); // the last one created lies on top
 }
 
@@ -243,6 +251,26 @@ int Tform_Main::selectedrow() const {
 }
 
 std::string Tform_Main::selectedpath() const { return m_grid->cell(selectedrow(), 4); }
+
+std::string Tform_Main::selectedname() const { return m_grid->cell(selectedrow(), 0); }
+
+void Tform_Main::selectcircuit(const std::string& path) {
+    for (int row = 0; row < kCatalogueRows; ++row) {
+        const std::string& cell = m_grid->cell(row, 4);
+        if (cell.empty())
+            return; // the scan fills rows from the top without gaps
+        if (!samecircuitfile(cell, path))
+            continue;
+        if (row != selectedrow()) {
+            const int column = std::max(grd_circuits->currentIndex().column(), 0);
+            grd_circuits->setCurrentIndex(m_grid->index(row, column));
+        }
+        grd_circuits->scrollTo(m_grid->index(row, 0));
+        return;
+    }
+}
+
+void Tform_Main::releasecircuit(const std::string& path) { frm_CircuitEdit1->releaseifedited(path); }
 
 bool Tform_Main::runInProgress() const { return frame_ExerciseStart1->runInProgress(); }
 

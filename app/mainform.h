@@ -46,7 +46,10 @@ public:
 
     // The path in column 4 of the selected row ("" for an empty row).
     std::string selectedpath() const override;
+    std::string selectedname() const override;
     int selectedrow() const;
+    // Makes the row of the circuit stored at the path the selected one.
+    void selectcircuit(const std::string& path);
 
     CircuitGridModel* grid() const { return m_grid; }
     QTableView* gridView() const;
@@ -89,6 +92,7 @@ private:
     void modifycircuit(const std::string& path) override;
     void showcircuitinfo(const std::string& path) override;
     void clearcells() override;
+    void releasecircuit(const std::string& path) override;
 
     MainWindowController m_controller{*this};
     std::array<BarPictures, 5> m_buttons;

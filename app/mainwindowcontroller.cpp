@@ -59,12 +59,19 @@ void MainWindowController::btn_exerciseMouseDown() {
 }
 
 void MainWindowController::removeSelectedCircuit() {
-    if (!m_view.confirmRemoval(kRemoveQuestion))
-        return;
+    // The question names the circuit, and exactly that file is deleted.
     const std::string path = m_view.selectedpath();
-    // A file that is already gone (or an empty row) is not worth a message.
+    const std::string name = m_view.selectedname();
+    std::string question = kRemoveQuestion;
     if (!path.empty())
+        question += "\n\nCircuit: " + name;
+    if (!m_view.confirmRemoval(question))
+        return;
+    // A file that is already gone (or an empty row) is not worth a message.
+    if (!path.empty()) {
+        m_view.releasecircuit(path);
         std::remove(path.c_str());
+    }
     m_view.clearcells();
     m_view.scancircuits();
 }

@@ -17,6 +17,8 @@ public:
     // The full path in the selected row of the grid ("" for an empty row),
     // read afresh at each call.
     virtual std::string selectedpath() const = 0;
+    // The circuit name in the selected row ("" for an empty row).
+    virtual std::string selectedname() const = 0;
     // A run is in progress while the runner's one-second timer is active.
     virtual bool runInProgress() const = 0;
 
@@ -34,5 +36,8 @@ public:
     virtual void modifycircuit(const std::string& path) = 0;
     virtual void showcircuitinfo(const std::string& path) = 0;
     virtual void clearcells() = 0;
+    // The circuit file at the path is about to be deleted: a frame that
+    // edits it lets it go, so nothing writes it back.
+    virtual void releasecircuit(const std::string& path) = 0;
     virtual void scancircuits() = 0;
 };

@@ -59,6 +59,15 @@ void Tfrm_CircuitEdit::createControls() {
 
     Label1 = makeCaption(this, "Label1", QStringLiteral("Circuit Name"), 8, 24);
     edt_circuitname = placeControl<QLineEdit>(this, "edt_circuitname", QRect(8, 40, 145, 21));
+    // Beside the name field, in the free space left of the exercise group.
+    lbl_nameproblem = placeControl<QLabel>(this, "lbl_nameproblem", QRect(160, 24, 162, 96));
+    lbl_nameproblem->setTextFormat(Qt::PlainText);
+    lbl_nameproblem->setWordWrap(true);
+    lbl_nameproblem->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette warning = lbl_nameproblem->palette();
+    warning.setColor(QPalette::WindowText, QColor(170, 0, 0));
+    lbl_nameproblem->setPalette(warning);
+    lbl_nameproblem->hide();
 
     Label5 = makeCaption(this, "Label5", QStringLiteral("Circuit Type"), 8, 64);
     cmb_circuittype = placeControl<QComboBox>(this, "cmb_circuittype", QRect(8, 80, 145, 21));
@@ -153,6 +162,10 @@ void Tfrm_CircuitEdit::setCatalogueGrid(CircuitGrid* grid) {
     m_controller.setCatalogueGrid(grid);
 }
 
+void Tfrm_CircuitEdit::releaseifedited(const std::string& path) {
+    m_controller.releaseifedited(path);
+}
+
 // --- CircuitEditView ---------------------------------------------------------
 
 std::string Tfrm_CircuitEdit::nameText() const {
@@ -213,4 +226,23 @@ int Tfrm_CircuitEdit::selectedExerciseLine() const {
 
 void Tfrm_CircuitEdit::showMessage(const std::string& text) {
     Dialogs::message(this, totext(text));
+}
+
+void Tfrm_CircuitEdit::showNameProblem(const std::string& text) {
+    lbl_nameproblem->setText(totext(text));
+    lbl_nameproblem->setVisible(!text.empty());
+    edt_circuitname->setAccessibleDescription(lbl_nameproblem->text());
+}
+
+void Tfrm_CircuitEdit::setEditable(bool editable) {
+    for (QWidget* control : {static_cast<QWidget*>(edt_circuitname),
+                             static_cast<QWidget*>(cmb_circuittype),
+                             static_cast<QWidget*>(spn_exercise), static_cast<QWidget*>(spn_restint),
+                             static_cast<QWidget*>(GroupBox1)})
+        control->setEnabled(editable);
+}
+
+void Tfrm_CircuitEdit::followInCatalogue(const std::string& path) {
+    if (onCatalogueRescanned)
+        onCatalogueRescanned(path);
 }

@@ -6,6 +6,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 #include <string>
 
 class CircuitGrid;
@@ -28,6 +30,13 @@ public:
     void newcircuit();
     void modifycircuit(const std::string& path);
     void setCatalogueGrid(CircuitGrid* grid);
+    // The file at the path is about to be deleted; the editor lets it go
+    // when it is the circuit being edited.
+    void releaseifedited(const std::string& path);
+
+    // Runs after each rescan the editor makes, with the path the circuit it
+    // edits is stored at, so the catalogue's selection can follow it.
+    std::function<void(const std::string& path)> onCatalogueRescanned;
 
     const TCircuit2& workingcircuit() const { return m_controller.workingcircuit(); }
 
@@ -53,6 +62,9 @@ private:
     void selectExerciseLine(int index) override;
     int selectedExerciseLine() const override;
     void showMessage(const std::string& text) override;
+    void showNameProblem(const std::string& text) override;
+    void setEditable(bool editable) override;
+    void followInCatalogue(const std::string& path) override;
 
     CircuitIntervalField* field(IntervalField which) const;
 
@@ -63,6 +75,7 @@ private:
     QLabel* Panel1 = nullptr;
     QLabel* Label1 = nullptr;
     QLineEdit* edt_circuitname = nullptr;
+    QLabel* lbl_nameproblem = nullptr;
     QLabel* Label5 = nullptr;
     QComboBox* cmb_circuittype = nullptr;
     QLabel* Label2 = nullptr;

@@ -23,6 +23,11 @@ std::string freenewcircuitname() {
     return name;
 }
 
+std::string clashmessage(const std::string& name) {
+    return "Another circuit is already stored as \"" + name +
+           "\". Choose another name before modifying this circuit.";
+}
+
 int usedentries(const TCircuit2& circuit) {
     int count = 0;
     while (count < kCircuitEntries && circuit.exercises[static_cast<size_t>(count)].number != 0)
@@ -58,8 +63,15 @@ std::string CircuitEditController::cansave(const std::string& nametext) const {
     if (m_circuit.circuittype.empty())
         return "Choose a circuit type before modifying this circuit.";
     if (belongsToAnotherCircuit(circuitfilepath(nametext)))
-        return "Another circuit is already stored as \"" + nametext +
-               "\". Choose another name before modifying this circuit.";
+        return clashmessage(nametext);
+    return {};
+}
+
+std::string CircuitEditController::namerefusal(const std::string& name) const {
+    if (std::string problem = circuitnameproblem(name); !problem.empty())
+        return problem;
+    if (belongsToAnotherCircuit(circuitfilepath(name)))
+        return clashmessage(name);
     return {};
 }
 
@@ -76,21 +88,32 @@ void CircuitEditController::write(const std::string& path) {
     m_ownPath = path;
 }
 
+void CircuitEditController::moveto(const std::string& name, std::string leftPath) {
+    const std::string newPath = circuitfilepath(name);
+    const std::string previousName = std::exchange(m_circuit.circuitname, name);
+    try {
+        write(newPath);
+    } catch (...) {
+        m_circuit.circuitname = previousName;
+        throw;
+    }
+    if (!leftPath.empty() && !samecircuitfile(leftPath, newPath)) {
+        std::error_code ignored; // a failed deletion is silent
+        std::filesystem::remove(leftPath, ignored);
+    }
+}
+
 void CircuitEditController::rescan() {
-    if (m_grid)
-        scancircuits(*m_grid);
+    if (!m_grid)
+        return;
+    scancircuits(*m_grid);
+    if (m_open && !m_ownPath.empty())
+        m_view.followInCatalogue(m_ownPath);
 }
 
 void CircuitEditController::report(const std::string& message) {
     if (!message.empty())
         m_view.showMessage(message);
-}
-
-void CircuitEditController::tellOnce(const std::string& problem) {
-    // Said once while the same problem stays, not again at every keystroke.
-    if (problem != m_shownNameProblem && !problem.empty())
-        m_view.showMessage(problem);
-    m_shownNameProblem = problem;
 }
 
 // --- Setting fields (with the reactions they set off) ----------------------
@@ -123,6 +146,7 @@ void CircuitEditController::showIntervalQuietly(IntervalField field) {
 // --- Operations --------------------------------------------------------------
 
 void CircuitEditController::newcircuit() {
+    m_view.setEditable(true);
     setNameField("");
 
     const std::string name = freenewcircuitname();
@@ -134,9 +158,9 @@ void CircuitEditController::newcircuit() {
     m_circuit.exercisecount = 0;
     m_ownPath.clear(); // the previous circuit's file is no longer ours to delete
     m_open = true;
-    m_shownNameProblem.clear();
 
     setNameField(name); // writes the new circuit's file
+    m_settledName = name;
     m_view.selectType(0);
     setIntervalField(IntervalField::Exercise, 30);
     setIntervalField(IntervalField::Rest, 15);
@@ -159,11 +183,11 @@ void CircuitEditController::modifycircuit(const std::string& path) {
     std::swap(m_circuit, opened);
     m_ownPath = path;
     m_open = true;
-    // Told at once when every store of this circuit will be refused, and why;
-    // the name field's reaction then does not say it again.
+    m_view.setEditable(true);
+    // Told at once when every store of this circuit will be refused, and why.
     report(cansave(m_circuit.circuitname));
-    m_shownNameProblem = circuitnameproblem(m_circuit.circuitname);
     initcircuit();
+    m_settledName = m_circuit.circuitname;
 
     // Once more from the working circuit: repeats what initcircuit showed.
     setNameField(m_circuit.circuitname);
@@ -227,6 +251,7 @@ void CircuitEditController::edt_circuitnameChange() {
     m_nameUnsettled = true;
     const std::string text = m_view.nameText();
     if (text.empty()) {
+        m_view.showNameProblem(kNeedsName);
         m_circuit.circuitname.clear(); // nothing stored; the last file stays
         return;
     }
@@ -234,50 +259,81 @@ void CircuitEditController::edt_circuitnameChange() {
     // told when it was opened.
     if (!circuitproblem().empty())
         return;
-    const std::string problem = circuitnameproblem(text);
-    tellOnce(problem);
-    if (!problem.empty())
-        return; // circuitname keeps the last name stored
+    // A refused name is said beside the field, never in a box: a box would
+    // take the keys typed after it. circuitname keeps the last name stored.
+    const std::string refusal = namerefusal(text);
+    m_view.showNameProblem(refusal);
+    if (!refusal.empty())
+        return;
     const std::string newPath = circuitfilepath(text);
     if (fileexists(newPath)) {
-        // Our own file: the name is back to one we stored. Another circuit's
-        // file is not taken over: circuitname keeps the last name stored, and
-        // typing on to a free name renames from there.
-        if (!m_ownPath.empty() && samecircuitfile(newPath, m_ownPath))
-            m_circuit.circuitname = text;
+        // Our own file: the name is back to one we stored.
+        m_circuit.circuitname = text;
         return;
     }
-    // The new file is written before the previous one goes, so a failed write
-    // never leaves the circuit only in memory. Line 1 of the file is its name.
-    const std::string previousName = m_circuit.circuitname;
-    const std::string previousPath = circuitfilepath(previousName);
-    const bool previousIsOurs = !previousName.empty() && !m_ownPath.empty() &&
-                                previousPath != newPath && samecircuitfile(previousPath, m_ownPath);
-    m_circuit.circuitname = text;
-    try {
-        write(newPath);
-    } catch (...) {
-        m_circuit.circuitname = previousName;
-        throw;
-    }
-    if (previousIsOurs) {
-        std::error_code ignored; // a failed deletion is silent
-        std::filesystem::remove(previousPath, ignored);
-    }
+    // Line 1 of the file is its name, so each rename writes the whole file.
+    const std::string previousPath = circuitfilepath(m_circuit.circuitname);
+    const bool previousIsOurs = !m_circuit.circuitname.empty() && !m_ownPath.empty() &&
+                                samecircuitfile(previousPath, m_ownPath);
+    moveto(text, previousIsOurs ? previousPath : std::string());
     // The grid follows at once, so no row points at the file that just went.
     rescan();
 }
 
 void CircuitEditController::edt_circuitnameExit() {
     m_nameUnsettled = false;
-    if (m_view.nameText().empty())
+    const std::string text = m_view.nameText();
+    if (text.empty())
         return; // never a file named ".cir"; every other store asks for a name
-    report(attemptsave(m_view.nameText()));
+    if (circuitproblem().empty()) {
+        if (const std::string refusal = namerefusal(text); !refusal.empty())
+            return keepsettledname(refusal);
+    }
+    const std::string message = attemptsave(text);
+    if (message.empty())
+        m_settledName = m_circuit.circuitname;
+    report(message);
+}
+
+void CircuitEditController::keepsettledname(const std::string& refusal) {
+    const std::string keep = m_settledName;
+    if (keep.empty() || !circuitnameproblem(keep).empty() ||
+        belongsToAnotherCircuit(circuitfilepath(keep)))
+        return report(refusal); // nothing to go back to: the field keeps its text
+    m_view.setNameText(keep);
+    m_view.showNameProblem({});
+    moveto(keep, m_ownPath);
+    rescan();
+    m_view.showMessage(refusal + "\nThe circuit keeps its name \"" + keep + "\".");
 }
 
 void CircuitEditController::leavefront() {
     if (m_nameUnsettled)
         edt_circuitnameExit();
+}
+
+void CircuitEditController::releaseifedited(const std::string& path) {
+    if (m_open && !m_ownPath.empty() && samecircuitfile(path, m_ownPath))
+        shownothingtoedit();
+}
+
+void CircuitEditController::shownothingtoedit() {
+    m_open = false;
+    m_nameUnsettled = false;
+    m_ownPath.clear();
+    m_settledName.clear();
+    m_circuit = TCircuit2{};
+    m_view.setNameText({});
+    m_view.showNameProblem({});
+    m_view.selectType(-1);
+    for (IntervalField field : {IntervalField::Exercise, IntervalField::Rest})
+        m_view.setIntervalText(field, {});
+    m_choiceNames.clear();
+    m_choiceNumbers.clear();
+    m_view.setChoices({});
+    m_view.selectChoice(-1);
+    displayexercises();
+    m_view.setEditable(false);
 }
 
 void CircuitEditController::cmb_circuittypeChange(int pickedIndex) {

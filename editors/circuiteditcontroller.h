@@ -48,6 +48,11 @@ public:
     // is left, unless that has happened since its last change.
     void leavefront();
 
+    // The file at the path is about to be deleted. When it is the circuit
+    // being edited, the editor lets it go: it shows nothing to edit and
+    // stores nothing until the next newcircuit or modifycircuit.
+    void releaseifedited(const std::string& path);
+
     // Reactions to the screen.
     void cmb_circuittypeChange(int pickedIndex);
     void edt_circuitnameChange();
@@ -66,12 +71,20 @@ private:
     void intervalChange(IntervalField field);
     uint32_t& interval(IntervalField field);
     void write(const std::string& path);
+    // Stores the circuit under the name, then deletes the file it leaves
+    // (none: empty). The new file comes first, so a failed write never
+    // leaves the circuit only in memory; the name is kept only once written.
+    void moveto(const std::string& name, std::string leftPath);
     void rescan();
     bool belongsToAnotherCircuit(const std::string& path) const;
     // What forbids any store, whatever the name; empty when nothing does.
     std::string circuitproblem() const;
-    // Shows a message once while the same problem lasts.
-    void tellOnce(const std::string& problem);
+    // Why the circuit cannot take this non-empty name; empty when it can.
+    std::string namerefusal(const std::string& name) const;
+    // The field was left holding a name the circuit cannot take: the circuit
+    // goes back to the name it had when the field was last left or opened.
+    void keepsettledname(const std::string& refusal);
+    void shownothingtoedit();
     // Shows a non-empty message.
     void report(const std::string& message);
 
@@ -86,7 +99,8 @@ private:
     // What the choice list shows, and beside it the numbers, in the same order.
     std::vector<std::string> m_choiceNames;
     std::vector<uint32_t> m_choiceNumbers;
-    std::string m_shownNameProblem; // the name problem last shown, while it lasts
+    // The name the circuit had when it was opened or the field was last left.
+    std::string m_settledName;
     bool m_open = false;            // a circuit was started or opened
     bool m_nameUnsettled = false;   // the name changed since the field was last left
 };

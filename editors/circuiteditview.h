@@ -31,4 +31,13 @@ public:
     virtual int selectedExerciseLine() const = 0;
 
     virtual void showMessage(const std::string& text) = 0;
+
+    // Why the name being typed cannot be taken, shown beside the name field
+    // so typing goes on undisturbed; empty hides it.
+    virtual void showNameProblem(const std::string& text) = 0;
+    // False while there is no circuit to edit: the fields take no input.
+    virtual void setEditable(bool editable) = 0;
+    // The editor rescanned the catalogue; the circuit it edits is stored at
+    // this path, so the catalogue's selection can follow it.
+    virtual void followInCatalogue(const std::string& path) = 0;
 };

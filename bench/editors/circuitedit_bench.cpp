@@ -38,6 +38,9 @@ public:
     void selectExerciseLine(int index) override { line = index; }
     int selectedExerciseLine() const override { return line; }
     void showMessage(const std::string& text) override { throw std::runtime_error(text); }
+    void showNameProblem(const std::string&) override {}
+    void setEditable(bool) override {}
+    void followInCatalogue(const std::string&) override {}
 };
 
 class StoringGrid final : public CircuitGrid {

@@ -141,9 +141,11 @@ TEST_F(AppFixture, removal_cancelKeepsEverything_okDeletesAndKeepsSelectionIndex
 
     TestDialogs::setNextAnswer(false);
     click(bar(), "btn_remove");
-    EXPECT_EQ(
-        TestDialogs::takeShown(),
-        QStringList{QStringLiteral("This will delete the circuit and is not undoable. Continue?")});
+    // The designed question, naming the circuit it will delete.
+    EXPECT_EQ(TestDialogs::takeShown(),
+              QStringList{QStringLiteral("This will delete the circuit and is not undoable. "
+                                         "Continue?\n\nCircuit: ") +
+                          QString::fromStdString(cell(1, 0))});
     EXPECT_TRUE(fileexists(second));
     EXPECT_EQ(cell(1, 4), second);
 

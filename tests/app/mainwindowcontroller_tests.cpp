@@ -50,6 +50,7 @@ const char* buttonName(BarButton button) {
 class FakeMainView final : public MainWindowView {
 public:
     std::string path;
+    std::string name = "Legs";
     bool running = false;
     bool answer = false;     // the answer to the removal's question
     std::string failingStep; // this step raises IoError
@@ -62,6 +63,7 @@ public:
     }
 
     std::string selectedpath() const override { return path; }
+    std::string selectedname() const override { return path.empty() ? std::string() : name; }
     bool runInProgress() const override { return running; }
     void bringToFront(MainFrame frame) override { step(std::string("front ") + frameName(frame)); }
     void showButtonPicture(BarButton button, bool hover) override {
@@ -78,6 +80,10 @@ public:
     void modifycircuit(const std::string& path) override { step("modifycircuit " + path); }
     void showcircuitinfo(const std::string& path) override { step("showcircuitinfo " + path); }
     void clearcells() override { step("clearcells"); }
+    void releasecircuit(const std::string& path) override {
+        // The file is still there for the frames to recognise it.
+        step(std::string(fileexists(path) ? "release " : "release gone ") + path);
+    }
     void scancircuits() override { step("scancircuits"); }
 
 private:
@@ -172,21 +178,24 @@ TEST_F(MainWindowControllerTest, failedStep_endsTheActionThere) {
     EXPECT_EQ(view.take(), (Steps{"front editor", "modifycircuit " + view.path}));
 }
 
-TEST_F(MainWindowControllerTest, removal_asksFirst_thenDeletesClearsAndRescans) {
+TEST_F(MainWindowControllerTest, removal_namesTheCircuit_releasesItThenDeletesClearsAndRescans) {
+    const std::string naming = kQuestion + "\n\nCircuit: Legs";
     view.answer = false;
     rules.btn_removeMouseDown();
-    EXPECT_EQ(view.take(), (Steps{kQuestion}));
+    EXPECT_EQ(view.take(), (Steps{naming}));
     EXPECT_TRUE(fileexists(view.path));
 
     view.answer = true;
     rules.btn_removeMouseDown();
-    EXPECT_EQ(view.take(), (Steps{kQuestion, "clearcells", "scancircuits"}));
+    EXPECT_EQ(view.take(),
+              (Steps{naming, "release " + view.path, "clearcells", "scancircuits"}));
     EXPECT_FALSE(fileexists(view.path));
 
     // The file already gone, or an empty row: nothing to delete, no message,
-    // the grid is still cleared and refilled.
+    // the grid is still cleared and refilled; an empty row names nothing.
     rules.btn_removeMouseDown();
-    EXPECT_EQ(view.take(), (Steps{kQuestion, "clearcells", "scancircuits"}));
+    EXPECT_EQ(view.take(),
+              (Steps{naming, "release gone " + view.path, "clearcells", "scancircuits"}));
     view.path.clear();
     rules.btn_removeMouseDown();
     EXPECT_EQ(view.take(), (Steps{kQuestion, "clearcells", "scancircuits"}));

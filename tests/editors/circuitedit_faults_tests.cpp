@@ -21,40 +21,51 @@ TEST_F(CircuitEditTest, newCircuit_neverTakesOverAnExistingNewCircuitFile) {
     EXPECT_TRUE(view.messages.empty());
 }
 
-TEST_F(CircuitEditTest, typingAnotherCircuitsName_leavesItAloneAndRefusesStores) {
+TEST_F(CircuitEditTest, typingAnotherCircuitsName_leavesItAloneAndLeavingKeepsTheSettledName) {
     storeFile("Arms.cir", "Arms", "Upper Body", 60, 10, {"Dip"});
     const Lines arms = fileLines("Arms");
     newCircuitWith({0});
     typeName("Mine");
     editor.edt_circuitnameExit();
 
-    typeName("Arms");
-    EXPECT_EQ(editor.workingcircuit().circuitname, "Mine"); // the last name stored
-    EXPECT_TRUE(fileExists("Mine"));
+    // Typing on past a free name to another circuit's: the free name is
+    // stored letter by letter, the clash only said beside the field.
+    typeName("Arm");
+    typeNameLetters("s");
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_NE(view.nameProblem.find("\"Arms\""), std::string::npos) << view.nameProblem;
+    EXPECT_EQ(view.name, "Arms");
+    EXPECT_EQ(editor.workingcircuit().circuitname, "Arm");
 
     // Every store while the field holds the name is refused, naming the clash.
-    editor.edt_circuitnameExit();
     typeInterval(IntervalField::Exercise, "45");
     pickType(2);
     editor.btn_newexerciseClick();
-    view.line = 0;
-    editor.btn_deleteClick();
     const Lines messages = view.takeMessages();
-    ASSERT_EQ(messages.size(), 5u);
+    ASSERT_EQ(messages.size(), 3u);
     for (const std::string& message : messages)
         EXPECT_NE(message.find("\"Arms\""), std::string::npos) << message;
     EXPECT_EQ(fileLines("Arms"), arms);
-    EXPECT_EQ(view.exerciseText, "30");
-    EXPECT_EQ(view.type, 0);
 
-    // Typing on to a free name renames the circuit from its last stored name.
-    typeNameLetters("X");
-    EXPECT_TRUE(fileExists("ArmsX"));
-    EXPECT_FALSE(fileExists("Mine"));
-    EXPECT_EQ(fileLines("Arms"), arms);
-    EXPECT_EQ(fileLines("ArmsX").at(0), "ArmsX");
+    // Leaving the field goes back to the name last settled, and says so once.
     editor.edt_circuitnameExit();
-    EXPECT_EQ(fileLines("ArmsX"), (Lines{"ArmsX", "Upper Body", "30", "15"}));
+    ASSERT_EQ(view.messages.size(), 1u);
+    EXPECT_NE(view.takeMessages()[0].find("keeps its name \"Mine\""), std::string::npos);
+    EXPECT_EQ(view.name, "Mine");
+    EXPECT_TRUE(view.nameProblem.empty());
+    EXPECT_EQ(fileLines("Mine"), (Lines{"Mine", "Upper Body", "30", "15", "Push Up"}));
+    EXPECT_FALSE(fileExists("Arm"));
+    EXPECT_EQ(fileLines("Arms"), arms);
+    EXPECT_EQ(grid.names(), (Lines{"Arms", "Mine"}));
+    editor.leavefront(); // already settled: not said again
+    EXPECT_TRUE(view.messages.empty());
+
+    // Typing on to a free name renames the circuit from there.
+    typeNameLetters("X");
+    EXPECT_TRUE(fileExists("MineX"));
+    EXPECT_FALSE(fileExists("Mine"));
+    editor.edt_circuitnameExit();
+    EXPECT_EQ(fileLines("MineX").at(0), "MineX");
     EXPECT_TRUE(view.messages.empty());
 }
 
@@ -108,22 +119,23 @@ TEST_F(CircuitEditTest, failedStore_endsTheReactionBeforeTheScan) {
     EXPECT_TRUE(grid.cells.empty());
 }
 
-TEST_F(CircuitEditTest, namesThatCannotBeFileNames_areRefusedWithAMessage) {
+TEST_F(CircuitEditTest, namesThatCannotBeFileNames_areSaidBesideTheFieldAndNeverStored) {
     editor.newcircuit();
     typeName("Good");
     editor.edt_circuitnameExit();
 
-    // Each differs in its problem from the one before, so each is told.
     for (const std::string bad : {"a/b", "..", "a:b", ".", "x*", "tab\there", "q?", "p|q",
                                   "back\\slash", "<b>", "say \"hi\""}) {
         SCOPED_TRACE(bad);
         typeName(bad);
-        EXPECT_EQ(view.takeMessages().size(), 1u);
+        EXPECT_TRUE(view.messages.empty()); // no box while typing
+        EXPECT_FALSE(view.nameProblem.empty());
         EXPECT_EQ(editor.workingcircuit().circuitname, "Good");
         typeInterval(IntervalField::Rest, "16");
         EXPECT_EQ(view.takeMessages().size(), 1u);
         editor.edt_circuitnameExit();
         EXPECT_EQ(view.takeMessages().size(), 1u);
+        EXPECT_EQ(view.name, "Good");
     }
     EXPECT_EQ(fileLines("Good"), (Lines{"Good", "Upper Body", "30", "15"}));
     Lines stored;
@@ -133,19 +145,49 @@ TEST_F(CircuitEditTest, namesThatCannotBeFileNames_areRefusedWithAMessage) {
     // Dots inside a name are fine.
     typeName("v1.2");
     EXPECT_TRUE(view.messages.empty());
+    EXPECT_TRUE(view.nameProblem.empty());
     EXPECT_TRUE(fileExists("v1.2"));
     EXPECT_FALSE(fileExists("Good"));
 }
 
-TEST_F(CircuitEditTest, typingOnAfterARefusedCharacter_tellsItOnce) {
+TEST_F(CircuitEditTest, typingPastARefusedCharacter_keepsEveryLetterAndStoresOnceValid) {
     editor.newcircuit();
     typeName("");
+    EXPECT_EQ(view.nameProblem, "Circuit needs a name before modifying it.");
     typeNameLetters("a:bcd");
-    EXPECT_EQ(view.takeMessages().size(), 1u);
-    typeName("abcd"); // the problem is gone ...
-    typeName("abcd?"); // ... and a new one is told again
-    EXPECT_EQ(view.takeMessages().size(), 1u);
+    EXPECT_EQ(view.name, "a:bcd");
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_NE(view.nameProblem.find(':'), std::string::npos);
+    EXPECT_FALSE(fileExists("a:bcd"));
+    typeName("abcd"); // the problem is gone and the name stored
+    EXPECT_TRUE(view.nameProblem.empty());
     EXPECT_TRUE(fileExists("abcd"));
+}
+
+TEST_F(CircuitEditTest, removedWhileEdited_isLetGoAndNeverWrittenBack) {
+    storeFile("Arms.cir", "Arms", "Upper Body", 60, 10, {"Dip"});
+    newCircuitWith({0});
+    editor.releaseifedited(path("Arms")); // another circuit: nothing changes
+    EXPECT_TRUE(view.editable);
+
+    editor.releaseifedited(path("New Circuit"));
+    std::filesystem::remove(path("New Circuit"));
+    EXPECT_FALSE(view.editable);
+    EXPECT_TRUE(view.name.empty());
+    EXPECT_TRUE(view.lines.empty());
+
+    // Whatever still reaches the editor writes nothing and says nothing.
+    typeName("N");
+    typeInterval(IntervalField::Exercise, "45");
+    editor.edt_circuitnameExit();
+    editor.leavefront();
+    EXPECT_FALSE(fileExists("New Circuit"));
+    EXPECT_FALSE(fileExists("N"));
+    view.takeMessages();
+
+    editor.newcircuit();
+    EXPECT_TRUE(view.editable);
+    EXPECT_TRUE(fileExists("New Circuit"));
 }
 
 TEST_F(CircuitEditTest, addingToAFullCircuit_isRefusedAndEntry100StaysFree) {

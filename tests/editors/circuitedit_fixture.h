@@ -24,6 +24,9 @@ public:
     std::vector<std::string> lines;
     int line = -1;
     std::vector<std::string> messages;
+    std::string nameProblem; // the refusal shown beside the name field
+    bool editable = true;
+    std::string followed; // the path the catalogue was last asked to select
 
     std::string nameText() const override { return name; }
     void setNameText(const std::string& text) override { name = text; }
@@ -41,6 +44,9 @@ public:
     void selectExerciseLine(int index) override { line = index; }
     int selectedExerciseLine() const override { return line; }
     void showMessage(const std::string& text) override { messages.push_back(text); }
+    void showNameProblem(const std::string& text) override { nameProblem = text; }
+    void setEditable(bool on) override { editable = on; }
+    void followInCatalogue(const std::string& path) override { followed = path; }
 
     std::vector<std::string> takeMessages() { return std::exchange(messages, {}); }
 };

@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -93,6 +94,29 @@ TEST_F(CircuitEditFrameTest, typingAName_renamesPerKeyAndStoresWholeNameOnLeavin
     EXPECT_EQ(fileLines(folder, "Legs").value(0), "Legs");
     EXPECT_EQ(grid.cells[std::make_pair(0, 0)], "Legs");
     EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
+}
+
+TEST_F(CircuitEditFrameTest, refusedNameWhileTyping_isSaidBesideTheFieldAndNoKeyIsLost) {
+    frame.newcircuit();
+    auto* problem = child<QLabel>("lbl_nameproblem");
+    nameField()->selectAll();
+    QTest::keyClicks(nameField(), "Arms/Legs");
+
+    EXPECT_EQ(nameField()->text(), QStringLiteral("Arms/Legs"));
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
+    EXPECT_FALSE(problem->isHidden());
+    EXPECT_TRUE(problem->text().contains(QLatin1Char('/')));
+    EXPECT_TRUE(folder.exists("Circuits/Arms.cir")); // the last valid name, stored
+
+    // Leaving the field says once that the circuit keeps its settled name.
+    leaveNameField();
+    const QStringList shown = TestDialogs::takeShown();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].contains(QStringLiteral("keeps its name \"New Circuit\"")));
+    EXPECT_EQ(nameField()->text(), QStringLiteral("New Circuit"));
+    EXPECT_TRUE(problem->isHidden());
+    EXPECT_TRUE(folder.exists("Circuits/New Circuit.cir"));
+    EXPECT_FALSE(folder.exists("Circuits/Arms.cir"));
 }
 
 TEST_F(CircuitEditFrameTest, focusLostToAnotherWindow_isNotLeavingTheField) {
