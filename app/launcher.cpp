@@ -85,6 +85,12 @@ TForm1::TForm1(QWidget* parent)
     mmo_disclaimer->setPlainText(QString::fromLatin1(kDisclaimer));
     mmo_disclaimer->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mmo_disclaimer->setPalette(palette);
+    // Read, never edited: it keeps the focus and keyboard selection, and Tab
+    // moves on to the next field instead of typing a tab into the text.
+    mmo_disclaimer->setReadOnly(true);
+    mmo_disclaimer->setTextInteractionFlags(Qt::TextSelectableByKeyboard |
+                                            Qt::TextSelectableByMouse);
+    mmo_disclaimer->setTabChangesFocus(true);
 
     addPicture("Image1", QStringLiteral("banner.jpg"), QRect(1, 24, 600, 65));
 

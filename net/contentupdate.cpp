@@ -8,6 +8,7 @@
 #include "replycheck.h"
 #include "textconv.h"
 #include "textreader.h"
+#include "transferfailure.h"
 
 #include <filesystem>
 #include <system_error>
@@ -52,6 +53,20 @@ public:
 private:
     std::unordered_set<std::string> m_keys;
 };
+
+bool isemptyreply(const TransferFailure& failure) {
+    return failure.kind == TransferFailureKind::Refused && failure.detail == kEmptyReply;
+}
+
+// A refused reply says what was wrong with it; any other failure adds its
+// reason on a second line ("New circuit file could not be found\nNo
+// connection to localhost:80").
+std::string failuremessage(const std::string& subject, const std::string& failed,
+                           const TransferFailure& failure) {
+    if (failure.kind == TransferFailureKind::Refused)
+        return subject + " was refused: the server's answer " + failure.detail;
+    return failed + "\n" + transferfailuretext(failure);
+}
 
 void makecircuitsfolder() {
     std::error_code error;
@@ -117,13 +132,12 @@ void ContentUpdate::HTTPGetDoneFile(QObject*, const std::string& FileName, int32
 
 void ContentUpdate::HTTPGetError(QObject*) {
     guarded(m_dialogParent, [&] {
-        const std::string& refusal = HTTPGet.refusal();
-        if (refusal.empty())
-            show("New exercise file could not be found");
-        else if (refusal == kEmptyReply)
+        const TransferFailure& failure = HTTPGet.failure();
+        if (isemptyreply(failure))
             show("No new exercises available at this time"); // and the kept list stays
         else
-            show("New exercise file was refused: the server's answer " + refusal);
+            show(failuremessage("New exercise file", "New exercise file could not be found",
+                                failure));
     });
 }
 
@@ -186,13 +200,12 @@ void ContentUpdate::CircuitgetDoneFile(QObject*, const std::string& FileName, in
 
 void ContentUpdate::CircuitgetError(QObject*) {
     guarded(m_dialogParent, [&] {
-        const std::string& refusal = Circuitget.refusal();
-        if (refusal.empty())
-            show("New circuit file could not be found");
-        else if (refusal == kEmptyReply)
+        const TransferFailure& failure = Circuitget.failure();
+        if (isemptyreply(failure))
             show("No new circuits available at this time"); // and the kept list stays
         else
-            show("New circuit file was refused: the server's answer " + refusal);
+            show(
+                failuremessage("New circuit file", "New circuit file could not be found", failure));
     });
 }
 
@@ -207,11 +220,9 @@ void ContentUpdate::CircuitDownloaderDoneFile(QObject*, const std::string&, int3
 // The chain ends here; the names not yet popped stay for the next check.
 void ContentUpdate::CircuitDownloaderError(QObject*) {
     guarded(m_dialogParent, [&] {
-        const std::string& refusal = CircuitDownloader.refusal();
-        if (refusal.empty())
-            show("Circuit " + m_fetchingCircuit + " could not be downloaded");
-        else
-            show("Circuit " + m_fetchingCircuit + " was refused: the server's answer " + refusal);
+        const std::string subject = "Circuit " + m_fetchingCircuit;
+        show(failuremessage(subject, subject + " could not be downloaded",
+                            CircuitDownloader.failure()));
     });
 }
 

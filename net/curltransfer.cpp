@@ -136,28 +136,57 @@ HeaderList requestHeaders(const THTTPRequest& request, bool post) {
 }
 
 // Driven step by step, so a stop request or a stalled server is noticed
-// within a few milliseconds rather than at libcurl's next timeout.
-bool drive(CURLM* multi, const THTTPLimits& limits, const std::atomic<bool>& stop,
-           Receiver& receiver) {
+// within a few milliseconds rather than at libcurl's next timeout. None when
+// libcurl ran the transfer to its end, whatever that end was.
+TransferFailureKind drive(CURLM* multi, const THTTPLimits& limits, const std::atomic<bool>& stop,
+                          Receiver& receiver) {
     const auto window = std::chrono::milliseconds(std::max(1, limits.LowSpeedTimeMs));
     auto windowStart = Clock::now();
     for (;;) {
         int running = 0;
         if (curl_multi_perform(multi, &running) != CURLM_OK)
-            return false;
+            return TransferFailureKind::Failed;
         if (running == 0)
-            return true;
+            return TransferFailureKind::None;
         if (stop)
-            return false;
+            return TransferFailureKind::Stopped;
         if (Clock::now() - windowStart >= window) {
             // Too little arrived in the last window: the server has stalled.
             if (receiver.windowBytes * 1000 <
                 static_cast<int64_t>(limits.LowSpeedLimit) * window.count())
-                return false;
+                return TransferFailureKind::TimedOut;
             receiver.windowBytes = 0;
             windowStart = Clock::now();
         }
         curl_multi_poll(multi, nullptr, 0, kPollMs, nullptr);
+    }
+}
+
+// How libcurl's end of a transfer reads to the user. A sink that refused
+// the answer shows here as a write error; it has its own reason.
+TransferFailureKind failureOf(CURLcode code) {
+    switch (code) {
+    case CURLE_COULDNT_RESOLVE_HOST:
+        return TransferFailureKind::HostNotFound;
+    case CURLE_COULDNT_CONNECT:
+        return TransferFailureKind::NoConnection;
+    case CURLE_OPERATION_TIMEDOUT:
+        return TransferFailureKind::TimedOut;
+    case CURLE_GOT_NOTHING:
+        return TransferFailureKind::NoAnswer;
+    case CURLE_RECV_ERROR:
+    case CURLE_SEND_ERROR:
+        return TransferFailureKind::ConnectionLost;
+    case CURLE_PARTIAL_FILE:
+        return TransferFailureKind::CutShort;
+    case CURLE_WEIRD_SERVER_REPLY:
+    case CURLE_UNSUPPORTED_PROTOCOL:
+    case CURLE_BAD_CONTENT_ENCODING:
+        return TransferFailureKind::Unreadable;
+    case CURLE_FILESIZE_EXCEEDED:
+        return TransferFailureKind::TooLarge;
+    default:
+        return TransferFailureKind::Failed;
     }
 }
 
@@ -190,6 +219,7 @@ struct Hop {
 Hop performOnce(const THTTPRequest& request, const std::string& address, bool post,
                 long timeLeftMs, const std::atomic<bool>& stop, HttpTransferSink& sink) {
     Hop hop;
+    hop.result.failure = TransferFailureKind::Failed;
     Easy easy(curl_easy_init());
     Multi multi(curl_multi_init());
     if (!easy || !multi)
@@ -209,7 +239,7 @@ Hop performOnce(const THTTPRequest& request, const std::string& address, bool po
 
     if (curl_multi_add_handle(multi.get(), e) != CURLM_OK)
         return hop;
-    const bool ran = drive(multi.get(), request.Limits, stop, receiver);
+    const TransferFailureKind cut = drive(multi.get(), request.Limits, stop, receiver);
     CURLcode result = CURLE_OK;
     int queued = 0;
     while (CURLMsg* message = curl_multi_info_read(multi.get(), &queued)) {
@@ -218,7 +248,13 @@ Hop performOnce(const THTTPRequest& request, const std::string& address, bool po
     }
     curl_multi_remove_handle(multi.get(), e);
     curl_easy_getinfo(e, CURLINFO_RESPONSE_CODE, &hop.result.status);
-    hop.result.completed = ran && result == CURLE_OK && !stop;
+    hop.result.completed = cut == TransferFailureKind::None && result == CURLE_OK && !stop;
+    if (hop.result.completed)
+        hop.result.failure = TransferFailureKind::None;
+    else if (stop)
+        hop.result.failure = TransferFailureKind::Stopped;
+    else
+        hop.result.failure = cut != TransferFailureKind::None ? cut : failureOf(result);
     char* next = nullptr;
     if (hop.result.status >= 300 && hop.result.status < 400 &&
         curl_easy_getinfo(e, CURLINFO_REDIRECT_URL, &next) == CURLE_OK && next)
@@ -240,13 +276,14 @@ HttpTransferResult perform(const THTTPRequest& request, const std::string& addre
         const long timeLeftMs = static_cast<long>(
             std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count());
         if (timeLeftMs <= 0)
-            return {};
+            return {.failure = TransferFailureKind::TimedOut};
         Hop hop = performOnce(request, current, post, timeLeftMs, stop, sink);
         if (!hop.result.completed || hop.redirect.empty())
             return hop.result;
-        if (redirects >= request.Limits.MaxRedirects || home.empty() ||
-            origin(hop.redirect) != home)
-            return {};
+        if (redirects >= request.Limits.MaxRedirects)
+            return {.failure = TransferFailureKind::TooManyRedirects};
+        if (home.empty() || origin(hop.redirect) != home)
+            return {.failure = TransferFailureKind::RedirectedAway};
         // As browsers do: only 307 and 308 repeat a POST.
         if (hop.result.status != 307 && hop.result.status != 308)
             post = false;

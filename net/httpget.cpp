@@ -96,7 +96,10 @@ void THTTPGet::TransferDone() {
     // transfer at once; the ended worker is released when this call returns.
     std::unique_ptr<THTTPGetThread> ended = std::move(m_worker);
     m_outcome = ended->outcome();
-    m_refusal = m_outcome ? std::string() : ended->refusal();
+    m_failure = m_outcome ? TransferFailure{} : ended->failure();
+    // A cancel alone made this transfer a failure.
+    if (!m_outcome && m_failure.kind == TransferFailureKind::None)
+        m_failure.kind = TransferFailureKind::Stopped;
     if (m_outcome && ended->toFile()) {
         if (OnDoneFile)
             OnDoneFile(this, ended->FileName(), ended->TotalSize());

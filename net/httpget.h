@@ -22,8 +22,8 @@ using TNotifyEvent = std::function<void(QObject* Sender)>;
 // A failure is never reported as a success: a server that cannot be reached,
 // a status other than 2xx, a length header that is not a number or does not
 // match the body, a body over Limits.MaxSize, a stalled or overlong transfer,
-// or a file that cannot be written all end in OnError. A to-file transfer
-// replaces FileName only when it succeeds.
+// or a file that cannot be written all end in OnError, and failure() tells
+// which. A to-file transfer replaces FileName only when it succeeds.
 class THTTPGet final : public QObject {
     Q_OBJECT
 
@@ -48,7 +48,7 @@ public:
     // ends (it fails instead), so a file made meanwhile is kept.
     bool ReplaceExisting = true;
     // When set, judges each whole reply before it is stored or handed on; a
-    // reply it refuses ends in OnError and refusal() tells why.
+    // reply it refuses ends in OnError and failure() tells why.
     TReplyCheck Check;
 
     TOnProgressEvent OnProgress;
@@ -65,8 +65,8 @@ public:
 
     bool busy() const { return m_worker != nullptr; }
     bool lastOutcome() const { return m_outcome; }
-    // Why Check refused the last transfer's reply; "" for any other end.
-    const std::string& refusal() const { return m_refusal; }
+    // Why the last transfer ended in OnError; kind None after a success.
+    const TransferFailure& failure() const { return m_failure; }
     // The running worker, the Sender of OnProgress; null when idle.
     const QObject* worker() const { return m_worker.get(); }
 
@@ -76,5 +76,5 @@ private:
 
     std::unique_ptr<THTTPGetThread> m_worker;
     bool m_outcome = false;
-    std::string m_refusal;
+    TransferFailure m_failure;
 };

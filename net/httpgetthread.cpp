@@ -12,6 +12,10 @@
 
 namespace {
 
+// A response head longer than this is refused as too large. libcurl has a
+// larger limit of its own, but reports it as a broken connection.
+constexpr size_t kMaxHeadBytes = 64 * 1024;
+
 bool startsWithNoCase(std::string_view text, std::string_view prefix) {
     if (text.size() < prefix.size())
         return false;
@@ -90,56 +94,79 @@ TUrlParts THTTPGetThread::SplitUrl(const std::string& URL) {
 
 void THTTPGetThread::run() {
     try {
-        transfer();
+        m_outcome = transfer();
     } catch (...) {
         m_outcome = false;
+        fail(TransferFailureKind::Failed);
     }
     if (!m_outcome)
         m_part.discard();
 }
 
-void THTTPGetThread::transfer() {
-    m_outcome = false;
+bool THTTPGetThread::fail(TransferFailureKind kind, std::string detail) {
+    if (m_failure.kind == TransferFailureKind::None)
+        m_failure = {kind, std::move(detail)};
+    return false;
+}
+
+bool THTTPGetThread::transfer() {
     const TUrlParts parts = SplitUrl(m_request.URL);
     if (m_stop)
-        return;
+        return fail(TransferFailureKind::Stopped);
     const HttpTransport* transport = httpTransport();
     if (!transport)
-        return;
-    const std::string address = "http://" + parts.Host + ":" + std::to_string(m_request.Port) +
-                                requestPath(parts.ObjectPath);
+        return fail(TransferFailureKind::NoTransport);
+    const std::string server = parts.Host + ":" + std::to_string(m_request.Port);
+    const std::string address = "http://" + server + requestPath(parts.ObjectPath);
     const HttpTransferResult result = transport->perform(m_request, address, m_stop, *this);
-    if (!result.completed || m_stop)
-        return;
+    if (m_stop)
+        return fail(TransferFailureKind::Stopped);
+    if (!result.completed) {
+        // Where the sink ended the transfer it has already said why.
+        switch (result.failure) {
+        case TransferFailureKind::NoConnection:
+            return fail(result.failure, server);
+        case TransferFailureKind::HostNotFound:
+            return fail(result.failure, parts.Host);
+        case TransferFailureKind::None:
+            return fail(TransferFailureKind::Failed);
+        default:
+            return fail(result.failure);
+        }
+    }
     // An empty body never reached bodyBytes.
     if (!m_bodyStarted && !beginBody(result.status))
-        return;
-    const bool complete = m_toFile ? m_Readed == m_TotalSize : m_Readed != 0;
-    if (!complete || m_stop)
-        return;
+        return false;
+    if (m_toFile && m_Readed != m_TotalSize)
+        return fail(m_lengthHeader ? TransferFailureKind::CutShort : TransferFailureKind::NoLength);
+    if (!m_toFile && m_Readed == 0)
+        return fail(TransferFailureKind::Empty);
+    if (m_stop)
+        return fail(TransferFailureKind::Stopped);
     if (m_check) {
-        m_refusal = m_check(m_text, m_contentType);
-        if (!m_refusal.empty())
-            return;
+        if (std::string refusal = m_check(m_text, m_contentType); !refusal.empty())
+            return fail(TransferFailureKind::Refused, std::move(refusal));
     }
     if (m_toFile && !m_part.commit(m_request.ReplaceExisting))
-        return;
-    m_outcome = true;
+        return fail(TransferFailureKind::NotWritten, m_request.FileName);
+    return true;
 }
 
 bool THTTPGetThread::headLine(std::string_view line) {
     if (m_stop)
-        return false;
+        return fail(TransferFailureKind::Stopped);
     if (startsWithNoCase(line, "HTTP/")) {
         // A new response head, after a redirect or an interim reply.
         m_lengthHeader.reset();
         m_contentType.clear();
+        m_headBytes = 0;
     } else if (startsWithNoCase(line, "Content-Length:")) {
         m_lengthHeader = std::string(trimmed(line.substr(15)));
     } else if (startsWithNoCase(line, "Content-Type:")) {
         m_contentType = std::string(trimmed(line.substr(13)));
     }
-    return true;
+    m_headBytes += line.size();
+    return m_headBytes <= kMaxHeadBytes || fail(TransferFailureKind::TooLarge);
 }
 
 // Decides, once the final response head is known and before any body byte is
@@ -147,25 +174,27 @@ bool THTTPGetThread::headLine(std::string_view line) {
 bool THTTPGetThread::beginBody(long status) {
     m_bodyStarted = true;
     if (status < 200 || status > 299)
-        return false;
+        return fail(TransferFailureKind::Status, std::to_string(status));
     if (m_lengthHeader) {
         const std::optional<int32_t> length = parseLength(*m_lengthHeader);
-        if (!length || *length > m_request.Limits.MaxSize)
-            return false;
+        if (!length)
+            return fail(TransferFailureKind::Unreadable);
+        if (*length > m_request.Limits.MaxSize)
+            return fail(TransferFailureKind::TooLarge);
         m_TotalSize = *length;
     } else if (m_request.BinaryData) {
-        return false;
+        return fail(TransferFailureKind::NoLength);
     }
     m_Readed = 0;
     m_text.clear();
-    if (m_toFile)
-        return m_part.create(m_request.FileName);
+    if (m_toFile && !m_part.create(m_request.FileName))
+        return fail(TransferFailureKind::NotWritten, m_request.FileName);
     return true;
 }
 
 bool THTTPGetThread::bodyBytes(long status, const char* bytes, size_t size) {
     if (m_stop)
-        return false;
+        return fail(TransferFailureKind::Stopped);
     if (!m_bodyStarted && !beginBody(status))
         return false;
     for (size_t offset = 0; offset < size; offset += kHttpPieceSize) {
@@ -177,12 +206,12 @@ bool THTTPGetThread::bodyBytes(long status, const char* bytes, size_t size) {
 
 bool THTTPGetThread::takePiece(const char* bytes, size_t size) {
     if (m_stop)
-        return false;
+        return fail(TransferFailureKind::Stopped);
     // The transport caps only announced lengths; a body without one is capped here.
     if (static_cast<int64_t>(m_Readed) + static_cast<int64_t>(size) > m_request.Limits.MaxSize)
-        return false;
+        return fail(TransferFailureKind::TooLarge);
     if (m_toFile && !m_part.write(bytes, size))
-        return false;
+        return fail(TransferFailureKind::NotWritten, m_request.FileName);
     // A file's bytes are kept too when the whole reply is to be judged.
     if (!m_toFile || m_check)
         m_text.append(bytes, size);

@@ -3,6 +3,7 @@
 #include "httprequest.h"
 #include "httptransport.h"
 #include "partfile.h"
+#include "transferfailure.h"
 
 #include <QThread>
 
@@ -68,19 +69,22 @@ public:
     const std::string& FileName() const { return m_request.FileName; }
     int32_t TotalSize() const { return m_TotalSize; }
     const std::string& collectedText() const { return m_text; }
-    // Why the reply check refused the reply; "" when it did not.
-    const std::string& refusal() const { return m_refusal; }
+    // Why the transfer failed (a refused reply among the reasons); kind None
+    // when it did not, or when only a cancel made it a failure.
+    const TransferFailure& failure() const { return m_failure; }
 
 protected:
     void run() override;
 
 private:
-    void transfer();
+    bool transfer(); // true when the transfer succeeded
     bool headLine(std::string_view line) override;
     bool bodyBytes(long status, const char* bytes, size_t size) override;
     bool beginBody(long status);
     bool takePiece(const char* bytes, size_t size);
     void reportProgress();
+    // Keeps the first reason only: what ended the transfer, not what followed.
+    bool fail(TransferFailureKind kind, std::string detail = {});
 
     QObject* m_progressTarget;
     const THTTPRequest m_request;
@@ -95,7 +99,8 @@ private:
     int32_t m_Readed = 0;
     std::optional<std::string> m_lengthHeader; // of the latest response head
     std::string m_contentType;                 // of the latest response head
-    std::string m_refusal;
+    size_t m_headBytes = 0;                    // of the latest response head
+    TransferFailure m_failure;
     std::mutex m_postLock; // held while a progress call is being handed over
     bool m_bodyStarted = false;
     PartFile m_part;

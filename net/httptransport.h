@@ -2,6 +2,7 @@
 
 #include "httprequest.h"
 #include "moduleversion.h"
+#include "transferfailure.h"
 
 #include <atomic>
 #include <cstddef>
@@ -37,6 +38,9 @@ protected:
 struct HttpTransferResult {
     bool completed = false; // the whole response arrived within every limit
     long status = 0;        // of the final response; 0 when none arrived
+    // Why it did not complete, as far as the connection tells; where the
+    // sink ended the transfer, the sink knows better.
+    TransferFailureKind failure = TransferFailureKind::None;
 };
 
 struct HttpTransport {
@@ -81,6 +85,7 @@ inline constexpr int kHttpTransportVersion = moduleversion({
     STRIDEWELL_MODULE_TYPE(HttpTransferResult),
     STRIDEWELL_MODULE_MEMBER(HttpTransferResult, completed),
     STRIDEWELL_MODULE_MEMBER(HttpTransferResult, status),
+    STRIDEWELL_MODULE_MEMBER(HttpTransferResult, failure),
     ModulePart{typetext<decltype(&HttpTransferSink::headLine)>()},
     ModulePart{typetext<decltype(&HttpTransferSink::bodyBytes)>()},
     STRIDEWELL_MODULE_TYPE(HttpTransport),

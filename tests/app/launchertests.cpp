@@ -6,9 +6,12 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTest>
 #include <QTimer>
+
+#include <memory>
 
 TEST_F(AppFixture, launcher_showsDisclaimerWithFocusAndLinks) {
     startProgram();
@@ -23,6 +26,23 @@ TEST_F(AppFixture, launcher_showsDisclaimerWithFocusAndLinks) {
     EXPECT_EQ(lines[11], QStringLiteral("before starting any circuit."));
     EXPECT_EQ(m_launcher->focusWidget(), disclaimer);
     EXPECT_EQ(m_launcher->size(), QSize(598, 430));
+
+    // Read, not edited: typing changes nothing, and Tab hands the focus on
+    // instead of typing a tab. The launcher has no other field to take it, so
+    // the test puts one after the disclaimer.
+    const QString disclaimerText = disclaimer->toPlainText();
+    QTest::keyClicks(disclaimer, QStringLiteral("typed"));
+    QTest::keyClick(disclaimer, Qt::Key_Backspace);
+    QTest::keyClick(disclaimer, Qt::Key_Return);
+    EXPECT_EQ(disclaimer->toPlainText(), disclaimerText);
+    EXPECT_EQ(m_launcher->focusWidget(), disclaimer);
+    auto next = std::make_unique<QLineEdit>(disclaimer->parentWidget());
+    next->show();
+    QWidget::setTabOrder(disclaimer, next.get());
+    QTest::keyClick(disclaimer, Qt::Key_Tab);
+    EXPECT_EQ(disclaimer->toPlainText(), disclaimerText);
+    EXPECT_EQ(m_launcher->focusWidget(), next.get());
+    next.reset();
 
     const QString address = QString::fromStdString(kinoradexindexaddress());
     click(m_launcher.get(), "lbl_kinora");

@@ -138,20 +138,54 @@ TEST_F(ContentUpdateTest, exerciseListMissing_saysSoAndKeepsEverything) {
     app().writeFile("exercises.lst", library);
     app().writeFile("newexercises.lst", "the list of last time\r\n");
     checkExercises(); // the server holds no list
-    EXPECT_EQ(shown(), QStringList{"New exercise file could not be found"});
+    EXPECT_EQ(shown(),
+              QStringList{"New exercise file could not be found\nThe server answered 404"});
     EXPECT_EQ(app().readFile("exercises.lst"), library);
     EXPECT_EQ(app().readFile("newexercises.lst"), "the list of last time\r\n");
 }
 
 TEST_F(ContentUpdateTest, serverUnreachable_isNotReportedAsNoNews) {
     app().writeFile("exercises.lst", record(1, "Plank", "Abdominal", "Hold still"));
-    auto offline = makeUpdate(closedPort());
+    const int port = closedPort();
+    const QString noConnection = "\nNo connection to 127.0.0.1:" + QString::number(port);
+    auto offline = makeUpdate(port);
     offline->lbl_checkexercisesClick();
     ASSERT_TRUE(settle(*offline));
-    EXPECT_EQ(shown(), QStringList{"New exercise file could not be found"});
+    EXPECT_EQ(shown(), QStringList{"New exercise file could not be found" + noConnection});
     offline->lbl_checkcicruitsClick();
     ASSERT_TRUE(settle(*offline));
-    EXPECT_EQ(shown(), QStringList{"New circuit file could not be found"});
+    EXPECT_EQ(shown(), QStringList{"New circuit file could not be found" + noConnection});
+}
+
+// Each of the three downloads says why it failed, on a second line (the test
+// above gives the reason when nothing listens).
+TEST_F(ContentUpdateTest, failedDownloads_giveTheirReasonOnASecondLine) {
+    app().writeFile("exercises.lst", record(1, "Plank", "Abdominal", "Hold still"));
+    // Only the circuit list is there; every other address answers 404.
+    HttpTestServer web;
+    web.server().Get("/kinoradex/newcircuits.lst",
+                     [](const httplib::Request&, httplib::Response& res) {
+                         res.set_content("Gone.cir\r\n", "text/plain");
+                     });
+    web.start();
+    auto partial = makeUpdate(web.port());
+    partial->lbl_checkexercisesClick();
+    ASSERT_TRUE(settle(*partial));
+    EXPECT_EQ(shown(),
+              QStringList{"New exercise file could not be found\nThe server answered 404"});
+    partial->lbl_checkcicruitsClick();
+    ASSERT_TRUE(settle(*partial));
+    EXPECT_EQ(shown(),
+              QStringList{"Circuit Gone.cir could not be downloaded\nThe server answered 404"});
+
+    // A server that takes the connection and never answers.
+    RawHttpServer silent(
+        [](RawConnection& c, const std::atomic<bool>& stopping) { c.pause(5000, stopping); });
+    auto waiting = makeUpdate(silent.port());
+    waiting->lbl_checkcicruitsClick();
+    ASSERT_TRUE(settle(*waiting));
+    EXPECT_EQ(shown(),
+              QStringList{"New circuit file could not be found\nThe connection timed out"});
 }
 
 TEST_F(ContentUpdateTest, missingLibrary_endsTheClickWithTheFileError) {
@@ -224,7 +258,7 @@ TEST_F(ContentUpdateTest, emptyCircuitList_saysNoNewCircuits) {
 
 TEST_F(ContentUpdateTest, circuitListMissing_saysSo) {
     checkCircuits();
-    EXPECT_EQ(shown(), QStringList{"New circuit file could not be found"});
+    EXPECT_EQ(shown(), QStringList{"New circuit file could not be found\nThe server answered 404"});
     EXPECT_FALSE(app().exists("newcircuits.lst"));
 }
 
@@ -234,7 +268,8 @@ TEST_F(ContentUpdateTest, failedCircuit_endsTheChainAndNamesIt) {
     content.writeFile("newcircuits.lst", "A.cir\r\nB.cir\r\nC.cir\r\n");
     checkCircuits();
     EXPECT_EQ(fetchedCircuits(), (std::vector<std::string>{"C.cir", "B.cir"}));
-    EXPECT_EQ(shown(), QStringList{"Circuit B.cir could not be downloaded"});
+    EXPECT_EQ(shown(),
+              QStringList{"Circuit B.cir could not be downloaded\nThe server answered 404"});
     EXPECT_FALSE(app().exists("Circuits/B.cir"));
     EXPECT_FALSE(app().exists("Circuits/A.cir"));
     // A stays for the next check.

@@ -11,6 +11,7 @@ namespace {
 
 struct BadAnswer {
     const char* kind;
+    const char* reason; // the second line of the failure message
     RawHttpServer::Script script;
 };
 
@@ -21,20 +22,29 @@ RawHttpServer::Script sends(std::string bytes) {
 std::vector<BadAnswer> badAnswers() {
     const std::string ok = "HTTP/1.0 200 OK\r\n";
     std::vector<BadAnswer> answers{
-        {"404 page with a length",
+        {"404 page with a length", "The server answered 404",
          sends("HTTP/1.0 404 Not Found\r\nContent-Length: 9\r\n\r\nnot found")},
-        {"500 page without a length", sends("HTTP/1.0 500 Oops\r\n\r\nName\r\nType\r\nText\r\n")},
-        {"304 without a body", sends("HTTP/1.0 304 Not Modified\r\n\r\n")},
-        {"interim answer only", sends("HTTP/1.1 100 Continue\r\n\r\n")},
-        {"length that is no number", sends(ok + "Content-Length: ten\r\n\r\n0123456789")},
-        {"negative length", sends(ok + "Content-Length: -5\r\n\r\nabcde")},
-        {"length beyond 32 bits", sends(ok + "Content-Length: 99999999999\r\n\r\nabc")},
-        {"body shorter than its length",
+        {"500 page without a length", "The server answered 500",
+         sends("HTTP/1.0 500 Oops\r\n\r\nName\r\nType\r\nText\r\n")},
+        {"304 without a body", "The server answered 304",
+         sends("HTTP/1.0 304 Not Modified\r\n\r\n")},
+        {"interim answer only", "The server closed the connection without an answer",
+         sends("HTTP/1.1 100 Continue\r\n\r\n")},
+        {"length that is no number", "The server's answer could not be read",
+         sends(ok + "Content-Length: ten\r\n\r\n0123456789")},
+        {"negative length", "The server's answer could not be read",
+         sends(ok + "Content-Length: -5\r\n\r\nabcde")},
+        {"length beyond 32 bits", "The server's answer was too large",
+         sends(ok + "Content-Length: 99999999999\r\n\r\nabc")},
+        {"body shorter than its length", "The server's answer was cut short",
          sends(ok + "Content-Length: 5000\r\n\r\n" + std::string(100, 'x'))},
-        {"body without a length", sends(ok + "\r\nName\r\nType\r\nText\r\n")},
-        {"garbage instead of a status line", sends("SURPRISE\r\n\r\nName\r\n")},
-        {"closed without an answer", sends("")},
-        {"head that never ends",
+        {"body without a length", "The server's answer did not give its length",
+         sends(ok + "\r\nName\r\nType\r\nText\r\n")},
+        {"garbage instead of a status line", "The server's answer could not be read",
+         sends("SURPRISE\r\n\r\nName\r\n")},
+        {"closed without an answer", "The server closed the connection without an answer",
+         sends("")},
+        {"head that never ends", "The server's answer was too large",
          [](RawConnection& c, const std::atomic<bool>& stopping) {
              c.send("HTTP/1.0 200 OK\r\n");
              for (int i = 0; i < 20000 && !stopping; ++i) {
@@ -42,27 +52,29 @@ std::vector<BadAnswer> badAnswers() {
                      return;
              }
          }},
-        {"silence after the connection",
+        {"silence after the connection", "The connection timed out",
          [](RawConnection& c, const std::atomic<bool>& stopping) { c.pause(5000, stopping); }},
-        {"one byte at a time",
+        {"one byte at a time", "The connection timed out",
          [ok](RawConnection& c, const std::atomic<bool>& stopping) {
-             c.send(ok + "Content-Length: 100000\r\n\r\n");
+             // Within the size cap, so only its pace fails it.
+             c.send(ok + "Content-Length: 1000\r\n\r\n");
              for (int i = 0; i < 1000 && !stopping && c.send("x"); ++i)
                  c.pause(40, stopping);
          }},
-        {"length over the size cap", sends(ok + "Content-Length: 50000000\r\n\r\nabc")},
-        {"endless body without a length",
+        {"length over the size cap", "The server's answer was too large",
+         sends(ok + "Content-Length: 50000000\r\n\r\nabc")},
+        {"endless body without a length", "The server's answer was too large",
          [ok](RawConnection& c, const std::atomic<bool>& stopping) {
              c.send(ok + "\r\n");
              const std::string block(4096, 'z');
              while (!stopping && c.send(block)) {
              }
          }},
-        {"redirect to ftp",
+        {"redirect to ftp", "The server sent the program to another address",
          sends("HTTP/1.0 302 Found\r\nLocation: ftp://127.0.0.1/x\r\nContent-Length: 0\r\n\r\n")},
-        {"redirect to a local file",
+        {"redirect to a local file", "The server sent the program to another address",
          sends("HTTP/1.0 302 Found\r\nLocation: file:///etc/passwd\r\nContent-Length: 0\r\n\r\n")},
-        {"endless redirects",
+        {"endless redirects", "The server redirected the program too often",
          sends("HTTP/1.0 302 Found\r\nLocation: /again\r\nContent-Length: 0\r\n\r\n")},
     };
     return answers;
@@ -88,11 +100,14 @@ TEST_F(HostileServerTest, everyBadAnswer_endsInAFailureMessageAndChangesNoFile) 
 
         update->lbl_checkexercisesClick();
         ASSERT_TRUE(settle(*update)) << answer.kind;
-        EXPECT_EQ(shown(), QStringList{"New exercise file could not be found"}) << answer.kind;
+        const QString reason = QStringLiteral("\n") + answer.reason;
+        EXPECT_EQ(shown(), QStringList{"New exercise file could not be found" + reason})
+            << answer.kind;
 
         update->lbl_checkcicruitsClick();
         ASSERT_TRUE(settle(*update)) << answer.kind;
-        EXPECT_EQ(shown(), QStringList{"New circuit file could not be found"}) << answer.kind;
+        EXPECT_EQ(shown(), QStringList{"New circuit file could not be found" + reason})
+            << answer.kind;
 
         EXPECT_EQ(folderSnapshot(app().path()), before) << answer.kind;
         tried += 2;
@@ -115,7 +130,9 @@ TEST_F(HostileServerTest, badCircuitAnswers_endTheChainAndWriteOnlyTheList) {
         auto update = makeUpdate(server.port());
         update->lbl_checkcicruitsClick();
         ASSERT_TRUE(settle(*update)) << answer.kind;
-        EXPECT_EQ(shown(), QStringList{"Circuit New.cir could not be downloaded"}) << answer.kind;
+        EXPECT_EQ(shown(), QStringList{"Circuit New.cir could not be downloaded\n" +
+                                       QString::fromLatin1(answer.reason)})
+            << answer.kind;
 
         auto after = folderSnapshot(app().path());
         EXPECT_EQ(after["newcircuits.lst"], "New.cir\r\n");
@@ -207,7 +224,8 @@ TEST_F(HostileServerTest, repliesThatAreNotTheFile_areRefusedAndNothingIsWritten
     auto update = makeUpdate(redirecting.port());
     update->lbl_checkexercisesClick();
     ASSERT_TRUE(settle(*update));
-    EXPECT_EQ(shown(), QStringList{"New exercise file could not be found"});
+    EXPECT_EQ(shown(), QStringList{"New exercise file could not be found\n"
+                                   "The server sent the program to another address"});
     EXPECT_EQ(elsewhere.connections(), 0);
     EXPECT_EQ(redirecting.connections(), 1);
     EXPECT_EQ(folderSnapshot(app().path()), before);

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+// Why a download failed, as the transfer saw it: a kind, and what that kind
+// names (the host and port it could not reach, the status code the server
+// answered with). The transfer only reports it; transferfailuretext() words it.
+//
+// The kind crosses from the download module: new kinds go at the end, so a
+// module built before them never sends one the program reads otherwise.
+enum class TransferFailureKind : uint8_t {
+    None,
+    NoTransport,      // the download module could not be loaded
+    HostNotFound,     // detail: the host
+    NoConnection,     // detail: "host:port"
+    TimedOut,         // no answer in time, or the answer stalled
+    NoAnswer,         // the connection closed before any answer
+    ConnectionLost,   // the connection broke while the answer arrived
+    Status,           // detail: the status code, which is not 2xx
+    Unreadable,       // not an HTTP answer, or a length that is no number
+    NoLength,         // a file's answer that does not give its length
+    CutShort,         // less arrived than the answer announced
+    Empty,            // an answer without a single byte
+    TooLarge,         // beyond the transfer's size limit
+    RedirectedAway,   // to another scheme, host or port
+    TooManyRedirects, // more than the transfer's limit
+    Refused,          // detail: the reply check's reason ("is a web page")
+    NotWritten,       // detail: the file
+    Stopped,          // the transfer was cancelled
+    Failed,           // anything else
+};
+
+struct TransferFailure {
+    TransferFailureKind kind = TransferFailureKind::None;
+    std::string detail;
+};
+
+// One line in the user's words: {NoConnection, "localhost:80"} gives "No
+// connection to localhost:80", {Status, "404"} "The server answered 404".
+std::string transferfailuretext(const TransferFailure& failure);
