@@ -70,6 +70,7 @@ Tform_Main::Tform_Main(QWidget* parent) : QWidget(parent, Qt::Window) {
 Tform_Main::~Tform_Main() {
     // No reaction may run while the children are being taken down.
     grd_circuits->disconnect(this);
+    frm_ExerciseFrame1->disconnect(this); // its hide on the way down settles a rename
     // Whatever other window still exists, the program ends with this one.
     QCoreApplication::quit();
 }
@@ -204,6 +205,14 @@ void Tform_Main::buildFrames(QWidget* holder) {
     frame_ExerciseStart1->setObjectName(QStringLiteral("frame_ExerciseStart1"));
     frm_ExerciseFrame1 = new Tfrm_ExerciseFrame(pnl_frameholder);
     frm_ExerciseFrame1->setObjectName(QStringLiteral("frm_ExerciseFrame1"));
+    // The information panel shows library records; after a change it shows the
+    // selected circuit afresh, as a click on its row does.
+    connect(frm_ExerciseFrame1, &Tfrm_ExerciseFrame::libraryChanged, this, [this] {
+        guarded(this, [this] {
+            frm_CircuitInfo1->libraryChanged();
+            grd_circuitsClick();
+        });
+    });
 
     for (QWidget* frame : {static_cast<QWidget*>(frm_CircuitEdit1),
                            static_cast<QWidget*>(frm_CircuitInfo1),

@@ -103,6 +103,9 @@ public:
     // A cursor at the reader's place, for a loader to keep as its own; it
     // stays valid while the reader lives, and the reader's place does not move.
     LineCursor lines() const { return m_lines; }
+    // The whole file as read, a byte-order mark included; the cursors' lines
+    // point into it, so a line's place in the file is its distance from here.
+    const std::string& bytes() const { return m_bytes; }
 
     bool atEnd() const { return m_lines.atEnd(); }
     std::string readLine() { return std::string(m_lines.readLineView()); }

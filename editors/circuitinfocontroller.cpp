@@ -48,6 +48,12 @@ void CircuitInfoController::lst_exercisesClick() {
     m_view.showLink(record.online == 1);
 }
 
+void CircuitInfoController::libraryChanged() {
+    infoexercise = kNoExercise;
+    m_view.setDescription({});
+    m_view.showLink(false);
+}
+
 void CircuitInfoController::lbl_openbrowserClick() {
     m_view.openAddress(kinoradexpageaddress(m_table[infoexercise].name));
 }

@@ -20,6 +20,9 @@ public:
     void showcircuitinfo(const std::string& path);
     void lst_exercisesClick();
     void lbl_openbrowserClick();
+    // The library changed: the record selected last may have moved or taken
+    // another name or description, so none is shown until a line is selected.
+    void libraryChanged();
 
     const TCircuit2& shownCircuit() const { return infocircuit; }
     int selectedExerciseSlot() const { return infoexercise; }

@@ -92,6 +92,10 @@ void Tfrm_CircuitInfo::lbl_openbrowserClick() {
     m_controller.lbl_openbrowserClick();
 }
 
+void Tfrm_CircuitInfo::libraryChanged() {
+    m_controller.libraryChanged();
+}
+
 // --- CircuitInfoView ---------------------------------------------------------
 
 void Tfrm_CircuitInfo::setCaption(InfoCaption caption, const std::string& text) {

@@ -28,6 +28,7 @@ public:
     void showcircuitinfo(const std::string& path);
     void lst_exercisesClick();
     void lbl_openbrowserClick();
+    void libraryChanged();
 
     // Where the encyclopedia pages open; the desktop's browser unless set.
     void setBrowser(Browser& browser) { m_browser = &browser; }

@@ -1,10 +1,13 @@
 #include "exerciseeditcontroller.h"
 
 #include "apppaths.h"
+#include "circuitrename.h"
 #include "exercisetext.h"
+#include "ioerror.h"
 
 #include <algorithm>
 #include <utility>
+#include <vector>
 
 namespace {
 const char* const kNewName = "New Exercise";
@@ -16,6 +19,31 @@ const char* const kLibraryFull =
 std::string truncationMessage(int loaded) {
     return "exercises.lst holds more exercises than the library can take. Only the first " +
            std::to_string(loaded) + " exercises were loaded.";
+}
+
+// "3 circuits use "Plank". Rename it to "Front Plank" in those circuits too?"
+std::string renameQuestion(size_t circuits, const std::string& from, const std::string& to) {
+    const bool one = circuits == 1;
+    return std::to_string(circuits) + (one ? " circuit uses \"" : " circuits use \"") + from +
+           "\". Rename it to \"" + to +
+           (one ? "\" in that circuit too?" : "\" in those circuits too?");
+}
+
+// Every circuit is tried: one that cannot be written must not keep the others
+// on the old name. The first failure is raised at the end.
+void renameInCircuits(const std::vector<std::string>& circuits, const std::string& from,
+                      const std::string& to) {
+    std::optional<IoError> failure;
+    for (const std::string& path : circuits) {
+        try {
+            renameincircuit(path, from, to);
+        } catch (const IoError& error) {
+            if (!failure)
+                failure = error;
+        }
+    }
+    if (failure)
+        throw *failure;
 }
 
 size_t toolIndex(ExerciseTool tool) {
@@ -30,6 +58,7 @@ ExerciseEditController::ExerciseEditController(ExerciseEditView& view, ExerciseT
     : m_view(view), m_table(table) {}
 
 void ExerciseEditController::loadexercises() {
+    txt_exnameExit(); // the load may move the record being renamed
     const LoadResult result = ::loadexercises(m_table, exerciselibrarypath());
     // Told before the refresh, whose saves may fail: the user learns it either way.
     if (result.truncated && !m_toldTruncation) {
@@ -44,6 +73,7 @@ void ExerciseEditController::loadexercises() {
 }
 
 void ExerciseEditController::saveexercises() {
+    m_changeUnreported = true;
     ::saveexercises(m_table, exerciselibrarypath());
 }
 
@@ -66,6 +96,7 @@ void ExerciseEditController::displayexercises() {
 }
 
 void ExerciseEditController::grd_circuitsClick() {
+    txt_exnameExit();
     const int row = m_view.currentRow();
     if (row < 0 || row >= kGridRows)
         return;
@@ -79,14 +110,25 @@ void ExerciseEditController::txt_exnameChange() {
     // A name cannot be emptied: the refresh puts the record's name back.
     const std::string name = exerciseoneline(m_view.nameText());
     const bool changed = !name.empty() && name != selectedRecord().name;
-    if (changed)
+    if (changed) {
+        if (!m_rename)
+            m_rename = Rename{m_table.selectedexercise, selectedRecord().name};
         selectedRecord().name = name;
+    }
     displayexercises();
     // A text the program put back (the record's own) changes nothing and is not
     // stored: a load must not rewrite the file, which may hold records the
     // table had no room for.
     if (changed)
         saveexercises();
+}
+
+void ExerciseEditController::txt_exnameExit() {
+    settleRename();
+    // Told once the user is done, not on every keystroke: the information
+    // panel reads a circuit file each time.
+    if (std::exchange(m_changeUnreported, false))
+        m_view.reportLibraryChange();
 }
 
 void ExerciseEditController::txt_extypeChange(const std::string& chosen) {
@@ -115,6 +157,7 @@ void ExerciseEditController::btn_saveClick() {
 }
 
 void ExerciseEditController::btn_newexClick() {
+    txt_exnameExit();
     const int slot = addexercisefromeditor(m_table, kNewName, kNewDescription);
     if (slot < 0) {
         m_view.showMessage(kLibraryFull);
@@ -131,6 +174,7 @@ void ExerciseEditController::btn_newexClick() {
 }
 
 void ExerciseEditController::btn_deleteexClick() {
+    txt_exnameExit();
     const int sizeBefore = m_table.librarysize;
     removeexercise(m_table, m_table.selectedexercise);
     const bool removed = m_table.librarysize < sizeBefore;
@@ -162,6 +206,25 @@ void ExerciseEditController::ToolBar1MouseMove() {
 
 bool ExerciseEditController::isHighlighted(ExerciseTool tool) const {
     return m_highlighted[toolIndex(tool)];
+}
+
+void ExerciseEditController::settleRename() {
+    if (!m_rename)
+        return;
+    // Taken first: the question's dialog takes the focus from the field, which
+    // settles again.
+    const Rename rename = *std::exchange(m_rename, std::nullopt);
+    if (rename.slot >= m_table.librarysize)
+        return;
+    const std::string to = std::as_const(m_table)[rename.slot].name;
+    if (to == rename.from)
+        return; // typed back to what it was
+    const std::vector<std::string> circuits = circuitsusing(rename.from);
+    if (circuits.empty() ||
+        !m_view.askRenameInCircuits(renameQuestion(circuits.size(), rename.from, to)))
+        return;
+    m_changeUnreported = true;
+    renameInCircuits(circuits, rename.from, to);
 }
 
 // Text typed while the selected slot holds no record (an empty library, or

@@ -4,6 +4,7 @@
 #include "exercises.h"
 
 #include <array>
+#include <optional>
 #include <string>
 
 // The rules of the exercise library editor: what each action on the grid, the
@@ -29,6 +30,11 @@ public:
 
     void grd_circuitsClick();
     void txt_exnameChange();
+    // The user is done with the name: the field was left, Return was pressed,
+    // the frame left the front, or another record is about to be selected. A
+    // rename of an exercise that circuits list is settled here, with one
+    // question, not on each keystroke; then the library change is reported.
+    void txt_exnameExit();
     void txt_extypeChange(const std::string& chosen);
     void mmo_exdescriptionChange();
 
@@ -53,6 +59,13 @@ private:
     int rowsShowingRecords() const;
     void hoverTool(ExerciseTool tool);
     void setHighlighted(ExerciseTool tool, bool on);
+    void settleRename();
+
+    // A name changed since the user was last done with it.
+    struct Rename {
+        int slot;
+        std::string from;
+    };
 
     ExerciseEditView& m_view;
     ExerciseTable& m_table;
@@ -60,4 +73,6 @@ private:
     std::array<std::array<std::string, kGridColumns>, kGridRows> m_cells{};
     std::array<bool, 3> m_highlighted{};
     bool m_toldTruncation = false;
+    std::optional<Rename> m_rename;
+    bool m_changeUnreported = false;
 };

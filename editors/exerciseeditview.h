@@ -30,4 +30,9 @@ public:
 
     virtual void showToolPicture(ExerciseTool tool, bool highlighted) = 0;
     virtual void showMessage(const std::string& text) = 0;
+    // A question with Yes and No; true for Yes.
+    virtual bool askRenameInCircuits(const std::string& question) = 0;
+    // The library changed since the last report: whatever shows its records elsewhere (the
+    // circuit information panel) shows them afresh.
+    virtual void reportLibraryChange() = 0;
 };

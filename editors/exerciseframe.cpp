@@ -14,7 +14,9 @@
 #include "textconv.h"
 
 #include <QComboBox>
+#include <QFocusEvent>
 #include <QHeaderView>
+#include <QHideEvent>
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
@@ -131,6 +133,8 @@ void Tfrm_ExerciseFrame::buildFields() {
     txt_exname->setMaxLength(std::numeric_limits<int>::max()); // a long name is never cut
     connect(txt_exname, &QLineEdit::textChanged, this,
             m_quiet.reaction([this] { txt_exnameChange(); }));
+    connect(txt_exname, &QLineEdit::returnPressed, this, [this] { txt_exnameExit(); });
+    txt_exname->installEventFilter(this);
 
     makeCaption(this, "Label2", QStringLiteral("Exercise Type"), 216, 152);
     txt_extype = placeControl<QComboBox>(this, "txt_extype", QRect(216, 168, 145, 21));
@@ -212,6 +216,28 @@ void Tfrm_ExerciseFrame::grd_circuitsClick() {
 }
 void Tfrm_ExerciseFrame::txt_exnameChange() {
     react([this] { m_controller.txt_exnameChange(); });
+}
+
+void Tfrm_ExerciseFrame::txt_exnameExit() {
+    react([this] { m_controller.txt_exnameExit(); });
+}
+
+// The name field is left when the focus moves elsewhere in the window; a
+// switch to another window, or a dialog over this one, leaves it to come back.
+bool Tfrm_ExerciseFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txt_exname && event->type() == QEvent::FocusOut) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            txt_exnameExit();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+// Leaving the front is being done with the name; minimising the window is not.
+void Tfrm_ExerciseFrame::hideEvent(QHideEvent* event) {
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        txt_exnameExit();
 }
 
 void Tfrm_ExerciseFrame::txt_extypeChange(int index) {
@@ -296,4 +322,12 @@ void Tfrm_ExerciseFrame::showToolPicture(ExerciseTool tool, bool highlighted) {
 
 void Tfrm_ExerciseFrame::showMessage(const std::string& text) {
     Dialogs::message(this, totext(text));
+}
+
+bool Tfrm_ExerciseFrame::askRenameInCircuits(const std::string& question) {
+    return Dialogs::ask(this, totext(question));
+}
+
+void Tfrm_ExerciseFrame::reportLibraryChange() {
+    emit libraryChanged();
 }

@@ -31,6 +31,16 @@ public:
     void saveexercises();
     void displayexercises();
 
+signals:
+    // The user is done with a change of the library (a rename settled, a
+    // record added, changed or deleted): what shows its records elsewhere
+    // shows them afresh.
+    void libraryChanged();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
 private:
     void buildHeads();
     void buildGrid();
@@ -43,6 +53,7 @@ private:
     // Event handlers.
     void grd_circuitsClick();
     void txt_exnameChange();
+    void txt_exnameExit();
     void txt_extypeChange(int index);
     void mmo_exdescriptionChange();
     void btn_saveClick();
@@ -62,6 +73,8 @@ private:
     std::string descriptionText() const override;
     void showToolPicture(ExerciseTool tool, bool highlighted) override;
     void showMessage(const std::string& text) override;
+    bool askRenameInCircuits(const std::string& question) override;
+    void reportLibraryChange() override;
 
     ExerciseGridModel* m_gridModel = nullptr;
     QTableView* grd_circuits = nullptr;

@@ -39,6 +39,13 @@ public:
         return box.exec() == QMessageBox::Ok;
     }
 
+    bool ask(QWidget* parent, const QString& text) override {
+        QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No,
+                        parent);
+        box.setTextFormat(Qt::PlainText);
+        return box.exec() == QMessageBox::Yes;
+    }
+
     std::optional<QString> saveFileName(QWidget* parent, const QString& caption,
                                         const QString& suggested, const QString& filter) override {
         const QString path = QFileDialog::getSaveFileName(parent, caption, suggested, filter);
@@ -67,6 +74,10 @@ void Dialogs::selectableMessage(QWidget* parent, const QString& text) {
 
 bool Dialogs::confirm(QWidget* parent, const QString& text, std::optional<QPoint> at) {
     return presenter().confirm(parent, text, at);
+}
+
+bool Dialogs::ask(QWidget* parent, const QString& text) {
+    return presenter().ask(parent, text);
 }
 
 std::optional<QString> Dialogs::saveFileName(QWidget* parent, const QString& caption,

@@ -15,6 +15,7 @@ public:
     virtual void message(QWidget* parent, const QString& text) = 0;
     virtual void selectableMessage(QWidget* parent, const QString& text) = 0;
     virtual bool confirm(QWidget* parent, const QString& text, std::optional<QPoint> at) = 0;
+    virtual bool ask(QWidget* parent, const QString& text) = 0;
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& caption,
                                                 const QString& suggested,
                                                 const QString& filter) = 0;
@@ -35,6 +36,9 @@ public:
     // top-left corner on the screen, when given.
     static bool confirm(QWidget* parent, const QString& text,
                         std::optional<QPoint> at = std::nullopt);
+
+    // A question with Yes and No; true for Yes.
+    static bool ask(QWidget* parent, const QString& text);
 
     // Asks where to save a file; nothing when the user cancels. `suggested`
     // is the path offered first.

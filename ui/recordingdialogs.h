@@ -8,7 +8,7 @@
 
 // Stands in for the program's dialogs where no one watches (the tests, the
 // start-up probe): nothing is shown, each text is recorded, each question
-// takes the next queued answer (Cancel when none is queued) and each file
+// takes the next queued answer (Cancel or No when none is queued) and each file
 // question the next queued path (Cancel when none is).
 class RecordingDialogs final : public DialogPresenter {
 public:
@@ -20,13 +20,9 @@ public:
     void selectableMessage(QWidget*, const QString& text) override { shown << text; }
 
     bool confirm(QWidget*, const QString& text, std::optional<QPoint>) override {
-        shown << text;
-        if (answers.empty())
-            return false;
-        const bool answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return answer(text);
     }
+    bool ask(QWidget*, const QString& text) override { return answer(text); }
 
     std::optional<QString> saveFileName(QWidget*, const QString& caption, const QString&,
                                         const QString&) override {
@@ -36,5 +32,15 @@ public:
         QString path = fileNames.front();
         fileNames.pop_front();
         return path;
+    }
+
+private:
+    bool answer(const QString& question) {
+        shown << question;
+        if (answers.empty())
+            return false;
+        const bool next = answers.front();
+        answers.pop_front();
+        return next;
     }
 };

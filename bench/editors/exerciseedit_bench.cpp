@@ -102,6 +102,8 @@ public:
     std::string descriptionText() const override { return description; }
     void showToolPicture(ExerciseTool, bool) override {}
     void showMessage(const std::string&) override {}
+    bool askRenameInCircuits(const std::string&) override { return false; }
+    void reportLibraryChange() override {}
 };
 
 void BM_ControllerKeystrokeNoSync(benchmark::State& state) {

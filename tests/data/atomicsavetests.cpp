@@ -1,5 +1,6 @@
 #include "atomicfile.h"
 #include "circuitfile.h"
+#include "circuitrename.h"
 #include "datahelpers.h"
 #include "exercises.h"
 #include "ioerror.h"
@@ -91,6 +92,14 @@ TEST_F(AtomicSave, writeStoppedPartway_keepsOldFilesAndLeavesNoTemporary) {
     // The same saves without the limit go through.
     saveexercises(*table, folder.path() + "exercises.lst");
     EXPECT_EQ(folder.readFile("exercises.lst").substr(0, 14), "1\r\nExercise 1\r");
+}
+
+TEST_F(AtomicSave, renameInCircuitStoppedPartway_keepsTheCircuitAndLeavesNoTemporary) {
+    const std::string longName(2000, 'x'); // the rewritten file passes the limit
+    EXPECT_EQ(saveUnderSizeLimit(
+                  [&] { renameincircuit(folder.path() + "Circuits/old.cir", "Old", longName); }),
+              DiskFull);
+    expectOldFilesWhole();
 }
 
 TEST_F(AtomicSave, missingFolderOrFolderInTheWay_raiseAndLeaveNoTemporary) {

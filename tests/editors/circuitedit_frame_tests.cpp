@@ -97,6 +97,7 @@ TEST_F(CircuitEditFrameTest, typingAName_renamesPerKeyAndStoresWholeNameOnLeavin
 }
 
 TEST_F(CircuitEditFrameTest, refusedNameWhileTyping_isSaidBesideTheFieldAndNoKeyIsLost) {
+    frame.show(); // a hidden editor takes no leaving of the field
     frame.newcircuit();
     auto* problem = child<QLabel>("lbl_nameproblem");
     nameField()->selectAll();

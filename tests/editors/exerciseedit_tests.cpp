@@ -276,6 +276,55 @@ TEST_F(ExerciseEdit, failingSave_raisesAndKeepsTheChange) {
     EXPECT_EQ(view.cells[0][2], "Kept");
 }
 
+TEST_F(ExerciseEdit, renameOfAnExerciseCircuitsUse_asksOnceWhenDoneAndFollowsTheAnswer) {
+    loadLibrary(exerciseLibrary(2));
+    const std::string core = "Core\r\nAbdominal\r\n30\r\n10\r\nExercise 0\r\nExercise 1\r\n"
+                             "Exercise 0\r\n";
+    const std::string legs = "Exercise 0\nLower Body\n45\n15\nExercise 0\n";
+    const std::string arms = "Arms\r\nUpper Body\r\n30\r\n10\r\nExercise 0";
+    folder.writeFile("Circuits/core.cir", core);
+    folder.writeFile("Circuits/legs.cir", legs);
+    folder.writeFile("Circuits/arms.cir", arms);
+    const auto type = [&](const std::string& name) {
+        for (size_t letters = 1; letters <= name.size(); ++letters) {
+            view.name = name.substr(0, letters);
+            controller.txt_exnameChange();
+        }
+    };
+
+    // No: every key is stored in the library, the circuits stay as they are.
+    type("Plank");
+    EXPECT_TRUE(view.questions.empty());
+    EXPECT_EQ(view.libraryReports, 0);
+    controller.txt_exnameExit();
+    controller.txt_exnameExit(); // the frame left the front after the field was left
+    ASSERT_EQ(view.questions,
+              std::vector<std::string>{"3 circuits use \"Exercise 0\". Rename it to \"Plank\" in "
+                                       "those circuits too?"});
+    EXPECT_EQ(view.libraryReports, 1);
+    EXPECT_EQ(folder.readFile("Circuits/core.cir"), core);
+    EXPECT_EQ(folder.readFile("Circuits/legs.cir"), legs);
+    EXPECT_EQ(folder.readFile("Circuits/arms.cir"), arms);
+
+    // Yes, settled by selecting another row: only the exercise lines follow.
+    clickRow(1);
+    view.renameAnswer = true;
+    type("Crunch");
+    clickRow(0);
+    EXPECT_EQ(view.questions.back(),
+              "1 circuit uses \"Exercise 1\". Rename it to \"Crunch\" in that circuit too?");
+    EXPECT_EQ(folder.readFile("Circuits/core.cir"),
+              "Core\r\nAbdominal\r\n30\r\n10\r\nExercise 0\r\nCrunch\r\nExercise 0\r\n");
+    EXPECT_EQ(folder.readFile("Circuits/legs.cir"), legs);
+
+    // A name typed back to what it was asks nothing.
+    clickRow(1);
+    type("Crunches");
+    type("Crunch");
+    controller.txt_exnameExit();
+    EXPECT_EQ(view.questions.size(), 2u);
+}
+
 TEST_F(ExerciseEdit, hover_highlightsOneImageAtATime) {
     controller.btn_saveMouseMove();
     EXPECT_TRUE(view.highlighted[0]);

@@ -21,6 +21,9 @@ public:
     std::array<bool, 3> highlighted{};
     std::vector<std::string> messages;
     int cellWrites = 0;
+    std::vector<std::string> questions;
+    bool renameAnswer = false;
+    int libraryReports = 0;
 
     void setCell(int row, int column, const std::string& text) override {
         cells.at(static_cast<size_t>(row)).at(static_cast<size_t>(column)) = text;
@@ -46,6 +49,11 @@ public:
         highlighted.at(static_cast<size_t>(tool)) = on;
     }
     void showMessage(const std::string& text) override { messages.push_back(text); }
+    bool askRenameInCircuits(const std::string& question) override {
+        questions.push_back(question);
+        return renameAnswer;
+    }
+    void reportLibraryChange() override { ++libraryReports; }
 
 private:
     static bool replace(std::string& field, const std::string& text) {

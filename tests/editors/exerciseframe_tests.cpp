@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QSignalSpy>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -188,6 +189,28 @@ TEST_F(ExerciseFrame, typingName_renamesRecordInGridAndFile) {
     QTest::keyClicks(name, "s");
     EXPECT_EQ(cell(0, 0), "Push Ups");
     EXPECT_NE(file().find("10\r\nPush Ups\r\n"), std::string::npos);
+}
+
+TEST_F(ExerciseFrame, renameThenLeavingFieldAndFront_asksOnceAndReportsTheChange) {
+    folder.writeFile("Circuits/core.cir", "Core\r\nAbdominal\r\n30\r\n10\r\nPush Up\r\n");
+    load(kLibrary);
+    QSignalSpy changes(frame.get(), &Tfrm_ExerciseFrame::libraryChanged);
+    frame->activateWindow(); // focus moves only within the active window
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    name->setFocus();
+    name->selectAll();
+    QTest::keyClicks(name, "Press Up");
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
+
+    TestDialogs::setNextAnswer(true);
+    description->setFocus(); // the name field is left
+    frame->hide();
+    EXPECT_EQ(TestDialogs::takeShown(),
+              QStringList{"1 circuit uses \"Push Up\". Rename it to \"Press Up\" in that circuit "
+                          "too?"});
+    EXPECT_EQ(changes.count(), 1);
+    EXPECT_EQ(folder.readFile("Circuits/core.cir"),
+              "Core\r\nAbdominal\r\n30\r\n10\r\nPress Up\r\n");
 }
 
 TEST_F(ExerciseFrame, pickingType_storesIt) {
