@@ -15,8 +15,8 @@ set(CPACK_STRIP_FILES ON)
 set(CPACK_COMPONENTS_ALL program contentserver)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_MAINTAINER "Stridewell maintainers <maintainers@stridewell.org>"
-    CACHE STRING "The Maintainer field of the Debian packages")
+# The Maintainer field, CPACK_DEBIAN_PACKAGE_MAINTAINER, is set in
+# dist/CMakeLists.txt, which signs the changelogs with it.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
 

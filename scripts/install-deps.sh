@@ -10,6 +10,7 @@ packages=(
   libmicrohttpd-dev
   fonts-dejavu-core fonts-urw-base35 xvfb xauth
   desktop-file-utils appstream dpkg-dev
+  lintian devscripts systemd
 )
 
 missing=()

@@ -1,7 +1,8 @@
 # Installs the build into a temporary DESTDIR, as a package does, and checks what a desktop needs of it: every file in its place, the
 # modules and starter data where the installed program looks for them, the
-# menu entry naming the installed program and icon, and both the desktop
-# entry and the AppStream metainfo passing their validators.
+# menu entry naming the installed program and icon, both the desktop
+# entry and the AppStream metainfo passing their validators, and each
+# package's changelog opening with the version the program reports.
 #
 #   cmake -DBUILD=<build folder> -DWORK=<scratch folder> -DPREFIX=<install prefix>
 #         -DMODULE_RELATIVE=<path> -DSTARTER_RELATIVE=<path> -DBINDIR=<bin>
@@ -32,8 +33,10 @@ set(expected
   "${share}/applications/org.stridewell.Stridewell.desktop"
   "${share}/metainfo/org.stridewell.Stridewell.metainfo.xml"
   "${share}/icons/hicolor/scalable/apps/stridewell.svg"
-  "${root}/${MANDIR}/man1/stridewell.1"
-  "${root}/${MANDIR}/man1/stridewell-contentserver.1"
+  "${root}/${MANDIR}/man1/stridewell.1.gz"
+  "${root}/${MANDIR}/man1/stridewell-contentserver.1.gz"
+  "${share}/doc/stridewell/copyright"
+  "${share}/doc/stridewell-contentserver/copyright"
   "${share}/stridewell-contentserver/sample/newcircuits.lst"
   "${root}/lib/systemd/system/stridewell-contentserver.service"
   "${WORK}${SYSCONFDIR}/default/stridewell-contentserver")
@@ -92,6 +95,17 @@ set(newest "${CMAKE_MATCH_1}")
 if(NOT out STREQUAL "stridewell ${newest}\n")
   fail("the newest release in the metainfo is '${newest}', the program says '${out}'")
 endif()
+
+# The changelogs are made from the metainfo's releases: the newest entry is
+# the version the program reports, under each package's own name.
+foreach(package stridewell stridewell-contentserver)
+  execute_process(COMMAND gzip -dc "${share}/doc/${package}/changelog.gz"
+    RESULT_VARIABLE status OUTPUT_VARIABLE changelog ERROR_VARIABLE err)
+  string(REGEX MATCH "^[^\n]*" first_line "${changelog}")
+  if(NOT status EQUAL 0 OR NOT first_line MATCHES "^${package} \\(${newest}\\) ")
+    fail("${package}'s changelog opens with '${first_line}', not version ${newest}: ${err}")
+  endif()
+endforeach()
 
 foreach(check
     "desktop-file-validate;${share}/applications/org.stridewell.Stridewell.desktop"
