@@ -6,11 +6,15 @@
 
 #include <fcntl.h>
 #include <netdb.h>
+#include <strings.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <chrono>
 #include <list>
+#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -20,11 +24,14 @@ using Clock = std::chrono::steady_clock;
 
 constexpr const char* kText = "text/plain";
 constexpr const char* kHtml = "text/html";
-constexpr int kPollMs = 100;          // how often the loop looks at stop() and the head deadlines
+constexpr int kPollMs = 20;           // how often the loop looks at stop() and the head deadlines
 constexpr size_t kLoggedTarget = 300; // bytes of a target a log line shows at most
+// Threads that serve the connections, each its own share of them: a small
+// request is not held up behind one whose file comes from a slow disk.
+constexpr unsigned kThreads = 4;
 
 ContentServer::Answer notfound(const std::string& what) {
-    return {404, kHtml, notfoundpage(what)};
+    return {404, kHtml, notfoundpage(what), {}};
 }
 
 int hexdigit(char c) {
@@ -35,6 +42,33 @@ int hexdigit(char c) {
     if (c >= 'A' && c <= 'F')
         return c - 'A' + 10;
     return -1;
+}
+
+// Every "%" starts an escape of two hex digits ("a%20b" yes; "%zz", "%4", "a%" no).
+bool wellescaped(std::string_view text) {
+    for (size_t at = text.find('%'); at != std::string_view::npos; at = text.find('%', at + 1)) {
+        if (at + 2 >= text.size() || hexdigit(text[at + 1]) < 0 || hexdigit(text[at + 2]) < 0)
+            return false;
+    }
+    return true;
+}
+
+// A target in absolute form, as a proxy gets it, without its scheme and host:
+// "http://host:8080/kinoradex/a?b=1" -> "/kinoradex/a?b=1", "http://host" -> "/".
+// Any other target stays as it is.
+std::string originform(std::string_view target) {
+    for (const std::string_view scheme : {"http://", "https://"}) {
+        if (target.size() < scheme.size() ||
+            !std::equal(scheme.begin(), scheme.end(), target.begin(), [](char a, char b) {
+                return a == std::tolower(static_cast<unsigned char>(b));
+            }))
+            continue;
+        const size_t pathStart = target.find_first_of("/?", scheme.size());
+        if (pathStart == std::string_view::npos)
+            return "/";
+        return (target[pathStart] == '?' ? "/" : "") + std::string(target.substr(pathStart));
+    }
+    return std::string(target);
 }
 
 // "%HH" becomes its byte, and in a query "+" a blank. None for a broken
@@ -114,20 +148,23 @@ void ContentServer::setlog(std::function<void(const std::string&)> log) {
 
 ContentServer::Answer ContentServer::answer(const std::string& method,
                                             const std::string& target) const {
+    if (!wellescaped(target))
+        return {400, kHtml, notfoundpage("The address is malformed."), {}};
     if (method != "GET" && method != "HEAD")
-        return {405, kHtml, notfoundpage("Only GET and HEAD are answered here.")};
-    const size_t question = target.find('?');
+        return {405, kHtml, notfoundpage("Only GET and HEAD are answered here."), {}};
+    const std::string local = originform(target);
+    const size_t question = local.find('?');
     const std::optional<std::string> path =
-        percentdecode(std::string_view(target).substr(0, question), false);
+        percentdecode(std::string_view(local).substr(0, question), false);
     const std::string_view query = question == std::string::npos
                                        ? std::string_view()
-                                       : std::string_view(target).substr(question + 1);
+                                       : std::string_view(local).substr(question + 1);
     if (!path)
         return notfound("Nothing is served there.");
 
     const auto serveList = [this](const std::string& name) -> Answer {
-        if (const auto bytes = m_folder.listfile(name))
-            return {200, kText, *bytes};
+        if (auto file = m_folder.openlistfile(name))
+            return {200, kText, {}, std::move(file)};
         return notfound("There is no " + name + " at the moment.");
     };
     if (*path == "/kinoradex/newexercises.lst")
@@ -139,8 +176,8 @@ ContentServer::Answer ContentServer::answer(const std::string& method,
     static const std::string kCircuits = "/kinoradex/circuits/";
     if (path->rfind(kCircuits, 0) == 0) {
         const std::string name = path->substr(kCircuits.size());
-        if (const auto bytes = m_folder.circuitfile(name))
-            return {200, kText, *bytes};
+        if (auto file = m_folder.opencircuitfile(name))
+            return {200, kText, {}, std::move(file)};
         return notfound("There is no circuit " + name + ".");
     }
 
@@ -149,9 +186,9 @@ ContentServer::Answer ContentServer::answer(const std::string& method,
             parseexerciselist(m_folder.listfile("newexercises.lst").value_or(std::string()));
         const std::optional<std::string> name = queryvalue(query, "show");
         if (!name)
-            return {200, kHtml, indexpage(exercises)};
+            return {200, kHtml, indexpage(exercises), {}};
         if (const auto page = exercisepage(exercises, *name))
-            return {200, kHtml, *page};
+            return {200, kHtml, *page, {}};
         return notfound("Kinoradex has no page for " + *name + ".");
     }
     return notfound("Nothing is served at " + *path + ".");
@@ -214,24 +251,32 @@ struct ConnectionState {
     Clock::time_point start;
     bool headDone = false; // the request line and every header have arrived
     bool cut = false;      // shut down by the loop; the library closes it next
-    std::string target;    // the request target as received
+    std::string target;    // the request target as received; its own thread's only
 };
 
 struct ContentServer::Loop {
-    ContentServer& server;
-    std::list<ConnectionState> connections;
-    int inHead = 0; // connections still sending their head
+    explicit Loop(ContentServer& owner) : server(owner) {}
 
+    ContentServer& server;
+    // The serving threads and the deadline check share the connections.
+    std::mutex mutex;
+    std::list<ConnectionState> connections;
+    int inHead = 0;     // connections still sending their head
+    std::mutex logging; // one log line at a time
+
+    // Called with the mutex held.
     void cut(ConnectionState& state) {
         if (state.cut)
             return;
         state.cut = true;
-        // The socket stays open until the library closes it, so it cannot be
-        // another connection's yet; it now reads as closed by the client.
+        // The socket stays open until the library closes it, which it does
+        // only after telling onConnection, so it cannot be another
+        // connection's yet; it now reads as closed by the client.
         ::shutdown(state.fd, SHUT_RDWR);
     }
 
     void headArrived(ConnectionState& state) {
+        const std::lock_guard lock(mutex);
         if (!state.headDone) {
             state.headDone = true;
             --inHead;
@@ -240,6 +285,7 @@ struct ContentServer::Loop {
 
     // Cuts every connection whose head is overdue.
     void enforceDeadlines() {
+        const std::lock_guard lock(mutex);
         const auto now = Clock::now();
         const auto limit = std::chrono::milliseconds(server.m_limits.headTimeoutMs);
         for (ConnectionState& state : connections) {
@@ -251,6 +297,7 @@ struct ContentServer::Loop {
     static void onConnection(void* cls, MHD_Connection* connection, void** context,
                              MHD_ConnectionNotificationCode code) {
         auto* loop = static_cast<Loop*>(cls);
+        const std::lock_guard lock(loop->mutex);
         if (code == MHD_CONNECTION_NOTIFY_STARTED) {
             const MHD_ConnectionInfo* info =
                 MHD_get_connection_info(connection, MHD_CONNECTION_INFO_CONNECTION_FD);
@@ -297,20 +344,44 @@ struct ContentServer::Loop {
         return nullptr;
     }
 
+    static MHD_Result countHost(void* cls, MHD_ValueKind, const char* key, const char*) {
+        if (key && ::strcasecmp(key, MHD_HTTP_HEADER_HOST) == 0)
+            ++*static_cast<int*>(cls);
+        return MHD_YES;
+    }
+
+    // A request from HTTP/1.1 on must name its host, and no request may name
+    // two: a proxy in front could read it as meant for another site.
+    static bool hostFits(MHD_Connection* connection, const char* version) {
+        int hosts = 0;
+        MHD_get_connection_values(connection, MHD_HEADER_KIND, &countHost, &hosts);
+        const bool needed = !version || std::string_view(version) != MHD_HTTP_VERSION_1_0;
+        return hosts == 1 || (hosts == 0 && !needed);
+    }
+
     static MHD_Result onRequest(void* cls, MHD_Connection* connection, const char*,
-                                const char* method, const char*, const char*, size_t*, void**) {
+                                const char* method, const char* version, const char*, size_t*,
+                                void**) {
         auto* loop = static_cast<Loop*>(cls);
         ConnectionState* state = stateOf(connection);
         if (state)
             loop->headArrived(*state);
         const std::string target = state ? state->target : std::string();
-        const Answer answer = target.size() > loop->server.m_limits.maxTarget
-                                  ? Answer{414, kHtml, notfoundpage("The address is too long.")}
-                                  : loop->server.answer(method ? method : "", target);
-        MHD_Response* response = MHD_create_response_from_buffer(
-            answer.body.size(), const_cast<char*>(answer.body.data()), MHD_RESPMEM_MUST_COPY);
+        Answer answer = target.size() > loop->server.m_limits.maxTarget
+                            ? Answer{414, kHtml, notfoundpage("The address is too long."), {}}
+                        : !hostFits(connection, version)
+                            ? Answer{400, kHtml, notfoundpage("The request must name its host once."), {}}
+                            : loop->server.answer(method ? method : "", target);
+        MHD_Response* response =
+            answer.file
+                ? MHD_create_response_from_fd64(answer.file->size(), answer.file->descriptor())
+                : MHD_create_response_from_buffer(answer.body.size(),
+                                                  const_cast<char*>(answer.body.data()),
+                                                  MHD_RESPMEM_MUST_COPY);
         if (!response)
             return MHD_NO;
+        if (answer.file)
+            answer.file->release(); // the response closes it
         MHD_add_response_header(response, MHD_HTTP_HEADER_CONTENT_TYPE, answer.type.c_str());
         MHD_add_response_header(response, MHD_HTTP_HEADER_CONNECTION, "close");
         const MHD_Result queued =
@@ -320,6 +391,7 @@ struct ContentServer::Loop {
             std::string shown = logtext(target.substr(0, kLoggedTarget));
             if (target.size() > kLoggedTarget)
                 shown += "...";
+            const std::lock_guard lock(loop->logging);
             loop->server.m_log(logtext(method ? method : "") + " " + shown + " " +
                                std::to_string(answer.status));
         }
@@ -330,21 +402,23 @@ struct ContentServer::Loop {
 bool ContentServer::listen() {
     if (m_listenFd < 0)
         return false;
-    Loop loop{*this, {}, 0};
+    Loop loop(*this);
+    // Each thread takes its share of the connection limit, so it needs one at least.
+    const auto threads = std::min(kThreads, static_cast<unsigned>(m_limits.maxConnections));
     MHD_Daemon* daemon = MHD_start_daemon(
-        MHD_USE_EPOLL, 0, nullptr, nullptr, &Loop::onRequest, &loop, MHD_OPTION_LISTEN_SOCKET,
-        static_cast<MHD_socket>(m_listenFd), MHD_OPTION_CONNECTION_LIMIT,
-        static_cast<unsigned int>(m_limits.maxConnections), MHD_OPTION_CONNECTION_TIMEOUT,
-        static_cast<unsigned int>(m_limits.idleTimeoutS), MHD_OPTION_CONNECTION_MEMORY_LIMIT,
-        static_cast<size_t>(m_limits.memoryPerConnection), MHD_OPTION_NOTIFY_CONNECTION,
-        &Loop::onConnection, &loop, MHD_OPTION_URI_LOG_CALLBACK, &Loop::onRequestLine, &loop,
-        MHD_OPTION_END);
+        MHD_USE_EPOLL_INTERNAL_THREAD, 0, nullptr, nullptr, &Loop::onRequest, &loop,
+        MHD_OPTION_LISTEN_SOCKET, static_cast<MHD_socket>(m_listenFd), MHD_OPTION_THREAD_POOL_SIZE,
+        threads, MHD_OPTION_CONNECTION_LIMIT, static_cast<unsigned int>(m_limits.maxConnections),
+        MHD_OPTION_CONNECTION_TIMEOUT, static_cast<unsigned int>(m_limits.idleTimeoutS),
+        MHD_OPTION_CONNECTION_MEMORY_LIMIT, static_cast<size_t>(m_limits.memoryPerConnection),
+        MHD_OPTION_NOTIFY_CONNECTION, &Loop::onConnection, &loop, MHD_OPTION_URI_LOG_CALLBACK,
+        &Loop::onRequestLine, &loop, MHD_OPTION_END);
     if (!daemon)
         return false;
     m_listenFd = -1; // the library closes it when it stops
     m_running = true;
     while (!m_stopping) {
-        MHD_run_wait(daemon, kPollMs);
+        std::this_thread::sleep_for(std::chrono::milliseconds(kPollMs));
         loop.enforceDeadlines();
     }
     MHD_stop_daemon(daemon);

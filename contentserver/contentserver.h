@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
 // What one connection may take of the server. A client that sends too much,
@@ -36,7 +37,9 @@ struct ContentServerLimits {
 //   /kinoradex/index.php?show=<name> (one exercise's page).
 // Paths match exactly, after percent-decoding. Every answer carries a length
 // header and closes its connection; nothing outside the folder is served.
-// One thread serves every connection, driven by readiness events.
+// A few threads serve the connections, driven by readiness events; a file is
+// sent from its descriptor in pieces, so a connection's memory stays small
+// whatever the file's size.
 class ContentServer final {
 public:
     explicit ContentServer(std::filesystem::path folder, ContentServerLimits limits = {});
@@ -61,13 +64,15 @@ public:
     // bytes of the request that could act on a terminal are written as "\xHH".
     void setlog(std::function<void(const std::string&)> log);
 
-    // The answer to one request, as plain values.
+    // The answer to one request.
     struct Answer {
         int status = 200;
         std::string type;
         std::string body;
+        std::optional<FolderFile> file; // when set, the body is this file's bytes
     };
-    // target: the request target as received ("/kinoradex/index.php?show=Wall%20Sit").
+    // target: the request target as received, in origin or absolute form
+    // ("/kinoradex/index.php?show=Wall%20Sit", "http://host/kinoradex/newcircuits.lst").
     Answer answer(const std::string& method, const std::string& target) const;
 
     struct Loop; // the event loop's state while listen() runs

@@ -66,10 +66,14 @@ size_t onBody(char* bytes, size_t size, size_t count, void* target) noexcept {
     try {
         long status = 0;
         curl_easy_getinfo(receiver->easy, CURLINFO_RESPONSE_CODE, &status);
-        // The body of a redirect that is about to be followed is nobody's business.
-        char* next = nullptr;
+        // The page a server sends with a redirect (nginx and Apache do) is
+        // nobody's business: the redirect is followed. libcurl gives the
+        // redirect's address only once the transfer has ended, so its
+        // Location header tells here.
+        curl_header* location = nullptr;
         if (status >= 300 && status < 400 &&
-            curl_easy_getinfo(receiver->easy, CURLINFO_REDIRECT_URL, &next) == CURLE_OK && next)
+            curl_easy_header(receiver->easy, "Location", 0, CURLH_HEADER, -1, &location) ==
+                CURLHE_OK)
             return length;
         return receiver->sink.bodyBytes(status, bytes, length) ? length : 0;
     } catch (...) {

@@ -1,11 +1,13 @@
 // The content server: what it serves and what it refuses.
 #include "contentpages.h"
 #include "runningcontentserver.h"
+#include "testservers.h"
 #include "testsupport/tempfolder.h"
 
 #include <gtest/gtest.h>
 #include <httplib.h>
 
+#include <cstdlib>
 #include <filesystem>
 
 namespace {
@@ -87,6 +89,58 @@ TEST_F(ContentServerTest, encyclopediaPages_showTheListedExercisesEscaped) {
     EXPECT_EQ(unknown->status, 404);
     EXPECT_EQ(unknown->body.find("<script>"), std::string::npos);
     EXPECT_NE(unknown->body.find("&lt;script&gt;"), std::string::npos);
+}
+
+// Requests as they arrive on the wire, including what a client library
+// would never send.
+TEST_F(ContentServerTest, rawRequests_absoluteFormIsServedAndMalformedOnesGet400) {
+    const auto statusOf = [](const std::string& answer) {
+        return answer.rfind("HTTP/1.1 ", 0) == 0 ? std::atoi(answer.c_str() + 9) : 0;
+    };
+    const auto bodyOf = [](const std::string& answer) {
+        const size_t end = answer.find("\r\n\r\n");
+        return end == std::string::npos ? std::string() : answer.substr(end + 4);
+    };
+    const std::string list = content.readFile("newexercises.lst");
+    // The absolute form, as sent to a proxy, is served like the origin form;
+    // the program's own HTTP/1.0 requests name no host.
+    for (const std::string request :
+         {"GET http://127.0.0.1/kinoradex/newexercises.lst HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n",
+          "GET HTTP://content.example.org:8080/kinoradex/newexercises.lst HTTP/1.0\r\n\r\n",
+          "GET /kinoradex/newexercises.lst HTTP/1.1\r\nHost: 127.0.0.1\r\n\r\n",
+          "GET /kinoradex/newexercises.lst HTTP/1.0\r\n\r\n"}) {
+        const std::string answer = exchange(server.port(), request);
+        EXPECT_EQ(statusOf(answer), 200) << request;
+        EXPECT_EQ(bodyOf(answer), list) << request;
+    }
+    const std::string page = exchange(
+        server.port(), "GET http://127.0.0.1/kinoradex/index.php?show=Plank HTTP/1.0\r\n\r\n");
+    EXPECT_NE(bodyOf(page).find("<h1>Plank</h1>"), std::string::npos);
+
+    // A file's length comes without its bytes for HEAD.
+    const std::string head =
+        exchange(server.port(), "HEAD /kinoradex/circuits/Core.cir HTTP/1.0\r\n\r\n");
+    EXPECT_EQ(statusOf(head), 200);
+    EXPECT_NE(head.find("Content-Length: " +
+                        std::to_string(content.readFile("circuits/Core.cir").size()) + "\r\n"),
+              std::string::npos);
+    EXPECT_EQ(bodyOf(head), "");
+
+    // HTTP/1.1 without a host or with two, and a broken escape in the path or
+    // the query: 400, and nothing of the folder.
+    for (const std::string request :
+         {"GET /kinoradex/newexercises.lst HTTP/1.1\r\n\r\n",
+          "GET /kinoradex/newexercises.lst HTTP/1.1\r\nHost: a\r\nHost: b\r\n\r\n",
+          "GET /kinoradex/newexercises.lst%zz HTTP/1.0\r\n\r\n",
+          "GET /kinoradex/circuits/Core%2.cir HTTP/1.0\r\n\r\n",
+          "GET /kinoradex/circuits/Core.cir% HTTP/1.0\r\n\r\n",
+          "GET /kinoradex/index.php?show=Pl%zzank HTTP/1.0\r\n\r\n",
+          "GET /kinoradex/index.php?show=Plank%4 HTTP/1.0\r\n\r\n",
+          "GET /kinoradex/index.php?%=Plank HTTP/1.0\r\n\r\n"}) {
+        const std::string answer = exchange(server.port(), request);
+        EXPECT_EQ(statusOf(answer), 400) << request;
+        EXPECT_EQ(answer.find("Abdominal"), std::string::npos) << request;
+    }
 }
 
 TEST(ContentPages, exerciseList_groupsOfThreeWithAShortLastGroup) {

@@ -230,6 +230,27 @@ TEST_F(HostileServerTest, repliesThatAreNotTheFile_areRefusedAndNothingIsWritten
     EXPECT_EQ(redirecting.connections(), 1);
     EXPECT_EQ(folderSnapshot(app().path()), before);
 
+    // A redirect on the same host is followed, past the page nginx sends with it.
+    const std::string page = "<html>\r\n<head><title>301 Moved Permanently</title></head>\r\n"
+                             "<body>\r\n<center><h1>301 Moved Permanently</h1></center>\r\n"
+                             "<hr><center>nginx</center>\r\n</body>\r\n</html>\r\n";
+    RawHttpServer moved([&](RawConnection& connection, const std::atomic<bool>&) {
+        if (connection.request().rfind("GET /kinoradex/newexercises.lst ", 0) == 0)
+            connection.send("HTTP/1.1 301 Moved Permanently\r\nContent-Type: text/html\r\n"
+                            "Content-Length: " +
+                            std::to_string(page.size()) +
+                            "\r\nLocation: /kinoradex/v2/newexercises.lst\r\n"
+                            "Connection: close\r\n\r\n" +
+                            page);
+        else
+            connection.send(answer("text/plain", "Lunges\r\nLower Body\r\nStep forward\r\n"));
+    });
+    update = makeUpdate(moved.port());
+    update->lbl_checkexercisesClick();
+    ASSERT_TRUE(settle(*update));
+    EXPECT_EQ(shown(), QStringList{"1 Exercises Added"});
+    EXPECT_EQ(moved.connections(), 2);
+
     // A circuit with old Mac line ends reads as a circuit, so it is taken.
     const std::string macCircuit = "New\rCore\r30\r10\rPlank\r";
     RawHttpServer mac([&](RawConnection& connection, const std::atomic<bool>&) {

@@ -425,6 +425,13 @@ TEST_F(HttpGetTest, redirects_areFollowedOnlyToHttpAndOnlyAFewTimes) {
     server.server().Get("/moved", [](const httplib::Request&, httplib::Response& res) {
         res.set_redirect("/here");
     });
+    // nginx and Apache send a short page with their redirects.
+    server.server().Get("/movedWithPage", [](const httplib::Request&, httplib::Response& res) {
+        res.set_redirect("/here", 301);
+        res.set_content("<html><head><title>301 Moved Permanently</title></head>"
+                        "<body><h1>301 Moved Permanently</h1></body></html>\r\n",
+                        "text/html");
+    });
     server.server().Get("/here", [](const httplib::Request&, httplib::Response& res) {
         res.set_content("arrived", "text/plain");
     });
@@ -436,10 +443,22 @@ TEST_F(HttpGetTest, redirects_areFollowedOnlyToHttpAndOnlyAFewTimes) {
     });
     server.start();
 
-    point(component, server.port(), "/moved");
-    component.DownloadString();
+    for (const std::string path : {"/moved", "/movedWithPage"}) {
+        events = Events();
+        point(component, server.port(), path);
+        component.DownloadString();
+        ASSERT_TRUE(finish());
+        EXPECT_EQ(events.result, "arrived") << path;
+    }
+    // The page's length is not taken for the file's.
+    events = Events();
+    point(component, server.port(), "/movedWithPage");
+    component.FileName = target();
+    component.DownloadFile();
     ASSERT_TRUE(finish());
-    EXPECT_EQ(events.result, "arrived");
+    EXPECT_EQ(events.doneFile, 1);
+    EXPECT_EQ(events.fileSize, 7);
+    EXPECT_EQ(folder.readFile("fetched.lst"), "arrived");
     for (const std::string path : {"/loop", "/ftp"}) {
         events = Events();
         point(component, server.port(), path);

@@ -75,5 +75,9 @@ private:
 // A port on 127.0.0.1 where nothing listens.
 int closedPort();
 
+// Sends the bytes to 127.0.0.1:port as they are; everything the server sends
+// back until it closes, or until two seconds pass without a byte.
+std::string exchange(int port, const std::string& request);
+
 // Every file below the folder, relative path -> bytes.
 std::map<std::string, std::string> folderSnapshot(const std::string& folder);
