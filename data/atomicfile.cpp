@@ -2,7 +2,6 @@
 
 #include "ioerror.h"
 
-#include <atomic>
 #include <cctype>
 #include <cerrno>
 #include <cstdlib>
@@ -14,8 +13,6 @@
 #include <unistd.h>
 
 namespace {
-
-std::atomic<bool> g_sync{true};
 
 const std::string kTemporaryPrefix = ".stridewell-";
 
@@ -70,8 +67,6 @@ mode_t modeFor(const std::string& path) {
 
 } // namespace
 
-void setatomicsync(bool on) { g_sync = on; }
-
 unsigned newfilemode(const std::string& path) { return modeFor(path); }
 
 void writefileatomically(const std::string& path, const std::string& bytes) {
@@ -95,7 +90,7 @@ void writefileatomically(const std::string& path, const std::string& bytes) {
     }
     if (::fchmod(fd, mode) != 0)
         fail(fd, temporary, errno);
-    if (g_sync && ::fsync(fd) != 0)
+    if (::fsync(fd) != 0)
         fail(fd, temporary, errno);
     if (::close(fd) != 0)
         fail(-1, temporary, errno);

@@ -21,6 +21,3 @@ bool isatomictemporaryname(const std::string& name);
 // above, nothing else. Only safe while no other copy of the program saves into
 // the folder. Returns how many were removed; failures are silent.
 int removeatomictemporaries(const std::string& folder);
-
-// Tests and benchmarks can switch the sync off to measure what it costs.
-void setatomicsync(bool on);

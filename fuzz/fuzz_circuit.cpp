@@ -38,7 +38,6 @@ struct Files {
         check(::mkdir(circuitsfolder().c_str(), 0700) == 0);
         input = circuitsfolder() + "input.cir";
         copy = folder + "/copy.cir";
-        setatomicsync(false); // durability is not under test here
         for (const char* name : {"Squat", "Plank", "", "A"})
             addexercisefromupdate(*table, name, "Abdominal", "text");
     }

@@ -23,7 +23,6 @@ struct Files {
     Files() : folder(makeScratchFolder()) {
         input = folder + "/input.lst";
         saved = folder + "/saved.lst";
-        setatomicsync(false); // durability is not under test here
     }
     ~Files() {
         ::unlink(input.c_str());

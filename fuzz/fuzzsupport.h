@@ -22,7 +22,7 @@ inline void checkAt(bool condition, int line) {
 #define check(condition) checkAt((condition), __LINE__)
 
 // A fresh folder for the whole process, without a trailing "/". A memory file
-// system, where there is one, keeps the runs fast.
+// system, where there is one, keeps the runs fast: a sync costs nothing there.
 inline std::string makeScratchFolder() {
     std::string pattern = ::access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
     pattern += "/stridewell-fuzz-XXXXXX";

@@ -81,6 +81,8 @@ DBusScreenAwake::~DBusScreenAwake() {
     if (m_cookie)
         uninhibit(*m_cookie, std::max(kCallTimeoutMs - int(quitting.elapsed()), kLastCallMs));
     waitForReleases();
+    if (m_connector.joinable())
+        m_connector.join();
     m_context.reset(); // drops the worker's news and replies still on their way
     if (m_link == Link::Connected)
         QDBusConnection::disconnectFromBus(m_connectionName);
@@ -113,7 +115,8 @@ void DBusScreenAwake::release() {
 
 void DBusScreenAwake::connectInBackground() {
     m_link = Link::Connecting;
-    std::thread([shared = m_shared, name = m_connectionName, context = m_context.get(), this] {
+    m_connector = std::thread([shared = m_shared, name = m_connectionName,
+                               context = m_context.get(), this] {
         const QString address = sessionBusAddress();
         const bool connected =
             !address.isEmpty() && QDBusConnection::connectToBus(address, name).isConnected();
@@ -125,7 +128,7 @@ void DBusScreenAwake::connectInBackground() {
         QMetaObject::invokeMethod(
             context, [this, connected] { guarded(nullptr, [&] { linked(connected); }); },
             Qt::QueuedConnection);
-    }).detach();
+    });
 }
 
 void DBusScreenAwake::linked(bool connected) {

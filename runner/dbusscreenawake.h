@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <optional>
+#include <thread>
 #include <vector>
 
 class QDBusPendingCallWatcher;
@@ -42,6 +43,9 @@ private:
     void waitForReleases();
 
     std::shared_ptr<Shared> m_shared;
+    // Reaches the bus; joined on destruction, so no thread of ours outlives
+    // the owner (the wait is bounded by the bus library's own connect timeout).
+    std::thread m_connector;
     std::unique_ptr<QObject> m_context; // replies and the worker's news arrive here
     QString m_connectionName;
     Link m_link = Link::None;

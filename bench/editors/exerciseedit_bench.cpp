@@ -3,10 +3,10 @@
 // file. Run with QT_QPA_PLATFORM=offscreen where there is no display.
 
 #include "apppaths.h"
-#include "atomicfile.h"
 #include "exerciseeditcontroller.h"
 #include "exerciseframe.h"
 #include "exercises.h"
+#include "testsupport/tempfolder.h"
 
 #include <QApplication>
 #include <QPlainTextEdit>
@@ -30,9 +30,12 @@ std::string fullLibrary() {
 // A fresh application folder holding a full library, removed at the end.
 class BenchFolder final {
 public:
-    BenchFolder() {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "stridewell-bench-XXXXXX").string();
+    // Synced: on the disk; else in memory, where a sync costs nothing.
+    explicit BenchFolder(bool synced) {
+        std::string pattern = ((synced ? std::filesystem::temp_directory_path()
+                                       : std::filesystem::path(memoryfolder())) /
+                               "stridewell-bench-XXXXXX")
+                                  .string();
         if (!mkdtemp(pattern.data()))
             std::abort();
         m_path = pattern;
@@ -61,8 +64,7 @@ void typeOrErase(QPlainTextEdit* memo, bool erase) {
 }
 
 void frameKeystroke(benchmark::State& state, bool sync) {
-    BenchFolder folder;
-    setatomicsync(sync);
+    BenchFolder folder(sync);
     Tfrm_ExerciseFrame frame;
     frame.loadexercises();
     frame.show();
@@ -72,7 +74,6 @@ void frameKeystroke(benchmark::State& state, bool sync) {
         typeOrErase(memo, erase);
         erase = !erase;
     }
-    setatomicsync(true);
 }
 
 void BM_FrameKeystroke(benchmark::State& state) {
@@ -107,8 +108,7 @@ public:
 };
 
 void BM_ControllerKeystrokeNoSync(benchmark::State& state) {
-    BenchFolder folder;
-    setatomicsync(false);
+    BenchFolder folder(false);
     SilentView view;
     auto table = std::make_unique<ExerciseTable>();
     ExerciseEditController controller(view, *table);
@@ -120,7 +120,6 @@ void BM_ControllerKeystrokeNoSync(benchmark::State& state) {
         controller.mmo_exdescriptionChange();
         erase = !erase;
     }
-    setatomicsync(true);
 }
 
 } // namespace

@@ -7,11 +7,13 @@
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
-TempFolder::TempFolder() {
-    std::string pattern = (fs::temp_directory_path() / "stridewell-test-XXXXXX").string();
+TempFolder::TempFolder(const std::string& base) {
+    const fs::path parent = base.empty() ? fs::temp_directory_path() : fs::path(base);
+    std::string pattern = (parent / "stridewell-test-XXXXXX").string();
     if (!mkdtemp(pattern.data()))
         throw std::runtime_error("cannot create a temporary folder");
     m_path = pattern + "/";
@@ -47,4 +49,11 @@ std::string TempFolder::readFile(const std::string& relativePath) const {
 
 bool TempFolder::exists(const std::string& relativePath) const {
     return fs::exists(fs::path(m_path) / relativePath);
+}
+
+std::string memoryfolder() {
+    std::error_code error;
+    if (fs::is_directory("/dev/shm", error) && ::access("/dev/shm", W_OK) == 0)
+        return "/dev/shm";
+    return fs::temp_directory_path().string();
 }

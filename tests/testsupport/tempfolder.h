@@ -6,7 +6,9 @@
 // empty Circuits folder; removed again with everything in it.
 class TempFolder final {
 public:
-    TempFolder();
+    // Under base when given (memoryfolder(), say), else the system's
+    // temporary folder.
+    explicit TempFolder(const std::string& base = {});
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
@@ -23,3 +25,8 @@ public:
 private:
     std::string m_path;
 };
+
+// A folder in memory (tmpfs), where a file's sync costs nothing: benchmarks
+// measure the cost of the sync by comparing a folder there with one on disk.
+// The system's temporary folder where there is none.
+std::string memoryfolder();
