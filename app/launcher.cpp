@@ -17,6 +17,7 @@
 #include "panels.h"
 #include "pictures.h"
 #include "unreadablecircuits.h"
+#include "updatemessages.h"
 
 #include <QApplication>
 #include <QFrame>
@@ -48,17 +49,19 @@ void setUnderline(QWidget* label, bool on) {
 
 } // namespace
 
-TForm1::TForm1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint), m_browser(&desktopBrowser()) {
-    // The update reloads the library through the library editor, so its list follows.
+TForm1::TForm1(QWidget* parent) : TForm1(parent, ContentServerAddress{}) {}
+
+TForm1::TForm1(QWidget* parent, const ContentServerAddress& contentServer)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint),
+      m_updateMessages(std::make_unique<UpdateMessages>(this)), m_browser(&desktopBrowser()) {
     m_update = std::make_unique<ContentUpdate>(
         [this] {
-            if (m_mainForm)
-                m_mainForm->exerciseFrame()->loadexercises();
+            if (m_loadLibrary)
+                m_loadLibrary();
             else
                 loadexercises(exercisetable(), exerciselibrarypath());
         },
-        this);
+        *m_updateMessages, contentServer);
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Stridewell"));
     setFixedSize(598, 430);

@@ -10,6 +10,8 @@ class ClickableLabel;
 class ContentUpdate;
 class QPlainTextEdit;
 class Tform_Main;
+class UpdateMessages;
+struct ContentServerAddress;
 
 // The launcher: a small borderless window centred on the desktop with the
 // start link, the two update links, the encyclopedia link, the disclaimer and
@@ -19,6 +21,8 @@ class TForm1 final : public QWidget {
     Q_OBJECT
 public:
     explicit TForm1(QWidget* parent = nullptr);
+    // Checks for news at contentServer instead of the program's own server.
+    TForm1(QWidget* parent, const ContentServerAddress& contentServer);
     ~TForm1() override;
 
     // How the main window the start link shows is built, the first time it is
@@ -28,6 +32,11 @@ public:
 
     // Where the encyclopedia opens; the desktop's browser unless set.
     void setBrowser(Browser& browser) { m_browser = &browser; }
+
+    // How a check for new exercises reads the stored library before it
+    // merges: whoever shows the library sets it, so the shown list follows.
+    // Unset, the file is read straight into the exercise table.
+    void setLibraryLoader(std::function<void()> load) { m_loadLibrary = std::move(load); }
 
     void lbl_startstridewellClick();
     void lbl_checkcicruitsClick();
@@ -53,6 +62,8 @@ private:
     std::function<Tform_Main*()> m_factory;
     QWidget* m_panel = nullptr; // the client area of Panel1
     QPlainTextEdit* mmo_disclaimer = nullptr;
+    std::function<void()> m_loadLibrary;
+    std::unique_ptr<UpdateMessages> m_updateMessages;
     std::unique_ptr<ContentUpdate> m_update;
     Browser* m_browser;
     bool m_painted = false;

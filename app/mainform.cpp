@@ -1,5 +1,6 @@
 #include "mainform.h"
 
+#include "apppaths.h"
 #include "circuitedit.h"
 #include "circuitgridmodel.h"
 #include "circuitgridview.h"
@@ -15,6 +16,7 @@
 #include "historyopen.h"
 #include "panels.h"
 #include "pictures.h"
+#include "runnerassembly.h"
 #include "textconv.h"
 
 #include <QApplication>
@@ -70,6 +72,9 @@ Tform_Main::Tform_Main(QWidget* parent) : QWidget(parent, Qt::Window) {
 Tform_Main::~Tform_Main() {
     // No reaction may run while the children are being taken down.
     grd_circuits->disconnect(this);
+    // The editor stores a pending name as it is hidden on the way down; the
+    // grid it rescans is still there, this window no longer is.
+    frm_CircuitEdit1->onCatalogueRescanned = nullptr;
     frm_ExerciseFrame1->disconnect(this); // its hide on the way down settles a rename
     // Whatever other window still exists, the program ends with this one.
     QCoreApplication::quit();
@@ -203,6 +208,7 @@ void Tform_Main::buildFrames(QWidget* holder) {
     frm_CircuitInfo1->setObjectName(QStringLiteral("frm_CircuitInfo1"));
     frame_ExerciseStart1 = new Tframe_ExerciseStart(pnl_frameholder);
     frame_ExerciseStart1->setObjectName(QStringLiteral("frame_ExerciseStart1"));
+    new RunnerAssembly(*frame_ExerciseStart1, applicationfolder());
     frm_ExerciseFrame1 = new Tfrm_ExerciseFrame(pnl_frameholder);
     frm_ExerciseFrame1->setObjectName(QStringLiteral("frm_ExerciseFrame1"));
     // The information panel shows library records; after a change it shows the

@@ -2,6 +2,7 @@
 
 #include "apppaths.h"
 #include "dialogs.h"
+#include "exerciseframe.h"
 #include "instancelock.h"
 #include "launcher.h"
 #include "mainform.h"
@@ -41,8 +42,12 @@ int runstridewell(int& argc, char** argv, const StartupHooks& hooks) {
     try {
         TForm1 launcher;
         std::unique_ptr<Tform_Main> mainForm;
-        launcher.setMainFormFactory([&mainForm] {
+        launcher.setMainFormFactory([&launcher, &mainForm] {
             mainForm = std::make_unique<Tform_Main>();
+            // From now on a check for news reads the library through the
+            // library editor, so its list follows.
+            Tfrm_ExerciseFrame* library = mainForm->exerciseFrame();
+            launcher.setLibraryLoader([library] { library->loadexercises(); });
             return mainForm.get();
         });
         launcher.onFirstShown = [&launcher, &hooks] {

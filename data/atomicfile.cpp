@@ -1,6 +1,7 @@
 #include "atomicfile.h"
 
 #include "ioerror.h"
+#include "writeall.h"
 
 #include <cctype>
 #include <cerrno>
@@ -78,16 +79,8 @@ void writefileatomically(const std::string& path, const std::string& bytes) {
     if (fd < 0)
         fail(-1, {}, errno);
 
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t put = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (put < 0) {
-            if (errno == EINTR)
-                continue;
-            fail(fd, temporary, errno);
-        }
-        written += static_cast<size_t>(put);
-    }
+    if (!writeall(fd, bytes))
+        fail(fd, temporary, errno);
     if (::fchmod(fd, mode) != 0)
         fail(fd, temporary, errno);
     if (::fsync(fd) != 0)

@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "atomicfile.h"
 #include "ioerror.h"
+#include "writeall.h"
 
 #include <cerrno>
 #include <csignal>
@@ -41,19 +42,6 @@ bool readWhole(const fs::path& path, std::string& bytes) {
     return !in.bad();
 }
 
-bool writeAll(int fd, const std::string& bytes) {
-    size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        done += static_cast<size_t>(written);
-    }
-    return true;
-}
-
 // Writes a whole new file `name` in `folder` unless one is there already: the
 // bytes go to a temporary file that is then linked under the name, which fails
 // rather than replace. Returns false when it could not be written.
@@ -63,7 +51,7 @@ bool writeIfMissing(const std::string& folder, const std::string& name, const st
     if (fd < 0)
         return false;
     bool ok = ::fchmod(fd, static_cast<mode_t>(newfilemode(folder + name))) == 0 &&
-              writeAll(fd, bytes) && ::fsync(fd) == 0;
+              writeall(fd, bytes) && ::fsync(fd) == 0;
     ok = ::close(fd) == 0 && ok;
     if (ok && ::link(temporary.c_str(), (folder + name).c_str()) != 0 && errno != EEXIST)
         ok = false;

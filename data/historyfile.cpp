@@ -3,6 +3,7 @@
 #include "apppaths.h"
 #include "atomicfile.h"
 #include "ioerror.h"
+#include "writeall.h"
 
 #include <array>
 #include <cerrno>
@@ -190,19 +191,6 @@ std::string readWhole(const std::string& path, bool& missing) {
     return bytes;
 }
 
-void writeAll(int fd, const std::string& bytes) {
-    size_t written = 0;
-    while (written < bytes.size()) {
-        const ssize_t put = ::write(fd, bytes.data() + written, bytes.size() - written);
-        if (put < 0) {
-            if (errno == EINTR)
-                continue;
-            throw IoError(ioerrortext(errno, true));
-        }
-        written += static_cast<size_t>(put);
-    }
-}
-
 } // namespace
 
 int64_t daynumber(const CivilDate& date) {
@@ -282,7 +270,8 @@ void appendhistory(const std::string& path, const HistoryEntry& entry) {
             bytes = "\r\n";
     }
     bytes += historyrecord(entry);
-    writeAll(fd.get(), bytes);
+    if (!writeall(fd.get(), bytes))
+        throw IoError(ioerrortext(errno, true));
     if (::fdatasync(fd.get()) != 0)
         throw IoError(ioerrortext(errno, true));
     if (::close(fd.release()) != 0)

@@ -19,10 +19,6 @@ void add(HistoryTotals& totals, const HistoryEntry& entry) {
 
 } // namespace
 
-CivilDate weekstart(const CivilDate& date) {
-    return datefromdaynumber(weekNumber(daynumber(date)) * 7 - 3);
-}
-
 HistorySummary summarisehistory(const std::vector<HistoryEntry>& entries, const CivilDate& today) {
     HistorySummary summary;
     const int64_t currentWeek = weekNumber(daynumber(today));

@@ -29,9 +29,6 @@ struct HistorySummary {
 
 HistorySummary summarisehistory(const std::vector<HistoryEntry>& entries, const CivilDate& today);
 
-// The Monday of the week that holds date.
-CivilDate weekstart(const CivilDate& date);
-
 // Positions into entries, newest start first; runs that started at the same
 // moment keep the order of the file, later lines first.
 std::vector<size_t> newestfirst(const std::vector<HistoryEntry>& entries);

@@ -1,18 +1,16 @@
 #include "contentupdate.h"
 
 #include "apppaths.h"
+#include "exercisemerge.h"
 #include "filenames.h"
-#include "dialogs.h"
-#include "errorguard.h"
 #include "ioerror.h"
 #include "replycheck.h"
-#include "textconv.h"
 #include "textreader.h"
 #include "transferfailure.h"
 
 #include <filesystem>
 #include <system_error>
-#include <unordered_set>
+#include <utility>
 
 namespace {
 
@@ -21,51 +19,8 @@ constexpr const char* kCircuitList = "/kinoradex/newcircuits.lst";
 constexpr const char* kCircuitFolder = "/kinoradex/circuits/";
 constexpr int32_t kMaxContentFileSize = 1024 * 1024;
 
-// The three texts of an exercise as one key: each text's length, then its
-// bytes, so no two different triples give the same key.
-std::string exercisekey(const std::string& name, const std::string& extype,
-                        const std::string& description) {
-    std::string key;
-    key.reserve(name.size() + extype.size() + description.size() + 24);
-    for (const std::string* text : {&name, &extype, &description}) {
-        key += std::to_string(text->size());
-        key += ':';
-        key += *text;
-    }
-    return key;
-}
-
-// The exercises the table holds, looked up in constant time: a group of the
-// exercise list that matches a record, or the free slot after the last
-// record, in all three texts is already held. Blank groups match the free
-// slot and so are never added.
-class HeldExercises final {
-public:
-    explicit HeldExercises(const ExerciseTable& table) {
-        for (int slot = 0; slot <= table.librarysize && slot < kExerciseSlots; ++slot) {
-            const TExercise& held = table[slot];
-            m_keys.insert(exercisekey(held.name, held.extype, held.description));
-        }
-    }
-    bool contains(const std::string& key) const { return m_keys.contains(key); }
-    void add(std::string key) { m_keys.insert(std::move(key)); }
-
-private:
-    std::unordered_set<std::string> m_keys;
-};
-
 bool isemptyreply(const TransferFailure& failure) {
     return failure.kind == TransferFailureKind::Refused && failure.detail == kEmptyReply;
-}
-
-// A refused reply says what was wrong with it; any other failure adds its
-// reason on a second line ("New circuit file could not be found\nNo
-// connection to localhost:80").
-std::string failuremessage(const std::string& subject, const std::string& failed,
-                           const TransferFailure& failure) {
-    if (failure.kind == TransferFailureKind::Refused)
-        return subject + " was refused: the server's answer " + failure.detail;
-    return failed + "\n" + transferfailuretext(failure);
 }
 
 void makecircuitsfolder() {
@@ -77,10 +32,10 @@ void makecircuitsfolder() {
 
 } // namespace
 
-ContentUpdate::ContentUpdate(std::function<void()> loadlibrary, QWidget* dialogParent,
+ContentUpdate::ContentUpdate(std::function<void()> loadlibrary, ContentUpdateListener& listener,
                              ContentServerAddress server, ExerciseTable& table)
-    : m_loadlibrary(std::move(loadlibrary)), m_dialogParent(dialogParent),
-      m_server(std::move(server)), m_table(table) {
+    : m_loadlibrary(std::move(loadlibrary)), m_listener(listener), m_server(std::move(server)),
+      m_table(table) {
     for (THTTPGet* component : {&HTTPGet, &Circuitget, &CircuitDownloader}) {
         component->Port = m_server.port;
         // The lists and circuits are small text files; a larger answer is refused
@@ -112,12 +67,28 @@ std::string ContentUpdate::address(const std::string& path) const {
     return "http://" + m_server.host + path;
 }
 
-void ContentUpdate::show(const std::string& text) {
-    Dialogs::message(m_dialogParent, totext(text));
+// Every entry point runs its body through here: an error that ends a step
+// goes to the listener, which shows it, and no exception leaves the update.
+template <class Body> void ContentUpdate::reporting(Body&& body) noexcept {
+    try {
+        std::forward<Body>(body)();
+    } catch (...) {
+        try {
+            m_listener.stepFailed(std::current_exception());
+        } catch (...) {
+        }
+    }
+}
+
+void ContentUpdate::listFailed(ContentList list, const TransferFailure& failure) {
+    if (isemptyreply(failure))
+        m_listener.nothingNew(list); // and the kept list stays
+    else
+        m_listener.listFailed(list, failure);
 }
 
 void ContentUpdate::lbl_checkexercisesClick() {
-    guarded(m_dialogParent, [&] {
+    reporting([&] {
         // The merge works on what is stored, not on what the table holds now.
         m_loadlibrary();
         HTTPGet.URL = address(kExerciseList);
@@ -127,59 +98,32 @@ void ContentUpdate::lbl_checkexercisesClick() {
 }
 
 void ContentUpdate::HTTPGetDoneFile(QObject*, const std::string& FileName, int32_t) {
-    guarded(m_dialogParent, [&] { mergeexercises(FileName); });
+    reporting([&] { mergeexercises(FileName); });
 }
 
 void ContentUpdate::HTTPGetError(QObject*) {
-    guarded(m_dialogParent, [&] {
-        const TransferFailure& failure = HTTPGet.failure();
-        if (isemptyreply(failure))
-            show("No new exercises available at this time"); // and the kept list stays
-        else
-            show(failuremessage("New exercise file", "New exercise file could not be found",
-                                failure));
-    });
+    reporting([&] { listFailed(ContentList::Exercises, HTTPGet.failure()); });
 }
 
-// The list holds groups of three lines: name, type, description. New ones are
-// numbered on from the last record, in the order of the list, with online 1.
+// The list is merged into what is stored: the library is read before the
+// download, and nothing is merged into a partial one.
 void ContentUpdate::mergeexercises(const std::string& listPath) {
-    checklibrarysave(m_table, exerciselibrarypath()); // nothing is merged into a partial library
-    TextReader list(listPath);
-    HeldExercises held(m_table);
-    int added = 0;
-    bool full = false;
-    while (!list.atEnd()) {
-        // A last group cut short reads empty texts.
-        const std::string name = list.readLine();
-        const std::string extype = list.readLine();
-        const std::string description = list.readLine();
-        std::string key = exercisekey(name, extype, description);
-        if (held.contains(key))
-            continue;
-        if (addexercisefromupdate(m_table, name, extype, description) < 0) {
-            full = true;
-            break;
-        }
-        held.add(std::move(key));
-        ++added;
-    }
-    // Stored before the count is shown, so a save that fails is never reported
-    // as added. With nothing added the file is left as it is: it may hold
-    // records the table had no room for.
-    if (added > 0)
+    checklibrarysave(m_table, exerciselibrarypath());
+    const TextReader list(listPath);
+    const ExerciseMerge merge = mergeexerciselist(m_table, list.lines());
+    // Stored before the count is reported, so a save that fails is never
+    // reported as added. With nothing added the file is left as it is: it may
+    // hold records the table had no room for.
+    if (merge.added > 0)
         saveexercises(m_table, exerciselibrarypath());
-    if (full)
-        show(std::to_string(added) + " Exercises Added. The exercise library is full (" +
-             std::to_string(kLibraryCapacity) + " exercises)");
-    else if (added == 0)
-        show("No new exercises available at this time");
+    if (merge.libraryFull || merge.added > 0)
+        m_listener.exercisesAdded(merge.added, merge.libraryFull);
     else
-        show(std::to_string(added) + " Exercises Added");
+        m_listener.nothingNew(ContentList::Exercises);
 }
 
 void ContentUpdate::lbl_checkcicruitsClick() {
-    guarded(m_dialogParent, [&] {
+    reporting([&] {
         circuitsadded = 0;
         Circuitget.URL = address(kCircuitList);
         Circuitget.FileName = applicationfolder() + "newcircuits.lst";
@@ -188,42 +132,31 @@ void ContentUpdate::lbl_checkcicruitsClick() {
 }
 
 void ContentUpdate::CircuitgetDoneFile(QObject*, const std::string& FileName, int32_t) {
-    guarded(m_dialogParent, [&] {
+    reporting([&] {
         TextReader list(FileName);
         while (!list.atEnd())
             circuitstack.Push(list.readLine()); // beyond the room of 20 they are dropped
         if (circuitstack.IsEmpty())
-            show("No new circuits available at this time");
+            m_listener.nothingNew(ContentList::Circuits);
         startnextcircuit();
     });
 }
 
 void ContentUpdate::CircuitgetError(QObject*) {
-    guarded(m_dialogParent, [&] {
-        const TransferFailure& failure = Circuitget.failure();
-        if (isemptyreply(failure))
-            show("No new circuits available at this time"); // and the kept list stays
-        else
-            show(
-                failuremessage("New circuit file", "New circuit file could not be found", failure));
-    });
+    reporting([&] { listFailed(ContentList::Circuits, Circuitget.failure()); });
 }
 
 void ContentUpdate::CircuitDownloaderDoneFile(QObject*, const std::string&, int32_t) {
-    guarded(m_dialogParent, [&] {
+    reporting([&] {
         if (circuitstack.IsEmpty())
-            show(std::to_string(circuitsadded) + " Circuits Added");
+            m_listener.circuitsAdded(circuitsadded);
         startnextcircuit();
     });
 }
 
 // The chain ends here; the names not yet popped stay for the next check.
 void ContentUpdate::CircuitDownloaderError(QObject*) {
-    guarded(m_dialogParent, [&] {
-        const std::string subject = "Circuit " + m_fetchingCircuit;
-        show(failuremessage(subject, subject + " could not be downloaded",
-                            CircuitDownloader.failure()));
-    });
+    reporting([&] { m_listener.circuitFailed(m_fetchingCircuit, CircuitDownloader.failure()); });
 }
 
 // Pops names until one is missing from the Circuits folder and fetches it; a

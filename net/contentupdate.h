@@ -1,6 +1,7 @@
 #pragma once
 
 #include "contentaddress.h"
+#include "contentupdatelistener.h"
 #include "exercises.h"
 #include "httpget.h"
 #include "stack.h"
@@ -10,7 +11,6 @@
 #include <string>
 
 class QObject;
-class QWidget;
 
 // Where the content server is reached; the program's own by default.
 struct ContentServerAddress {
@@ -20,14 +20,15 @@ struct ContentServerAddress {
 
 // The launcher's two update links and the handlers of its three download
 // components: new exercises are merged into the library, missing circuit files
-// are fetched one after another into the Circuits folder.
+// are fetched one after another into the Circuits folder. What each check
+// comes to goes to the listener; nothing here is worded or shown.
 class ContentUpdate final {
 public:
-    // loadlibrary reads the library file into the exercise table (and lets the
-    // library editor show it); messages go to dialogParent.
-    explicit ContentUpdate(std::function<void()> loadlibrary, QWidget* dialogParent = nullptr,
-                           ContentServerAddress server = {},
-                           ExerciseTable& table = exercisetable());
+    // loadlibrary reads the library file into the exercise table (through
+    // whoever shows the table, so its list follows). The listener must outlive
+    // the update.
+    ContentUpdate(std::function<void()> loadlibrary, ContentUpdateListener& listener,
+                  ContentServerAddress server = {}, ExerciseTable& table = exercisetable());
     ContentUpdate(const ContentUpdate&) = delete;
     ContentUpdate& operator=(const ContentUpdate&) = delete;
 
@@ -52,11 +53,12 @@ private:
     std::string address(const std::string& path) const;
     void mergeexercises(const std::string& listPath);
     void startnextcircuit();
-    void show(const std::string& text);
+    void listFailed(ContentList list, const TransferFailure& failure);
+    template <class Body> void reporting(Body&& body) noexcept;
 
     std::function<void()> m_loadlibrary;
-    QWidget* m_dialogParent;
+    ContentUpdateListener& m_listener;
     ContentServerAddress m_server;
     ExerciseTable& m_table;
-    std::string m_fetchingCircuit; // for the message when its download fails
+    std::string m_fetchingCircuit; // for the report when its download fails
 };

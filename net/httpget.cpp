@@ -1,6 +1,6 @@
 #include "httpget.h"
 
-#include "errorguard.h"
+#include "handlercall.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
@@ -78,7 +78,7 @@ void THTTPGet::start(bool toFile) {
     // reported; queued, so it runs on this thread after the run has ended.
     connect(
         m_worker.get(), &QThread::finished, this,
-        [this] { guarded(nullptr, [this] { TransferDone(); }); }, Qt::QueuedConnection);
+        [this] { callhandler([this] { TransferDone(); }); }, Qt::QueuedConnection);
     m_worker->start();
     if (!WaitThread)
         return;

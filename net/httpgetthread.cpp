@@ -1,7 +1,8 @@
 #include "httpgetthread.h"
 
-#include "errorguard.h"
+#include "handlercall.h"
 #include "httpmodule.h"
+#include "texttrim.h"
 
 #include <QMetaObject>
 
@@ -26,15 +27,6 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
             return false;
     }
     return true;
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // A length header holds decimal digits only; anything else ("12abc", "-1",
@@ -237,7 +229,7 @@ void THTTPGetThread::reportProgress() {
     QMetaObject::invokeMethod(
         m_progressTarget,
         [&progress, sender, total, readed] {
-            guarded(nullptr, [&] { progress(sender, total, readed); });
+            callhandler([&] { progress(sender, total, readed); });
         },
         Qt::BlockingQueuedConnection);
 }

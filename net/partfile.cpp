@@ -1,6 +1,7 @@
 #include "partfile.h"
 
 #include "atomicfile.h"
+#include "writeall.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -28,19 +29,7 @@ bool PartFile::create(const std::string& target) {
 }
 
 bool PartFile::write(const char* bytes, size_t size) {
-    if (m_fd < 0)
-        return false;
-    while (size > 0) {
-        const ssize_t written = ::write(m_fd, bytes, size);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        bytes += written;
-        size -= static_cast<size_t>(written);
-    }
-    return true;
+    return m_fd >= 0 && writeall(m_fd, std::string_view(bytes, size));
 }
 
 namespace {

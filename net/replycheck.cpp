@@ -1,5 +1,7 @@
 #include "replycheck.h"
 
+#include "texttrim.h"
+
 #include <algorithm>
 #include <cctype>
 #include <vector>
@@ -19,15 +21,6 @@ bool startsWithNoCase(std::string_view text, std::string_view prefix) {
 bool containsNoCase(std::string_view text, std::string_view part) {
     return std::search(text.begin(), text.end(), part.begin(), part.end(),
                        [](char a, char b) { return lower(a) == lower(b); }) != text.end();
-}
-
-std::string_view trimmed(std::string_view text) {
-    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
-    while (!text.empty() && blank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && blank(text.back()))
-        text.remove_suffix(1);
-    return text;
 }
 
 // A page announces itself in its type or in its first tag ("<!DOCTYPE html>",

@@ -5,7 +5,7 @@
 
 // Why a download failed, as the transfer saw it: a kind, and what that kind
 // names (the host and port it could not reach, the status code the server
-// answered with). The transfer only reports it; transferfailuretext() words it.
+// answered with). The transfer only reports it; the window words it.
 //
 // The kind crosses from the download module: new kinds go at the end, so a
 // module built before them never sends one the program reads otherwise.
@@ -35,7 +35,3 @@ struct TransferFailure {
     TransferFailureKind kind = TransferFailureKind::None;
     std::string detail;
 };
-
-// One line in the user's words: {NoConnection, "localhost:80"} gives "No
-// connection to localhost:80", {Status, "404"} "The server answered 404".
-std::string transferfailuretext(const TransferFailure& failure);

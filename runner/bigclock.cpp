@@ -5,7 +5,7 @@
 #include "phasecolours.h"
 #include "textconv.h"
 
-#include <QKeyEvent>
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <algorithm>
@@ -144,6 +144,7 @@ void BigClockWindow::hideEvent(QHideEvent* event) {
     m_fillAhead.stop();
     m_glyphs.clear();
     m_topBands.clear();
+    emit hidden();
 }
 
 QRect BigClockWindow::cellOf(int index) const {
@@ -287,13 +288,6 @@ void BigClockWindow::paintEvent(QPaintEvent* event) {
             painter.fillRect(filled, phase);
         }
     }
-}
-
-void BigClockWindow::keyPressEvent(QKeyEvent* event) {
-    if (!event->isAutoRepeat() && onKey && onKey(event->key()))
-        event->accept();
-    else
-        QWidget::keyPressEvent(event);
 }
 
 void BigClockWindow::mouseDoubleClickEvent(QMouseEvent*) {

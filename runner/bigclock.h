@@ -8,14 +8,13 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
 #include <vector>
 
 // The run on the whole screen, to be read from across the room: the interval's
 // time left in digits filling most of the height, the phase in its colour, the
 // status text, the circuit's time left and a bar of the whole circuit. It is
-// one more display of the runner's run; keys go back to the runner.
-class BigClockWindow final : public QWidget, public RunDisplay {
+// one more view of the runner's run, drawing only the run's moment.
+class BigClockWindow final : public QWidget, public RunView {
     Q_OBJECT
 public:
     explicit BigClockWindow(QWidget* parent = nullptr);
@@ -25,15 +24,15 @@ public:
     // The clock's digits as shown: "00:15", "100:00".
     static QString digitsText(int64_t seconds);
 
-    // A key pressed here; true when the runner used it.
-    std::function<bool(int key)> onKey;
+signals:
+    // The window has left the screen: closed by a key, a double click or its owner.
+    void hidden();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:

@@ -1,10 +1,7 @@
 #include "circuitstartframe.h"
 
-#include "bigclock.h"
 #include "browser.h"
 #include "clickablelabel.h"
-#include "cueplayer.h"
-#include "dialogs.h"
 #include "digitclock.h"
 #include "errorguard.h"
 #include "fixedlayout.h"
@@ -12,23 +9,12 @@
 #include "panels.h"
 #include "pictures.h"
 #include "plaintext.h"
-#include "runoptionsmenu.h"
 #include "textconv.h"
 
-#include <QAbstractSpinBox>
-#include <QApplication>
-#include <QComboBox>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
-#include <QPlainTextEdit>
-#include <QScreen>
-#include <QTextEdit>
 #include <QTimer>
 
-#include <cstdio>
-#include <ctime>
 #include <string>
 
 namespace {
@@ -40,52 +26,10 @@ constexpr int kBevel = 2; // lowered outer and inner bevel of the white panel
 
 const QColor kTitleStrip(233, 233, 233);
 
-std::unique_ptr<CueSound> storedCue() {
-    const QByteArray wave = assetbytes(QStringLiteral("cue.wav"));
-    return std::make_unique<CuePlayer>(
-        std::string(wave.constData(), static_cast<size_t>(wave.size())));
-}
-
-bool isTextField(const QWidget* widget) {
-    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
-        return combo->isEditable();
-    if (const auto* text = qobject_cast<const QTextEdit*>(widget))
-        return !text->isReadOnly();
-    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget))
-        return !plain->isReadOnly();
-    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget);
-}
-
-// Whether typing goes into a text field the user can see. A field left with
-// the focus in a frame now lying behind the runner cannot be seen, and gets
-// no keys from here.
-bool visibleTextFieldHasFocus() {
-    QWidget* focus = QApplication::focusWidget();
-    if (!focus || !isTextField(focus) || !focus->isVisible())
-        return false;
-    QWidget* window = focus->window();
-    const QWidget* top = window->childAt(focus->mapTo(window, focus->rect().center()));
-    return top == focus || (top && focus->isAncestorOf(top));
-}
-
-bool isRunnerKey(int key) {
-    switch (key) {
-    case Qt::Key_Space:
-    case Qt::Key_Right:
-    case Qt::Key_PageDown:
-    case Qt::Key_Left:
-    case Qt::Key_PageUp:
-    case Qt::Key_F11:
-        return true;
-    default:
-        return false;
-    }
-}
-
 } // namespace
 
-Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent, std::unique_ptr<CueSound> cue)
-    : QFrame(parent), m_cue(cue ? std::move(cue) : storedCue()), m_browser(&desktopBrowser()) {
+Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent)
+    : QFrame(parent), m_browser(&desktopBrowser()) {
     for (int digit = 0; digit <= 9; ++digit) {
         img_numbers[static_cast<size_t>(digit)] = picture(QStringLiteral("digit%1.jpg").arg(digit));
         m_digitPictures[static_cast<size_t>(digit)] = img_numbers[static_cast<size_t>(digit)];
@@ -93,44 +37,12 @@ Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent, std::unique_ptr<CueS
     img_numbers[kExercisePicture] = picture(QStringLiteral("phase_exercise.jpg"));
     img_numbers[kRestPicture] = picture(QStringLiteral("phase_rest.jpg"));
 
-    // Every run worth keeping goes into the training history. A failed write
-    // is told after the reaction that caused it, never in the middle of a tick.
-    m_recorder = std::make_unique<RunRecorder>(
-        [](const HistoryEntry& entry) { appendhistory(historypath(), entry); },
-        [] { return std::time(nullptr); },
-        [this](const std::string& text) {
-            // A run written as the program closes has no window left to tell.
-            if (m_closing) {
-                std::fprintf(stderr, "%s\n", text.c_str());
-                return;
-            }
-            QMetaObject::invokeMethod(
-                this, [this, text] { Dialogs::message(this, totext(text)); }, Qt::QueuedConnection);
-        });
-    m_run = std::make_unique<CircuitRun>(static_cast<RunView&>(*this), *m_cue);
-    m_announcer = makeRunAnnouncer();
-    m_awake = makeScreenAwake();
-    m_run->setAids(m_announcer.get(), m_awake.get());
-    m_run->setObserver(m_recorder.get());
+    m_run = std::make_unique<CircuitRun>(static_cast<RunView&>(*this));
     buildLayout();
-    m_run->addDisplay(static_cast<RunDisplay&>(*this));
-    new RunOptionsMenu(this, [this](const RunOptions& options) { m_run->setOptions(options); });
-    // The sound device opens on a worker thread; the frame does not wait for it.
-    m_cue->prepare();
-    // Runner keys reach the frame whichever control of its window has the focus.
-    qApp->installEventFilter(this);
 }
 
 Tframe_ExerciseStart::~Tframe_ExerciseStart() {
     exercisetimer->stop();
-    m_closing = true;
-    // The run lets go of its displays before they go, then goes itself before
-    // the aids it uses: it releases the awake screen on its way out.
-    if (m_bigClock)
-        m_run->removeDisplay(*m_bigClock);
-    m_run->removeDisplay(static_cast<RunDisplay&>(*this));
-    m_bigClock.reset();
-    m_run.reset();
 }
 
 void Tframe_ExerciseStart::buildLayout() {
@@ -189,7 +101,7 @@ void Tframe_ExerciseStart::buildLayout() {
     pnl_clock = new DigitClock(Panel1, QRect(307, 168, 250, 70), m_digitPictures,
                                picture(QStringLiteral("colon.jpg")));
     pnl_clock->setObjectName(QStringLiteral("pnl_clock"));
-    pnl_clock->onDoubleClick = [this] { guarded(this, [this] { toggleBigClock(); }); };
+    pnl_clock->onDoubleClick = [this] { emit clockDoubleClicked(); };
 
     addPicture("Image6", 307, 240, wideBox);
     // The circuit's time left and the position, left of Start and Stop.
@@ -258,63 +170,6 @@ void Tframe_ExerciseStart::bringStartToFront() {
     m_run->bringStartToFront();
 }
 
-void Tframe_ExerciseStart::setRunOptions(const RunOptions& options) {
-    m_run->setOptions(options);
-}
-
-bool Tframe_ExerciseStart::runnerKey(int key) {
-    switch (key) {
-    case Qt::Key_Space:
-        m_run->startOrStop();
-        return true;
-    case Qt::Key_Right:
-    case Qt::Key_PageDown:
-        m_run->skipForward();
-        return true;
-    case Qt::Key_Left:
-    case Qt::Key_PageUp:
-        m_run->skipBack();
-        return true;
-    case Qt::Key_F11:
-        toggleBigClock();
-        return true;
-    case Qt::Key_Escape:
-        if (!m_bigClock || !m_bigClock->isVisible())
-            return false;
-        m_bigClock->close();
-        return true;
-    default:
-        return false;
-    }
-}
-
-void Tframe_ExerciseStart::toggleBigClock() {
-    if (m_bigClock && m_bigClock->isVisible()) {
-        m_bigClock->close();
-        return;
-    }
-    if (!m_bigClock) {
-        m_bigClock = std::make_unique<BigClockWindow>(this);
-        m_bigClock->onKey = [this](int key) {
-            // The run is driven from the runner; with another frame in front
-            // the big clock only closes.
-            if (key != Qt::Key_F11 && key != Qt::Key_Escape && !inFront())
-                return false;
-            bool used = false;
-            guarded(m_bigClock.get(), [&] { used = runnerKey(key); });
-            return used;
-        };
-        m_run->addDisplay(*m_bigClock);
-    }
-    // Full screen on the runner's screen, also where no window manager
-    // answers the request.
-    if (QScreen* screen = window()->screen())
-        m_bigClock->setGeometry(screen->geometry());
-    m_bigClock->showFullScreen();
-    m_bigClock->raise();
-    m_bigClock->activateWindow();
-}
-
 bool Tframe_ExerciseStart::inFront() const {
     if (!isVisible())
         return false;
@@ -324,20 +179,6 @@ bool Tframe_ExerciseStart::inFront() const {
         return true;
     const QWidget* top = holder->childAt(geometry().center());
     return top && (top == this || isAncestorOf(top));
-}
-
-bool Tframe_ExerciseStart::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
-        return QFrame::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    const auto* target = static_cast<QWidget*>(watched);
-    const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
-    if (!plain || !isRunnerKey(key->key()) || target->window() != window() || !inFront() ||
-        visibleTextFieldHasFocus())
-        return QFrame::eventFilter(watched, event);
-    if (!key->isAutoRepeat()) // a held key acts once
-        guarded(this, [&] { runnerKey(key->key()); });
-    return true;
 }
 
 void Tframe_ExerciseStart::btn_startClick() {

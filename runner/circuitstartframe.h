@@ -1,8 +1,6 @@
 #pragma once
 
-#include "cuesound.h"
 #include "runlogic.h"
-#include "runrecorder.h"
 #include "runview.h"
 
 #include <QFrame>
@@ -12,7 +10,6 @@
 #include <memory>
 #include <string>
 
-class BigClockWindow;
 class Browser;
 class ClickableLabel;
 class DigitClock;
@@ -22,17 +19,13 @@ class QTimer;
 
 // The circuit runner frame: the clock of digit pictures, the phase picture, the
 // exercise list, the status label and the Start and Stop picture buttons. It
-// draws what the run logic asks for and hands every click and tick to it.
-//
-// Keys, while the runner is in front and no text field has the focus: Space
-// presses Start or Stop, Right / Page Down and Left / Page Up skip, F11 opens
-// and closes the big clock (Escape closes it).
-class Tframe_ExerciseStart final : public QFrame, private RunView, private RunDisplay {
+// draws what the run logic asks for and hands every click and tick to it. The
+// cue, the other aids, the history, the run options, the big clock and the keys
+// are put around it by the program (app/runnerassembly.h); alone it runs silent.
+class Tframe_ExerciseStart final : public QFrame, private RunView {
     Q_OBJECT
 public:
-    // cue: the sound played at each change of phase; by default the stored cue
-    // through the sound device, which starts opening when the frame is created.
-    explicit Tframe_ExerciseStart(QWidget* parent = nullptr, std::unique_ptr<CueSound> cue = {});
+    explicit Tframe_ExerciseStart(QWidget* parent = nullptr);
     ~Tframe_ExerciseStart() override;
 
     // Loads a circuit file. Raises IoError, changing nothing, when it cannot be read.
@@ -40,14 +33,12 @@ public:
     bool runInProgress() const { return m_run->runInProgress(); }
     void bringStartToFront();
 
-    // The run this frame shows; further displays follow it through addDisplay.
+    // The run this frame shows; further views follow it through addView.
     CircuitRun& run() { return *m_run; }
-    void setRunOptions(const RunOptions& options);
 
-    // A runner key (Space, arrows, Page Up/Down, F11, Escape); true when used.
-    bool runnerKey(int key);
-    void toggleBigClock();
-    BigClockWindow* bigClock() const { return m_bigClock.get(); }
+    // Whether the user sees the runner: shown, and on top of the frames that
+    // share its place in the holder.
+    bool inFront() const;
 
     // Where the encyclopedia pages open; the desktop's browser unless set.
     void setBrowser(Browser& browser) { m_browser = &browser; }
@@ -61,9 +52,12 @@ public:
     static constexpr int kWidth = 575;
     static constexpr int kHeight = 335;
 
+signals:
+    // A double click on the clock: the big clock opens, or closes.
+    void clockDoubleClicked();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void showDigits(int tenMinutes, int minutes, int tenSeconds, int seconds) override;
@@ -82,19 +76,13 @@ private:
     void buildLayout();
     void placePanels();
     QLabel* addPicture(const char* name, int left, int top, const QPixmap& picture);
-    bool inFront() const;
 
     std::array<QPixmap, 10> m_digitPictures;
     std::array<QPixmap, 12> img_numbers; // digits 0-9, then exercise and rest
-    std::unique_ptr<CueSound> m_cue;
-    // The aids outlive the run, which releases them as it goes.
-    std::unique_ptr<RunAnnouncer> m_announcer;
-    std::unique_ptr<ScreenAwake> m_awake;
-    // Declared before the run: the run tells it of the circuit being left as it goes.
-    std::unique_ptr<RunRecorder> m_recorder;
-    bool m_closing = false; // the frame is going: a failed history write goes to stderr
+    // Goes with the frame, before whatever was put around it (the frame's
+    // children): the run releases its aids and tells of the circuit being
+    // left as it goes.
     std::unique_ptr<CircuitRun> m_run;
-    std::unique_ptr<BigClockWindow> m_bigClock; // made when first opened
     Browser* m_browser;
 
     QFrame* Panel1 = nullptr;

@@ -1,11 +1,13 @@
 #pragma once
 
-#include <memory>
 #include <string>
 
+class CueSound;
+
 // The training aids around a run. The run logic decides when each is asked
-// for; the frame supplies the real ones (speech and ticks through the cue's
-// sound device, the desktop's screen saver over D-Bus) and tests fake them.
+// for; the program supplies the real ones (runaidfactory.h: speech and ticks
+// through the cue's sound device, the desktop's screen saver over D-Bus) and
+// tests fake them.
 
 // What the user has turned on. The defaults are the program as designed:
 // nothing spoken, no countdown; the screen kept awake during a run.
@@ -38,7 +40,10 @@ public:
     virtual void release() = 0;
 };
 
-// The real aids, as the runner frame uses them. Neither loads anything heavy
-// when made: the speech library is loaded only once a phrase is prepared.
-std::unique_ptr<RunAnnouncer> makeRunAnnouncer();
-std::unique_ptr<ScreenAwake> makeScreenAwake();
+// The aids a run uses, owned elsewhere. A missing one is left out: no cue
+// sounds without a cue, nothing is spoken without an announcer.
+struct RunAids {
+    CueSound* cue = nullptr;
+    RunAnnouncer* announcer = nullptr;
+    ScreenAwake* awake = nullptr;
+};

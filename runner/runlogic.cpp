@@ -7,7 +7,14 @@
 #include <algorithm>
 #include <utility>
 
-CircuitRun::CircuitRun(RunView& view, CueSound& cue) : m_view(view), m_cue(cue) {}
+CircuitRun::CircuitRun(RunView& view) : m_views{&view} {}
+
+template <class... Params, class... Args>
+void CircuitRun::tell(void (RunView::*show)(Params...), const Args&... args) {
+    // By index: a view may come or go while the others are told.
+    for (size_t i = 0; i < m_views.size(); ++i)
+        (m_views[i]->*show)(args...);
+}
 
 CircuitRun::~CircuitRun() {
     // Quitting mid-run must not leave the screen saver held off.
@@ -16,10 +23,9 @@ CircuitRun::~CircuitRun() {
         m_observer->circuitLeft();
 }
 
-void CircuitRun::setAids(RunAnnouncer* announcer, ScreenAwake* awake) {
+void CircuitRun::setAids(const RunAids& aids) {
     releaseAwake();
-    m_announcer = announcer;
-    m_awake = awake;
+    m_aids = aids;
     if (runInProgress())
         holdAwake();
     prepareAhead();
@@ -63,23 +69,23 @@ bool CircuitRun::lastInterval() const {
 
 void CircuitRun::beginTimer() {
     m_state = RunState::Running;
-    m_view.startRunTimer();
+    tell(&RunView::startRunTimer);
     holdAwake();
 }
 
 void CircuitRun::endTimer() {
-    m_view.stopRunTimer();
+    tell(&RunView::stopRunTimer);
     releaseAwake();
 }
 
 void CircuitRun::setStatus(const std::string& text) {
     m_status = text;
-    m_view.setStatus(text);
+    tell(&RunView::setStatus, text);
 }
 
 void CircuitRun::bringToFront(CommandButton button) {
     m_front = button;
-    m_view.bringToFront(button);
+    tell(&RunView::bringToFront, button);
 }
 
 void CircuitRun::intialisecircuit(const std::string& path) {
@@ -93,12 +99,12 @@ void CircuitRun::intialisecircuit(const std::string& path) {
     resting = true;
     m_state = RunState::Loaded;
 
-    m_view.clearExercises();
+    tell(&RunView::clearExercises);
     for (int i = 0; i < exerciseCount(); ++i)
-        m_view.addExercise(runcircuit.exercises[static_cast<size_t>(i)].name);
+        tell(&RunView::addExercise, runcircuit.exercises[static_cast<size_t>(i)].name);
     settime();
     setStatus(runcircuit.circuitname);
-    m_view.setDescriptionHint(current().description);
+    tell(&RunView::setDescriptionHint, current().description);
     prepareAhead();
     publish();
 }
@@ -120,7 +126,7 @@ void CircuitRun::btn_startClick() {
         m_observer->runStarted(runcircuit, exerciseCount());
     displaykinora();
     // After a finish the hint was emptied; the run starting over shows it again.
-    m_view.setDescriptionHint(current().description);
+    tell(&RunView::setDescriptionHint, current().description);
     // An interval that has not begun yet is announced as it begins; one resumed
     // part-way was announced already.
     if (intervalLeft() == intervalLength())
@@ -154,7 +160,7 @@ void CircuitRun::startOrStop() {
 void CircuitRun::lbl_launchClick() {
     const std::string name = current().name;
     btn_stopClick();
-    m_view.openPage(kinoradexpageaddress(name));
+    tell(&RunView::openPage, kinoradexpageaddress(name));
 }
 
 void CircuitRun::exercisetimerTimer() {
@@ -165,8 +171,8 @@ void CircuitRun::exercisetimerTimer() {
     if (dectimer()) {
         showtime();
         const int64_t left = intervalLeft();
-        if (m_options.countdown && m_announcer && left >= 1 && left <= 3)
-            m_announcer->countdownTick();
+        if (m_options.countdown && m_aids.announcer && left >= 1 && left <= 3)
+            m_aids.announcer->countdownTick();
         publish();
         return;
     }
@@ -182,13 +188,13 @@ void CircuitRun::intervalRanOut(bool onTheClock) {
         settime();
         if (running)
             setStatus(statusOf(resting, exercisepos));
-        m_cue.play();
+        playCue();
         if (running)
             speak(phraseNow());
         prepareAhead();
         return;
     }
-    m_cue.play();
+    playCue();
     if (m_observer && onTheClock)
         m_observer->exerciseCompleted();
     resting = true;
@@ -204,7 +210,7 @@ void CircuitRun::intervalRanOut(bool onTheClock) {
         }
         prepareAhead();
     }
-    m_view.setDescriptionHint(current().description);
+    tell(&RunView::setDescriptionHint, current().description);
 }
 
 void CircuitRun::finish() {
@@ -251,7 +257,7 @@ void CircuitRun::skipBack() {
     }
     settime();
     displaykinora();
-    m_view.setDescriptionHint(current().description);
+    tell(&RunView::setDescriptionHint, current().description);
     if (runInProgress()) {
         setStatus(statusOf(resting, exercisepos));
         speak(phraseNow());
@@ -265,12 +271,12 @@ void CircuitRun::restartSecond() {
     // A skip begins its interval on a whole second, as one whose time ran out
     // does: the tick of the interval left behind does not carry over.
     if (runInProgress())
-        m_view.startRunTimer();
+        tell(&RunView::startRunTimer);
 }
 
 void CircuitRun::settime() {
     const uint32_t total = resting ? runcircuit.restinterval : runcircuit.exerciseinterval;
-    m_view.showPhase(resting);
+    tell(&RunView::showPhase, resting);
     // Below 100 minutes tenminutes is one digit; above, it keeps the leading
     // minutes whole (6000 s: 10, 0, 0, 0), so the count stays exact.
     tenminutes = static_cast<int>(total / 600);
@@ -300,11 +306,11 @@ bool CircuitRun::dectimer() {
 }
 
 void CircuitRun::displaykinora() {
-    m_view.setLinkVisible(current().online != 0);
+    tell(&RunView::setLinkVisible, current().online != 0);
 }
 
 void CircuitRun::showtime() {
-    m_view.showDigits(tenminutes, minutes, tenseconds, seconds);
+    tell(&RunView::showDigits, tenminutes, minutes, tenseconds, seconds);
 }
 
 int64_t CircuitRun::intervalLeft() const {
@@ -360,22 +366,26 @@ std::string CircuitRun::durationText(int64_t seconds) {
     return std::to_string(hours) + ":" + twoDigits(mins) + ":" + twoDigits(seconds % 60);
 }
 
-void CircuitRun::addDisplay(RunDisplay& display) {
-    if (std::find(m_displays.begin(), m_displays.end(), &display) == m_displays.end())
-        m_displays.push_back(&display);
-    display.showMoment(moment());
+void CircuitRun::addView(RunView& view) {
+    if (std::find(m_views.begin(), m_views.end(), &view) == m_views.end())
+        m_views.push_back(&view);
+    view.showMoment(moment());
 }
 
-void CircuitRun::removeDisplay(RunDisplay& display) {
-    std::erase(m_displays, &display);
+void CircuitRun::removeView(RunView& view) {
+    std::erase(m_views, &view);
 }
 
 void CircuitRun::publish() {
-    if (m_displays.empty())
+    if (m_views.empty())
         return;
     const RunMoment now = moment();
-    for (RunDisplay* display : m_displays)
-        display->showMoment(now);
+    tell(&RunView::showMoment, now);
+}
+
+void CircuitRun::playCue() {
+    if (m_aids.cue)
+        m_aids.cue->play();
 }
 
 std::string CircuitRun::phraseNow() const {
@@ -387,24 +397,24 @@ std::string CircuitRun::phraseNext() const {
 }
 
 void CircuitRun::prepareAhead() {
-    if (!m_options.speakNames || !m_announcer || exerciseCount() == 0 ||
+    if (!m_options.speakNames || !m_aids.announcer || exerciseCount() == 0 ||
         m_state == RunState::Finished || m_state == RunState::Idle)
         return;
     // Not running at the start of an interval: Start will announce it.
     if (!runInProgress() && intervalLeft() == intervalLength())
-        m_announcer->prepare(phraseNow());
-    m_announcer->prepare(phraseNext());
+        m_aids.announcer->prepare(phraseNow());
+    m_aids.announcer->prepare(phraseNext());
 }
 
 void CircuitRun::speak(const std::string& phrase) {
-    if (m_options.speakNames && m_announcer)
-        m_announcer->speak(phrase);
+    if (m_options.speakNames && m_aids.announcer)
+        m_aids.announcer->speak(phrase);
 }
 
 void CircuitRun::holdAwake() {
-    if (m_holdingAwake || !m_awake || !m_options.keepAwake || !runInProgress())
+    if (m_holdingAwake || !m_aids.awake || !m_options.keepAwake || !runInProgress())
         return;
-    m_awake->hold();
+    m_aids.awake->hold();
     m_holdingAwake = true;
 }
 
@@ -412,6 +422,6 @@ void CircuitRun::releaseAwake() {
     if (!m_holdingAwake)
         return;
     m_holdingAwake = false;
-    if (m_awake)
-        m_awake->release();
+    if (m_aids.awake)
+        m_aids.awake->release();
 }

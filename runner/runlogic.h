@@ -8,17 +8,17 @@
 #include <string>
 #include <vector>
 
-class CueSound;
 class RunObserver;
 
 // The timed run of one circuit: a lead-in rest, then each exercise with a rest
 // between each two, counted down one tick at a time. The ticks come from
 // outside (the frame's one-second timer, or a test), and everything the run
-// shows goes through the view. The run's state is its own: views and tests
-// ask, never set.
+// shows goes to each of its views in turn. The run's state is its own: views
+// and tests ask, never set.
 class CircuitRun final {
 public:
-    CircuitRun(RunView& view, CueSound& cue);
+    // view: the run's first view, the runner frame, whose timer gives the ticks.
+    explicit CircuitRun(RunView& view);
     ~CircuitRun();
     CircuitRun(const CircuitRun&) = delete;
     CircuitRun& operator=(const CircuitRun&) = delete;
@@ -68,13 +68,15 @@ public:
     // "0:14", "12:34", from one hour "1:02:03".
     static std::string durationText(int64_t seconds);
 
-    // Further displays of this run; each is shown the current moment at once.
-    void addDisplay(RunDisplay& display);
-    void removeDisplay(RunDisplay& display);
+    // Further views of this run, after the first; each is shown the current
+    // moment at once. A view is told until it is removed.
+    void addView(RunView& view);
+    void removeView(RunView& view);
 
-    // The training aids; without them the run is the designed one. The
-    // caller keeps both alive as long as the run.
-    void setAids(RunAnnouncer* announcer, ScreenAwake* awake);
+    // The cue and the training aids; without them the run is silent and the
+    // screen is left to the desktop. The caller keeps them alive as long as
+    // the run.
+    void setAids(const RunAids& aids);
     void setOptions(const RunOptions& options);
     const RunOptions& options() const { return m_options; }
 
@@ -107,9 +109,12 @@ private:
     void restartSecond();
     void finish();
     void setStatus(const std::string& text);
-    void showPosition();
     void bringToFront(CommandButton button);
     void publish();
+    // Tells every view, in the order they came: tell(&RunView::setStatus, text).
+    template <class... Params, class... Args>
+    void tell(void (RunView::*show)(Params...), const Args&... args);
+    void playCue();
 
     // The phrase said as the interval under way begins, and the one said at
     // the next change of phase.
@@ -129,14 +134,11 @@ private:
     int tenseconds = 0;
     int seconds = 0;
 
-    RunView& m_view;
-    CueSound& m_cue;
+    std::vector<RunView*> m_views;
     RunState m_state = RunState::Idle;
     CommandButton m_front = CommandButton::Stop; // the frame is created with Stop in front
     std::string m_status;
-    std::vector<RunDisplay*> m_displays;
-    RunAnnouncer* m_announcer = nullptr;
-    ScreenAwake* m_awake = nullptr;
+    RunAids m_aids;
     bool m_holdingAwake = false;
     RunOptions m_options;
     RunObserver* m_observer = nullptr;

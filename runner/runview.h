@@ -6,29 +6,8 @@
 enum class CommandButton { Start, Stop };
 enum class RunState { Idle, Loaded, Running, Stopped, Finished };
 
-// What the circuit run shows. The runner frame draws it; tests record it.
-class RunView {
-public:
-    virtual ~RunView() = default;
-
-    // The clock "mm:ss" as four digits. tenMinutes is above 9 for intervals of
-    // 100 minutes or more (6000 s shows 10, 0, 0, 0: "100:00").
-    virtual void showDigits(int tenMinutes, int minutes, int tenSeconds, int seconds) = 0;
-    virtual void showPhase(bool resting) = 0;
-    virtual void setStatus(const std::string& text) = 0;
-    virtual void clearExercises() = 0;
-    virtual void addExercise(const std::string& name) = 0;
-    virtual void setDescriptionHint(const std::string& text) = 0;
-    virtual void setLinkVisible(bool visible) = 0;
-    virtual void bringToFront(CommandButton button) = 0;
-    virtual void openPage(const std::string& address) = 0;
-    // The one-second run timer; its first tick comes a full second after start.
-    virtual void startRunTimer() = 0;
-    virtual void stopRunTimer() = 0;
-};
-
 // Where the run stands, as a whole: what the time-left line and the big clock
-// show. Every display of the run gets one after each tick and command.
+// show. Every view of the run gets one after each tick and command.
 struct RunMoment {
     RunState state = RunState::Idle;
     bool resting = true;
@@ -44,9 +23,29 @@ struct RunMoment {
     std::string timeLeftLine; // "12:34 left · 3 / 8"; empty without exercises
 };
 
-// A further view of the same run (the time-left line, the big clock).
-class RunDisplay {
+// What the circuit run shows, told to each of its views in turn: the runner
+// frame draws every part, the big clock only the moment; tests record it. A
+// view overrides what it draws and lets the rest pass by.
+class RunView {
 public:
-    virtual ~RunDisplay() = default;
-    virtual void showMoment(const RunMoment& moment) = 0;
+    virtual ~RunView() = default;
+
+    // The clock "mm:ss" as four digits. tenMinutes is above 9 for intervals of
+    // 100 minutes or more (6000 s shows 10, 0, 0, 0: "100:00").
+    virtual void showDigits(int /*tenMinutes*/, int /*minutes*/, int /*tenSeconds*/,
+                            int /*seconds*/) {}
+    virtual void showPhase(bool /*resting*/) {}
+    virtual void setStatus(const std::string& /*text*/) {}
+    virtual void clearExercises() {}
+    virtual void addExercise(const std::string& /*name*/) {}
+    virtual void setDescriptionHint(const std::string& /*text*/) {}
+    virtual void setLinkVisible(bool /*visible*/) {}
+    virtual void bringToFront(CommandButton /*button*/) {}
+    virtual void openPage(const std::string& /*address*/) {}
+    // The one-second run timer; its first tick comes a full second after start.
+    // The view that keeps the timer hands its ticks to the run.
+    virtual void startRunTimer() {}
+    virtual void stopRunTimer() {}
+    // After each tick and command, once the parts above have been told.
+    virtual void showMoment(const RunMoment& /*moment*/) {}
 };

@@ -7,6 +7,7 @@
 #include "exercises.h"
 #include "pictures.h"
 #include "runner/runnerfixtures.h"
+#include "runnerassembly.h"
 #include "testsupport/tempfolder.h"
 
 #include <QApplication>
@@ -126,14 +127,15 @@ void BM_TickWithEveryAidToRedrawnViews(benchmark::State& state) {
     folder.makeApplicationFolder();
     const std::string path = circuitFile(folder, "Threes", 3, 3, 100);
     Tframe_ExerciseStart frame;
+    auto* runner = new RunnerAssembly(frame, folder.path());
     showExposed(frame);
-    frame.setRunOptions({.speakNames = true, .countdown = true, .keepAwake = true});
+    frame.run().setOptions({.speakNames = true, .countdown = true, .keepAwake = true});
     frame.intialisecircuit(path);
     PaintCounter counter;
     if (state.range(0) == 1) {
-        frame.toggleBigClock();
-        showExposed(*frame.bigClock());
-        frame.bigClock()->installEventFilter(&counter);
+        runner->toggleBigClock();
+        showExposed(*runner->bigClock());
+        runner->bigClock()->installEventFilter(&counter);
     }
     frame.btn_startClick();
     for (auto _ : state) {
@@ -222,15 +224,16 @@ void BM_PhaseChangeToCueReturn(benchmark::State& state) {
     const std::string path = circuitFile(folder, "Zero", 0, 0, 100);
     auto player = storedCuePlayer();
     const bool audible = player->waitUntilOpened();
-    auto* timed = new TimedCue(*player);
-    Tframe_ExerciseStart frame(nullptr, std::unique_ptr<CueSound>(timed));
+    TimedCue timed(*player);
+    Tframe_ExerciseStart frame;
+    frame.run().setAids({.cue = &timed});
     showExposed(frame);
     frame.intialisecircuit(path);
     frame.btn_startClick();
     for (auto _ : state) {
         const Clock::time_point tick = Clock::now();
         frame.exercisetimerTimer(); // every tick of a zero interval changes phase
-        state.SetIterationTime(std::chrono::duration<double>(timed->returned - tick).count());
+        state.SetIterationTime(std::chrono::duration<double>(timed.returned - tick).count());
     }
     state.counters["audible"] = audible ? 1 : 0;
     frame.btn_stopClick();

@@ -7,6 +7,7 @@
 // up that long (default 3000 ms); --grab also saves the frame as a picture.
 #include "circuitstartframe.h"
 #include "exercises.h"
+#include "runnerassembly.h"
 #include "testsupport/tempfolder.h"
 
 #include <QApplication>
@@ -55,6 +56,7 @@ int main(int argc, char** argv) {
     folder.writeFile("Circuits/morning.cir", circuit);
 
     Tframe_ExerciseStart frame;
+    auto* runner = new RunnerAssembly(frame, folder.path());
     frame.setWindowTitle(QStringLiteral("Stridewell"));
     frame.intialisecircuit(folder.path() + "Circuits/morning.cir");
     frame.bringStartToFront();
@@ -68,7 +70,7 @@ int main(int argc, char** argv) {
     frame.move(0, 0);
     frame.show();
     if (bigClock)
-        frame.toggleBigClock();
+        runner->toggleBigClock();
     if (!grabFile.isEmpty())
         QTimer::singleShot(200, &frame, [&] { frame.grab().save(grabFile); });
     QTimer::singleShot(holdMs, &app, &QApplication::quit);

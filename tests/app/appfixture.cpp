@@ -2,6 +2,7 @@
 
 #include "circuitgridmodel.h"
 #include "circuitstartframe.h"
+#include "exerciseframe.h"
 #include "exercises.h"
 #include "testsupport/testdialogs.h"
 
@@ -38,6 +39,8 @@ void AppFixture::startProgram() {
     m_launcher->setMainFormFactory([this] {
         m_main = std::make_unique<Tform_Main>();
         m_main->setBrowser(m_browser);
+        Tfrm_ExerciseFrame* library = m_main->exerciseFrame();
+        m_launcher->setLibraryLoader([library] { library->loadexercises(); });
         return m_main.get();
     });
     // Built behind the launcher, as start-up does once the launcher is shown.

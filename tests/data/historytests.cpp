@@ -1,6 +1,7 @@
 #include "historyfile.h"
 #include "ioerror.h"
 #include "testsupport/tempfolder.h"
+#include "testsupport/waituntil.h"
 #include "textencoding.h"
 
 #include <chrono>
@@ -92,7 +93,12 @@ TEST(HistoryFile, killDuringAppends_everyRecordReadBackWhole) {
     const std::string path = folder.path() + "history.csv";
     std::mt19937 random(20261208);
     uint64_t next = 1;
+    const auto fileSize = [&path] {
+        struct stat info {};
+        return ::stat(path.c_str(), &info) == 0 ? info.st_size : off_t{0};
+    };
     for (int round = 0; round < 6; ++round) {
+        const off_t sizeBefore = fileSize();
         const pid_t child = ::fork();
         if (child == 0) {
             // The child never returns into the test run, whatever happens.
@@ -108,10 +114,14 @@ TEST(HistoryFile, killDuringAppends_everyRecordReadBackWhole) {
             ::_exit(1);
         }
         ASSERT_GT(child, 0);
-        std::this_thread::sleep_for(std::chrono::milliseconds(5 + random() % 40));
+        // Once the child is appending, the kill comes at a random moment: the
+        // sleep is what makes the moment random.
+        const bool appending = waituntil([&] { return fileSize() > sizeBefore; });
+        std::this_thread::sleep_for(std::chrono::milliseconds(random() % 20));
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
+        ASSERT_TRUE(appending);
         ASSERT_TRUE(WIFSIGNALED(status));
         next += 100000;
     }

@@ -50,7 +50,7 @@ TEST_F(ContentUpdateTest, threeExercisesOneHeld_addsTwoNumberedOnFromTheLast) {
                                           "Push Ups\r\nUpper Body\r\nPress the floor away\r\n"
                                           "Lunges\r\nLower Body\r\nStep forward\r\n");
     checkExercises();
-    EXPECT_EQ(shown(), QStringList{"2 Exercises Added"});
+    EXPECT_EQ(reports(), Reports{"exercisesAdded 2"});
 
     ExerciseTable stored;
     loadexercises(stored, exerciselibrarypath());
@@ -73,7 +73,7 @@ TEST_F(ContentUpdateTest, everyExerciseHeld_saysSoAndLeavesTheLibraryFileAsItIs)
     app().writeFile("exercises.lst", "3\nPlank\nAbdominal\nHold still\n1\n");
     content.writeFile("newexercises.lst", "Plank\r\nAbdominal\r\nHold still\r\n\r\n\r\n\r\n");
     checkExercises();
-    EXPECT_EQ(shown(), QStringList{"No new exercises available at this time"});
+    EXPECT_EQ(reports(), Reports{"nothingNew exercises"});
     EXPECT_EQ(app().readFile("exercises.lst"), "3\nPlank\nAbdominal\nHold still\n1\n");
 }
 
@@ -85,11 +85,11 @@ TEST_F(ContentUpdateTest, libraryFileOfMoreThan500_keepsEveryRecordOfIt) {
     content.writeFile("newexercises.lst", "Plank\r\nAbdominal\r\nHold still\r\n");
     checkExercises();
     // The table could not take the whole file, so nothing is merged or saved.
-    const QStringList messages = shown();
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].startsWith("The exercise library is not saved to "))
-        << messages[0].toStdString();
-    EXPECT_TRUE(messages[0].contains("exercises.lst holds more than 500 exercises"));
+    const Reports messages = reports();
+    ASSERT_EQ(messages.size(), 1U);
+    EXPECT_EQ(messages[0].rfind("stepFailed The exercise library is not saved to ", 0), 0U)
+        << messages[0];
+    EXPECT_NE(messages[0].find("exercises.lst holds more than 500 exercises"), std::string::npos);
     EXPECT_EQ(app().readFile("exercises.lst"), library);
 }
 
@@ -100,7 +100,7 @@ TEST_F(ContentUpdateTest, differencesInCaseOrTypeOrDescription_makeNewExercises)
                                           "Plank\r\nAbdominal\r\nHold still!\r\n"
                                           "Plank\r\nAbdominal\r\nHold still\r\n");
     checkExercises();
-    EXPECT_EQ(shown(), QStringList{"3 Exercises Added"});
+    EXPECT_EQ(reports(), Reports{"exercisesAdded 3"});
     EXPECT_EQ(exercisetable().librarysize, 4);
     EXPECT_EQ(exercisetable()[3].number, 4U);
 }
@@ -109,7 +109,7 @@ TEST_F(ContentUpdateTest, emptyLibrary_firstNewExerciseIsNumberOne) {
     app().writeFile("exercises.lst", "");
     content.writeFile("newexercises.lst", "Plank\r\nAbdominal\r\nHold still\r\nBurpees\r\n");
     checkExercises();
-    EXPECT_EQ(shown(), QStringList{"2 Exercises Added"});
+    EXPECT_EQ(reports(), Reports{"exercisesAdded 2"});
     EXPECT_EQ(exercisetable()[0].number, 1U);
     EXPECT_EQ(exercisetable()[1].number, 2U);
     EXPECT_EQ(exercisetable()[1].name, "Burpees"); // a cut-short group keeps empty texts
@@ -124,8 +124,7 @@ TEST_F(ContentUpdateTest, fullLibrary_stopsAtFiveHundredAndSaysSo) {
     content.writeFile("newexercises.lst", "N1\r\nAbdominal\r\nd\r\nN2\r\nAbdominal\r\nd\r\n"
                                           "N3\r\nAbdominal\r\nd\r\nN4\r\nAbdominal\r\nd\r\n");
     checkExercises();
-    EXPECT_EQ(shown(),
-              QStringList{"2 Exercises Added. The exercise library is full (500 exercises)"});
+    EXPECT_EQ(reports(), Reports{"exercisesAdded 2 full"});
     ExerciseTable stored;
     loadexercises(stored, exerciselibrarypath());
     EXPECT_EQ(stored.librarysize, 500);
@@ -138,8 +137,7 @@ TEST_F(ContentUpdateTest, exerciseListMissing_saysSoAndKeepsEverything) {
     app().writeFile("exercises.lst", library);
     app().writeFile("newexercises.lst", "the list of last time\r\n");
     checkExercises(); // the server holds no list
-    EXPECT_EQ(shown(),
-              QStringList{"New exercise file could not be found\nThe server answered 404"});
+    EXPECT_EQ(reports(), Reports{"listFailed exercises Status 404"});
     EXPECT_EQ(app().readFile("exercises.lst"), library);
     EXPECT_EQ(app().readFile("newexercises.lst"), "the list of last time\r\n");
 }
@@ -147,18 +145,18 @@ TEST_F(ContentUpdateTest, exerciseListMissing_saysSoAndKeepsEverything) {
 TEST_F(ContentUpdateTest, serverUnreachable_isNotReportedAsNoNews) {
     app().writeFile("exercises.lst", record(1, "Plank", "Abdominal", "Hold still"));
     const int port = closedPort();
-    const QString noConnection = "\nNo connection to 127.0.0.1:" + QString::number(port);
+    const std::string noConnection = " NoConnection 127.0.0.1:" + std::to_string(port);
     auto offline = makeUpdate(port);
     offline->lbl_checkexercisesClick();
     ASSERT_TRUE(settle(*offline));
-    EXPECT_EQ(shown(), QStringList{"New exercise file could not be found" + noConnection});
+    EXPECT_EQ(reports(), Reports{"listFailed exercises" + noConnection});
     offline->lbl_checkcicruitsClick();
     ASSERT_TRUE(settle(*offline));
-    EXPECT_EQ(shown(), QStringList{"New circuit file could not be found" + noConnection});
+    EXPECT_EQ(reports(), Reports{"listFailed circuits" + noConnection});
 }
 
-// Each of the three downloads says why it failed, on a second line (the test
-// above gives the reason when nothing listens).
+// Each of the three downloads reports why it failed (the test above gives the
+// reason when nothing listens).
 TEST_F(ContentUpdateTest, failedDownloads_giveTheirReasonOnASecondLine) {
     app().writeFile("exercises.lst", record(1, "Plank", "Abdominal", "Hold still"));
     // Only the circuit list is there; every other address answers 404.
@@ -171,12 +169,10 @@ TEST_F(ContentUpdateTest, failedDownloads_giveTheirReasonOnASecondLine) {
     auto partial = makeUpdate(web.port());
     partial->lbl_checkexercisesClick();
     ASSERT_TRUE(settle(*partial));
-    EXPECT_EQ(shown(),
-              QStringList{"New exercise file could not be found\nThe server answered 404"});
+    EXPECT_EQ(reports(), Reports{"listFailed exercises Status 404"});
     partial->lbl_checkcicruitsClick();
     ASSERT_TRUE(settle(*partial));
-    EXPECT_EQ(shown(),
-              QStringList{"Circuit Gone.cir could not be downloaded\nThe server answered 404"});
+    EXPECT_EQ(reports(), Reports{"circuitFailed Gone.cir Status 404"});
 
     // A server that takes the connection and never answers.
     RawHttpServer silent(
@@ -184,15 +180,14 @@ TEST_F(ContentUpdateTest, failedDownloads_giveTheirReasonOnASecondLine) {
     auto waiting = makeUpdate(silent.port());
     waiting->lbl_checkcicruitsClick();
     ASSERT_TRUE(settle(*waiting));
-    EXPECT_EQ(shown(),
-              QStringList{"New circuit file could not be found\nThe connection timed out"});
+    EXPECT_EQ(reports(), Reports{"listFailed circuits TimedOut"});
 }
 
 TEST_F(ContentUpdateTest, missingLibrary_endsTheClickWithTheFileError) {
     content.writeFile("newexercises.lst", "Plank\r\nAbdominal\r\nHold still\r\n");
     update->lbl_checkexercisesClick();
     EXPECT_FALSE(update->HTTPGet.busy());
-    EXPECT_EQ(shown(), QStringList{"File not found"});
+    EXPECT_EQ(reports(), Reports{"stepFailed File not found"});
     EXPECT_FALSE(app().exists("exercises.lst"));
 }
 
@@ -202,7 +197,7 @@ TEST_F(ContentUpdateTest, threeCircuitsNoneHeld_arriveLastLineFirst) {
     content.writeFile("newcircuits.lst", "A.cir\r\nB.cir\r\nC.cir\r\n");
     checkCircuits();
     EXPECT_EQ(fetchedCircuits(), (std::vector<std::string>{"C.cir", "B.cir", "A.cir"}));
-    EXPECT_EQ(shown(), QStringList{"3 Circuits Added"});
+    EXPECT_EQ(reports(), Reports{"circuitsAdded 3"});
     for (const std::string name : {"A.cir", "B.cir", "C.cir"})
         EXPECT_EQ(app().readFile("Circuits/" + name), circuit(name));
     EXPECT_EQ(app().readFile("newcircuits.lst"), "A.cir\r\nB.cir\r\nC.cir\r\n");
@@ -216,7 +211,7 @@ TEST_F(ContentUpdateTest, everyCircuitHeld_fetchesNothingAndSaysNothing) {
     content.writeFile("newcircuits.lst", "A.cir\r\nB.cir\r\n");
     checkCircuits();
     EXPECT_TRUE(fetchedCircuits().empty());
-    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_TRUE(reports().empty());
     EXPECT_EQ(app().readFile("Circuits/A.cir"), circuit("mine A.cir"));
     EXPECT_EQ(update->circuitsadded, 0);
 }
@@ -228,7 +223,7 @@ TEST_F(ContentUpdateTest, firstCircuitHeld_othersArriveWithoutASummary) {
     content.writeFile("newcircuits.lst", "A.cir\r\nB.cir\r\nC.cir\r\n");
     checkCircuits();
     EXPECT_EQ(fetchedCircuits(), (std::vector<std::string>{"C.cir", "B.cir"}));
-    EXPECT_TRUE(shown().isEmpty());
+    EXPECT_TRUE(reports().empty());
     EXPECT_EQ(app().readFile("Circuits/A.cir"), circuit("mine"));
     EXPECT_EQ(update->circuitsadded, 2);
 }
@@ -242,7 +237,7 @@ TEST_F(ContentUpdateTest, twentyFiveLines_onlyTheFirstTwentyCount) {
     }
     content.writeFile("newcircuits.lst", list);
     checkCircuits();
-    EXPECT_EQ(shown(), QStringList{"20 Circuits Added"});
+    EXPECT_EQ(reports(), Reports{"circuitsAdded 20"});
     const std::vector<std::string> fetched = fetchedCircuits();
     ASSERT_EQ(fetched.size(), 20U);
     EXPECT_EQ(fetched.front(), "c120.cir");
@@ -253,12 +248,12 @@ TEST_F(ContentUpdateTest, twentyFiveLines_onlyTheFirstTwentyCount) {
 TEST_F(ContentUpdateTest, emptyCircuitList_saysNoNewCircuits) {
     content.writeFile("newcircuits.lst", "");
     checkCircuits();
-    EXPECT_EQ(shown(), QStringList{"No new circuits available at this time"});
+    EXPECT_EQ(reports(), Reports{"nothingNew circuits"});
 }
 
 TEST_F(ContentUpdateTest, circuitListMissing_saysSo) {
     checkCircuits();
-    EXPECT_EQ(shown(), QStringList{"New circuit file could not be found\nThe server answered 404"});
+    EXPECT_EQ(reports(), Reports{"listFailed circuits Status 404"});
     EXPECT_FALSE(app().exists("newcircuits.lst"));
 }
 
@@ -268,8 +263,7 @@ TEST_F(ContentUpdateTest, failedCircuit_endsTheChainAndNamesIt) {
     content.writeFile("newcircuits.lst", "A.cir\r\nB.cir\r\nC.cir\r\n");
     checkCircuits();
     EXPECT_EQ(fetchedCircuits(), (std::vector<std::string>{"C.cir", "B.cir"}));
-    EXPECT_EQ(shown(),
-              QStringList{"Circuit B.cir could not be downloaded\nThe server answered 404"});
+    EXPECT_EQ(reports(), Reports{"circuitFailed B.cir Status 404"});
     EXPECT_FALSE(app().exists("Circuits/B.cir"));
     EXPECT_FALSE(app().exists("Circuits/A.cir"));
     // A stays for the next check.
@@ -285,7 +279,7 @@ TEST_F(ContentUpdateTest, unsafeNames_arePassedOverAndNothingLeavesTheCircuitsFo
     auto before = folderSnapshot(app().path());
     checkCircuits();
     EXPECT_EQ(fetchedCircuits(), std::vector<std::string>{"Good.cir"});
-    EXPECT_EQ(shown(), QStringList{"1 Circuits Added"});
+    EXPECT_EQ(reports(), Reports{"circuitsAdded 1"});
     auto after = folderSnapshot(app().path());
     EXPECT_EQ(after.erase("Circuits/Good.cir"), 1U);
     EXPECT_EQ(after.erase("newcircuits.lst"), 1U);
@@ -301,7 +295,7 @@ TEST_F(ContentUpdateTest, namesWithBlanksAndUrlCharacters_arriveUnderTheirOwnNam
     }
     content.writeFile("newcircuits.lst", list);
     checkCircuits();
-    EXPECT_EQ(shown(), QStringList{"3 Circuits Added"});
+    EXPECT_EQ(reports(), Reports{"circuitsAdded 3"});
     for (const std::string& name : names)
         EXPECT_EQ(app().readFile("Circuits/" + name), circuit(name)) << name;
 }
@@ -311,7 +305,7 @@ TEST_F(ContentUpdateTest, missingCircuitsFolder_isCreated) {
     content.writeFile("circuits/A.cir", circuit("A"));
     content.writeFile("newcircuits.lst", "A.cir\r\n");
     checkCircuits();
-    EXPECT_EQ(shown(), QStringList{"1 Circuits Added"});
+    EXPECT_EQ(reports(), Reports{"circuitsAdded 1"});
     EXPECT_EQ(app().readFile("Circuits/A.cir"), circuit("A"));
 }
 
@@ -350,7 +344,7 @@ TEST_F(ContentUpdateTest, secondCheckDuringAChain_namesJoinTheRunningChain) {
         EXPECT_EQ(app().readFile("Circuits/" + name), circuit(name)) << name;
     const std::lock_guard lock(mutex);
     EXPECT_EQ(fetched, (std::vector<std::string>{"B.cir", "D.cir", "C.cir", "A.cir"}));
-    EXPECT_EQ(shown(), QStringList{"3 Circuits Added"});
+    EXPECT_EQ(reports(), Reports{"circuitsAdded 3"});
 }
 
 } // namespace

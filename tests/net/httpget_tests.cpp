@@ -4,6 +4,7 @@
 #include "testservers.h"
 #include "umaskwatch.h"
 #include "testsupport/tempfolder.h"
+#include "testsupport/waituntil.h"
 
 #include <gtest/gtest.h>
 #include <httplib.h>
@@ -17,7 +18,6 @@
 
 #include <filesystem>
 #include <iostream>
-#include <thread>
 
 namespace {
 
@@ -340,7 +340,7 @@ TEST_F(HttpGetTest, startWhileRunning_isIgnored) {
     component.DownloadFile();
     EXPECT_EQ(component.worker(), first);
     ASSERT_TRUE(finish());
-    spinUntil([] { return false; }, 100);
+    spinUntil([] { return false; }, 100); // nothing else follows
     EXPECT_EQ(events.total(), 1);
     EXPECT_EQ(server.connections(), 1);
 }
@@ -476,10 +476,13 @@ TEST_F(HttpGetTest, destructionWhileRunning_deliversNothingAndLeavesNoFile) {
         doomed.FileName = target();
         doomed.DownloadFile();
         ASSERT_TRUE(spinUntil([this] { return events.progress.size() >= 2; }));
-        // Let the worker block in its next progress call, unanswered.
-        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        // Left unanswered, the worker's next progress call blocks it, holding
+        // its hand-over lock.
+        auto* run = qobject_cast<THTTPGetThread*>(const_cast<QObject*>(doomed.worker()));
+        ASSERT_NE(run, nullptr);
+        EXPECT_TRUE(waituntil([run] { return !run->noProgressPending(); }));
     }
-    spinUntil([] { return false; }, 100);
+    spinUntil([] { return false; }, 100); // nothing is delivered afterwards
     EXPECT_EQ(events.total(), 0);
     EXPECT_EQ(folderSnapshot(folder.path()).size(), 1U); // only Circuits/
 }
@@ -541,8 +544,7 @@ TEST_F(HttpGetTest, cancelAfterTheRunEnded_isAFailure) {
     // The run ends; its report waits in the event queue.
     const auto* run = qobject_cast<const QThread*>(component.worker());
     ASSERT_NE(run, nullptr);
-    while (!run->isFinished())
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    ASSERT_TRUE(waituntil([run] { return run->isFinished(); }));
     component.Cancel();
     ASSERT_TRUE(finish());
     EXPECT_EQ(events.error, 1);

@@ -11,6 +11,9 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QPointer>
+#include <QTest>
+#include <QThread>
 
 #include <atomic>
 #include <chrono>
@@ -164,14 +167,18 @@ TEST_F(ReplacedTransportTest, transportGetsAnEncodedAddressAndTheWorkerJudgesThe
 // that does not answer): destruction still returns within a second, nothing
 // is reported, and the worker ends by itself later.
 std::atomic<bool> g_heldUpEnded{false};
+QPointer<QThread> g_heldUpWorker; // set by the worker before g_heldUpEnded
 
 HttpTransferResult heldUpPerform(const THTTPRequest&, const std::string&,
                                  const std::atomic<bool>&, HttpTransferSink& sink) {
     const std::string piece = "first piece";
     sink.headLine("HTTP/1.0 200 OK\r\n");
     sink.bodyBytes(200, piece.data(), piece.size());
-    std::this_thread::sleep_for(std::chrono::milliseconds(1500)); // deaf to the stop request
+    // Deaf to the stop request for longer than destruction may take, so a
+    // destruction that waited for the worker would show.
+    std::this_thread::sleep_for(std::chrono::milliseconds(1200));
     const bool more = sink.bodyBytes(200, piece.data(), piece.size());
+    g_heldUpWorker = QThread::currentThread();
     g_heldUpEnded = true;
     return {more, 200};
 }
@@ -179,6 +186,7 @@ HttpTransferResult heldUpPerform(const THTTPRequest&, const std::string&,
 TEST_F(ReplacedTransportTest, heldUpTransfer_destructionReturnsWithinASecondAndTheWorkerEndsAlone) {
     const HttpTransport heldUp{kHttpTransportVersion, &heldUpPerform};
     replaceHttpTransport(&heldUp);
+    g_heldUpEnded = false;
     int events = 0;
     int progress = 0;
     QElapsedTimer timer;
@@ -194,8 +202,9 @@ TEST_F(ReplacedTransportTest, heldUpTransfer_destructionReturnsWithinASecondAndT
     }
     const qint64 destroyMs = timer.elapsed();
     EXPECT_LT(destroyMs, 1000);
-    EXPECT_TRUE(spinUntil([] { return g_heldUpEnded.load(); }, 3000));
-    spinUntil([] { return false; }, 200); // the worker deletes itself meanwhile
+    ASSERT_TRUE(spinUntil([] { return g_heldUpEnded.load(); }, 3000));
+    // Nothing can be reported once the worker has deleted itself.
+    EXPECT_TRUE(QTest::qWaitFor([] { return g_heldUpWorker.isNull(); }, 5000));
     EXPECT_EQ(events, 0);
     EXPECT_EQ(progress, 1);
     std::cout << "[ figures  ] a transfer deaf to its stop request: destruction returned after "

@@ -3,6 +3,7 @@
 // it. The test that runs nginx is skipped where nginx is not installed.
 #include "runningcontentserver.h"
 #include "testservers.h"
+#include "testsupport/waituntil.h"
 #include "updatefixture.h"
 
 #include <gtest/gtest.h>
@@ -113,14 +114,13 @@ public:
     bool waitUntilListening() const {
         httplib::Client client("127.0.0.1", m_port);
         client.set_connection_timeout(0, 200000);
-        for (int attempt = 0; attempt < 50; ++attempt) {
-            if (client.Get("/"))
-                return true;
-            if (m_pid <= 0 || ::waitpid(m_pid, nullptr, WNOHANG) != 0)
-                return false;
-            ::usleep(100000);
-        }
-        return false;
+        bool answered = false;
+        waituntil([&] {
+            answered = static_cast<bool>(client.Get("/"));
+            const bool ended = m_pid <= 0 || ::waitpid(m_pid, nullptr, WNOHANG) != 0;
+            return answered || ended;
+        });
+        return answered;
     }
 
 private:
@@ -179,10 +179,10 @@ TEST(NginxFront, sampleConfiguration_servesTheUpdateTheEncyclopediaAndNothingEls
     auto update = fixture.makeUpdate(front.port());
     update->lbl_checkexercisesClick();
     ASSERT_TRUE(UpdateFixture::settle(*update));
-    EXPECT_EQ(UpdateFixture::shown(), QStringList{"1 Exercises Added"});
+    EXPECT_EQ(fixture.reports(), Reports{"exercisesAdded 1"});
     update->lbl_checkcicruitsClick();
     ASSERT_TRUE(UpdateFixture::settle(*update));
-    EXPECT_EQ(UpdateFixture::shown(), QStringList{"1 Circuits Added"});
+    EXPECT_EQ(fixture.reports(), Reports{"circuitsAdded 1"});
     EXPECT_EQ(fixture.app().readFile("Circuits/Core Blast.cir"),
               content.readFile("circuits/Core Blast.cir"));
     // nginx served the files itself: the content server saw none of them.

@@ -1,5 +1,7 @@
 #include "testservers.h"
 
+#include "testsupport/waituntil.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
@@ -44,8 +46,8 @@ void HttpTestServer::start() {
     if (m_port <= 0)
         throw std::runtime_error("test server cannot bind");
     m_thread = std::thread([this] { m_server->listen_after_bind(); });
-    while (!m_server->is_running())
-        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    if (!waituntil([this] { return m_server->is_running(); }))
+        throw std::runtime_error("test server does not start");
 }
 
 std::string HttpTestServer::url(const std::string& path) const {

@@ -5,8 +5,13 @@
 #include "circuitstartframe.h"
 #include "contentaddress.h"
 #include "cueplayer.h"
+#include "frontframe.h"
 #include "phasecolours.h"
 #include "pictures.h"
+#include "runaidfactory.h"
+#include "runnerassembly.h"
+#include "stderrcapture.h"
+#include "testsupport/testdialogs.h"
 #include "textconv.h"
 
 #include <QLabel>
@@ -18,6 +23,7 @@
 #include <QTimer>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 
 using namespace runnerfixtures;
@@ -104,7 +110,10 @@ protected:
     TempFolder folder;
     RecordingBrowser browser;
     RecordingCue* cue = new RecordingCue;
-    Tframe_ExerciseStart frame{nullptr, std::unique_ptr<CueSound>(cue)};
+    Tframe_ExerciseStart frame;
+    // The runner as the program puts it together, with the cue above.
+    RunnerAssembly* assembly = new RunnerAssembly(
+        frame, folder.path(), RunAidParts{.cue = std::unique_ptr<CueSound>(cue)});
 };
 
 TEST_F(CircuitStartFrameTest, layout_placesEveryElementAsDesigned) {
@@ -273,7 +282,7 @@ TEST_F(CircuitStartFrameTest, keysAndBigClock_bothViewsFollowTheOneRun) {
     QTest::keyClick(control<QWidget>("lst_exercises"), Qt::Key_Space);
     EXPECT_TRUE(frame.runInProgress());
     QTest::keyClick(&frame, Qt::Key_F11);
-    BigClockWindow* big = frame.bigClock();
+    BigClockWindow* big = assembly->bigClock();
     ASSERT_NE(big, nullptr);
     ASSERT_TRUE(QTest::qWaitForWindowExposed(big));
     EXPECT_TRUE(big->isFullScreen());
@@ -301,6 +310,8 @@ TEST_F(CircuitStartFrameTest, keysAndBigClock_bothViewsFollowTheOneRun) {
 
     QTest::keyClick(big, Qt::Key_Escape);
     EXPECT_FALSE(big->isVisible());
+    // Keys go to the active window: the runner's again once the big clock has gone.
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
     QTest::keyClick(&frame, Qt::Key_Left); // 1 s into Squat: back to the lead-in
     EXPECT_EQ(clock(), "00:15");
     EXPECT_EQ(big->moment().intervalLeft, 15);
@@ -313,6 +324,7 @@ TEST_F(CircuitStartFrameTest, keysAndBigClock_bothViewsFollowTheOneRun) {
     QWidget* clockWidget = control<QWidget>("pnl_clock");
     QTest::mouseDClick(clockWidget, Qt::LeftButton, Qt::NoModifier, QPoint(100, 30));
     EXPECT_TRUE(big->isVisible());
+    ASSERT_TRUE(QTest::qWaitForWindowActive(big));
     QTest::keyClick(big, Qt::Key_F11);
     EXPECT_FALSE(big->isVisible());
 
@@ -324,8 +336,11 @@ TEST_F(CircuitStartFrameTest, keysAndBigClock_bothViewsFollowTheOneRun) {
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Space);
     QTest::keyClick(field, Qt::Key_Right);
+    QTest::keyClick(field, Qt::Key_PageDown);
+    QTest::keyClick(field, Qt::Key_F11);
     EXPECT_FALSE(frame.runInProgress());
     EXPECT_EQ(clock(), "00:15");
+    EXPECT_FALSE(big->isVisible());
     EXPECT_EQ(field->text(), QStringLiteral(" "));
 }
 
@@ -336,6 +351,7 @@ TEST(CircuitStartFrameKeys, runnerBehindAnotherFrame_leavesKeysAlone) {
     QWidget holder;
     holder.resize(575, 335);
     auto* runner = new Tframe_ExerciseStart(&holder);
+    new RunnerAssembly(*runner, folder.path(), RunAidParts{});
     runner->intialisecircuit(writeCircuit(folder, "z.cir", circuitText("Z", 5, 5, {"Plank"})));
     runner->bringStartToFront();
     auto* other = new QWidget(&holder);
@@ -354,14 +370,48 @@ TEST(CircuitStartFrameKeys, runnerBehindAnotherFrame_leavesKeysAlone) {
     EXPECT_FALSE(runner->runInProgress());
     EXPECT_EQ(field->text(), QStringLiteral(" "));
 
-    // In front, the runner takes its keys from anywhere in its window, also
-    // from a field that kept the focus behind it, which types nothing unseen.
-    runner->raise();
-    QTest::keyClick(field, Qt::Key_Space);
+    // Brought to the front as the main window brings its frames, the runner
+    // takes its keys from anywhere in its window; the field that had the
+    // focus lies hidden behind it and types nothing unseen.
+    bringframetofront(runner);
+    QTest::keyClick(holder.windowHandle(), Qt::Key_Space);
     EXPECT_TRUE(runner->runInProgress());
     EXPECT_EQ(field->text(), QStringLiteral(" "));
-    QTest::keyClick(grid, Qt::Key_Right);
+    QTest::keyClick(holder.windowHandle(), Qt::Key_Right);
     EXPECT_EQ(runner->run().isResting(), false);
+}
+
+// A history that cannot be written: told once, after the tick that finished
+// the run; a run left part-way as the runner goes has no window left to tell.
+TEST_F(CircuitStartFrameTest, historyNotWritten_toldAfterTheTick_orOnStderrAsTheRunnerGoes) {
+    const char* const kNotSaved = "Your training history could not be saved";
+    std::filesystem::create_directory(folder.path() + "history.csv");
+    TestDialogs::takeShown();
+    loadAsMainWindow(writeCircuit(folder, "z.cir", circuitText("Z", 1, 0, {"Plank"})));
+    frame.btn_startClick();
+    for (int tick = 0; tick < 4 && frame.runInProgress(); ++tick)
+        frame.exercisetimerTimer();
+    ASSERT_EQ(control("lbl_exercisename")->text(), QStringLiteral("Finished"));
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty()) << "not in the middle of the tick";
+    QCoreApplication::processEvents();
+    const QStringList shown = TestDialogs::takeShown();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].contains(QLatin1String(kNotSaved))) << shown[0].toStdString();
+
+    StderrCapture stderrText;
+    {
+        Tframe_ExerciseStart going;
+        new RunnerAssembly(going, folder.path(), RunAidParts{});
+        going.intialisecircuit(writeCircuit(folder, "p.cir", circuitText("P", 1, 0, {"A", "B"})));
+        going.btn_startClick();
+        for (int tick = 0; tick < 3; ++tick) // the lead-in and A done, into B
+            going.exercisetimerTimer();
+        ASSERT_TRUE(going.runInProgress());
+    }
+    QCoreApplication::processEvents();
+    const std::string printed = stderrText.finish();
+    EXPECT_NE(printed.find(kNotSaved), std::string::npos) << printed;
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
 }
 
 // The real cue through SDL's dummy audio driver.
@@ -401,7 +451,8 @@ TEST(CuePlayerTest, noSoundDevice_cueSilentAndRunGoesOn) {
         TempFolder folder;
         folder.makeApplicationFolder();
         setLibrary({"Plank"});
-        Tframe_ExerciseStart frame; // with the stored cue, which cannot sound
+        Tframe_ExerciseStart frame;
+        new RunnerAssembly(frame, folder.path(), RunAidParts{.cue = makeCue()}); // cannot sound
         frame.intialisecircuit(writeCircuit(folder, "z.cir", circuitText("Z", 0, 0, {"Plank"})));
         frame.btn_startClick();
         frame.exercisetimerTimer();

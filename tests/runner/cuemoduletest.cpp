@@ -4,6 +4,8 @@
 #include "circuitstartframe.h"
 #include "cueplayer.h"
 #include "pictures.h"
+#include "runaidfactory.h"
+#include "runnerassembly.h"
 #include "runnerfixtures.h"
 
 #include <gtest/gtest.h>
@@ -131,11 +133,13 @@ public:
     void play() override { ++plays; }
 };
 
-// The sound device starts opening (on its worker) as soon as the frame is
-// created, so it is ready long before the first cue; nothing is played then.
+// The sound device starts opening (on its worker) as soon as the runner is
+// put together, so it is ready long before the first cue; nothing is played then.
 TEST_F(CueModuleTest, frame_preparesItsCueWhenCreated) {
+    const TempFolder folder;
     auto* cue = new PreparingCue;
-    Tframe_ExerciseStart frame{nullptr, std::unique_ptr<CueSound>(cue)};
+    Tframe_ExerciseStart frame;
+    new RunnerAssembly(frame, folder.path(), RunAidParts{.cue = std::unique_ptr<CueSound>(cue)});
     EXPECT_EQ(cue->prepares, 1);
     EXPECT_EQ(cue->plays, 0);
 }

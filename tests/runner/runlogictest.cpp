@@ -96,7 +96,8 @@ public:
     void release() override { held = false; }
 };
 
-class RecordingDisplay final : public RunDisplay {
+// A further view that draws only the moment, as the big clock does.
+class RecordingDisplay final : public RunView {
 public:
     RunMoment last;
     int shown = 0;
@@ -111,6 +112,7 @@ protected:
     void SetUp() override {
         folder.makeApplicationFolder();
         setLibrary({"A", "B", "C", "D", "E", "Push up & go"}, {"A", "C", "Push up & go"});
+        run.setAids({.cue = &cue});
     }
 
     std::string circuit(const std::string& name, uint32_t e, uint32_t r,
@@ -142,7 +144,7 @@ protected:
     TempFolder folder;
     FakeView view;
     CountingCue cue;
-    CircuitRun run{view, cue};
+    CircuitRun run{view};
 };
 
 TEST_F(RunLogicTest, load_listsExercisesShowsRestAndNamesCircuit) {
@@ -388,7 +390,7 @@ TEST_F(RunLogicTest, circuitWithoutExercises_cannotStart) {
     EXPECT_EQ(view.clock, "00:15");
 
     // The empty circuit held before any load: reached by Stop, then Start.
-    CircuitRun fresh{view, cue};
+    CircuitRun fresh{view};
     fresh.btn_stopClick();
     fresh.btn_startClick();
     EXPECT_EQ(view.status, CircuitRun::kNoExercisesText);
@@ -443,9 +445,34 @@ TEST_F(RunLogicTest, moreThanHundredExerciseLines_runStopsAtTheHundredth) {
     EXPECT_EQ(run.position(), 100);
 }
 
+TEST_F(RunLogicTest, secondView_showsWhatTheFirstShowsUntilRemoved) {
+    FakeView second;
+    run.addView(second);
+    load(circuit("Pair", 3, 2, {"A", "B"}));
+    run.btn_startClick();
+    ticks(3); // into A's exercise
+    run.lbl_launchClick();
+    const auto same = [&](const FakeView& other) {
+        return other.clock == view.clock && other.phase == view.phase &&
+               other.status == view.status && other.list == view.list && other.hint == view.hint &&
+               other.linkVisible == view.linkVisible && other.front == view.front &&
+               other.timerStarts == view.timerStarts && other.timerActive == view.timerActive &&
+               other.pages == view.pages;
+    };
+    EXPECT_TRUE(same(second));
+    EXPECT_EQ(second.pages, std::vector<std::string>{kinoradexpageaddress("A")});
+    EXPECT_EQ(second.phase, "exercise");
+
+    run.removeView(second);
+    run.btn_startClick();
+    EXPECT_TRUE(view.timerActive);
+    EXPECT_FALSE(second.timerActive);
+    EXPECT_EQ(second.status, "Stopped");
+}
+
 TEST_F(RunLogicTest, timeLeftAndPosition_followTicksStopSkipAndLoad) {
     RecordingDisplay line;
-    run.addDisplay(line);
+    run.addView(line);
     EXPECT_EQ(line.last.timeLeftLine, "") << "nothing loaded";
 
     // Two exercises, E = 3, R = 2: 13 seconds as the clocks count, the last
@@ -492,7 +519,7 @@ TEST_F(RunLogicTest, timeLeftAndPosition_followTicksStopSkipAndLoad) {
 
     load(circuit("Empty", 30, 15, {}));
     EXPECT_EQ(line.last.timeLeftLine, "");
-    run.removeDisplay(line);
+    run.removeView(line);
     const int shown = line.shown;
     load(circuit("Pair", 3, 2, {"A", "B"}));
     EXPECT_EQ(line.shown, shown);
@@ -600,7 +627,7 @@ TEST_F(RunLogicTest, skipBack_restartsOrGoesBackButNeverBeforeTheLeadIn) {
 TEST_F(RunLogicTest, aids_askedForAtTheirMomentsOnlyWhenTurnedOn) {
     FakeAnnouncer announcer;
     FakeAwake awake;
-    run.setAids(&announcer, &awake);
+    run.setAids({&cue, &announcer, &awake});
 
     // The defaults: nothing spoken, no ticks; the screen kept awake while running.
     load(circuit("Pair", 4, 2, {"A", "B"}));
@@ -652,8 +679,8 @@ TEST_F(RunLogicTest, aids_askedForAtTheirMomentsOnlyWhenTurnedOn) {
     EXPECT_TRUE(awake.held) << "turned back on mid-run";
     {
         FakeView otherView;
-        CircuitRun other{otherView, cue};
-        other.setAids(&announcer, &awake);
+        CircuitRun other{otherView};
+        other.setAids({&cue, &announcer, &awake});
         awake.held = false;
         other.intialisecircuit(circuit("Pair", 4, 2, {"A", "B"}));
         other.btn_startClick();
@@ -661,7 +688,7 @@ TEST_F(RunLogicTest, aids_askedForAtTheirMomentsOnlyWhenTurnedOn) {
     }
     EXPECT_FALSE(awake.held) << "released when the run goes away";
     EXPECT_TRUE(run.runInProgress());
-    run.setAids(nullptr, nullptr); // the aids end before the fixture's run
+    run.setAids({.cue = &cue}); // the aids end before the fixture's run
     EXPECT_EQ(awake.holds, 7)
         << "one hold per Start, one when turned back on, one by the other run";
 }

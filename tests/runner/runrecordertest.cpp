@@ -1,6 +1,5 @@
 #include "runnerfixtures.h"
 
-#include "cuesound.h"
 #include "ioerror.h"
 #include "runlogic.h"
 #include "runrecorder.h"
@@ -19,22 +18,8 @@ namespace {
 class QuietView final : public RunView {
 public:
     bool timerActive = false;
-    void showDigits(int, int, int, int) override {}
-    void showPhase(bool) override {}
-    void setStatus(const std::string&) override {}
-    void clearExercises() override {}
-    void addExercise(const std::string&) override {}
-    void setDescriptionHint(const std::string&) override {}
-    void setLinkVisible(bool) override {}
-    void bringToFront(CommandButton) override {}
-    void openPage(const std::string&) override {}
     void startRunTimer() override { timerActive = true; }
     void stopRunTimer() override { timerActive = false; }
-};
-
-class SilentCue final : public CueSound {
-public:
-    void play() override {}
 };
 
 class RunRecorderTest : public ::testing::Test {
@@ -54,7 +39,7 @@ protected:
     }
 
     std::unique_ptr<CircuitRun> makeRun() {
-        auto run = std::make_unique<CircuitRun>(view, cue);
+        auto run = std::make_unique<CircuitRun>(view);
         run->setObserver(&recorder);
         return run;
     }
@@ -63,7 +48,6 @@ protected:
     std::string pair;
     std::string other;
     QuietView view;
-    SilentCue cue;
     std::time_t clock = 1'800'000'000;
     std::vector<HistoryEntry> written;
     std::vector<std::string> failures;

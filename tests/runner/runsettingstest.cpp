@@ -2,6 +2,8 @@
 // frame's context menu.
 #include "runsettings.h"
 #include "circuitstartframe.h"
+#include "runaidfactory.h"
+#include "runnerassembly.h"
 #include "runoptionsmenu.h"
 #include "testsupport/tempfolder.h"
 #include "testsupport/testdialogs.h"
@@ -102,8 +104,10 @@ TEST(RunOptions, missingOrBrokenFileGivesDefaults_aChangeOnTheMenuIsAppliedAndRe
     EXPECT_EQ(files, (std::vector<std::string>{"Circuits", "stridewell.ini"}))
         << "no temporary left";
 
-    // The runner frame carries the menu, with the remembered options checked.
-    Tframe_ExerciseStart runner(nullptr, std::make_unique<SilentCue>());
+    // The runner as the program puts it together carries the menu on its
+    // frame, with the remembered options checked.
+    Tframe_ExerciseStart runner;
+    new RunnerAssembly(runner, folder.path(), RunAidParts{.cue = std::make_unique<SilentCue>()});
     auto* runnerMenu = runner.findChild<QMenu*>(QStringLiteral("mnu_runoptions"));
     ASSERT_NE(runnerMenu, nullptr);
     EXPECT_TRUE(option(*runnerMenu, "Count down the last three seconds")->isChecked());

@@ -1,6 +1,6 @@
 // The screen kept awake over D-Bus: a private session bus (a real
 // dbus-daemon) with a small stand-in for the desktop's screen saver.
-#include "runaids.h"
+#include "runaidfactory.h"
 #include "stderrcapture.h"
 #include "testsupport/tempfolder.h"
 
@@ -174,7 +174,9 @@ TEST_F(ScreenAwakeTest, inhibitOnHold_unInhibitOnReleaseAndOnQuit_quietWithoutAS
     EXPECT_EQ(service.calls(), expected);
     service.setInhibitDelay({});
 
-    // No such service on the bus, then no bus at all: nothing happens.
+    // No such service on the bus, then no bus at all: nothing happens. That
+    // shows only after the time it takes to happen: the waits give the object
+    // time to reach the bus and hear that nobody answers.
     serviceBus.unregisterService(QStringLiteral("org.freedesktop.ScreenSaver"));
     const size_t callsSoFar = service.calls().size();
     for (const bool withBus : {true, false}) {

@@ -4,15 +4,14 @@
 #include "soundannouncer.h"
 #include "speechmodule.h"
 #include "stderrcapture.h"
+#include "testsupport/waituntil.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <chrono>
 #include <cmath>
 #include <mutex>
 #include <string>
-#include <thread>
 #include <utility>
 #include <vector>
 
@@ -122,11 +121,11 @@ TEST_F(AnnouncerTest, preparedPhraseStartsAtOnce_newPhraseSilencesTheOld_fewAreK
     // The tick is opened in the background straight away, with nothing
     // prepared; a tick before it is open is silent.
     std::vector<std::string> ticks;
-    for (int wait = 0; wait < 500 && ticks.empty(); ++wait) {
+    waituntil([&] {
         announcer->countdownTick();
         ticks = g_device.takeCalls();
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
+        return !ticks.empty();
+    });
     EXPECT_EQ(ticks, std::vector<std::string>{"play 0"});
     ASSERT_EQ(g_device.waves.size(), 1u);
     EXPECT_EQ(g_device.waves[0], tick);

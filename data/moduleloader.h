@@ -10,6 +10,8 @@
 // installed in the program's private library folder.
 
 // The folder of the running executable, ending in "/"; empty when unknown.
+// Unlike programfolder() (apppaths.h) it never falls back to the working
+// folder: no module is ever loaded from there.
 std::string programFolder();
 
 // Loads `fileName` from one of those folders and looks up `entry` in it;
