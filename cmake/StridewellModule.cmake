@@ -12,7 +12,7 @@ function(stridewell_add_module module)
   add_library(${module} MODULE ${ARG_SOURCES})
   target_link_libraries(${module} PRIVATE ${ARG_LIBS})
   # Its table's version is worked out from the header both sides share.
-  target_include_directories(${module} PRIVATE ${CMAKE_SOURCE_DIR}/data)
+  target_include_directories(${module} PRIVATE ${CMAKE_SOURCE_DIR})
   set_target_properties(${module} PROPERTIES
     LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin
     AUTOMOC OFF

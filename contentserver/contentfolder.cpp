@@ -1,6 +1,6 @@
-#include "contentfolder.h"
+#include "contentserver/contentfolder.h"
 
-#include "filenames.h"
+#include "data/filenames.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>

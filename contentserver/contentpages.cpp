@@ -1,7 +1,7 @@
-#include "contentpages.h"
+#include "contentserver/contentpages.h"
 
-#include "contentaddress.h"
-#include "textencoding.h"
+#include "data/contentaddress.h"
+#include "data/textencoding.h"
 
 #include <algorithm>
 

@@ -1,6 +1,6 @@
-#include "contentserver.h"
+#include "contentserver/contentserver.h"
 
-#include "contentpages.h"
+#include "contentserver/contentpages.h"
 
 #include <microhttpd.h>
 

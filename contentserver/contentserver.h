@@ -1,6 +1,6 @@
 #pragma once
 
-#include "contentfolder.h"
+#include "contentserver/contentfolder.h"
 
 #include <atomic>
 #include <cstddef>

@@ -1,6 +1,6 @@
 // stridewell-contentserver [OPTIONS] FOLDER PORT [ADDRESS]
 // Serves a content folder to Stridewell until interrupted.
-#include "contentserver.h"
+#include "contentserver/contentserver.h"
 
 #include <csignal>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "apppaths.h"
+#include "data/apppaths.h"
 
 #include <filesystem>
 #include <sys/stat.h>

@@ -1,7 +1,7 @@
-#include "atomicfile.h"
+#include "data/atomicfile.h"
 
-#include "ioerror.h"
-#include "writeall.h"
+#include "data/ioerror.h"
+#include "data/writeall.h"
 
 #include <cctype>
 #include <cerrno>

@@ -1,9 +1,9 @@
-#include "catalogue.h"
+#include "data/catalogue.h"
 
-#include "apppaths.h"
-#include "circuithead.h"
-#include "ioerror.h"
-#include "textreader.h"
+#include "data/apppaths.h"
+#include "data/circuithead.h"
+#include "data/ioerror.h"
+#include "data/textreader.h"
 
 #include <algorithm>
 #include <cctype>

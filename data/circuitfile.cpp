@@ -1,10 +1,10 @@
-#include "circuitfile.h"
+#include "data/circuitfile.h"
 
-#include "atomicfile.h"
-#include "circuithead.h"
-#include "ioerror.h"
-#include "textreader.h"
-#include "textwriter.h"
+#include "data/atomicfile.h"
+#include "data/circuithead.h"
+#include "data/ioerror.h"
+#include "data/textreader.h"
+#include "data/textwriter.h"
 
 TCircuit2 readcircuit(const std::string& path, const ExerciseTable& table) {
     TCircuit2 circuit;

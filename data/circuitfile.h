@@ -1,6 +1,6 @@
 #pragma once
 
-#include "exercises.h"
+#include "data/exercises.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textreader.h"
+#include "data/textreader.h"
 
 #include <cstdint>
 

@@ -1,11 +1,11 @@
-#include "circuitrename.h"
+#include "data/circuitrename.h"
 
-#include "apppaths.h"
-#include "atomicfile.h"
-#include "catalogue.h"
-#include "circuithead.h"
-#include "ioerror.h"
-#include "textreader.h"
+#include "data/apppaths.h"
+#include "data/atomicfile.h"
+#include "data/catalogue.h"
+#include "data/circuithead.h"
+#include "data/ioerror.h"
+#include "data/textreader.h"
 
 #include <cstdint>
 #include <string_view>

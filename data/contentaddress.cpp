@@ -1,4 +1,4 @@
-#include "contentaddress.h"
+#include "data/contentaddress.h"
 
 #ifndef STRIDEWELL_CONTENT_HOST
 #define STRIDEWELL_CONTENT_HOST "localhost"

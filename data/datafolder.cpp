@@ -1,9 +1,9 @@
-#include "datafolder.h"
+#include "data/datafolder.h"
 
-#include "apppaths.h"
-#include "atomicfile.h"
-#include "ioerror.h"
-#include "writeall.h"
+#include "data/apppaths.h"
+#include "data/atomicfile.h"
+#include "data/ioerror.h"
+#include "data/writeall.h"
 
 #include <cerrno>
 #include <csignal>

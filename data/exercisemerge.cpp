@@ -1,4 +1,4 @@
-#include "exercisemerge.h"
+#include "data/exercisemerge.h"
 
 #include <string>
 #include <unordered_set>

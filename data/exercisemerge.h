@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exercises.h"
-#include "textreader.h"
+#include "data/exercises.h"
+#include "data/textreader.h"
 
 // What merging an exercise list into the table came to.
 struct ExerciseMerge {

@@ -1,10 +1,10 @@
-#include "exercises.h"
+#include "data/exercises.h"
 
-#include "atomicfile.h"
-#include "ioerror.h"
-#include "shorttext.h"
-#include "textreader.h"
-#include "textwriter.h"
+#include "data/atomicfile.h"
+#include "data/ioerror.h"
+#include "data/shorttext.h"
+#include "data/textreader.h"
+#include "data/textwriter.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "namehash.h"
-#include "shorttext.h"
+#include "data/namehash.h"
+#include "data/shorttext.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "filenames.h"
+#include "data/filenames.h"
 
 bool isplainfilename(const std::string& name) {
     if (name.empty() || name.find_first_not_of('.') == std::string::npos)

@@ -1,9 +1,9 @@
-#include "historyfile.h"
+#include "data/historyfile.h"
 
-#include "apppaths.h"
-#include "atomicfile.h"
-#include "ioerror.h"
-#include "writeall.h"
+#include "data/apppaths.h"
+#include "data/atomicfile.h"
+#include "data/ioerror.h"
+#include "data/writeall.h"
 
 #include <array>
 #include <cerrno>

@@ -1,4 +1,4 @@
-#include "historysummary.h"
+#include "data/historysummary.h"
 
 #include <algorithm>
 #include <numeric>

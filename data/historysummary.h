@@ -1,6 +1,6 @@
 #pragma once
 
-#include "historyfile.h"
+#include "data/historyfile.h"
 
 #include <array>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "ioerror.h"
+#include "data/ioerror.h"
 
 #include <cerrno>
 

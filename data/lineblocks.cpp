@@ -1,4 +1,4 @@
-#include "lineblocks.h"
+#include "data/lineblocks.h"
 
 #include <atomic>
 #include <cstring>

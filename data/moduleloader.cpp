@@ -1,4 +1,4 @@
-#include "moduleloader.h"
+#include "data/moduleloader.h"
 
 #include <dlfcn.h>
 #include <unistd.h>

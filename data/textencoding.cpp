@@ -1,4 +1,4 @@
-#include "textencoding.h"
+#include "data/textencoding.h"
 
 bool isutf8(std::string_view bytes) {
     size_t i = 0;

@@ -1,6 +1,6 @@
-#include "textreader.h"
+#include "data/textreader.h"
 
-#include "ioerror.h"
+#include "data/ioerror.h"
 
 #include <cerrno>
 #include <cstring>

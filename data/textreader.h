@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lineblocks.h"
+#include "data/lineblocks.h"
 
 #include <cstdint>
 #include <string>

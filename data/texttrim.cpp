@@ -1,4 +1,4 @@
-#include "texttrim.h"
+#include "data/texttrim.h"
 
 std::string_view trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };

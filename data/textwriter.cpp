@@ -1,4 +1,4 @@
-#include "textwriter.h"
+#include "data/textwriter.h"
 
 void appendline(std::string& bytes, const std::string& text) {
     const size_t start = bytes.size();

@@ -1,4 +1,4 @@
-#include "writeall.h"
+#include "data/writeall.h"
 
 #include <cerrno>
 #include <unistd.h>

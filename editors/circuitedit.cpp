@@ -1,15 +1,15 @@
-#include "circuitedit.h"
+#include "editors/circuitedit.h"
 
-#include "circuitinterval.h"
-#include "circuitintervalfield.h"
-#include "circuitnames.h"
-#include "dialogs.h"
-#include "errorguard.h"
-#include "fixedlayout.h"
-#include "fonts.h"
-#include "ioerror.h"
-#include "pictures.h"
-#include "textconv.h"
+#include "editors/circuitinterval.h"
+#include "editors/circuitintervalfield.h"
+#include "editors/circuitnames.h"
+#include "ui/dialogs.h"
+#include "ui/errorguard.h"
+#include "ui/fixedlayout.h"
+#include "ui/fonts.h"
+#include "data/ioerror.h"
+#include "ui/pictures.h"
+#include "ui/textconv.h"
 
 #include <QComboBox>
 #include <QFocusEvent>

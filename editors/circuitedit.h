@@ -1,8 +1,8 @@
 #pragma once
 
-#include "circuiteditcontroller.h"
-#include "circuiteditview.h"
-#include "quietchanges.h"
+#include "editors/circuiteditcontroller.h"
+#include "editors/circuiteditview.h"
+#include "ui/quietchanges.h"
 
 #include <QWidget>
 

@@ -1,10 +1,10 @@
-#include "circuiteditcontroller.h"
+#include "editors/circuiteditcontroller.h"
 
-#include "apppaths.h"
-#include "catalogue.h"
-#include "circuitfile.h"
-#include "circuitinterval.h"
-#include "circuitnames.h"
+#include "data/apppaths.h"
+#include "data/catalogue.h"
+#include "data/circuitfile.h"
+#include "editors/circuitinterval.h"
+#include "editors/circuitnames.h"
 
 #include <algorithm>
 #include <filesystem>

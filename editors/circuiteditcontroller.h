@@ -1,8 +1,8 @@
 #pragma once
 
-#include "circuiteditview.h"
-#include "circuitfile.h"
-#include "exercises.h"
+#include "editors/circuiteditview.h"
+#include "data/circuitfile.h"
+#include "data/exercises.h"
 
 #include <cstdint>
 #include <string>

@@ -1,7 +1,7 @@
-#include "circuitinfocontroller.h"
+#include "editors/circuitinfocontroller.h"
 
-#include "catalogue.h"
-#include "contentaddress.h"
+#include "data/catalogue.h"
+#include "data/contentaddress.h"
 
 #include <utility>
 #include <vector>

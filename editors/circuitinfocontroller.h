@@ -1,8 +1,8 @@
 #pragma once
 
-#include "circuitfile.h"
-#include "circuitinfoview.h"
-#include "exercises.h"
+#include "data/circuitfile.h"
+#include "editors/circuitinfoview.h"
+#include "data/exercises.h"
 
 #include <string>
 

@@ -1,12 +1,12 @@
-#include "circuitinfoform.h"
+#include "editors/circuitinfoform.h"
 
-#include "browser.h"
-#include "clickablelabel.h"
-#include "errorguard.h"
-#include "fixedlayout.h"
-#include "fonts.h"
-#include "plaintext.h"
-#include "textconv.h"
+#include "ui/browser.h"
+#include "ui/clickablelabel.h"
+#include "ui/errorguard.h"
+#include "ui/fixedlayout.h"
+#include "ui/fonts.h"
+#include "ui/plaintext.h"
+#include "ui/textconv.h"
 
 #include <QFrame>
 #include <QLabel>

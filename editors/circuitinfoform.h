@@ -1,8 +1,8 @@
 #pragma once
 
-#include "circuitinfocontroller.h"
-#include "circuitinfoview.h"
-#include "quietchanges.h"
+#include "editors/circuitinfocontroller.h"
+#include "editors/circuitinfoview.h"
+#include "ui/quietchanges.h"
 
 #include <QWidget>
 

@@ -1,4 +1,4 @@
-#include "circuitinterval.h"
+#include "editors/circuitinterval.h"
 
 #include <algorithm>
 #include <limits>

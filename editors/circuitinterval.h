@@ -1,6 +1,6 @@
 #pragma once
 
-#include "circuiteditview.h"
+#include "editors/circuiteditview.h"
 
 #include <cstdint>
 #include <string>

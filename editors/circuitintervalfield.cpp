@@ -1,6 +1,6 @@
-#include "circuitintervalfield.h"
+#include "editors/circuitintervalfield.h"
 
-#include "circuitinterval.h"
+#include "editors/circuitinterval.h"
 
 #include <QLineEdit>
 

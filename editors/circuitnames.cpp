@@ -1,6 +1,6 @@
-#include "circuitnames.h"
+#include "editors/circuitnames.h"
 
-#include "apppaths.h"
+#include "data/apppaths.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,9 +1,9 @@
-#include "exerciseeditcontroller.h"
+#include "editors/exerciseeditcontroller.h"
 
-#include "apppaths.h"
-#include "circuitrename.h"
-#include "exercisetext.h"
-#include "ioerror.h"
+#include "data/apppaths.h"
+#include "data/circuitrename.h"
+#include "editors/exercisetext.h"
+#include "data/ioerror.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "exerciseeditview.h"
-#include "exercises.h"
+#include "editors/exerciseeditview.h"
+#include "data/exercises.h"
 
 #include <array>
 #include <optional>

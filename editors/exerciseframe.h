@@ -1,8 +1,8 @@
 #pragma once
 
-#include "exerciseeditcontroller.h"
-#include "exerciseeditview.h"
-#include "quietchanges.h"
+#include "editors/exerciseeditcontroller.h"
+#include "editors/exerciseeditview.h"
+#include "ui/quietchanges.h"
 
 #include <QWidget>
 

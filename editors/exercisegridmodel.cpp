@@ -1,4 +1,4 @@
-#include "exercisegridmodel.h"
+#include "editors/exercisegridmodel.h"
 
 #include <algorithm>
 

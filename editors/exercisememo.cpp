@@ -1,4 +1,4 @@
-#include "exercisememo.h"
+#include "editors/exercisememo.h"
 
 #include <QKeyEvent>
 

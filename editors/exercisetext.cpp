@@ -1,4 +1,4 @@
-#include "exercisetext.h"
+#include "editors/exercisetext.h"
 
 std::string exerciseoneline(const std::string& text) {
     std::string line;

@@ -1,6 +1,6 @@
-#include "exercisetoolbar.h"
+#include "editors/exercisetoolbar.h"
 
-#include "errorguard.h"
+#include "ui/errorguard.h"
 
 #include <QMouseEvent>
 

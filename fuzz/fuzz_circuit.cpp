@@ -4,12 +4,12 @@
 // could not keep them all refuses to be written), and that a write and a
 // second read give the same circuit.
 
-#include "apppaths.h"
-#include "atomicfile.h"
-#include "catalogue.h"
-#include "circuitfile.h"
+#include "data/apppaths.h"
+#include "data/atomicfile.h"
+#include "data/catalogue.h"
+#include "data/circuitfile.h"
 #include "fuzzsupport.h"
-#include "ioerror.h"
+#include "data/ioerror.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -5,11 +5,11 @@
 // both 16 and 32 bytes at a time (where the processor has AVX2), and both
 // must read the same table.
 
-#include "atomicfile.h"
-#include "exercises.h"
+#include "data/atomicfile.h"
+#include "data/exercises.h"
 #include "fuzzsupport.h"
-#include "ioerror.h"
-#include "lineblocks.h"
+#include "data/ioerror.h"
+#include "data/lineblocks.h"
 
 #include <cstdint>
 #include <memory>

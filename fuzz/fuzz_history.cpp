@@ -3,8 +3,8 @@
 // appended after whatever the file held reads back whole as the last record.
 
 #include "fuzzsupport.h"
-#include "historyfile.h"
-#include "historysummary.h"
+#include "data/historyfile.h"
+#include "data/historysummary.h"
 
 #include <cstdint>
 #include <string>

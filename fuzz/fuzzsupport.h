@@ -4,7 +4,7 @@
 // a crash together with the input that caused it, and a scratch folder where
 // each input is written as a real file for the readers to open.
 
-#include "atomicfile.h"
+#include "data/atomicfile.h"
 
 #include <cstdint>
 #include <cstdio>

@@ -1,12 +1,12 @@
-#include "contentupdate.h"
+#include "net/contentupdate.h"
 
-#include "apppaths.h"
-#include "exercisemerge.h"
-#include "filenames.h"
-#include "ioerror.h"
-#include "replycheck.h"
-#include "textreader.h"
-#include "transferfailure.h"
+#include "data/apppaths.h"
+#include "data/exercisemerge.h"
+#include "data/filenames.h"
+#include "data/ioerror.h"
+#include "net/replycheck.h"
+#include "data/textreader.h"
+#include "net/transferfailure.h"
 
 #include <filesystem>
 #include <system_error>

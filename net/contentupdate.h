@@ -1,10 +1,10 @@
 #pragma once
 
-#include "contentaddress.h"
-#include "contentupdatelistener.h"
-#include "exercises.h"
-#include "httpget.h"
-#include "stack.h"
+#include "data/contentaddress.h"
+#include "net/contentupdatelistener.h"
+#include "data/exercises.h"
+#include "net/httpget.h"
+#include "net/stack.h"
 
 #include <cstdint>
 #include <functional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "transferfailure.h"
+#include "net/transferfailure.h"
 
 #include <cstdint>
 #include <exception>

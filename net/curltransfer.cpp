@@ -1,5 +1,5 @@
 // The download transport on libcurl, built as a module of its own.
-#include "httptransport.h"
+#include "net/httptransport.h"
 
 #include <curl/curl.h>
 #include <sys/socket.h>

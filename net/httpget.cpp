@@ -1,6 +1,6 @@
-#include "httpget.h"
+#include "net/httpget.h"
 
-#include "handlercall.h"
+#include "net/handlercall.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>

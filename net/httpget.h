@@ -1,6 +1,6 @@
 #pragma once
 
-#include "httpgetthread.h"
+#include "net/httpgetthread.h"
 
 #include <QObject>
 

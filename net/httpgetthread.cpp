@@ -1,8 +1,8 @@
-#include "httpgetthread.h"
+#include "net/httpgetthread.h"
 
-#include "handlercall.h"
-#include "httpmodule.h"
-#include "texttrim.h"
+#include "net/handlercall.h"
+#include "net/httpmodule.h"
+#include "data/texttrim.h"
 
 #include <QMetaObject>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "httprequest.h"
-#include "httptransport.h"
-#include "partfile.h"
-#include "transferfailure.h"
+#include "net/httprequest.h"
+#include "net/httptransport.h"
+#include "net/partfile.h"
+#include "net/transferfailure.h"
 
 #include <QThread>
 

@@ -1,6 +1,6 @@
-#include "httpmodule.h"
+#include "net/httpmodule.h"
 
-#include "moduleloader.h"
+#include "data/moduleloader.h"
 
 namespace {
 

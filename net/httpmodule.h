@@ -1,6 +1,6 @@
 #pragma once
 
-#include "httptransport.h"
+#include "net/httptransport.h"
 
 // The transport every download uses: the module beside the executable,
 // loaded by the first call from whichever thread makes it. Null when the

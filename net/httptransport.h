@@ -1,8 +1,8 @@
 #pragma once
 
-#include "httprequest.h"
-#include "moduleversion.h"
-#include "transferfailure.h"
+#include "net/httprequest.h"
+#include "data/moduleversion.h"
+#include "net/transferfailure.h"
 
 #include <atomic>
 #include <cstddef>

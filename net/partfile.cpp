@@ -1,7 +1,7 @@
-#include "partfile.h"
+#include "net/partfile.h"
 
-#include "atomicfile.h"
-#include "writeall.h"
+#include "data/atomicfile.h"
+#include "data/writeall.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "replycheck.h"
+#include "net/replycheck.h"
 
-#include "texttrim.h"
+#include "data/texttrim.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,4 +1,4 @@
-#include "stack.h"
+#include "net/stack.h"
 
 void TStack::Push(const std::string& name) {
     if (count >= kRoom)

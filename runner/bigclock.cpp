@@ -1,9 +1,9 @@
-#include "bigclock.h"
+#include "runner/bigclock.h"
 
-#include "errorguard.h"
+#include "ui/errorguard.h"
 
-#include "phasecolours.h"
-#include "textconv.h"
+#include "runner/phasecolours.h"
+#include "ui/textconv.h"
 
 #include <QPaintEvent>
 #include <QPainter>

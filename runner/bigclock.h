@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runview.h"
+#include "runner/runview.h"
 
 #include <QFont>
 #include <QHash>

@@ -1,15 +1,15 @@
-#include "circuitstartframe.h"
+#include "runner/circuitstartframe.h"
 
-#include "browser.h"
-#include "clickablelabel.h"
-#include "digitclock.h"
-#include "errorguard.h"
-#include "fixedlayout.h"
-#include "fonts.h"
-#include "panels.h"
-#include "pictures.h"
-#include "plaintext.h"
-#include "textconv.h"
+#include "ui/browser.h"
+#include "ui/clickablelabel.h"
+#include "runner/digitclock.h"
+#include "ui/errorguard.h"
+#include "ui/fixedlayout.h"
+#include "ui/fonts.h"
+#include "ui/panels.h"
+#include "ui/pictures.h"
+#include "ui/plaintext.h"
+#include "ui/textconv.h"
 
 #include <QLabel>
 #include <QListWidget>

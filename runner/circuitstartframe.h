@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runlogic.h"
-#include "runview.h"
+#include "runner/runlogic.h"
+#include "runner/runview.h"
 
 #include <QFrame>
 #include <QPixmap>

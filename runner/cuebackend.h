@@ -1,6 +1,6 @@
 #pragma once
 
-#include "moduleversion.h"
+#include "data/moduleversion.h"
 
 #include <cstddef>
 

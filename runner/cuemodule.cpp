@@ -1,6 +1,6 @@
-#include "cuemodule.h"
+#include "runner/cuemodule.h"
 
-#include "moduleloader.h"
+#include "data/moduleloader.h"
 
 namespace {
 

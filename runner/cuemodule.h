@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cuebackend.h"
+#include "runner/cuebackend.h"
 
 // The cue's sound device: the module beside the executable, loaded by the
 // first call from whichever thread makes it. Null when the module is missing

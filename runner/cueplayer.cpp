@@ -1,6 +1,6 @@
-#include "cueplayer.h"
+#include "runner/cueplayer.h"
 
-#include "cuemodule.h"
+#include "runner/cuemodule.h"
 
 CuePlayer::CuePlayer(std::string wave) : m_wave(std::move(wave)) {}
 

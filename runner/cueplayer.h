@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cuesound.h"
+#include "runner/cuesound.h"
 
 #include <atomic>
 #include <string>

@@ -1,6 +1,6 @@
-#include "dbusscreenawake.h"
+#include "runner/dbusscreenawake.h"
 
-#include "errorguard.h"
+#include "ui/errorguard.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>

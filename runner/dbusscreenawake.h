@@ -1,6 +1,6 @@
 #pragma once
 
-#include "runaids.h"
+#include "runner/runaids.h"
 
 #include <QDBusPendingCall>
 #include <QString>

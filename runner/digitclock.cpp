@@ -1,4 +1,4 @@
-#include "digitclock.h"
+#include "runner/digitclock.h"
 
 #include <QLabel>
 #include <QMouseEvent>

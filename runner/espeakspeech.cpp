@@ -1,5 +1,5 @@
 // The speech synthesiser on espeak-ng, built as a module of its own.
-#include "speechbackend.h"
+#include "runner/speechbackend.h"
 
 #include <espeak-ng/espeak_ng.h>
 

@@ -1,4 +1,4 @@
-#include "pcmwave.h"
+#include "runner/pcmwave.h"
 
 #include <cstdlib>
 

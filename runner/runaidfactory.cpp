@@ -1,9 +1,9 @@
-#include "runaidfactory.h"
+#include "runner/runaidfactory.h"
 
-#include "cueplayer.h"
-#include "dbusscreenawake.h"
-#include "pictures.h"
-#include "soundannouncer.h"
+#include "runner/cueplayer.h"
+#include "runner/dbusscreenawake.h"
+#include "ui/pictures.h"
+#include "runner/soundannouncer.h"
 
 namespace {
 

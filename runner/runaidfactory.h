@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cuesound.h"
-#include "runaids.h"
+#include "runner/cuesound.h"
+#include "runner/runaids.h"
 
 #include <memory>
 

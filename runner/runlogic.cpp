@@ -1,8 +1,8 @@
-#include "runlogic.h"
+#include "runner/runlogic.h"
 
-#include "contentaddress.h"
-#include "cuesound.h"
-#include "runobserver.h"
+#include "data/contentaddress.h"
+#include "runner/cuesound.h"
+#include "runner/runobserver.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "circuitfile.h"
-#include "runaids.h"
-#include "runview.h"
+#include "data/circuitfile.h"
+#include "runner/runaids.h"
+#include "runner/runview.h"
 
 #include <cstdint>
 #include <string>

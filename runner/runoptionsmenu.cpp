@@ -1,6 +1,6 @@
-#include "runoptionsmenu.h"
+#include "runner/runoptionsmenu.h"
 
-#include "errorguard.h"
+#include "ui/errorguard.h"
 
 #include <QContextMenuEvent>
 #include <QMenu>

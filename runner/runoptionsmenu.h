@@ -1,7 +1,7 @@
 #pragma once
 
-#include "runaids.h"
-#include "runsettings.h"
+#include "runner/runaids.h"
+#include "runner/runsettings.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
-#include "runrecorder.h"
+#include "runner/runrecorder.h"
 
-#include "circuitfile.h"
-#include "textencoding.h"
+#include "data/circuitfile.h"
+#include "data/textencoding.h"
 
 #include <algorithm>
 #include <exception>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "historyfile.h"
-#include "runobserver.h"
+#include "data/historyfile.h"
+#include "runner/runobserver.h"
 
 #include <ctime>
 #include <functional>

@@ -1,7 +1,7 @@
-#include "runsettings.h"
+#include "runner/runsettings.h"
 
-#include "apppaths.h"
-#include "atomicfile.h"
+#include "data/apppaths.h"
+#include "data/atomicfile.h"
 
 #include <QFile>
 #include <QFileInfo>

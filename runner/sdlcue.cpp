@@ -1,5 +1,5 @@
 // The cue's sound device on SDL2_mixer, built as a module of its own.
-#include "cuebackend.h"
+#include "runner/cuebackend.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>

@@ -1,9 +1,9 @@
-#include "soundannouncer.h"
+#include "runner/soundannouncer.h"
 
-#include "cuemodule.h"
-#include "pcmwave.h"
-#include "speechmodule.h"
-#include "textconv.h"
+#include "runner/cuemodule.h"
+#include "runner/pcmwave.h"
+#include "runner/speechmodule.h"
+#include "ui/textconv.h"
 
 #include <algorithm>
 

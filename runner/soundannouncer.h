@@ -1,7 +1,7 @@
 #pragma once
 
-#include "cueplayer.h"
-#include "runaids.h"
+#include "runner/cueplayer.h"
+#include "runner/runaids.h"
 
 #include <chrono>
 #include <condition_variable>

@@ -1,6 +1,6 @@
-#include "speechmodule.h"
+#include "runner/speechmodule.h"
 
-#include "moduleloader.h"
+#include "data/moduleloader.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "speechbackend.h"
+#include "runner/speechbackend.h"
 
 // The speech synthesiser: the module beside the executable, loaded by the
 // first call from whichever thread makes it. Null when the module is missing

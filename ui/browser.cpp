@@ -1,6 +1,6 @@
-#include "browser.h"
+#include "ui/browser.h"
 
-#include "dialogs.h"
+#include "ui/dialogs.h"
 
 #include <QDesktopServices>
 #include <QString>

@@ -1,6 +1,6 @@
-#include "clickablelabel.h"
+#include "ui/clickablelabel.h"
 
-#include "errorguard.h"
+#include "ui/errorguard.h"
 
 #include <QMouseEvent>
 

@@ -1,6 +1,6 @@
-#include "errorguard.h"
+#include "ui/errorguard.h"
 
-#include "dialogs.h"
+#include "ui/dialogs.h"
 
 void reporterror(QWidget* parent, const QString& text) {
     // The report itself must not throw out of a Qt frame either.

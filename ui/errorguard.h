@@ -1,6 +1,6 @@
 #pragma once
 
-#include "textconv.h"
+#include "ui/textconv.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
-#include "fixedlayout.h"
+#include "ui/fixedlayout.h"
 
-#include "fonts.h"
-#include "panels.h"
+#include "ui/fonts.h"
+#include "ui/panels.h"
 
 #include <QLabel>
 

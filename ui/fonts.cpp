@@ -1,4 +1,4 @@
-#include "fonts.h"
+#include "ui/fonts.h"
 
 namespace {
 QFont sized(const QString& family, int pixelHeight, bool bold, QFont::StyleHint hint) {

@@ -1,4 +1,4 @@
-#include "frontframe.h"
+#include "ui/frontframe.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,4 +1,4 @@
-#include "panels.h"
+#include "ui/panels.h"
 
 #include <QColor>
 #include <QFrame>

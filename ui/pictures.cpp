@@ -1,6 +1,6 @@
-#include "pictures.h"
+#include "ui/pictures.h"
 
-#include "ioerror.h"
+#include "data/ioerror.h"
 
 #include <QFile>
 #include <QHash>

@@ -1,4 +1,4 @@
-#include "plaintext.h"
+#include "ui/plaintext.h"
 
 #include <QTextDocument>
 

@@ -1,6 +1,6 @@
-#include "textconv.h"
+#include "ui/textconv.h"
 
-#include "textencoding.h"
+#include "data/textencoding.h"
 
 #include <QStringDecoder>
 

@@ -3,7 +3,7 @@
 // process. Run it under Xvfb (xvfb-run) or with QT_QPA_PLATFORM=offscreen.
 //
 // The start-up probe (app/startupprobe.h) is the program, printing these figures.
-#include "circuitfile.h"
+#include "data/circuitfile.h"
 #include "testsupport/tempfolder.h"
 
 #include <benchmark/benchmark.h>

@@ -2,11 +2,11 @@
 // Arg(0) runs the program's own code, Arg(1) only opens and reads the same
 // bytes, the floor no parser can beat.
 
-#include "apppaths.h"
-#include "catalogue.h"
-#include "circuitfile.h"
-#include "exercises.h"
-#include "lineblocks.h"
+#include "data/apppaths.h"
+#include "data/catalogue.h"
+#include "data/circuitfile.h"
+#include "data/exercises.h"
+#include "data/lineblocks.h"
 #include "testsupport/tempfolder.h"
 
 #include <benchmark/benchmark.h>

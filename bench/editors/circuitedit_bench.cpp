@@ -3,8 +3,8 @@
 // interval keystroke stores the circuit and rescans the catalogue. The argument
 // says whether each save is synced to the disk (1, as the program does) or not
 // (0), to tell the disk's share from the program's.
-#include "catalogue.h"
-#include "circuiteditcontroller.h"
+#include "data/catalogue.h"
+#include "editors/circuiteditcontroller.h"
 #include "testsupport/tempfolder.h"
 
 #include <benchmark/benchmark.h>

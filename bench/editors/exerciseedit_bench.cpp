@@ -2,10 +2,10 @@
 // library of 500 exercises: the change, the refresh and the save of the whole
 // file. Run with QT_QPA_PLATFORM=offscreen where there is no display.
 
-#include "apppaths.h"
-#include "exerciseeditcontroller.h"
-#include "exerciseframe.h"
-#include "exercises.h"
+#include "data/apppaths.h"
+#include "editors/exerciseeditcontroller.h"
+#include "editors/exerciseframe.h"
+#include "data/exercises.h"
 #include "testsupport/tempfolder.h"
 
 #include <QApplication>

@@ -1,7 +1,7 @@
 // Throughput of a to-string transfer over the loopback interface, with and
 // without a progress handler: each piece of 1025 bytes then costs one
 // blocking call into the main thread.
-#include "httpget.h"
+#include "net/httpget.h"
 
 #include <QCoreApplication>
 

@@ -1,9 +1,9 @@
 #include "appfixture.h"
 
-#include "circuitgridmodel.h"
-#include "circuitstartframe.h"
-#include "exerciseframe.h"
-#include "exercises.h"
+#include "app/mainwindow/circuitgridmodel.h"
+#include "runner/circuitstartframe.h"
+#include "editors/exerciseframe.h"
+#include "data/exercises.h"
 #include "testsupport/testdialogs.h"
 
 #include <QApplication>

@@ -2,15 +2,15 @@
 // launcher's start link through a run, and every action of the main window.
 #include "appfixture.h"
 
-#include "apppaths.h"
-#include "circuitedit.h"
-#include "circuitgridmodel.h"
-#include "circuitinfoform.h"
-#include "circuitstartframe.h"
-#include "errorguard.h"
-#include "exerciseframe.h"
-#include "exercises.h"
-#include "pictures.h"
+#include "data/apppaths.h"
+#include "editors/circuitedit.h"
+#include "app/mainwindow/circuitgridmodel.h"
+#include "editors/circuitinfoform.h"
+#include "runner/circuitstartframe.h"
+#include "ui/errorguard.h"
+#include "editors/exerciseframe.h"
+#include "data/exercises.h"
+#include "ui/pictures.h"
 #include "testsupport/testdialogs.h"
 
 #include <QApplication>

@@ -3,8 +3,8 @@
 // deletes, and a removed circuit is never written back by the editor.
 #include "appfixture.h"
 
-#include "apppaths.h"
-#include "circuitedit.h"
+#include "data/apppaths.h"
+#include "editors/circuitedit.h"
 #include "testsupport/testdialogs.h"
 
 #include <QLineEdit>

@@ -1,7 +1,7 @@
 // The launcher on its own: links, hover underline, disclaimer, close mark.
 #include "appfixture.h"
 
-#include "contentaddress.h"
+#include "data/contentaddress.h"
 #include "testsupport/testdialogs.h"
 
 #include <QApplication>

@@ -1,9 +1,9 @@
 // The main window's rules in plain C++: each action's steps and their order,
 // the refusal during a run, the removal of a circuit and the hover pictures.
-#include "mainwindowcontroller.h"
+#include "app/mainwindow/mainwindowcontroller.h"
 
-#include "apppaths.h"
-#include "ioerror.h"
+#include "data/apppaths.h"
+#include "data/ioerror.h"
 #include "testsupport/tempfolder.h"
 
 #include <gtest/gtest.h>

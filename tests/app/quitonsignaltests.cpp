@@ -1,6 +1,6 @@
 // A signal from the session or Ctrl+C ends the program as closing its windows
 // would, instead of killing it with a run unrecorded.
-#include "quitonsignal.h"
+#include "app/startup/quitonsignal.h"
 
 #include <QApplication>
 #include <QCloseEvent>

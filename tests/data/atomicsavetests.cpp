@@ -1,9 +1,9 @@
-#include "atomicfile.h"
-#include "circuitfile.h"
-#include "circuitrename.h"
+#include "data/atomicfile.h"
+#include "data/circuitfile.h"
+#include "data/circuitrename.h"
 #include "datahelpers.h"
-#include "exercises.h"
-#include "ioerror.h"
+#include "data/exercises.h"
+#include "data/ioerror.h"
 #include "testsupport/tempfolder.h"
 
 #include <csignal>

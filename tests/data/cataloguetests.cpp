@@ -1,6 +1,6 @@
-#include "apppaths.h"
-#include "catalogue.h"
-#include "circuitfile.h"
+#include "data/apppaths.h"
+#include "data/catalogue.h"
+#include "data/circuitfile.h"
 #include "datahelpers.h"
 #include "testsupport/tempfolder.h"
 

@@ -1,7 +1,7 @@
-#include "catalogue.h"
-#include "circuitfile.h"
+#include "data/catalogue.h"
+#include "data/circuitfile.h"
 #include "datahelpers.h"
-#include "ioerror.h"
+#include "data/ioerror.h"
 #include "testsupport/tempfolder.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "circuitrename.h"
+#include "data/circuitrename.h"
 
 #include "testsupport/tempfolder.h"
 

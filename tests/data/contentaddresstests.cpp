@@ -1,4 +1,4 @@
-#include "contentaddress.h"
+#include "data/contentaddress.h"
 
 #include <gtest/gtest.h>
 

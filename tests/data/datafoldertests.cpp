@@ -1,5 +1,5 @@
-#include "datafolder.h"
-#include "ioerror.h"
+#include "data/datafolder.h"
+#include "data/ioerror.h"
 #include "testsupport/tempfolder.h"
 
 #include <filesystem>

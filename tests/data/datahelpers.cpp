@@ -1,6 +1,6 @@
 #include "datahelpers.h"
 
-#include "ioerror.h"
+#include "data/ioerror.h"
 
 #include <algorithm>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "datahelpers.h"
-#include "exercises.h"
-#include "ioerror.h"
-#include "lineblocks.h"
+#include "data/exercises.h"
+#include "data/ioerror.h"
+#include "data/lineblocks.h"
 #include "testsupport/tempfolder.h"
 
 #include <filesystem>

@@ -1,5 +1,5 @@
 #include "datahelpers.h"
-#include "exercisemerge.h"
+#include "data/exercisemerge.h"
 
 #include <gtest/gtest.h>
 

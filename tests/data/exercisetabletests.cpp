@@ -1,5 +1,5 @@
 #include "datahelpers.h"
-#include "exercises.h"
+#include "data/exercises.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "filenames.h"
+#include "data/filenames.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
-#include "historyfile.h"
-#include "ioerror.h"
+#include "data/historyfile.h"
+#include "data/ioerror.h"
 #include "testsupport/tempfolder.h"
 #include "testsupport/waituntil.h"
-#include "textencoding.h"
+#include "data/textencoding.h"
 
 #include <chrono>
 #include <csignal>

@@ -1,7 +1,7 @@
 // The circuit editor's behaviour through a fake view, against real files.
 #include "circuitedit_fixture.h"
 
-#include "ioerror.h"
+#include "data/ioerror.h"
 
 using Lines = std::vector<std::string>;
 

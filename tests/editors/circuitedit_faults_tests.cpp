@@ -2,7 +2,7 @@
 // circuit on a failed rename, and refuses what cannot be stored.
 #include "circuitedit_fixture.h"
 
-#include "ioerror.h"
+#include "data/ioerror.h"
 
 #include <filesystem>
 

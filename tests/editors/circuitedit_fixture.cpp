@@ -1,6 +1,6 @@
 #include "circuitedit_fixture.h"
 
-#include "circuitfile.h"
+#include "data/circuitfile.h"
 
 namespace {
 void addRecord(ExerciseTable& table, uint32_t number, const std::string& name,

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "catalogue.h"
-#include "circuiteditcontroller.h"
-#include "circuiteditview.h"
+#include "data/catalogue.h"
+#include "editors/circuiteditcontroller.h"
+#include "editors/circuiteditview.h"
 #include "testsupport/tempfolder.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // The circuit editor frame driven with real keys and clicks.
-#include "circuitedit.h"
+#include "editors/circuitedit.h"
 
-#include "catalogue.h"
-#include "exercises.h"
+#include "data/catalogue.h"
+#include "data/exercises.h"
 #include "testsupport/tempfolder.h"
 #include "testsupport/testdialogs.h"
 

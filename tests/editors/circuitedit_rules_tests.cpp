@@ -1,8 +1,8 @@
 // The small rules behind the editor's fields and file names.
-#include "circuitinterval.h"
-#include "circuitnames.h"
+#include "editors/circuitinterval.h"
+#include "editors/circuitnames.h"
 
-#include "apppaths.h"
+#include "data/apppaths.h"
 #include "testsupport/tempfolder.h"
 
 #include <gtest/gtest.h>

@@ -1,9 +1,9 @@
 // The circuit information panel on the offscreen platform.
-#include "circuitinfoform.h"
+#include "editors/circuitinfoform.h"
 
-#include "contentaddress.h"
-#include "exercises.h"
-#include "ioerror.h"
+#include "data/contentaddress.h"
+#include "data/exercises.h"
+#include "data/ioerror.h"
 #include "testsupport/recordingbrowser.h"
 #include "testsupport/tempfolder.h"
 

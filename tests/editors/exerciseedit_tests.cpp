@@ -1,6 +1,6 @@
 #include "exerciseeditfixture.h"
 
-#include "ioerror.h"
+#include "data/ioerror.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "exerciseframe.h"
+#include "editors/exerciseframe.h"
 
-#include "clickablelabel.h"
-#include "exercises.h"
+#include "ui/clickablelabel.h"
+#include "data/exercises.h"
 #include "testsupport/tempfolder.h"
 #include "testsupport/testdialogs.h"
 

@@ -1,4 +1,4 @@
-#include "exercisetext.h"
+#include "editors/exercisetext.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // The content server's sample folder against the starter data the program
 // ships with: a first check for news on a fresh installation must add new
 // exercises only, and every sample circuit must find its exercises.
-#include "circuitfile.h"
-#include "exercises.h"
-#include "textreader.h"
+#include "data/circuitfile.h"
+#include "data/exercises.h"
+#include "data/textreader.h"
 
 #include <gtest/gtest.h>
 

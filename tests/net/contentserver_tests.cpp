@@ -1,5 +1,5 @@
 // The content server: what it serves and what it refuses.
-#include "contentpages.h"
+#include "contentserver/contentpages.h"
 #include "runningcontentserver.h"
 #include "testservers.h"
 #include "testsupport/tempfolder.h"

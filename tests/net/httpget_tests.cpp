@@ -1,5 +1,5 @@
 // The download component against real servers on the loopback interface.
-#include "httpget.h"
+#include "net/httpget.h"
 #include "stalledlookup.h"
 #include "testservers.h"
 #include "umaskwatch.h"

@@ -1,4 +1,4 @@
-#include "partfile.h"
+#include "net/partfile.h"
 
 #include "testsupport/tempfolder.h"
 

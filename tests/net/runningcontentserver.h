@@ -1,6 +1,6 @@
 #pragma once
 
-#include "contentserver.h"
+#include "contentserver/contentserver.h"
 
 #include <mutex>
 #include <stdexcept>

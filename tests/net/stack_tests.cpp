@@ -1,4 +1,4 @@
-#include "stack.h"
+#include "net/stack.h"
 
 #include <gtest/gtest.h>
 

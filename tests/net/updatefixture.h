@@ -1,8 +1,8 @@
 #pragma once
 
-#include "apppaths.h"
-#include "contentupdate.h"
-#include "exercises.h"
+#include "data/apppaths.h"
+#include "net/contentupdate.h"
+#include "data/exercises.h"
 #include "testservers.h"
 #include "testsupport/tempfolder.h"
 

@@ -1,18 +1,18 @@
 #include "runnerfixtures.h"
 #include "testsupport/recordingbrowser.h"
 
-#include "bigclock.h"
-#include "circuitstartframe.h"
-#include "contentaddress.h"
-#include "cueplayer.h"
-#include "frontframe.h"
-#include "phasecolours.h"
-#include "pictures.h"
-#include "runaidfactory.h"
-#include "runnerassembly.h"
+#include "runner/bigclock.h"
+#include "runner/circuitstartframe.h"
+#include "data/contentaddress.h"
+#include "runner/cueplayer.h"
+#include "ui/frontframe.h"
+#include "runner/phasecolours.h"
+#include "ui/pictures.h"
+#include "runner/runaidfactory.h"
+#include "app/mainwindow/runnerassembly.h"
 #include "stderrcapture.h"
 #include "testsupport/testdialogs.h"
-#include "textconv.h"
+#include "ui/textconv.h"
 
 #include <QLabel>
 #include <QLineEdit>

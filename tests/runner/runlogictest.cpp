@@ -1,10 +1,10 @@
 #include "runnerfixtures.h"
 
-#include "contentaddress.h"
-#include "cuesound.h"
-#include "ioerror.h"
-#include "runlogic.h"
-#include "runview.h"
+#include "data/contentaddress.h"
+#include "runner/cuesound.h"
+#include "data/ioerror.h"
+#include "runner/runlogic.h"
+#include "runner/runview.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "runnerfixtures.h"
 
-#include "ioerror.h"
-#include "runlogic.h"
-#include "runrecorder.h"
-#include "runview.h"
+#include "data/ioerror.h"
+#include "runner/runlogic.h"
+#include "runner/runrecorder.h"
+#include "runner/runview.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The screen kept awake over D-Bus: a private session bus (a real
 // dbus-daemon) with a small stand-in for the desktop's screen saver.
-#include "runaidfactory.h"
+#include "runner/runaidfactory.h"
 #include "stderrcapture.h"
 #include "testsupport/tempfolder.h"
 

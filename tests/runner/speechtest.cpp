@@ -1,8 +1,8 @@
 // Spoken phrases: the real synthesiser module, and the announcer that
 // prepares phrases ahead and plays them through the cue's sound device.
-#include "cuemodule.h"
-#include "soundannouncer.h"
-#include "speechmodule.h"
+#include "runner/cuemodule.h"
+#include "runner/soundannouncer.h"
+#include "runner/speechmodule.h"
 #include "stderrcapture.h"
 #include "testsupport/waituntil.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "browser.h"
+#include "ui/browser.h"
 
 #include <QString>
 #include <QStringList>

@@ -1,6 +1,6 @@
 #include "tempfolder.h"
 
-#include "apppaths.h"
+#include "data/apppaths.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "recordingdialogs.h"
+#include "ui/recordingdialogs.h"
 
 #include <QStringList>
 

@@ -1,11 +1,11 @@
 // The shared view helpers: embedded artwork and cue, JPEG decoding, text
 // conversion, the dialogs and their stand-in and the error guard.
-#include "browser.h"
-#include "errorguard.h"
-#include "ioerror.h"
-#include "pictures.h"
+#include "ui/browser.h"
+#include "ui/errorguard.h"
+#include "data/ioerror.h"
+#include "ui/pictures.h"
 #include "testsupport/testdialogs.h"
-#include "textconv.h"
+#include "ui/textconv.h"
 
 #include <QApplication>
 #include <QColor>

@@ -1,0 +1,85 @@
+#include "app/history/historychart.h"
+
+#include "ui/fonts.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+const QColor kBar(160, 178, 204);
+const QColor kCurrentBar(38, 110, 190);
+const QColor kAxis(150, 150, 150);
+const QColor kGuide(228, 228, 228);
+
+// A round top for the scale: 10, 20, 50, 100, 200, 500, ...
+uint64_t scaleTop(uint64_t highest) {
+    uint64_t top = 10;
+    for (int step = 1; top < highest; ++step)
+        top = step % 3 == 2 ? top / 2 * 5 : top * 2;
+    return top;
+}
+
+} // namespace
+
+HistoryChart::HistoryChart(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("HistoryChart"));
+    setMinimumSize(400, 180);
+}
+
+void HistoryChart::setWeeks(const std::array<uint64_t, kChartWeeks>& minutes,
+                            const std::array<std::string, kChartWeeks>& labels) {
+    m_minutes = minutes;
+    for (size_t i = 0; i < labels.size(); ++i)
+        m_labels[i] = QString::fromStdString(labels[i]);
+    update();
+}
+
+void HistoryChart::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.fillRect(rect(), Qt::white);
+    painter.setFont(verdanafont(11, true));
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(8, 4, width() - 16, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                     QStringLiteral("Minutes trained per week"));
+
+    const QFont small = verdanafont(9);
+    const QFont smallBold = verdanafont(9, true);
+    painter.setFont(small);
+    const int left = 40, right = width() - 10, top = 30, bottom = height() - 34;
+    const uint64_t highest = *std::max_element(m_minutes.begin(), m_minutes.end());
+    const uint64_t scale = scaleTop(highest);
+
+    // Guide lines at the top, the middle and the base of the scale.
+    for (int step = 0; step <= 2; ++step) {
+        const int y = bottom - (bottom - top) * step / 2;
+        painter.setPen(step == 0 ? kAxis : kGuide);
+        painter.drawLine(left, y, right, y);
+        painter.setPen(kAxis);
+        painter.drawText(QRect(0, y - 8, left - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
+                         QString::number(scale * static_cast<uint64_t>(step) / 2));
+    }
+
+    const double slot = static_cast<double>(right - left) / kChartWeeks;
+    const int barWidth = std::max(4, static_cast<int>(slot * 0.6));
+    for (int week = 0; week < kChartWeeks; ++week) {
+        const bool current = week == kChartWeeks - 1;
+        const uint64_t minutes = m_minutes[static_cast<size_t>(week)];
+        const int centre = left + static_cast<int>(slot * week + slot / 2);
+        const int barHeight =
+            static_cast<int>(static_cast<double>(bottom - top) * static_cast<double>(minutes) /
+                             static_cast<double>(scale));
+        const QRect bar(centre - barWidth / 2, bottom - barHeight, barWidth, barHeight);
+        painter.fillRect(bar, current ? kCurrentBar : kBar);
+        painter.setPen(current ? kCurrentBar : Qt::black);
+        painter.setFont(current ? smallBold : small);
+        if (minutes > 0)
+            painter.drawText(QRect(centre - 30, bar.top() - 15, 60, 14),
+                             Qt::AlignHCenter | Qt::AlignBottom, QString::number(minutes));
+        painter.drawText(QRect(centre - static_cast<int>(slot / 2) - 8, bottom + 4,
+                               static_cast<int>(slot) + 16, 14),
+                         Qt::AlignHCenter | Qt::AlignTop, m_labels[static_cast<size_t>(week)]);
+    }
+}

@@ -1,0 +1,189 @@
+#include "app/mainwindow/runnerassembly.h"
+
+#include "runner/bigclock.h"
+#include "runner/circuitstartframe.h"
+#include "ui/dialogs.h"
+#include "ui/errorguard.h"
+#include "data/historyfile.h"
+#include "runner/runoptionsmenu.h"
+#include "runner/runrecorder.h"
+#include "runner/runsettings.h"
+#include "ui/textconv.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QShortcut>
+#include <QTextEdit>
+
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+bool isTextField(const QWidget* widget) {
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return combo->isEditable();
+    if (const auto* text = qobject_cast<const QTextEdit*>(widget))
+        return !text->isReadOnly();
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(widget))
+        return !plain->isReadOnly();
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QAbstractSpinBox*>(widget);
+}
+
+// Whether typing goes into a text field the user can see. A field left with
+// the focus under the runner cannot be seen, and does not hold the keys back.
+bool visibleTextFieldHasFocus() {
+    QWidget* focus = QApplication::focusWidget();
+    if (!focus || !isTextField(focus) || !focus->isVisible())
+        return false;
+    QWidget* window = focus->window();
+    const QWidget* top = window->childAt(focus->mapTo(window, focus->rect().center()));
+    return top == focus || (top && focus->isAncestorOf(top));
+}
+
+enum class RunKeyAction { StartOrStop, SkipForward, SkipBack };
+
+struct RunKey {
+    Qt::Key key;
+    RunKeyAction action;
+};
+
+// The keys that drive the run, in the runner's window and in the big clock.
+constexpr RunKey kRunKeys[] = {
+    {Qt::Key_Space, RunKeyAction::StartOrStop},    {Qt::Key_Right, RunKeyAction::SkipForward},
+    {Qt::Key_PageDown, RunKeyAction::SkipForward}, {Qt::Key_Left, RunKeyAction::SkipBack},
+    {Qt::Key_PageUp, RunKeyAction::SkipBack},
+};
+
+void drive(CircuitRun& run, RunKeyAction action) {
+    switch (action) {
+    case RunKeyAction::StartOrStop:
+        run.startOrStop();
+        break;
+    case RunKeyAction::SkipForward:
+        run.skipForward();
+        break;
+    case RunKeyAction::SkipBack:
+        run.skipBack();
+        break;
+    }
+}
+
+// A key of the window that owner lies in, live while owner is shown. A held
+// key acts once.
+QShortcut* windowKey(QWidget* owner, Qt::Key key) {
+    auto* shortcut = new QShortcut(QKeySequence(key), owner);
+    shortcut->setContext(Qt::WindowShortcut);
+    shortcut->setAutoRepeat(false);
+    return shortcut;
+}
+
+} // namespace
+
+RunnerAssembly::RunnerAssembly(Tframe_ExerciseStart& frame, const std::string& dataFolder,
+                               RunAidParts aids)
+    : QObject(&frame), m_frame(frame), m_aids(std::move(aids)) {
+    CircuitRun& run = frame.run();
+    run.setAids(m_aids.borrowed());
+
+    // Every run worth keeping goes into the training history.
+    m_recorder = std::make_unique<RunRecorder>(
+        [history = dataFolder + "history.csv"](const HistoryEntry& entry) {
+            appendhistory(history, entry);
+        },
+        [] { return std::time(nullptr); },
+        [this](const std::string& text) { historyNotWritten(text); });
+    run.setObserver(m_recorder.get());
+
+    new RunOptionsMenu(
+        &frame, [&run](const RunOptions& options) { run.setOptions(options); },
+        RunSettings(dataFolder + "stridewell.ini"));
+
+    // The sound device opens on a worker thread; the runner does not wait for it.
+    if (m_aids.cue)
+        m_aids.cue->prepare();
+
+    connect(&frame, &Tframe_ExerciseStart::clockDoubleClicked, this,
+            [this] { guarded(&m_frame, [this] { toggleBigClock(); }); });
+    addRunnerKeys();
+}
+
+RunnerAssembly::~RunnerAssembly() {
+    // A run written as the program closes has no window left to tell.
+    for (const std::string& text : m_untold)
+        std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+void RunnerAssembly::historyNotWritten(const std::string& text) {
+    // Told after the reaction that caused it, never in the middle of a tick.
+    m_untold.push_back(text);
+    QMetaObject::invokeMethod(this, &RunnerAssembly::tellNextFailure, Qt::QueuedConnection);
+}
+
+void RunnerAssembly::tellNextFailure() {
+    if (m_untold.empty())
+        return;
+    const QString text = totext(m_untold.front());
+    m_untold.pop_front();
+    Dialogs::message(&m_frame, text);
+}
+
+void RunnerAssembly::addRunnerKeys() {
+    // Shortcuts of the frame reach across its window, whichever control has
+    // the focus, and are dead while the frame is hidden behind another one.
+    const auto takesKeys = [this] { return m_frame.inFront() && !visibleTextFieldHasFocus(); };
+    for (const RunKey& key : kRunKeys)
+        connect(windowKey(&m_frame, key.key), &QShortcut::activated, this,
+                [this, takesKeys, action = key.action] {
+                    if (takesKeys())
+                        guarded(&m_frame, [&] { drive(m_frame.run(), action); });
+                });
+    connect(windowKey(&m_frame, Qt::Key_F11), &QShortcut::activated, this, [this, takesKeys] {
+        if (takesKeys())
+            guarded(&m_frame, [this] { toggleBigClock(); });
+    });
+}
+
+void RunnerAssembly::addBigClockKeys() {
+    // The run is driven from the runner: with another frame in front the big
+    // clock only closes.
+    for (const RunKey& key : kRunKeys)
+        connect(windowKey(m_bigClock, key.key), &QShortcut::activated, this,
+                [this, action = key.action] {
+                    if (m_frame.inFront())
+                        guarded(m_bigClock, [&] { drive(m_frame.run(), action); });
+                });
+    for (const Qt::Key key : {Qt::Key_F11, Qt::Key_Escape})
+        connect(windowKey(m_bigClock, key), &QShortcut::activated, m_bigClock, &QWidget::close);
+}
+
+BigClockWindow* RunnerAssembly::bigClock() const {
+    return m_bigClock;
+}
+
+void RunnerAssembly::toggleBigClock() {
+    if (m_bigClock && m_bigClock->isVisible()) {
+        m_bigClock->close();
+        return;
+    }
+    if (!m_bigClock) {
+        m_bigClock = new BigClockWindow(&m_frame);
+        m_frame.run().addView(*m_bigClock);
+        addBigClockKeys();
+        // The runner's window takes the keys again, as a desktop hands it the
+        // focus back; so also where no window manager does.
+        connect(m_bigClock, &BigClockWindow::hidden, this,
+                [this] { m_frame.window()->activateWindow(); });
+    }
+    // Full screen on the runner's screen, also where no window manager
+    // answers the request.
+    if (QScreen* screen = m_frame.window()->screen())
+        m_bigClock->setGeometry(screen->geometry());
+    m_bigClock->showFullScreen();
+    m_bigClock->raise();
+    m_bigClock->activateWindow();
+}

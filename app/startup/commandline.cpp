@@ -1,0 +1,77 @@
+#include "app/startup/commandline.h"
+
+#ifndef STRIDEWELL_VERSION
+#error "STRIDEWELL_VERSION is set by the build"
+#endif
+
+namespace {
+
+CommandLine refuse(const std::string& problem) {
+    CommandLine line;
+    line.action = CommandLine::Action::Refuse;
+    line.problem = "stridewell: " + problem + "; try 'stridewell --help'";
+    return line;
+}
+
+} // namespace
+
+CommandLine parsecommandline(int argc, const char* const* argv) {
+    CommandLine line;
+    bool dataDirGiven = false;
+    bool optionsEnded = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        // "--" ends the options; the program takes no other arguments.
+        if (optionsEnded)
+            return refuse("unexpected argument '" + argument + "'");
+        if (argument == "--") {
+            optionsEnded = true;
+            continue;
+        }
+        if (argument == "--help") {
+            line.action = CommandLine::Action::Help;
+            return line;
+        }
+        if (argument == "--version") {
+            line.action = CommandLine::Action::Version;
+            return line;
+        }
+        std::string folder;
+        if (argument == "--data-dir") {
+            if (i + 1 >= argc)
+                return refuse("option '--data-dir' requires an argument");
+            folder = argv[++i];
+        } else if (argument.rfind("--data-dir=", 0) == 0) {
+            folder = argument.substr(11);
+        } else if (argument.size() > 1 && argument.front() == '-') {
+            return refuse("unrecognized option '" + argument + "'");
+        } else {
+            return refuse("unexpected argument '" + argument + "'");
+        }
+        if (folder.empty())
+            return refuse("option '--data-dir' requires a folder");
+        if (dataDirGiven)
+            return refuse("option '--data-dir' given twice");
+        dataDirGiven = true;
+        line.dataDir = folder;
+    }
+    return line;
+}
+
+std::string usagetext() {
+    return "Usage: stridewell [OPTION]...\n"
+           "A timer for circuit training: keeps a library of exercises, builds circuits\n"
+           "from them and counts each circuit down with a cue at every change.\n"
+           "\n"
+           "      --data-dir=DIR  keep the exercise library and circuits in DIR\n"
+           "      --help          display this help and exit\n"
+           "      --version       output version information and exit\n"
+           "\n"
+           "Without --data-dir the data live beside the program when it can write\n"
+           "there, else in $XDG_DATA_HOME/stridewell (~/.local/share/stridewell),\n"
+           "which is made and filled with starter exercises and circuits on first start.\n";
+}
+
+std::string versiontext() {
+    return std::string("stridewell ") + STRIDEWELL_VERSION + "\n";
+}

@@ -1,0 +1,72 @@
+#include "data/apppaths.h"
+#include "app/startup/commandline.h"
+#include "data/datafolder.h"
+#include "app/startup/startfailure.h"
+#include "app/startup/startup.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+
+namespace {
+
+std::string environmentValue(const char* name) {
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
+// Writes an answer to stdout; a write that fails (a full disk, a closed pipe)
+// is an error, never a success.
+int answer(const std::string& text) {
+    std::fputs(text.c_str(), stdout);
+    if (std::fflush(stdout) == 0 && !std::ferror(stdout))
+        return 0;
+    std::fprintf(stderr, "stridewell: write error: %s\n", std::strerror(errno));
+    return 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    // Answered before the window system is touched, so they work without a display.
+    const CommandLine line = parsecommandline(argc, argv);
+    switch (line.action) {
+    case CommandLine::Action::Help:
+        return answer(usagetext());
+    case CommandLine::Action::Version:
+        return answer(versiontext());
+    case CommandLine::Action::Refuse:
+        std::fprintf(stderr, "%s\n", line.problem.c_str());
+        return 2;
+    case CommandLine::Action::Run:
+        break;
+    }
+
+    std::string folder;
+    try {
+        folder = choosedatafolder({programfolder(), line.dataDir, environmentValue("XDG_DATA_HOME"),
+                                   environmentValue("HOME")});
+        // A portable copy's folder is never seeded from itself.
+        const std::string starter = starterfolder(programfolder());
+        preparedatafolder(folder, starter == folder ? std::string() : starter);
+        setapplicationfolder(folder);
+    } catch (const std::exception& error) {
+        // Without a usable $HOME there is no folder to name.
+        const std::string problem = "cannot use the data folder" +
+                                    (folder.empty() ? "" : " " + folderwithoutseparator(folder)) + ": " +
+                                    error.what();
+        std::fprintf(stderr, "stridewell: %s\n", problem.c_str());
+        // A start from the menu has no terminal: the user sees the reason in a
+        // box. With no window system, Qt is not touched at all.
+        if (canshowwindows(environmentValue("QT_QPA_PLATFORM"), environmentValue("DISPLAY"),
+                           environmentValue("WAYLAND_DISPLAY")))
+            showstartfailure(argv[0], "Stridewell " + problem);
+        return 1;
+    }
+
+    // Every option has been read here; the window system sees none of them.
+    int windowArgc = 1;
+    return runstridewell(windowArgc, argv);
+}

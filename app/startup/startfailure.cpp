@@ -1,0 +1,45 @@
+#include "app/startup/startfailure.h"
+
+#include "ui/dialogs.h"
+#include "app/startup/startup.h"
+#include "ui/textconv.h"
+
+#include <QApplication>
+
+#include <sstream>
+
+namespace {
+
+bool reachable(const std::string& entry, const std::string& display,
+               const std::string& waylandDisplay) {
+    // A platform may carry options: "linuxfb:fb=/dev/fb1".
+    const std::string platform = entry.substr(0, entry.find(':'));
+    if (platform.rfind("xcb", 0) == 0)
+        return !display.empty();
+    if (platform.rfind("wayland", 0) == 0)
+        return !waylandDisplay.empty();
+    return platform != "offscreen" && platform != "minimal";
+}
+
+} // namespace
+
+bool canshowwindows(const std::string& platform, const std::string& display,
+                    const std::string& waylandDisplay) {
+    if (platform.empty())
+        return !display.empty() || !waylandDisplay.empty();
+    // Qt tries a list such as "wayland;xcb" in turn.
+    std::istringstream list(platform);
+    std::string name;
+    while (std::getline(list, name, ';'))
+        if (reachable(name, display, waylandDisplay))
+            return true;
+    return false;
+}
+
+void showstartfailure(char* programName, const std::string& text) {
+    int argc = 1;
+    char* argv[] = {programName, nullptr};
+    QApplication app(argc, argv);
+    nameapplication();
+    Dialogs::message(nullptr, totext(text));
+}

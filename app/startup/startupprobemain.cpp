@@ -1,0 +1,11 @@
+// The start-up probe: the real program, measured. See startupprobe.h.
+#include "app/startup/startup.h"
+#include "app/startup/startupprobe.h"
+
+int main(int argc, char** argv) {
+    installprobedialogs();
+    StartupHooks hooks;
+    hooks.launcherShown = reportlaunchershown;
+    hooks.mainBuilt = finishstartupprobe;
+    return runstridewell(argc, argv, hooks);
+}
