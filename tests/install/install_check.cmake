@@ -10,10 +10,7 @@
 #         -P install_check.cmake
 cmake_minimum_required(VERSION 3.25)
 
-set(failures "")
-macro(fail what)
-  string(APPEND failures "\n  ${what}")
-endmacro()
+include(${CMAKE_CURRENT_LIST_DIR}/checkfailures.cmake)
 
 file(REMOVE_RECURSE "${WORK}")
 execute_process(

@@ -30,10 +30,7 @@ if(missing)
   return()
 endif()
 
-set(failures "")
-macro(fail what)
-  string(APPEND failures "\n  ${what}")
-endmacro()
+include(${CMAKE_CURRENT_LIST_DIR}/checkfailures.cmake)
 
 file(REMOVE_RECURSE "${WORK}")
 execute_process(COMMAND ${CPACK} -G DEB -B "${WORK}" --config "${BUILD}/CPackConfig.cmake"

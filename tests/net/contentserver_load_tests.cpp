@@ -51,24 +51,6 @@ long long msSince(Clock::time_point start) {
     return std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
 }
 
-// A connected socket to 127.0.0.1:port that gives up on a send or receive
-// after two seconds; -1 when nobody answers.
-int connectTo(int port) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = htons(static_cast<uint16_t>(port));
-    const timeval limit{2, 0};
-    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
-    ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
-        ::close(fd);
-        return -1;
-    }
-    return fd;
-}
-
 bool sendAll(int fd, const std::string& bytes) {
     size_t sent = 0;
     while (sent < bytes.size()) {
@@ -110,7 +92,7 @@ int status(const std::string& answer) {
 
 // One request the way the program sends it; the whole answer.
 std::string fetch(int port, const std::string& path) {
-    const int fd = connectTo(port);
+    const int fd = connectlocal(port);
     if (fd < 0)
         return {};
     sendAll(fd, "GET " + path + " HTTP/1.0\r\nUser-Agent: Corvane HTTPGet\r\nAccept: */*\r\n\r\n");
@@ -149,7 +131,7 @@ public:
             m_pid = -1;
         posix_spawn_file_actions_destroy(&files);
         m_listening = m_pid > 0 && waituntil([port] {
-                          const int fd = connectTo(port);
+                          const int fd = connectlocal(port);
                           if (fd >= 0)
                               ::close(fd);
                           return fd >= 0;
@@ -220,7 +202,7 @@ TEST(ContentServerLoad, slowEndlessAndManyClients_neitherStarveOthersNorGrowIt) 
     // 200 ms, forever; the server has two seconds for a whole head.
     std::vector<int> slow;
     for (int i = 0; i < 100; ++i) {
-        const int fd = connectTo(port);
+        const int fd = connectlocal(port);
         ASSERT_GE(fd, 0);
         sendAll(fd, "GET /kinoradex/newcircuits.lst HTTP/1.0\r\n");
         slow.push_back(fd);
@@ -245,7 +227,7 @@ TEST(ContentServerLoad, slowEndlessAndManyClients_neitherStarveOthersNorGrowIt) 
     start = Clock::now();
     std::vector<int> crowd;
     for (int i = 0; i < 200; ++i) {
-        const int fd = connectTo(port);
+        const int fd = connectlocal(port);
         if (fd >= 0 && sendAll(fd, "GET /kinoradex/circuits/Core.cir HTTP/1.0\r\n\r\n"))
             crowd.push_back(fd);
     }
@@ -277,7 +259,7 @@ TEST(ContentServerLoad, slowEndlessAndManyClients_neitherStarveOthersNorGrowIt) 
     // A request line or a head too long is answered at once.
     start = Clock::now();
     EXPECT_EQ(status(fetch(port, "/" + std::string(64 * 1024, 'a'))), 414);
-    const int big = connectTo(port);
+    const int big = connectlocal(port);
     sendAll(big, "GET /kinoradex/newcircuits.lst HTTP/1.0\r\nX-Big: " +
                      std::string(64 * 1024, 'b') + "\r\n\r\n");
     EXPECT_EQ(status(receiveAll(big)), 431);
@@ -296,7 +278,7 @@ TEST(ContentServerLoad, slowEndlessAndManyClients_neitherStarveOthersNorGrowIt) 
     long long offered = 0;
     int connections = 0;
     while (offered < 100LL * 1024 * 1024 && connections < 1000) {
-        const int fd = connectTo(port);
+        const int fd = connectlocal(port);
         ASSERT_GE(fd, 0);
         ++connections;
         sendAll(fd, "GET /kinoradex/newcircuits.lst HTTP/1.0\r\n");
@@ -324,7 +306,7 @@ TEST(ContentServerLoad, slowEndlessAndManyClients_neitherStarveOthersNorGrowIt) 
     // It ends promptly on SIGTERM, even with slow clients connected...
     std::vector<int> lingering;
     for (int i = 0; i < 20; ++i) {
-        const int fd = connectTo(port);
+        const int fd = connectlocal(port);
         sendAll(fd, "GET / HTTP/1.0\r\n");
         lingering.push_back(fd);
     }
@@ -368,7 +350,7 @@ TEST(ContentServerLoad, slowReadersOfALargeFile_neitherGrowItNorHoldUpSmallReque
 
     std::vector<int> readers;
     for (int i = 0; i < 50; ++i) {
-        const int fd = connectTo(port);
+        const int fd = connectlocal(port);
         ASSERT_GE(fd, 0);
         sendAll(fd, "GET /kinoradex/circuits/Large.cir HTTP/1.0\r\n\r\n");
         readers.push_back(fd);

@@ -139,17 +139,28 @@ int closedPort() {
     return ntohs(address.sin_port);
 }
 
-std::string exchange(int port, const std::string& request) {
+int connectlocal(int port) {
     const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     address.sin_port = htons(static_cast<uint16_t>(port));
     const timeval limit{2, 0};
+    ::setsockopt(fd, SOL_SOCKET, SO_SNDTIMEO, &limit, sizeof limit);
     ::setsockopt(fd, SOL_SOCKET, SO_RCVTIMEO, &limit, sizeof limit);
+    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
+std::string exchange(int port, const std::string& request) {
+    const int fd = connectlocal(port);
+    if (fd < 0)
+        return {};
     std::string answer;
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
-        RawConnection(fd).send(request)) {
+    if (RawConnection(fd).send(request)) {
         char buffer[4096];
         ssize_t got = 0;
         while ((got = ::recv(fd, buffer, sizeof buffer, 0)) > 0)

@@ -79,5 +79,9 @@ int closedPort();
 // back until it closes, or until two seconds pass without a byte.
 std::string exchange(int port, const std::string& request);
 
+// A connected socket to 127.0.0.1:port that gives up on a send or receive
+// after two seconds; -1 when nobody answers.
+int connectlocal(int port);
+
 // Every file below the folder, relative path -> bytes.
 std::map<std::string, std::string> folderSnapshot(const std::string& folder);
