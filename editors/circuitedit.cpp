@@ -1,5 +1,6 @@
 #include "editors/circuitedit.h"
 
+#include "data/ioerror.h"
 #include "editors/circuitinterval.h"
 #include "editors/circuitintervalfield.h"
 #include "editors/circuitnames.h"
@@ -7,7 +8,6 @@
 #include "ui/errorguard.h"
 #include "ui/fixedlayout.h"
 #include "ui/fonts.h"
-#include "data/ioerror.h"
 #include "ui/pictures.h"
 #include "ui/textconv.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "editors/circuiteditview.h"
 #include "data/circuitfile.h"
 #include "data/exercises.h"
+#include "editors/circuiteditview.h"
 
 #include <cstdint>
 #include <string>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/circuitfile.h"
-#include "editors/circuitinfoview.h"
 #include "data/exercises.h"
+#include "editors/circuitinfoview.h"
 
 #include <string>
 

@@ -2,8 +2,8 @@
 
 #include "data/apppaths.h"
 #include "data/circuitrename.h"
-#include "editors/exercisetext.h"
 #include "data/ioerror.h"
+#include "editors/exercisetext.h"
 
 #include <algorithm>
 #include <utility>

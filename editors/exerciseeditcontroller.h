@@ -1,7 +1,7 @@
 #pragma once
 
-#include "editors/exerciseeditview.h"
 #include "data/exercises.h"
+#include "editors/exerciseeditview.h"
 
 #include <array>
 #include <optional>

@@ -4,8 +4,8 @@
 #include "data/exercisemerge.h"
 #include "data/filenames.h"
 #include "data/ioerror.h"
-#include "net/replycheck.h"
 #include "data/textreader.h"
+#include "net/replycheck.h"
 #include "net/transferfailure.h"
 
 #include <filesystem>

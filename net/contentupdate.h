@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/contentaddress.h"
-#include "net/contentupdatelistener.h"
 #include "data/exercises.h"
+#include "net/contentupdatelistener.h"
 #include "net/httpget.h"
 #include "net/stack.h"
 

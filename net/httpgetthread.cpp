@@ -1,8 +1,8 @@
 #include "net/httpgetthread.h"
 
+#include "data/texttrim.h"
 #include "net/handlercall.h"
 #include "net/httpmodule.h"
-#include "data/texttrim.h"
 
 #include <QMetaObject>
 

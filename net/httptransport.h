@@ -1,7 +1,7 @@
 #pragma once
 
-#include "net/httprequest.h"
 #include "data/moduleversion.h"
+#include "net/httprequest.h"
 #include "net/transferfailure.h"
 
 #include <atomic>

@@ -1,8 +1,8 @@
 #include "runner/circuitstartframe.h"
 
+#include "runner/digitclock.h"
 #include "ui/browser.h"
 #include "ui/clickablelabel.h"
-#include "runner/digitclock.h"
 #include "ui/errorguard.h"
 #include "ui/fixedlayout.h"
 #include "ui/fonts.h"

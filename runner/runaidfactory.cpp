@@ -2,8 +2,8 @@
 
 #include "runner/cueplayer.h"
 #include "runner/dbusscreenawake.h"
-#include "ui/pictures.h"
 #include "runner/soundannouncer.h"
+#include "ui/pictures.h"
 
 namespace {
 

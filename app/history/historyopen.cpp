@@ -1,7 +1,7 @@
 #include "app/history/historyopen.h"
 
-#include "ui/errorguard.h"
 #include "app/history/historywindow.h"
+#include "ui/errorguard.h"
 
 #include <QCoreApplication>
 #include <QPointer>

@@ -1,10 +1,10 @@
 #include "app/history/historywindow.h"
 
+#include "app/history/historychart.h"
+#include "app/history/historytablemodel.h"
 #include "ui/dialogs.h"
 #include "ui/errorguard.h"
 #include "ui/fonts.h"
-#include "app/history/historychart.h"
-#include "app/history/historytablemodel.h"
 #include "ui/panels.h"
 #include "ui/textconv.h"
 

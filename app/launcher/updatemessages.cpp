@@ -1,10 +1,10 @@
 #include "app/launcher/updatemessages.h"
 
+#include "data/exercises.h"
+#include "data/textencoding.h"
 #include "ui/dialogs.h"
 #include "ui/errorguard.h"
-#include "data/exercises.h"
 #include "ui/textconv.h"
-#include "data/textencoding.h"
 
 namespace {
 

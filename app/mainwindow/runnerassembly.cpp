@@ -1,13 +1,13 @@
 #include "app/mainwindow/runnerassembly.h"
 
+#include "data/historyfile.h"
 #include "runner/bigclock.h"
 #include "runner/circuitstartframe.h"
-#include "ui/dialogs.h"
-#include "ui/errorguard.h"
-#include "data/historyfile.h"
 #include "runner/runoptionsmenu.h"
 #include "runner/runrecorder.h"
 #include "runner/runsettings.h"
+#include "ui/dialogs.h"
+#include "ui/errorguard.h"
 #include "ui/textconv.h"
 
 #include <QAbstractSpinBox>

@@ -1,8 +1,8 @@
-#include "data/apppaths.h"
 #include "app/startup/commandline.h"
-#include "data/datafolder.h"
 #include "app/startup/startfailure.h"
 #include "app/startup/startup.h"
+#include "data/apppaths.h"
+#include "data/datafolder.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "app/startup/startfailure.h"
 
-#include "ui/dialogs.h"
 #include "app/startup/startup.h"
+#include "ui/dialogs.h"
 #include "ui/textconv.h"
 
 #include <QApplication>

@@ -1,12 +1,12 @@
 #include "app/startup/startup.h"
 
-#include "data/apppaths.h"
-#include "ui/dialogs.h"
-#include "editors/exerciseframe.h"
-#include "app/startup/instancelock.h"
 #include "app/launcher/launcher.h"
 #include "app/mainwindow/mainform.h"
+#include "app/startup/instancelock.h"
 #include "app/startup/quitonsignal.h"
+#include "data/apppaths.h"
+#include "editors/exerciseframe.h"
+#include "ui/dialogs.h"
 #include "ui/textconv.h"
 
 #include <QApplication>

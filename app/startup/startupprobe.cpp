@@ -1,7 +1,7 @@
 #include "app/startup/startupprobe.h"
 
-#include "ui/errorguard.h"
 #include "app/launcher/launcher.h"
+#include "ui/errorguard.h"
 #include "ui/recordingdialogs.h"
 
 #include <QCoreApplication>

@@ -1,8 +1,8 @@
 // The training history: opening the window on a long history, reading the
 // file, and appending one run. Run it under Xvfb (xvfb-run) or with
 // QT_QPA_PLATFORM=offscreen.
-#include "data/historyfile.h"
 #include "app/history/historywindow.h"
+#include "data/historyfile.h"
 #include "testsupport/tempfolder.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 // file. Run with QT_QPA_PLATFORM=offscreen where there is no display.
 
 #include "data/apppaths.h"
+#include "data/exercises.h"
 #include "editors/exerciseeditcontroller.h"
 #include "editors/exerciseframe.h"
-#include "data/exercises.h"
 #include "testsupport/tempfolder.h"
 
 #include <QApplication>

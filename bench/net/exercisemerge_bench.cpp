@@ -1,8 +1,8 @@
 // The merge of a fetched exercise list into the library: 1 MiB of groups that
 // are all near-duplicates of one another and duplicates of held exercises,
 // the case where every group is looked up and none is added.
-#include "net/contentupdate.h"
 #include "data/exercises.h"
+#include "net/contentupdate.h"
 #include "testsupport/tempfolder.h"
 
 #include <benchmark/benchmark.h>

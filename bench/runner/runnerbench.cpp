@@ -1,14 +1,14 @@
 // Measures the runner frame: the steadiness of its one-second timer, the cost of
 // one tick from the timer to redrawn digits, and how soon the cue's play call
 // returns after a phase change. Runs on the offscreen platform.
+#include "app/mainwindow/runnerassembly.h"
+#include "data/exercises.h"
 #include "runner/bigclock.h"
 #include "runner/circuitstartframe.h"
 #include "runner/cueplayer.h"
-#include "data/exercises.h"
-#include "ui/pictures.h"
 #include "runner/runnerfixtures.h"
-#include "app/mainwindow/runnerassembly.h"
 #include "testsupport/tempfolder.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 #include <QEventLoop>

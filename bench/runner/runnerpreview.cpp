@@ -5,9 +5,9 @@
 // --ticks N starts the run and counts N ticks at once; --skip N then skips N
 // intervals forward; --bigclock 1 opens the big clock; --hold keeps the window
 // up that long (default 3000 ms); --grab also saves the frame as a picture.
-#include "runner/circuitstartframe.h"
-#include "data/exercises.h"
 #include "app/mainwindow/runnerassembly.h"
+#include "data/exercises.h"
+#include "runner/circuitstartframe.h"
 #include "testsupport/tempfolder.h"
 
 #include <QApplication>

@@ -3,9 +3,9 @@
 // from the call to the first mixing pass of the sound device that holds the
 // voice. Runs on SDL's dummy audio driver unless SDL_AUDIODRIVER says otherwise;
 // the dummy driver mixes in real time, one 1024-frame chunk (21 ms) at a time.
-#include "ui/pictures.h"
 #include "runner/soundannouncer.h"
 #include "runner/speechmodule.h"
+#include "ui/pictures.h"
 
 #include <SDL_mixer.h>
 #include <benchmark/benchmark.h>

@@ -1,9 +1,9 @@
 #include "appfixture.h"
 
 #include "app/mainwindow/circuitgridmodel.h"
-#include "runner/circuitstartframe.h"
-#include "editors/exerciseframe.h"
 #include "data/exercises.h"
+#include "editors/exerciseframe.h"
+#include "runner/circuitstartframe.h"
 #include "testsupport/testdialogs.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "data/exercises.h"
 #include "app/launcher/launcher.h"
 #include "app/mainwindow/mainform.h"
+#include "data/exercises.h"
 #include "testsupport/recordingbrowser.h"
 #include "testsupport/tempfolder.h"
 

@@ -2,16 +2,16 @@
 // launcher's start link through a run, and every action of the main window.
 #include "appfixture.h"
 
-#include "data/apppaths.h"
-#include "editors/circuitedit.h"
 #include "app/mainwindow/circuitgridmodel.h"
-#include "editors/circuitinfoform.h"
-#include "runner/circuitstartframe.h"
-#include "ui/errorguard.h"
-#include "editors/exerciseframe.h"
+#include "data/apppaths.h"
 #include "data/exercises.h"
-#include "ui/pictures.h"
+#include "editors/circuitedit.h"
+#include "editors/circuitinfoform.h"
+#include "editors/exerciseframe.h"
+#include "runner/circuitstartframe.h"
 #include "testsupport/testdialogs.h"
+#include "ui/errorguard.h"
+#include "ui/pictures.h"
 
 #include <QApplication>
 #include <QLabel>

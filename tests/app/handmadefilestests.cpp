@@ -2,12 +2,12 @@
 // same folder: nothing the user has is lost.
 #include "appfixture.h"
 
+#include "app/mainwindow/circuitgridmodel.h"
+#include "app/startup/instancelock.h"
 #include "data/apppaths.h"
 #include "editors/circuitedit.h"
-#include "app/mainwindow/circuitgridmodel.h"
 #include "editors/circuitinfoform.h"
 #include "editors/exerciseframe.h"
-#include "app/startup/instancelock.h"
 #include "testsupport/testdialogs.h"
 
 #include <QApplication>

@@ -2,10 +2,10 @@
 // file, the export, and the ways to reach it.
 #include "appfixture.h"
 
-#include "data/circuitfile.h"
-#include "runner/circuitstartframe.h"
-#include "data/historyfile.h"
 #include "app/history/historywindow.h"
+#include "data/circuitfile.h"
+#include "data/historyfile.h"
+#include "runner/circuitstartframe.h"
 #include "testsupport/testdialogs.h"
 
 #include <QApplication>

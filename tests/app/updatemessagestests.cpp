@@ -2,11 +2,11 @@
 // it, and the launcher's update links against the content server, end to end.
 #include "appfixture.h"
 
-#include "net/contentupdate.h"
+#include "app/launcher/updatemessages.h"
 #include "data/ioerror.h"
+#include "net/contentupdate.h"
 #include "net/runningcontentserver.h"
 #include "testsupport/testdialogs.h"
-#include "app/launcher/updatemessages.h"
 
 #include <QTest>
 

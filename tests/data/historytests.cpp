@@ -1,8 +1,8 @@
 #include "data/historyfile.h"
 #include "data/ioerror.h"
+#include "data/textencoding.h"
 #include "testsupport/tempfolder.h"
 #include "testsupport/waituntil.h"
-#include "data/textencoding.h"
 
 #include <chrono>
 #include <csignal>

@@ -1,7 +1,7 @@
 // The write loop under what a regular file on a quiet machine never shows:
 // a pipe that fills up, and signals that cut writes short.
-#include "testsupport/waituntil.h"
 #include "data/writeall.h"
+#include "testsupport/waituntil.h"
 
 #include <gtest/gtest.h>
 

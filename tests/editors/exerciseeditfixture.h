@@ -3,8 +3,8 @@
 // A fake screen and a temporary application folder for the exercise library
 // editor's rules.
 
-#include "editors/exerciseeditcontroller.h"
 #include "data/exercises.h"
+#include "editors/exerciseeditcontroller.h"
 #include "testsupport/tempfolder.h"
 
 #include <array>

@@ -1,9 +1,9 @@
 #include "editors/exerciseframe.h"
 
-#include "ui/clickablelabel.h"
 #include "data/exercises.h"
 #include "testsupport/tempfolder.h"
 #include "testsupport/testdialogs.h"
+#include "ui/clickablelabel.h"
 
 #include <QAbstractItemModel>
 #include <QComboBox>

@@ -1,8 +1,8 @@
 // The download transport as a module: where it is found, and what the
 // component does with it, or without it.
+#include "data/moduleloader.h"
 #include "net/httpget.h"
 #include "net/httpmodule.h"
-#include "data/moduleloader.h"
 #include "testservers.h"
 #include "testsupport/tempfolder.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "data/apppaths.h"
-#include "net/contentupdate.h"
 #include "data/exercises.h"
+#include "net/contentupdate.h"
 #include "testservers.h"
 #include "testsupport/tempfolder.h"
 

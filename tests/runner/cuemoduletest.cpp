@@ -1,11 +1,11 @@
 // The cue's sound module: the real one through SDL's dummy driver, a missing
 // one, and a stand-in that shows which thread does what.
-#include "runner/cuemodule.h"
-#include "runner/circuitstartframe.h"
-#include "runner/cueplayer.h"
-#include "ui/pictures.h"
-#include "runner/runaidfactory.h"
 #include "app/mainwindow/runnerassembly.h"
+#include "runner/circuitstartframe.h"
+#include "runner/cuemodule.h"
+#include "runner/cueplayer.h"
+#include "runner/runaidfactory.h"
+#include "ui/pictures.h"
 #include "runnerfixtures.h"
 
 #include <gtest/gtest.h>

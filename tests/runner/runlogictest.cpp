@@ -1,8 +1,8 @@
 #include "runnerfixtures.h"
 
 #include "data/contentaddress.h"
-#include "runner/cuesound.h"
 #include "data/ioerror.h"
+#include "runner/cuesound.h"
 #include "runner/runlogic.h"
 #include "runner/runview.h"
 

@@ -1,10 +1,10 @@
 // The run options: remembered in stridewell.ini, changed on the runner
 // frame's context menu.
-#include "runner/runsettings.h"
+#include "app/mainwindow/runnerassembly.h"
 #include "runner/circuitstartframe.h"
 #include "runner/runaidfactory.h"
-#include "app/mainwindow/runnerassembly.h"
 #include "runner/runoptionsmenu.h"
+#include "runner/runsettings.h"
 #include "testsupport/tempfolder.h"
 #include "testsupport/testdialogs.h"
 

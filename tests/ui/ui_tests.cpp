@@ -1,10 +1,10 @@
 // The shared view helpers: embedded artwork and cue, JPEG decoding, text
 // conversion, the dialogs and their stand-in and the error guard.
+#include "data/ioerror.h"
+#include "testsupport/testdialogs.h"
 #include "ui/browser.h"
 #include "ui/errorguard.h"
-#include "data/ioerror.h"
 #include "ui/pictures.h"
-#include "testsupport/testdialogs.h"
 #include "ui/textconv.h"
 
 #include <QApplication>
