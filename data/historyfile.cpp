@@ -220,7 +220,11 @@ CivilDate datefromdaynumber(int64_t days) {
 }
 
 std::string historypath() {
-    return applicationfolder() + "history.csv";
+    return historypath(applicationfolder());
+}
+
+std::string historypath(const std::string& folder) {
+    return folder + "history.csv";
 }
 
 std::string historyrecord(const HistoryEntry& entry) {

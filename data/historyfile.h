@@ -35,6 +35,8 @@ struct HistoryEntry {
 
 // applicationfolder() + "history.csv"
 std::string historypath();
+// The history file of a data folder (ending in "/").
+std::string historypath(const std::string& folder);
 
 // The first line of the file.
 extern const char* const kHistoryHeader; // without its line end

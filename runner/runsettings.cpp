@@ -33,7 +33,11 @@ const char* text(bool value) {
 
 } // namespace
 
-RunSettings::RunSettings() : RunSettings(applicationfolder() + "stridewell.ini") {}
+RunSettings::RunSettings() : RunSettings(pathIn(applicationfolder())) {}
+
+std::string RunSettings::pathIn(const std::string& folder) {
+    return folder + "stridewell.ini";
+}
 
 RunSettings::RunSettings(std::string path) : m_path(std::move(path)) {}
 

@@ -18,6 +18,8 @@ class RunSettings final {
 public:
     RunSettings();
     explicit RunSettings(std::string path);
+    // The settings file of a data folder (ending in "/").
+    static std::string pathIn(const std::string& folder);
 
     RunOptions load() const;
     // Replaces the file as a whole; raises IoError when it cannot.

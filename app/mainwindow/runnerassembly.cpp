@@ -92,7 +92,7 @@ RunnerAssembly::RunnerAssembly(Tframe_ExerciseStart& frame, const std::string& d
 
     // Every run worth keeping goes into the training history.
     m_recorder = std::make_unique<RunRecorder>(
-        [history = dataFolder + "history.csv"](const HistoryEntry& entry) {
+        [history = historypath(dataFolder)](const HistoryEntry& entry) {
             appendhistory(history, entry);
         },
         [] { return std::time(nullptr); },
@@ -101,7 +101,7 @@ RunnerAssembly::RunnerAssembly(Tframe_ExerciseStart& frame, const std::string& d
 
     new RunOptionsMenu(
         &frame, [&run](const RunOptions& options) { run.setOptions(options); },
-        RunSettings(dataFolder + "stridewell.ini"));
+        RunSettings(RunSettings::pathIn(dataFolder)));
 
     // The sound device opens on a worker thread; the runner does not wait for it.
     if (m_aids.cue)
