@@ -1,5 +1,8 @@
 #include "data/texttrim.h"
 
+#include <algorithm>
+#include <cctype>
+
 std::string_view trimmed(std::string_view text) {
     const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
     while (!text.empty() && blank(text.front()))
@@ -7,4 +10,11 @@ std::string_view trimmed(std::string_view text) {
     while (!text.empty() && blank(text.back()))
         text.remove_suffix(1);
     return text;
+}
+
+bool startswithnocase(std::string_view text, std::string_view prefix) {
+    const auto lower = [](char c) { return std::tolower(static_cast<unsigned char>(c)); };
+    return text.size() >= prefix.size() &&
+           std::equal(prefix.begin(), prefix.end(), text.begin(),
+                      [&](char a, char b) { return lower(a) == lower(b); });
 }

@@ -17,18 +17,6 @@ namespace {
 // larger limit of its own, but reports it as a broken connection.
 constexpr size_t kMaxHeadBytes = 64 * 1024;
 
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i) {
-        const auto a = static_cast<unsigned char>(text[i]);
-        const auto b = static_cast<unsigned char>(prefix[i]);
-        if (std::tolower(a) != std::tolower(b))
-            return false;
-    }
-    return true;
-}
-
 // A length header holds decimal digits only; anything else ("12abc", "-1",
 // "", "99999999999") is no length at all.
 std::optional<int32_t> parseLength(std::string_view text) {
@@ -76,7 +64,7 @@ THTTPGetThread::~THTTPGetThread() {
 
 TUrlParts THTTPGetThread::SplitUrl(const std::string& URL) {
     std::string rest = URL;
-    if (startsWithNoCase(rest, "http://"))
+    if (startswithnocase(rest, "http://"))
         rest.erase(0, 7);
     const size_t slash = rest.find('/');
     if (slash == std::string::npos)
@@ -147,14 +135,14 @@ bool THTTPGetThread::transfer() {
 bool THTTPGetThread::headLine(std::string_view line) {
     if (m_stop)
         return fail(TransferFailureKind::Stopped);
-    if (startsWithNoCase(line, "HTTP/")) {
+    if (startswithnocase(line, "HTTP/")) {
         // A new response head, after a redirect or an interim reply.
         m_lengthHeader.reset();
         m_contentType.clear();
         m_headBytes = 0;
-    } else if (startsWithNoCase(line, "Content-Length:")) {
+    } else if (startswithnocase(line, "Content-Length:")) {
         m_lengthHeader = std::string(trimmed(line.substr(15)));
-    } else if (startsWithNoCase(line, "Content-Type:")) {
+    } else if (startswithnocase(line, "Content-Type:")) {
         m_contentType = std::string(trimmed(line.substr(13)));
     }
     m_headBytes += line.size();

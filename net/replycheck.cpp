@@ -12,12 +12,6 @@ char lower(char c) {
     return static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
 }
 
-bool startsWithNoCase(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() &&
-           std::equal(prefix.begin(), prefix.end(), text.begin(),
-                      [](char a, char b) { return lower(a) == lower(b); });
-}
-
 bool containsNoCase(std::string_view text, std::string_view part) {
     return std::search(text.begin(), text.end(), part.begin(), part.end(),
                        [](char a, char b) { return lower(a) == lower(b); }) != text.end();
@@ -28,14 +22,14 @@ bool containsNoCase(std::string_view text, std::string_view part) {
 // description is no page.
 bool isWebPage(std::string_view body, std::string_view contentType) {
     const std::string_view type = trimmed(contentType);
-    if (startsWithNoCase(type, "text/html") || startsWithNoCase(type, "application/xhtml"))
+    if (startswithnocase(type, "text/html") || startswithnocase(type, "application/xhtml"))
         return true;
     std::string_view start = trimmed(body);
-    if (startsWithNoCase(start, "\xEF\xBB\xBF"))
+    if (startswithnocase(start, "\xEF\xBB\xBF"))
         start = trimmed(start.substr(3));
     for (const std::string_view opening :
          {"<!doctype", "<html", "<head", "<body", "<?xml", "<!--", "<meta", "<title", "<script"}) {
-        if (startsWithNoCase(start, opening))
+        if (startswithnocase(start, opening))
             return true;
     }
     return containsNoCase(body.substr(0, 4096), "<html");
