@@ -7,7 +7,6 @@
 #include <QMetaObject>
 
 #include <algorithm>
-#include <cctype>
 #include <charconv>
 #include <string_view>
 
