@@ -2,6 +2,7 @@
 
 #include "data/apppaths.h"
 #include "data/circuithead.h"
+#include "data/circuitplan.h"
 #include "data/ioerror.h"
 #include "data/textreader.h"
 
@@ -36,13 +37,6 @@ bool isFile(const std::string& folder, const dirent& entry) {
         return false;
     struct stat info {};
     return ::stat((folder + entry.d_name).c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
-}
-
-// Two digits at least: 5 -> "05", 125 -> "125".
-void appendPadded(std::string& text, uint32_t value) {
-    if (value < 10)
-        text += '0';
-    text += std::to_string(value);
 }
 
 } // namespace
@@ -84,9 +78,13 @@ TCircuit readcircuitsummary(const std::string& path) {
     circuit.filename = path;
     // Every exercise line counts, blank ones too; only the first 100 are kept.
     int64_t kept = 0;
-    for (; kept < 100 && !reader.atEnd(); ++kept)
-        reader.readLine(circuit.exercisenames[static_cast<size_t>(kept)]);
-    circuit.exercisecount = static_cast<int32_t>(kept + reader.skipRemainingLines());
+    LineCursor lines = reader.lines();
+    for (; kept < 100 && !lines.atEnd(); ++kept) {
+        const auto entry = static_cast<size_t>(kept);
+        circuit.exercisenames[entry].assign(
+            readExerciseLine(reader, lines.readLineView(), circuit.entrykeys[entry]));
+    }
+    circuit.exercisecount = static_cast<int32_t>(kept + lines.skipRemainingLines());
     return circuit;
 }
 
@@ -114,9 +112,7 @@ std::vector<UnreadableFile> scancircuits(CircuitGrid& grid) {
         grid.setcell(0, row, circuit.circuitname);
         grid.setcell(1, row, circuit.circuittype);
         grid.setcell(2, row, std::to_string(circuit.exercisecount));
-        grid.setcell(
-            3, row,
-            totaltime(circuit.exerciseinterval, circuit.restinterval, circuit.exercisecount));
+        grid.setcell(3, row, plannedtimetext(circuit));
         grid.setcell(4, row, path);
         ++row;
     }
@@ -126,21 +122,4 @@ std::vector<UnreadableFile> scancircuits(CircuitGrid& grid) {
         for (int column = 0; column < kCatalogueColumns; ++column)
             grid.setcell(column, row, {});
     return unreadable;
-}
-
-std::string totaltime(uint32_t exerciseinterval, uint32_t restinterval, int32_t exercisecount) {
-    if (exercisecount == 0)
-        return "0";
-    const auto n = static_cast<uint32_t>(exercisecount);
-    return durationtext(exerciseinterval * n + restinterval * (n - 1));
-}
-
-std::string durationtext(uint32_t seconds) {
-    const uint32_t minutes = seconds / 60;
-    const uint32_t rest = seconds % 60;
-    std::string text;
-    appendPadded(text, minutes);
-    text += ':';
-    appendPadded(text, rest);
-    return text;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/circuitkeys.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -17,7 +19,9 @@ struct TCircuit {
     uint32_t restinterval = 0;
     uint32_t exerciseinterval = 0;
     int32_t exercisecount = 0; // every exercise line, also past the 100th
-    std::array<std::string, 101> exercisenames{};
+    std::array<std::string, 101> exercisenames{}; // the names, without their keys
+    CircuitKeys keys;
+    std::array<EntryKeys, 101> entrykeys{};
 };
 
 inline constexpr int kCatalogueRows = 500;
@@ -46,13 +50,7 @@ struct UnreadableFile {
 };
 
 // Writes one row per readable circuit file of the Circuits folder: name, type,
-// number of exercises, total time, full path. A file that cannot be read is
+// number of exercises, planned time (plannedtimetext), full path. A file that cannot be read is
 // passed over and returned; the rows after it hold the files after it. Rows
 // after the last file listed are left untouched.
 std::vector<UnreadableFile> scancircuits(CircuitGrid& grid);
-
-// "0" for no exercises, else durationtext(E * n + R * (n - 1)).
-std::string totaltime(uint32_t exerciseinterval, uint32_t restinterval, int32_t exercisecount);
-
-// "mm:ss"; minutes of 100 and more keep all their digits ("100:00").
-std::string durationtext(uint32_t seconds);

@@ -23,7 +23,7 @@ void readcircuit(const std::string& path, const ExerciseTable& table, TCircuit2&
     // stay free.
     while (!lines.atEnd() && count < kMaxCircuitExercises) {
         TExercise2& entry = circuit.exercises[static_cast<size_t>(count)];
-        const std::string_view name = lines.readLineView();
+        const std::string_view name = readExerciseLine(reader, lines.readLineView(), entry.keys);
         copyText(entry.name, name);
         const int slot = findexercisebyname(table, name);
         const TExercise& record = table[slot];
@@ -46,6 +46,7 @@ void readcircuit(const std::string& path, const ExerciseTable& table, TCircuit2&
         entry.name.clear();
         entry.description.clear();
         entry.online = 0;
+        entry.keys = EntryKeys{};
     }
     circuit.exercisecount = static_cast<int32_t>(count + lines.skipRemainingLines());
 }
@@ -59,14 +60,32 @@ void writecircuit(const std::string& path, TCircuit2 circuit) {
     bytes.reserve(4096);
     appendline(bytes, circuit.circuitname);
     appendline(bytes, circuit.circuittype);
-    appendline(bytes, std::to_string(circuit.exerciseinterval));
+    std::string seconds = std::to_string(circuit.exerciseinterval);
+    if (const std::string words = circuitkeywords(circuit.keys); !words.empty())
+        seconds += ' ' + words;
+    appendline(bytes, seconds);
     appendline(bytes, std::to_string(circuit.restinterval));
     for (const TExercise2& entry : circuit.exercises) {
         if (entry.number == 0)
             break;
-        appendline(bytes, entry.name);
+        const std::string words =
+            entrykeywords(entry.keys, circuit.exerciseinterval, circuit.restinterval);
+        if (words.empty()) {
+            appendline(bytes, entry.name);
+            continue;
+        }
+        // A name holding a TAB (from before keys existed) would read back as keys.
+        if (entry.name.find('\t') != std::string::npos)
+            throw IoError(tabnamemessage(entry.name));
+        appendline(bytes, entry.name + '\t' + words);
     }
     writefileatomically(path, bytes);
+}
+
+std::string tabnamemessage(const std::string& name) {
+    return "The exercise \"" + name +
+           "\" has a tab character in its name, so its times cannot be stored with it. Rename "
+           "it in the exercise library first.";
 }
 
 std::string circuittoolongmessage(const TCircuit2& circuit) {

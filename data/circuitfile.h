@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/circuitkeys.h"
 #include "data/exercises.h"
 
 #include <array>
@@ -15,6 +16,7 @@ struct TExercise2 {
     std::string name;
     std::string description;
     uint8_t online = 0;
+    EntryKeys keys; // what the line says after its name and a TAB
 };
 
 struct TCircuit2 {
@@ -24,6 +26,7 @@ struct TCircuit2 {
     uint32_t restinterval = 0;
     uint32_t exerciseinterval = 0;
     int32_t exercisecount = 0; // every exercise line of the file; at most 100 are stored
+    CircuitKeys keys;          // what the exercise-seconds line says after the seconds
     std::array<TExercise2, kCircuitEntries> exercises{};
 };
 
@@ -45,6 +48,9 @@ void readcircuit(const std::string& path, const ExerciseTable& table, TCircuit2&
 // its file listed more than 100 exercises is refused (circuittoolongmessage):
 // it holds only the first 100.
 void writecircuit(const std::string& path, TCircuit2 circuit);
+
+// Why an exercise whose name holds a TAB cannot carry keys.
+std::string tabnamemessage(const std::string& name);
 
 // Why a record read from a file of more than 100 exercises is not written.
 std::string circuittoolongmessage(const TCircuit2& circuit);

@@ -17,6 +17,7 @@ struct CircuitHead {
     std::string circuittype;
     uint32_t exerciseinterval = 0;
     uint32_t restinterval = 0;
+    CircuitKeys keys;
 };
 
 // Where each exercise line naming `name` starts in the reader's bytes.
@@ -30,7 +31,8 @@ std::vector<size_t> exerciselinesnaming(TextReader& reader, std::string_view nam
     const char* const begin = reader.bytes().data();
     for (LineCursor lines = reader.lines(); !lines.atEnd();) {
         const std::string_view line = lines.readLineView();
-        if (line == name)
+        // Only the name is compared and replaced: the keys after it stay.
+        if (splitexerciseline(line).name == name)
             starts.push_back(static_cast<size_t>(line.data() - begin));
     }
     return starts;

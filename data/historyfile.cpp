@@ -15,11 +15,18 @@
 #include <unistd.h>
 
 const char* const kHistoryHeader =
-    "started,circuit,type,planned_seconds,seconds_run,exercises_done,exercise_count,finished";
+    "started,circuit,type,planned_seconds,seconds_run,exercises_done,exercise_count,finished,"
+    "rounds_planned,rounds_completed";
 
 namespace {
 
-constexpr size_t kFieldCount = 8;
+constexpr size_t kFieldCount = 10;
+// Lines written before the rounds were kept end after "finished".
+constexpr size_t kFieldCountBeforeRounds = 8;
+
+bool knownFieldCount(size_t count) {
+    return count == kFieldCount || count == kFieldCountBeforeRounds;
+}
 
 // Closes the descriptor on every way out.
 class FileDescriptor final {
@@ -139,7 +146,7 @@ int daysInMonth(int year, int month) {
 }
 
 bool toEntry(const std::vector<std::string>& fields, HistoryEntry& entry) {
-    if (fields.size() != kFieldCount)
+    if (!knownFieldCount(fields.size()))
         return false;
     entry.started = fields[0];
     entry.circuitname = fields[1];
@@ -155,7 +162,13 @@ bool toEntry(const std::vector<std::string>& fields, HistoryEntry& entry) {
         entry.finished = false;
     else
         return false;
-    return true;
+    if (fields.size() == kFieldCountBeforeRounds) {
+        entry.roundsplanned = 1;
+        entry.roundscompleted = entry.finished ? 1 : 0;
+        return true;
+    }
+    return parseNumber(fields[8], entry.roundsplanned) &&
+           parseNumber(fields[9], entry.roundscompleted);
 }
 
 std::string readWhole(const std::string& path, bool& missing) {
@@ -240,7 +253,11 @@ std::string historyrecord(const HistoryEntry& entry) {
         line += ',';
         line += std::to_string(number);
     }
-    line += entry.finished ? ",yes\r\n" : ",no\r\n";
+    line += entry.finished ? ",yes," : ",no,";
+    line += std::to_string(entry.roundsplanned);
+    line += ',';
+    line += std::to_string(entry.roundscompleted);
+    line += "\r\n";
     return line;
 }
 
@@ -296,7 +313,7 @@ HistoryContents parsehistory(std::string_view bytes) {
         HistoryEntry entry;
         const bool wellFormed = readRecord(bytes, pos, fields);
         const bool header =
-            first && wellFormed && fields.size() == kFieldCount && fields[0] == "started";
+            first && wellFormed && knownFieldCount(fields.size()) && fields[0] == "started";
         first = false;
         if (header)
             continue;

@@ -27,6 +27,8 @@ struct HistoryEntry {
     uint32_t exercisesdone = 0;  // exercise intervals completed
     uint32_t exercisecount = 0;
     bool finished = false;
+    uint32_t roundsplanned = 1;   // lines written before rounds were kept read as 1
+    uint32_t roundscompleted = 0; // such a line: 1 for a finished run, else 0
 
     // Taken from `started` when the line is read.
     CivilDate date;         // the local day the run started

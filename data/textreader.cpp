@@ -64,10 +64,16 @@ void readWholeFile(const std::string& path, std::string& bytes) {
 
 bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
 
-// Where the line holding `at` ends, and the next one starts.
-const char* nextLineStart(const char* at, const char* stop) {
+// Where the line holding `at` ends, before its break.
+const char* lineEndFrom(const char* at, const char* stop) {
     while (at != stop && *at != '\n' && *at != '\r')
         ++at;
+    return at;
+}
+
+// Where the line holding `at` ends, and the next one starts.
+const char* nextLineStart(const char* at, const char* stop) {
+    at = lineEndFrom(at, stop);
     if (at == stop)
         return stop;
     if (*at == '\r' && at + 1 != stop && at[1] == '\n')
@@ -77,7 +83,7 @@ const char* nextLineStart(const char* at, const char* stop) {
 
 } // namespace
 
-TextReader::TextReader(const std::string& path) {
+TextReader::TextReader(const std::string& path) : m_path(path) {
     m_bytes.swap(t_spareBuffer);
     readWholeFile(path, m_bytes);
     // Editors on some systems put a byte-order mark in front of UTF-8 text; it
@@ -90,6 +96,30 @@ TextReader::TextReader(const std::string& path) {
 TextReader::~TextReader() {
     if (m_bytes.capacity() <= kKeptBufferLimit && m_bytes.capacity() > t_spareBuffer.capacity())
         t_spareBuffer.swap(m_bytes);
+}
+
+int64_t TextReader::lineNumberOf(const char* at) const {
+    int64_t line = 1;
+    const char* const begin = m_bytes.data();
+    for (const char* c = begin; c < at; ++c) {
+        // A CR LF pair ends one line, at its LF.
+        if (*c == '\n' || (*c == '\r' && (c + 1 == at || c[1] != '\n')))
+            ++line;
+    }
+    return line;
+}
+
+uint64_t LineCursor::readNumber(std::string_view& after) {
+    const char* const start = m_pos;
+    uint64_t value = 0;
+    if (digitsOnly(readLineView(), value)) {
+        after = {};
+        return value;
+    }
+    const NumberRead read = readNumberFrom(start, m_stop);
+    seat(read.next);
+    after = std::string_view(read.tokenEnd, static_cast<size_t>(read.lineEnd - read.tokenEnd));
+    return read.value;
 }
 
 LineBlock LineCursor::firstLineBlock(const char* at, const char* stop) {
@@ -105,10 +135,11 @@ LineCursor::NumberRead LineCursor::readNumberFrom(const char* at, const char* st
     const std::string_view token(start, static_cast<size_t>(at - start));
     // The rest of the number's line goes, its line break included; when that
     // break is what ended the number, only the break goes.
+    const char* const lineEnd = lineEndFrom(at, stop);
     const char* const next = nextLineStart(at, stop);
 
     if (token.empty())
-        return {0, next};
+        return {0, next, at, at};
     size_t i = 0;
     bool negative = false;
     if (token[0] == '+' || token[0] == '-') {
@@ -124,5 +155,5 @@ LineCursor::NumberRead LineCursor::readNumberFrom(const char* at, const char* st
             throw IoError("Invalid numeric input");
         value = value * 10 + static_cast<uint64_t>(c - '0');
     }
-    return {negative ? (~value + 1) : value, next};
+    return {negative ? (~value + 1) : value, next, at, lineEnd};
 }

@@ -41,6 +41,9 @@ public:
     // numeric input") when the characters are not a decimal integer; where
     // the reading then stands is not defined, so a caller gives up the text.
     template <typename Blocks = NarrowLineBlocks> [[gnu::always_inline]] uint64_t readNumber();
+    // The same, also giving the text after the number on its line:
+    // "20 rounds=8" reads 20 and gives " rounds=8"; "20" gives "".
+    uint64_t readNumber(std::string_view& after);
 
     // Skips one line; true when there was one to skip.
     bool skipLine() {
@@ -77,7 +80,9 @@ private:
     // readNumber's general case, from the start of the number's first line.
     struct NumberRead {
         uint64_t value;
-        const char* next; // where the line after the number's starts
+        const char* next;     // where the line after the number's starts
+        const char* tokenEnd; // where the number's characters end
+        const char* lineEnd;  // where the number's line ends, before its break
     };
     static NumberRead readNumberFrom(const char* start, const char* stop);
 
@@ -96,6 +101,10 @@ class TextReader final {
 public:
     // Raises IoError ("File not found", ...) when the file cannot be read.
     explicit TextReader(const std::string& path);
+    // The path the file was read from, for messages about its contents.
+    const std::string& path() const { return m_path; }
+    // The line of the file (from 1) that holds the byte at `at`, a place in bytes().
+    int64_t lineNumberOf(const char* at) const;
     ~TextReader();
     TextReader(const TextReader&) = delete;
     TextReader& operator=(const TextReader&) = delete;
@@ -112,9 +121,11 @@ public:
     // Reuses the string's storage: a reload then allocates nothing.
     void readLine(std::string& into) { into.assign(m_lines.readLineView()); }
     uint64_t readNumber() { return m_lines.readNumber(); }
+    uint64_t readNumber(std::string_view& after) { return m_lines.readNumber(after); }
     int64_t skipRemainingLines() { return m_lines.skipRemainingLines(); }
 
 private:
+    std::string m_path;
     std::string m_bytes;
     LineCursor m_lines;
 };

@@ -8,6 +8,7 @@
 #include "data/atomicfile.h"
 #include "data/catalogue.h"
 #include "data/circuitfile.h"
+#include "data/circuitplan.h"
 #include "fuzzsupport.h"
 #include "data/ioerror.h"
 
@@ -88,8 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CountGrid grid;
     check(scancircuits(grid).empty());
     check(grid.cells[2] == std::to_string(summary.exercisecount));
-    check(grid.cells[3] == totaltime(summary.exerciseinterval, summary.restinterval,
-                                     summary.exercisecount));
+    check(grid.cells[3] == plannedtimetext(summary));
 
     if (circuit.exercisecount > kMaxCircuitExercises) {
         ::unlink(files.copy.c_str());

@@ -1,6 +1,6 @@
 #include "app/history/historycontroller.h"
 
-#include "data/catalogue.h"
+#include "data/durationtext.h"
 
 #include <algorithm>
 

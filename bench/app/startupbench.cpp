@@ -40,7 +40,7 @@ public:
             circuit.exerciseinterval = 30;
             circuit.restinterval = 15;
             for (int e = 0; e < 100; ++e)
-                circuit.exercises[static_cast<size_t>(e)] = {500, "Push Up", "", 0};
+                circuit.exercises[static_cast<size_t>(e)] = {500, "Push Up", "", 0, {}};
             writecircuit(m_folder.path() + "Circuits/" + circuit.circuitname + ".cir", circuit);
         }
     }

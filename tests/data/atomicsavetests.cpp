@@ -58,7 +58,7 @@ TCircuit2 bigCircuit() {
     circuit.circuitname = "Big";
     for (int i = 0; i < kMaxCircuitExercises; ++i)
         circuit.exercises[static_cast<size_t>(i)] = {500, "A rather long exercise name " +
-                                                               std::to_string(i), "", 0};
+                                                               std::to_string(i), "", 0, {}};
     return circuit;
 }
 

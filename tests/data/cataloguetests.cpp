@@ -1,6 +1,7 @@
 #include "data/apppaths.h"
 #include "data/catalogue.h"
 #include "data/circuitfile.h"
+#include "data/durationtext.h"
 #include "datahelpers.h"
 #include "testsupport/tempfolder.h"
 
@@ -144,22 +145,18 @@ TEST(ListFiles, linksCountAsWhatTheyPointAt) {
     EXPECT_EQ(list[2], "");
 }
 
-TEST(Duration, textKeepsEveryMinuteDigit) {
-    const std::pair<uint32_t, const char*> worked[] = {
-        {0, "00:00"},   {59, "00:59"},    {60, "01:00"},     {754, "12:34"},
-        {5999, "99:59"}, {6000, "100:00"}, {7530, "125:30"}, {4294967295u, "71582788:15"},
+TEST(Duration, textShowsHoursFromOneHundredMinutes) {
+    const std::pair<uint64_t, const char*> worked[] = {
+        {0, "00:00"},      {59, "00:59"},      {60, "01:00"},          {754, "12:34"},
+        {5999, "99:59"},   {6000, "1:40:00"},  {7530, "2:05:30"},      {36000, "10:00:00"},
+        {4294967295u, "1193046:28:15"},
     };
     for (const auto& [seconds, text] : worked)
         EXPECT_EQ(durationtext(seconds), text) << seconds;
-}
-
-TEST(Duration, totalTimeCountsRestOnlyBetweenExercises) {
-    EXPECT_EQ(totaltime(30, 15, 0), "0");
-    EXPECT_EQ(totaltime(45, 600, 1), "00:45");
-    EXPECT_EQ(totaltime(30, 15, 3), "02:00");
-    EXPECT_EQ(totaltime(60, 30, 100), "149:30");
-    // Unsigned 32-bit arithmetic: 2 x (2^32 - 1) wraps to 2^32 - 2.
-    EXPECT_EQ(totaltime(4294967295u, 0, 2), durationtext(4294967294u));
+    EXPECT_EQ(shortdurationtext(14), "0:14");
+    EXPECT_EQ(shortdurationtext(754), "12:34");
+    EXPECT_EQ(shortdurationtext(3723), "1:02:03");
+    EXPECT_EQ(shortdurationtext(-5), "0:00");
 }
 
 } // namespace

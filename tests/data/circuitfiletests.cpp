@@ -117,9 +117,9 @@ TEST_F(CircuitFile, write_stopsAtFirstFreeEntryAndIgnoresCount) {
     c.exerciseinterval = 4294967295u;
     c.restinterval = 0;
     c.exercisecount = 50;
-    c.exercises[0] = {20, "Plank", "", 0};
-    c.exercises[1] = {500, "Unknown", "", 0};
-    c.exercises[3] = {10, "Squat", "", 1}; // after the free entry 2: not written
+    c.exercises[0] = {20, "Plank", "", 0, {}};
+    c.exercises[1] = {500, "Unknown", "", 0, {}};
+    c.exercises[3] = {10, "Squat", "", 1, {}}; // after the free entry 2: not written
     writecircuit(path(), c);
     EXPECT_EQ(written(), "Mixed\r\nUpper Body\r\n4294967295\r\n0\r\nPlank\r\nUnknown\r\n");
 
@@ -134,7 +134,7 @@ TEST_F(CircuitFile, write_aLineFeedInsideATextNeverSplitsItsLine) {
     c.circuittype = "Upper Body";
     c.exerciseinterval = 30;
     c.restinterval = 15;
-    c.exercises[0] = {20, "Plank\nHold", "", 0};
+    c.exercises[0] = {20, "Plank\nHold", "", 0, {}};
     writecircuit(path(), c);
     EXPECT_EQ(written(), "Two Lines\r\nUpper Body\r\n30\r\n15\r\nPlank Hold\r\n");
 }
@@ -172,6 +172,72 @@ TEST_F(CircuitFile, readIntoAKeptRecord_replacesEveryFieldOfTheCircuitBefore) {
     }
     EXPECT_EQ(kept->exercises[0].number, uint32_t{kNoExercise});
     EXPECT_EQ(kept->exercises[1].number, 0u);
+}
+
+TEST_F(CircuitFile, keys_readAnyOrderKeepUnknownAndWriteInTheirOrder) {
+    const std::string bytes = "Tabata\r\nUpper Body\r\n20  warmup=120 tempo=slow rounds=8\r\n10\r\n"
+                              "Squat\twork=60  sides=2 reps=15 rest=5 x=1\r\nPlank\twork=20\r\n"
+                              "Plank\tnote\r\n";
+    const TCircuit2 c = readcircuit(write(bytes), *table);
+    EXPECT_EQ(c.exerciseinterval, 20u);
+    EXPECT_EQ(c.keys.rounds, 8u);
+    EXPECT_EQ(c.keys.warmup, 120u);
+    EXPECT_FALSE(c.keys.roundrest.has_value());
+    EXPECT_EQ(c.exercises[0].name, "Squat");
+    EXPECT_EQ(c.exercises[0].number, 10u);
+    EXPECT_EQ(c.exercises[0].keys.reps, 15u);
+    EXPECT_EQ(c.exercises[0].keys.sides, 2u);
+    // A tail without a key was part of the name before keys existed, and still is.
+    EXPECT_EQ(c.exercises[2].name, "Plank\tnote");
+
+    writecircuit(path(), c);
+    // Known keys in their order, unknown ones after them; a key that says the
+    // circuit's own value ("work=20") is not repeated.
+    EXPECT_EQ(written(), "Tabata\r\nUpper Body\r\n20 rounds=8 warmup=120 tempo=slow\r\n10\r\n"
+                         "Squat\trest=5 work=60 reps=15 sides=2 x=1\r\nPlank\r\nPlank\tnote\r\n");
+    const std::string once = written();
+    writecircuit(path(), readcircuit(path(), *table));
+    EXPECT_EQ(written(), once);
+}
+
+TEST_F(CircuitFile, keys_designedFilesStayByteIdentical) {
+    const std::string designed[] = {
+        "Legs\r\nLower Body\r\n45\r\n15\r\nSquat\r\n\r\nNobody\r\n",
+        "Empty\r\nAbdominal\r\n0\r\n0\r\n",
+    };
+    for (const std::string& bytes : designed) {
+        writecircuit(path(), readcircuit(write(bytes), *table));
+        EXPECT_EQ(written(), bytes);
+        const TCircuit summary = readcircuitsummary(path());
+        EXPECT_EQ(summary.keys, CircuitKeys{});
+    }
+}
+
+TEST_F(CircuitFile, keys_badWordsNameFileLineAndKeyAndChangeNothing) {
+    const struct {
+        const char* bytes;
+        const char* problem;
+    } cases[] = {
+        {"C\r\nT\r\n20 rounds=100\r\n10\r\n", ", line 3: \"rounds\" must be a number from 1 to 99"},
+        {"C\r\nT\r\n20 rounds=0\r\n10\r\n", ", line 3: \"rounds\" must be a number from 1 to 99"},
+        {"C\r\nT\r\n20 warmup=-1\r\n10\r\n", ", line 3: \"warmup\" must be a number from 0 to 3600"},
+        {"C\r\nT\r\n20 warmup=1 warmup=2\r\n10\r\n", ", line 3: \"warmup\" is given twice"},
+        {"C\r\nT\r\n20 rounds=2 fast\r\n10\r\n", ", line 3: \"fast\" is not a key=value word"},
+        {"C\r\nT\r\n20\r\n10\r\nSquat\r\nPlank\twork=0\r\n",
+         ", line 6: \"work\" must be a number from 1 to 3600"},
+        {"C\nT\n20\n10\nSquat\treps=1000\n", ", line 5: \"reps\" must be a number from 1 to 999"},
+        {"C\r\nT\r\n20\r\n10\r\nSquat\tsides=3\r\n", ", line 5: \"sides\" must be a number from 1 to 2"},
+        {"C\r\nT\r\n20\r\n10\r\nSquat\trest=3601\r\n", ", line 5: \"rest\" must be a number from 0 to 3600"},
+        {"C\r\nT\r\n20\r\n10\r\nSquat\twork=9999999999\r\n", ", line 5: \"work\" must be a number from 1 to 3600"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        write(c.bytes);
+        auto kept = std::make_unique<TCircuit2>();
+        kept->circuitname = "Before";
+        expectIoError([&] { readcircuit(path(), *table); }, (path() + c.problem).c_str(), "reader");
+        expectIoError([&] { readcircuitsummary(path()); }, (path() + c.problem).c_str(), "summary");
+    }
 }
 
 } // namespace

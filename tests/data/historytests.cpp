@@ -30,7 +30,7 @@ HistoryEntry entry(const std::string& name, uint64_t seconds, bool finished) {
 
 TEST(HistoryFile, reader_skipsCutEditedAndStrayQuoteLinesOnly) {
     const std::string good = "2026-12-01T07:00:00+01:00,\"Legs, arms and \"\"core\"\"\",Upper "
-                             "Body,600,640,10,10,yes\r\n";
+                             "Body,600,640,10,10,yes,3,3\r\n";
     const std::string text =
         "\xEF\xBB\xBF" + std::string(kHistoryHeader) + "\r\n" + good +
         "2026-12-02T07:00:00+01:00,Edited,Upper Body,600,ten minutes,10,10,yes\r\n" + // by hand
@@ -47,8 +47,12 @@ TEST(HistoryFile, reader_skipsCutEditedAndStrayQuoteLinesOnly) {
     EXPECT_EQ(read.entries[0].circuitname, "Legs, arms and \"core\"");
     EXPECT_EQ(read.entries[0].secondsrun, 640u);
     EXPECT_TRUE(read.entries[0].finished);
+    EXPECT_EQ(read.entries[0].roundsplanned, 3u);
     EXPECT_EQ(read.entries[1].circuitname, "Plain");
     EXPECT_EQ(read.entries[1].date.day, 4);
+    // A line from before the rounds were kept: one round, completed as it finished.
+    EXPECT_EQ(read.entries[1].roundsplanned, 1u);
+    EXPECT_EQ(read.entries[1].roundscompleted, 1u);
     EXPECT_EQ(read.entries[1].startedutc - read.entries[0].startedutc, 3 * 86400 + 6 * 3600 + 1800);
     EXPECT_EQ(historyrecord(read.entries[0]), good) << "a record reads back as it was written";
 
@@ -80,7 +84,7 @@ TEST(HistoryFile, reader_skipsCutEditedAndStrayQuoteLinesOnly) {
     exporthistory(path, folder.path() + "copy.csv");
     EXPECT_EQ(folder.readFile("copy.csv"),
               std::string(kHistoryHeader) + "\r\n" + good +
-                  "2026-12-04T07:00:00-05:30,Plain,Core,60,65,2,2,yes\r\n" + historyrecord(next));
+                  "2026-12-04T07:00:00-05:30,Plain,Core,60,65,2,2,yes,1,1\r\n" + historyrecord(next));
     const std::string before = folder.readFile("history.csv");
     EXPECT_THROW(exporthistory(path, folder.path() + "./history.csv"), IoError);
     EXPECT_EQ(folder.readFile("history.csv"), before);
