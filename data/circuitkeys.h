@@ -69,5 +69,7 @@ ExerciseLine splitexerciseline(std::string_view line);
 // they hold a "="; "" for a designed line ("45" or "45 and text").
 std::string_view circuitkeywordsof(std::string_view afterSeconds);
 
+// "\"rounds\" must be a number from 1 to 99", and the like.
+std::string keyproblemreason(const KeyProblem& problem);
 // "<path>, line 3: \"rounds\" must be a number from 1 to 99", and the like.
 std::string keyproblemtext(const std::string& path, int64_t line, const KeyProblem& problem);

@@ -2,7 +2,7 @@
 // reader and the catalogue scan, checks that they agree, that a read followed
 // by a write never writes fewer exercises than the read found (a record that
 // could not keep them all refuses to be written), and that a write and a
-// second read give the same circuit.
+// second read give the same circuit, its keys and plan included.
 
 #include "data/apppaths.h"
 #include "data/atomicfile.h"
@@ -111,6 +111,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (size_t i = 0; i < kCircuitEntries; ++i) {
         check(back.exercises[i].name == circuit.exercises[i].name);
         check(back.exercises[i].number == circuit.exercises[i].number);
+        const EntryKeys& was = circuit.exercises[i].keys;
+        const EntryKeys& is = back.exercises[i].keys;
+        check(is.reps == was.reps && is.sides == was.sides && is.unknown == was.unknown);
     }
+    // Keys come back as read (an entry's rest or work that says the circuit's
+    // own value may go), and so the plan is the same.
+    check(back.keys == circuit.keys);
+    const CircuitPlan planned = buildplan(circuit);
+    const CircuitPlan replanned = buildplan(back);
+    check(planned.plannedseconds == replanned.plannedseconds &&
+          planned.phases.size() == replanned.phases.size());
+    for (size_t i = 0; i < planned.phases.size(); ++i)
+        check(planned.phases[i].kind == replanned.phases[i].kind &&
+              planned.phases[i].seconds == replanned.phases[i].seconds);
     return 0;
 }

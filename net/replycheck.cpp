@@ -1,5 +1,6 @@
 #include "net/replycheck.h"
 
+#include "data/circuitkeys.h"
 #include "data/texttrim.h"
 
 #include <algorithm>
@@ -67,6 +68,29 @@ bool isInterval(std::string_view line) {
            std::all_of(digits.begin(), digits.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
+// The circuit's keys as the reader takes them: a circuit the program would
+// refuse to read is not stored. "" when every key reads.
+std::string checkKeys(const std::vector<std::string_view>& all) {
+    const auto badKey = [](size_t index, const KeyProblem& problem) {
+        return "has a bad key on line " + std::to_string(index + 1) + ": " +
+               keyproblemreason(problem);
+    };
+    const std::string_view seconds = trimmed(all[2]);
+    const size_t numberEnd = std::min(seconds.find_first_of(" \t"), seconds.size());
+    CircuitKeys circuitKeys;
+    if (const auto problem = parsecircuitkeys(circuitkeywordsof(seconds.substr(numberEnd)), circuitKeys))
+        return badKey(2, *problem);
+    EntryKeys entryKeys;
+    for (size_t index = 4; index < all.size(); ++index) {
+        const ExerciseLine line = splitexerciseline(all[index]);
+        if (!line.hasKeys)
+            continue;
+        if (const auto problem = parseentrykeys(line.words, entryKeys))
+            return badKey(index, *problem);
+    }
+    return {};
+}
+
 } // namespace
 
 std::string checkexerciselist(std::string_view body, std::string_view contentType) {
@@ -89,5 +113,5 @@ std::string checkcircuit(std::string_view body, std::string_view contentType) {
                                       [](std::string_view line) { return !trimmed(line).empty(); });
     if (!exercise)
         return "has no exercises";
-    return {};
+    return checkKeys(all);
 }

@@ -36,6 +36,19 @@ CommandLine parsecommandline(int argc, const char* const* argv) {
             line.action = CommandLine::Action::Version;
             return line;
         }
+        if (argument == "--plan" || argument.starts_with("--plan=")) {
+            line.action = CommandLine::Action::Plan;
+            if (argument == "--plan") {
+                if (i + 1 >= argc)
+                    return refuse("option '--plan' requires an argument");
+                line.planFile = argv[++i];
+            } else {
+                line.planFile = argument.substr(7);
+            }
+            if (line.planFile.empty())
+                return refuse("option '--plan' requires a circuit file");
+            continue;
+        }
         std::string folder;
         if (argument == "--data-dir") {
             if (i + 1 >= argc)
@@ -64,6 +77,8 @@ std::string usagetext() {
            "from them and counts each circuit down with a cue at every change.\n"
            "\n"
            "      --data-dir=DIR  keep the exercise library and circuits in DIR\n"
+           "      --plan=FILE     print the phases of a circuit file and its planned\n"
+           "                      time in seconds, one per line, and exit\n"
            "      --help          display this help and exit\n"
            "      --version       output version information and exit\n"
            "\n"

@@ -7,12 +7,14 @@
 //   --help              usage on stdout, exit 0
 //   --version           name and version on stdout, exit 0
 //   --data-dir DIR      (or --data-dir=DIR) keep the data in DIR
+//   --plan FILE         (or --plan=FILE) the plan of a circuit file on stdout
 //   --                  ends the options (nothing may follow it)
 // Anything else is refused with one line on stderr and exit status 2.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Refuse };
+    enum class Action { Run, Help, Version, Plan, Refuse };
     Action action = Action::Run;
-    std::string dataDir; // empty when not given
+    std::string dataDir;  // empty when not given
+    std::string planFile; // for Plan
     std::string problem; // for Refuse: the one line to print
 };
 

@@ -1,4 +1,5 @@
 #include "app/startup/commandline.h"
+#include "app/startup/planprint.h"
 #include "app/startup/startfailure.h"
 #include "app/startup/startup.h"
 #include "data/apppaths.h"
@@ -37,6 +38,14 @@ int main(int argc, char** argv) {
         return answer(usagetext());
     case CommandLine::Action::Version:
         return answer(versiontext());
+    case CommandLine::Action::Plan: {
+        const PlanPrint plan = printplan(line.planFile);
+        if (!plan.ok) {
+            std::fprintf(stderr, "%s\n", plan.problem.c_str());
+            return 1;
+        }
+        return answer(plan.text);
+    }
     case CommandLine::Action::Refuse:
         std::fprintf(stderr, "%s\n", line.problem.c_str());
         return 2;

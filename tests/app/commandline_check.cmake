@@ -46,7 +46,7 @@ if(EXISTS /dev/full)
   endforeach()
 endif()
 
-foreach(option --data-dir --help --version)
+foreach(option --data-dir --plan --help --version)
   string(FIND "${out}" "${option}" found)
   if(found EQUAL -1)
     fail("--help does not name ${option}")
@@ -80,6 +80,40 @@ foreach(PLATFORM xcb offscreen)
   endif()
 endforeach()
 unset(PLATFORM)
+file(REMOVE_RECURSE "${WORK}")
+
+# --plan prints any circuit file's phases without a display or a data folder;
+# a file it cannot read, or a bad key, is one line on stderr naming file, line
+# and key, and exit 1.
+file(MAKE_DIRECTORY "${WORK}")
+set(tab "\t")
+file(WRITE "${WORK}/tabata.cir"
+  "Tabata\r\nUpper Body\r\n20 rounds=2 warmup=60\r\n10\r\nSquat\r\nLunge\tsides=2 reps=12\r\n")
+run_program(--plan "${WORK}/tabata.cir")
+string(CONCAT want
+  "warmup${tab}60${tab}${tab}\n"
+  "rest${tab}10${tab}1${tab}Squat\nwork${tab}20${tab}1${tab}Squat\n"
+  "rest${tab}10${tab}1${tab}Lunge\nreps${tab}20${tab}1${tab}Lunge\nreps${tab}20${tab}1${tab}Lunge\n"
+  "rest${tab}10${tab}2${tab}Squat\nwork${tab}20${tab}2${tab}Squat\n"
+  "rest${tab}10${tab}2${tab}Lunge\nreps${tab}20${tab}2${tab}Lunge\nreps${tab}20${tab}2${tab}Lunge\n"
+  "total${tab}210\n")
+if(NOT status EQUAL 0 OR NOT out STREQUAL want OR NOT err STREQUAL "")
+  fail("--plan: exit ${status}, stdout '${out}', stderr '${err}'")
+endif()
+file(WRITE "${WORK}/bad.cir" "Bad\r\nUpper Body\r\n20\r\n10\r\nSquat\r\nPlank\twork=0\r\n")
+foreach(file bad.cir missing.cir)
+  run_program(--plan=${WORK}/${file})
+  if(NOT status EQUAL 1 OR NOT out STREQUAL "" OR NOT err MATCHES "^stridewell: ${WORK}/${file}[^\n]+\n$")
+    fail("--plan ${file}: exit ${status}, stdout '${out}', stderr '${err}' (want 1 and one line)")
+  endif()
+endforeach()
+if(NOT err MATCHES "File not found")
+  fail("--plan of a missing file does not say so: '${err}'")
+endif()
+run_program(--plan "${WORK}/bad.cir")
+if(NOT err MATCHES "line 6: \"work\"")
+  fail("--plan of a bad key does not name its line and key: '${err}'")
+endif()
 file(REMOVE_RECURSE "${WORK}")
 
 if(failures)

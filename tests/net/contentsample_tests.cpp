@@ -37,6 +37,7 @@ TEST(ContentSample, sampleFolder_addsOnlyNewExercisesAndEveryCircuitFindsItsExer
 
     // Looked up in the starter library with the sample exercises added.
     int sampleCircuits = 0;
+    bool sampleWithKeys = false;
     for (const auto& file : std::filesystem::directory_iterator(kSample + "circuits")) {
         const TCircuit2 circuit = readcircuit(file.path().string(), library);
         EXPECT_GT(circuit.exercisecount, 0) << file.path();
@@ -45,9 +46,11 @@ TEST(ContentSample, sampleFolder_addsOnlyNewExercisesAndEveryCircuitFindsItsExer
             EXPECT_NE(entry.number, static_cast<uint32_t>(kNoExercise))
                 << file.path().filename() << " lists the unknown \"" << entry.name << "\"";
         }
+        sampleWithKeys |= circuit.keys != CircuitKeys{};
         ++sampleCircuits;
     }
     EXPECT_GT(sampleCircuits, 0);
+    EXPECT_TRUE(sampleWithKeys) << "no sample circuit shows rounds, warm-up or the like";
 
     TextReader listed(kSample + "newcircuits.lst");
     while (!listed.atEnd()) {

@@ -174,6 +174,9 @@ TEST_F(HostileServerTest, repliesThatAreNotTheFile_areRefusedAndNothingIsWritten
         {"circuit without a name", answer("text/plain", ""), "nothingNew exercises",
          answer("text/plain", "\r\nCore\r\n30\r\n10\r\nPlank\r\n"),
          refusedCircuit + "has no circuit name"},
+        {"circuit with a bad key", answer("text/plain", ""), "nothingNew exercises",
+         answer("text/plain", "New\r\nCore\r\n30 rounds=2\r\n10\r\nPlank\r\nSquat\tsides=3\r\n"),
+         refusedCircuit + "has a bad key on line 6: \"sides\" must be a number from 1 to 2"},
     };
     for (const Case& c : cases) {
         auto before = folderSnapshot(app().path());
