@@ -20,5 +20,6 @@ std::string checkexerciselist(std::string_view body, std::string_view contentTyp
 // The circuit list: text lines, one file name each.
 std::string checkcircuitlist(std::string_view body, std::string_view contentType);
 // One circuit file: a name, a type, the two intervals in seconds and at
-// least one exercise ("Core\r\nAbdominal\r\n30\r\n10\r\nPlank\r\n").
+// least one exercise ("Core\r\nAbdominal\r\n30\r\n10\r\nPlank\r\n"), and
+// every key ("20 rounds=8", "Plank\twork=60") one the circuit reader takes.
 std::string checkcircuit(std::string_view body, std::string_view contentType);

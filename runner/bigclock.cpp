@@ -2,6 +2,7 @@
 
 #include "ui/errorguard.h"
 
+#include "data/durationtext.h"
 #include "runner/phasecolours.h"
 #include "ui/textconv.h"
 
@@ -29,16 +30,25 @@ QFont scalableFont(bool bold) {
 const QString kDigitCharacters = QStringLiteral("0123456789:");
 
 // Before any circuit is loaded there is no phase to name.
-QString phaseWord(bool idle, bool resting) {
-    return idle ? QString() : resting ? QStringLiteral("Rest") : QStringLiteral("Exercise");
+QString phaseWord(bool idle, PhaseKind kind) {
+    if (idle)
+        return {};
+    switch (kind) {
+    case PhaseKind::WarmUp:
+        return QStringLiteral("Warm-up");
+    case PhaseKind::CoolDown:
+        return QStringLiteral("Cool-down");
+    case PhaseKind::Rest:
+        return QStringLiteral("Rest");
+    case PhaseKind::Work:
+    case PhaseKind::Reps:
+        break;
+    }
+    return QStringLiteral("Exercise");
 }
 
-QString faceKey(bool idle, bool resting, const std::string& status) {
-    return phaseWord(idle, resting) + QChar(0) + totext(status);
-}
-
-QString twoDigits(int64_t n) {
-    return QStringLiteral("%1").arg(n, 2, 10, QLatin1Char('0'));
+QString faceKey(bool idle, PhaseKind kind, const std::string& status) {
+    return phaseWord(idle, kind) + QChar(0) + totext(status);
 }
 } // namespace
 
@@ -58,12 +68,11 @@ BigClockWindow::BigClockWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 QString BigClockWindow::digitsText(int64_t seconds) {
-    seconds = std::max<int64_t>(seconds, 0);
-    return twoDigits(seconds / 60) + QLatin1Char(':') + twoDigits(seconds % 60);
+    return totext(durationtext(static_cast<uint64_t>(std::max<int64_t>(seconds, 0))));
 }
 
 void BigClockWindow::showMoment(const RunMoment& moment) {
-    const bool sameFace = moment.state == m_moment.state && moment.resting == m_moment.resting &&
+    const bool sameFace = moment.state == m_moment.state && moment.kind == m_moment.kind &&
                           moment.status == m_moment.status;
     m_moment = moment;
     const QString before = m_digits;
@@ -176,10 +185,9 @@ void BigClockWindow::dropPicturesOfAnotherSize() {
 void BigClockWindow::fillGlyphsAhead() {
     if (!isVisible())
         return;
-    // The other phase's colour first: the next change of phase needs it.
+    // The next phase's colour first: the next change of phase needs it.
     dropPicturesOfAnotherSize();
-    const QColor current = phaseColour(m_moment.resting);
-    for (const QColor& colour : {phaseColour(!m_moment.resting), current}) {
+    for (const QColor& colour : {phaseColour(m_moment.nextKind), phaseColour(m_moment.kind)}) {
         const auto& drawn = m_glyphs[colour.rgb()];
         for (const QChar character : kDigitCharacters) {
             if (drawn.contains(character))
@@ -190,20 +198,20 @@ void BigClockWindow::fillGlyphsAhead() {
         }
     }
     if (m_moment.state == RunState::Running)
-        topBand(false, !m_moment.resting, m_moment.nextStatus);
+        topBand(false, m_moment.nextKind, m_moment.nextStatus);
 }
 
-const QPixmap& BigClockWindow::topBand(bool idle, bool resting, const std::string& status) {
-    const QString word = phaseWord(idle, resting);
-    const QString key = faceKey(idle, resting, status);
+const QPixmap& BigClockWindow::topBand(bool idle, PhaseKind kind, const std::string& status) {
+    const QString word = phaseWord(idle, kind);
+    const QString key = faceKey(idle, kind, status);
     auto found = m_topBands.find(key);
     if (found != m_topBands.end())
         return *found;
     // Texts change with the exercises: keep only what is shown and what comes next.
     if (m_topBands.size() >= 4) {
         const QString shownKey =
-            faceKey(m_moment.state == RunState::Idle, m_moment.resting, m_moment.status);
-        const QString nextKey = faceKey(false, !m_moment.resting, m_moment.nextStatus);
+            faceKey(m_moment.state == RunState::Idle, m_moment.kind, m_moment.status);
+        const QString nextKey = faceKey(false, m_moment.nextKind, m_moment.nextStatus);
         m_topBands.removeIf(
             [&](const auto& entry) { return entry.key() != shownKey && entry.key() != nextKey; });
     }
@@ -217,7 +225,7 @@ const QPixmap& BigClockWindow::topBand(bool idle, bool resting, const std::strin
     painter.setRenderHint(QPainter::TextAntialiasing);
     const QRect band(QPoint(0, 0), m_top.size());
     painter.setFont(m_topFont);
-    painter.setPen(phaseColour(resting));
+    painter.setPen(phaseColour(kind));
     painter.drawText(band, Qt::AlignLeft | Qt::AlignVCenter, word);
     const int wordWidth = painter.fontMetrics().horizontalAdvance(word + QStringLiteral("   "));
     painter.setPen(kInk);
@@ -259,12 +267,12 @@ void BigClockWindow::paintEvent(QPaintEvent* event) {
     painter.fillRect(event->rect(), kGround);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    const QColor phase = phaseColour(m_moment.resting);
+    const QColor phase = phaseColour(m_moment.kind);
 
     dropPicturesOfAnotherSize();
     if (event->rect().intersects(m_top))
-        painter.drawPixmap(m_top.topLeft(), topBand(m_moment.state == RunState::Idle,
-                                                    m_moment.resting, m_moment.status));
+        painter.drawPixmap(m_top.topLeft(), topBand(m_moment.state == RunState::Idle, m_moment.kind,
+                                                    m_moment.status));
     if (event->rect().intersects(m_digitArea)) {
         for (int i = 0; i < m_digits.size(); ++i) {
             const QRect cell = cellOf(i);

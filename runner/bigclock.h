@@ -21,7 +21,7 @@ public:
 
     void showMoment(const RunMoment& moment) override;
     const RunMoment& moment() const { return m_moment; }
-    // The clock's digits as shown: "00:15", "100:00".
+    // The clock's digits as shown: "00:15", from 100 minutes "1:40:00".
     static QString digitsText(int64_t seconds);
 
 signals:
@@ -45,8 +45,9 @@ private:
     void dropPicturesOfAnotherSize();
     // The phase word and the status as one picture; the text is large, so drawn
     // from outlines, slow enough to do ahead for the next phase.
-    const QPixmap& topBand(bool idle, bool resting, const std::string& status);
-    // One missing glyph per idle pass, until each character is at hand in both colours.
+    const QPixmap& topBand(bool idle, PhaseKind kind, const std::string& status);
+    // One missing glyph per idle pass, until each character is at hand in the
+    // colours of this phase and the next.
     void fillGlyphsAhead();
 
     RunMoment m_moment;
@@ -55,8 +56,8 @@ private:
     QFont m_digitFont, m_topFont, m_lineFont;
     int m_fittedLength = -1; // the digit count the font was fitted for
     // Large glyphs are outlines, slow to fill: each character is drawn once per
-    // size and colour, and a tick copies only the characters that changed. Both
-    // phase colours are kept, so a change of phase copies pictures drawn ahead.
+    // size and colour, and a tick copies only the characters that changed. Every
+    // phase colour drawn is kept, so a change of phase copies pictures drawn ahead.
     std::vector<int> m_cellLefts; // and one past the last cell's right edge
     QHash<QRgb, QHash<QChar, QPixmap>> m_glyphs;
     int m_glyphPixelSize = 0;

@@ -102,6 +102,7 @@ void Tframe_ExerciseStart::buildLayout() {
                                picture(QStringLiteral("colon.jpg")));
     pnl_clock->setObjectName(QStringLiteral("pnl_clock"));
     pnl_clock->onDoubleClick = [this] { emit clockDoubleClicked(); };
+    pnl_clock->onClick = [this] { guarded(this, [this] { pnl_clockClick(); }); };
 
     addPicture("Image6", 307, 240, wideBox);
     // The circuit's time left and the position, left of Start and Stop.
@@ -195,6 +196,10 @@ void Tframe_ExerciseStart::lbl_launchClick() {
 
 void Tframe_ExerciseStart::exercisetimerTimer() {
     m_run->exercisetimerTimer();
+}
+
+void Tframe_ExerciseStart::pnl_clockClick() {
+    m_run->repetitionsDone();
 }
 
 void Tframe_ExerciseStart::showDigits(int tenMinutes, int minutes, int tenSeconds, int seconds) {

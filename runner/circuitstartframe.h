@@ -47,6 +47,8 @@ public:
     void btn_stopClick();
     void lbl_launchClick();
     void exercisetimerTimer();
+    // A click on the clock ends a repetition phase.
+    void pnl_clockClick();
 
     // The design's frame size inside the main window's holder.
     static constexpr int kWidth = 575;

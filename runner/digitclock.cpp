@@ -1,5 +1,6 @@
 #include "runner/digitclock.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -23,6 +24,11 @@ DigitClock::DigitClock(QWidget* parent, const QRect& boxRect, const std::array<Q
     addDigit("Image3", 428, colon);
     img_s10s = addDigit("img_s10s", 450, digits[0]); // lies over the colon's right edge
     img_s = addDigit("img_s", 480, digits[0]);
+    m_click.setSingleShot(true);
+    connect(&m_click, &QTimer::timeout, this, [this] {
+        if (onClick)
+            onClick();
+    });
 }
 
 QLabel* DigitClock::addDigit(const char* name, int frameLeft, const QPixmap& picture) {
@@ -77,9 +83,30 @@ void DigitClock::paintEvent(QPaintEvent*) {
     }
 }
 
+void DigitClock::mousePressEvent(QMouseEvent* event) {
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void DigitClock::mouseReleaseEvent(QMouseEvent* event) {
+    // A click waits for the double-click interval: the first click of a double
+    // click, which opens the big clock, must not also act.
+    const bool click = m_pressed && event->button() == Qt::LeftButton &&
+                       rect().contains(event->position().toPoint());
+    m_pressed = false;
+    if (click)
+        m_click.start(QApplication::doubleClickInterval());
+    event->accept();
+}
+
 void DigitClock::mouseDoubleClickEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && onDoubleClick)
-        onDoubleClick();
-    else
+    if (event->button() != Qt::LeftButton) {
         QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    // Neither click of a double click acts: the release that ends it is no click.
+    m_click.stop();
+    m_pressed = false;
+    if (onDoubleClick)
+        onDoubleClick();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPixmap>
+#include <QTimer>
 #include <QWidget>
 
 #include <array>
@@ -23,9 +24,14 @@ public:
     void showDigits(int tenMinutes, int minutes, int tenSeconds, int seconds);
 
     std::function<void()> onDoubleClick; // a primary-button double click
+    // A primary-button click that did not become a double click: told once
+    // the double-click interval has passed.
+    std::function<void()> onClick;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
 
 private:
@@ -40,4 +46,6 @@ private:
     QLabel* img_ms = nullptr;
     QLabel* img_s10s = nullptr;
     QLabel* img_s = nullptr;
+    bool m_pressed = false; // a primary press began here, and no double click since
+    QTimer m_click;
 };

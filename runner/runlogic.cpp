@@ -1,11 +1,18 @@
 #include "runner/runlogic.h"
 
 #include "data/contentaddress.h"
+#include "data/durationtext.h"
 #include "runner/cuesound.h"
 #include "runner/runobserver.h"
 
 #include <algorithm>
 #include <utility>
+
+namespace {
+bool isWork(PhaseKind kind) {
+    return kind == PhaseKind::Work || kind == PhaseKind::Reps;
+}
+} // namespace
 
 CircuitRun::CircuitRun(RunView& view) : m_views{&view} {}
 
@@ -44,6 +51,26 @@ int CircuitRun::exerciseCount() const {
     return std::clamp(runcircuit.exercisecount, 0, kMaxCircuitExercises);
 }
 
+PlanPhase CircuitRun::shownPhase() const {
+    if (m_phase < m_plan.phases.size())
+        return m_plan.phases[m_phase];
+    if (!m_plan.phases.empty())
+        return m_plan.phases.front();
+    PlanPhase rest;
+    rest.seconds = runcircuit.restinterval;
+    return rest;
+}
+
+int CircuitRun::entryOf(size_t phase) const {
+    if (phase >= m_plan.phases.size())
+        return exerciseCount();
+    const PlanPhase& shown = m_plan.phases[phase];
+    if (shown.entry >= 0)
+        return shown.entry;
+    // The warm-up leads to the first exercise, as the lead-in does.
+    return shown.kind == PhaseKind::WarmUp ? 0 : exerciseCount();
+}
+
 const TExercise2& CircuitRun::entryAt(int position) const {
     // The position stops at the count, and entry 100 always stays free, so the
     // entry after the last exercise is an empty one.
@@ -52,19 +79,70 @@ const TExercise2& CircuitRun::entryAt(int position) const {
 }
 
 const TExercise2& CircuitRun::current() const {
-    return entryAt(exercisepos);
+    return entryAt(entryOf(m_phase));
 }
 
-std::string CircuitRun::statusOf(bool restingThen, int position) const {
-    return (restingThen ? "Next: " : "Now: ") + entryAt(position).name;
+int CircuitRun::position() const {
+    return entryOf(m_phase);
 }
 
-std::string CircuitRun::phraseOf(bool restingThen, int position) const {
-    return restingThen ? "Next: " + entryAt(position).name : entryAt(position).name;
+std::string CircuitRun::statusOf(size_t phase) const {
+    if (phase >= m_plan.phases.size())
+        return kFinishedText;
+    const PlanPhase& shown = m_plan.phases[phase];
+    const std::string& name = entryAt(entryOf(phase)).name;
+    switch (shown.kind) {
+    case PhaseKind::WarmUp:
+        return "Warm-up";
+    case PhaseKind::CoolDown:
+        return "Cool-down";
+    case PhaseKind::Rest:
+        return "Next: " + name;
+    case PhaseKind::Work:
+        return "Now: " + name;
+    case PhaseKind::Reps:
+        return "Now: " + std::to_string(shown.reps) + " x " + name;
+    }
+    return name;
 }
 
-bool CircuitRun::lastInterval() const {
-    return !resting && exercisepos + 1 >= exerciseCount();
+std::string CircuitRun::phraseOf(size_t phase) const {
+    const auto& phases = m_plan.phases;
+    if (phase >= phases.size())
+        return kFinishedPhrase;
+    const PlanPhase& shown = phases[phase];
+    const std::string& name = entryAt(entryOf(phase)).name;
+    const auto withReps = [&](const PlanPhase& work) {
+        return work.kind == PhaseKind::Reps ? std::to_string(work.reps) + " " + name : name;
+    };
+    std::string phrase;
+    switch (shown.kind) {
+    case PhaseKind::WarmUp:
+        phrase = "Warm-up";
+        break;
+    case PhaseKind::CoolDown:
+        phrase = "Cool-down";
+        break;
+    case PhaseKind::Rest:
+        // The rest names what is due, repetitions and all: "Next: 15 Push-Up".
+        phrase = "Next: " + (phase + 1 < phases.size() ? withReps(phases[phase + 1]) : name);
+        break;
+    case PhaseKind::Work:
+    case PhaseKind::Reps:
+        phrase = shown.side == 2 ? "Switch sides" : withReps(shown);
+        break;
+    }
+    // The first phase of rounds 2 and on tells the round first:
+    // "Round 2 of 3. Next: Squat".
+    if (shown.round >= 2 && (phase == 0 || phases[phase - 1].round != shown.round))
+        phrase = "Round " + std::to_string(shown.round) + " of " + std::to_string(m_plan.rounds) +
+                 ". " + phrase;
+    return phrase;
+}
+
+int64_t CircuitRun::secondsIntoPhase() const {
+    const PlanPhase shown = shownPhase();
+    return shown.kind == PhaseKind::Reps ? m_clock : shown.seconds - m_clock;
 }
 
 void CircuitRun::beginTimer() {
@@ -95,8 +173,15 @@ void CircuitRun::intialisecircuit(const std::string& path) {
     if (m_state == RunState::Running)
         endTimer();
     std::swap(runcircuit, m_nextCircuit);
-    exercisepos = 0;
-    resting = true;
+    buildplan(runcircuit, m_plan);
+    const auto& phases = m_plan.phases;
+    m_laterSeconds.resize(phases.size());
+    int64_t later = 0;
+    for (size_t i = phases.size(); i-- > 0;) {
+        m_laterSeconds[i] = later;
+        later += phases[i].seconds;
+    }
+    m_phase = 0;
     m_state = RunState::Loaded;
 
     tell(&RunView::clearExercises);
@@ -112,24 +197,24 @@ void CircuitRun::intialisecircuit(const std::string& path) {
 void CircuitRun::btn_startClick() {
     if (m_state != RunState::Loaded && m_state != RunState::Stopped)
         return;
-    if (exerciseCount() == 0) {
+    if (m_plan.phases.empty()) {
         setStatus(kNoExercisesText);
         publish();
         return;
     }
-    // A stopped run resumes the interval that was under way, from the frozen
-    // digits; a loaded one begins with the lead-in rest.
+    // A stopped run resumes the phase that was under way, from the frozen
+    // clock; a loaded one begins with the first phase.
     if (m_state != RunState::Stopped)
-        exercisepos = 0;
-    setStatus(statusOf(resting, exercisepos));
+        m_phase = 0;
+    setStatus(statusOf(m_phase));
     if (m_observer)
         m_observer->runStarted(runcircuit, exerciseCount());
     displaykinora();
     // After a finish the hint was emptied; the run starting over shows it again.
     tell(&RunView::setDescriptionHint, current().description);
-    // An interval that has not begun yet is announced as it begins; one resumed
+    // A phase that has not begun yet is announced as it begins; one resumed
     // part-way was announced already.
-    if (intervalLeft() == intervalLength())
+    if (atPhaseStart())
         speak(phraseNow());
     beginTimer();
     bringToFront(CommandButton::Stop);
@@ -138,10 +223,11 @@ void CircuitRun::btn_startClick() {
 }
 
 void CircuitRun::btn_stopClick() {
-    // Stop pauses: the position is kept so that Start resumes where the run
-    // was. Only a finished run starts over from the lead-in rest.
-    if (exercisepos >= exerciseCount())
-        exercisepos = 0;
+    // Stop pauses: the phase is kept so that Start resumes where the run was.
+    // Only a finished run starts over from the first phase, whose clock the
+    // finish already shows.
+    if (finishedPlan())
+        m_phase = 0;
     setStatus("Stopped");
     endTimer();
     m_state = RunState::Stopped;
@@ -168,6 +254,13 @@ void CircuitRun::exercisetimerTimer() {
         return;
     if (m_observer)
         m_observer->secondRun();
+    if (shownPhase().kind == PhaseKind::Reps) {
+        // Counts up, without ticks, until the user says the repetitions are done.
+        ++m_clock;
+        showtime();
+        publish();
+        return;
+    }
     if (dectimer()) {
         showtime();
         const int64_t left = intervalLeft();
@@ -176,41 +269,47 @@ void CircuitRun::exercisetimerTimer() {
         publish();
         return;
     }
-    intervalRanOut(true);
+    phaseRanOut(true);
     publish();
 }
 
-void CircuitRun::intervalRanOut(bool onTheClock) {
-    // While stopped the label keeps saying so; the phase, clock and position move.
+void CircuitRun::phaseRanOut(bool done) {
+    // While stopped the label keeps saying so; the phase, clock and entry move.
     const bool running = runInProgress();
-    if (resting) {
-        resting = false;
-        settime();
-        if (running)
-            setStatus(statusOf(resting, exercisepos));
-        playCue();
-        if (running)
-            speak(phraseNow());
-        prepareAhead();
-        return;
-    }
     playCue();
-    if (m_observer && onTheClock)
-        m_observer->exerciseCompleted();
-    resting = true;
+    if (done)
+        tellCompleted(m_phase);
+    ++m_phase;
     settime();
-    ++exercisepos;
     displaykinora();
-    if (exercisepos >= exerciseCount()) {
+    if (finishedPlan()) {
         finish();
     } else {
         if (running) {
-            setStatus(statusOf(resting, exercisepos));
+            setStatus(statusOf(m_phase));
             speak(phraseNow());
         }
         prepareAhead();
     }
     tell(&RunView::setDescriptionHint, current().description);
+}
+
+void CircuitRun::tellCompleted(size_t phase) {
+    const auto& phases = m_plan.phases;
+    const PlanPhase& ended = phases[phase];
+    // A sided exercise is done once, with its second side.
+    if (!m_observer || !isWork(ended.kind) || ended.side == 1)
+        return;
+    // The round ends with its last work phase: what follows it in the same
+    // round holds no more work (the next round begins with a rest).
+    bool roundEnded = true;
+    for (size_t i = phase + 1; i < phases.size() && phases[i].round == ended.round; ++i) {
+        if (isWork(phases[i].kind)) {
+            roundEnded = false;
+            break;
+        }
+    }
+    m_observer->exerciseCompleted(roundEnded);
 }
 
 void CircuitRun::finish() {
@@ -228,38 +327,39 @@ void CircuitRun::finish() {
 }
 
 void CircuitRun::skipForward() {
-    if ((m_state != RunState::Running && m_state != RunState::Stopped) || exerciseCount() == 0)
+    if ((m_state != RunState::Running && m_state != RunState::Stopped) || finishedPlan())
         return;
-    intervalRanOut(false);
+    // Repetitions have no clock to run out: skipping them is the way to say
+    // they are done.
+    phaseRanOut(shownPhase().kind == PhaseKind::Reps);
     restartSecond();
     publish();
+}
+
+void CircuitRun::repetitionsDone() {
+    if (!finishedPlan() && m_plan.phases[m_phase].kind == PhaseKind::Reps)
+        skipForward();
 }
 
 void CircuitRun::skipBack() {
     const bool finished = m_state == RunState::Finished;
     if ((m_state != RunState::Running && m_state != RunState::Stopped && !finished) ||
-        exerciseCount() == 0)
+        m_plan.phases.empty())
         return;
     if (finished) {
-        // Back from the finish: the last exercise, paused at its start.
-        exercisepos = exerciseCount() - 1;
-        resting = false;
+        // Back from the finish: the last phase, paused at its start.
+        m_phase = m_plan.phases.size() - 1;
         setStatus("Stopped");
         m_state = RunState::Stopped;
         bringToFront(CommandButton::Start);
-    } else if (intervalLength() - intervalLeft() <= kRestartAfter) {
-        if (!resting)
-            resting = true; // the rest before this exercise, or the lead-in
-        else if (exercisepos > 0) {
-            --exercisepos;
-            resting = false;
-        } // else: the lead-in has nothing before it and starts again
-    }
+    } else if (secondsIntoPhase() <= kRestartAfter && m_phase > 0) {
+        --m_phase;
+    } // else: this phase starts again
     settime();
     displaykinora();
     tell(&RunView::setDescriptionHint, current().description);
     if (runInProgress()) {
-        setStatus(statusOf(resting, exercisepos));
+        setStatus(statusOf(m_phase));
         speak(phraseNow());
     }
     restartSecond();
@@ -268,40 +368,23 @@ void CircuitRun::skipBack() {
 }
 
 void CircuitRun::restartSecond() {
-    // A skip begins its interval on a whole second, as one whose time ran out
-    // does: the tick of the interval left behind does not carry over.
+    // A skip begins its phase on a whole second, as one whose time ran out
+    // does: the tick of the phase left behind does not carry over.
     if (runInProgress())
         tell(&RunView::startRunTimer);
 }
 
 void CircuitRun::settime() {
-    const uint32_t total = resting ? runcircuit.restinterval : runcircuit.exerciseinterval;
-    tell(&RunView::showPhase, resting);
-    // Below 100 minutes tenminutes is one digit; above, it keeps the leading
-    // minutes whole (6000 s: 10, 0, 0, 0), so the count stays exact.
-    tenminutes = static_cast<int>(total / 600);
-    minutes = static_cast<int>((total % 600) / 60);
-    tenseconds = static_cast<int>((total % 60) / 10);
-    seconds = static_cast<int>(total % 10);
+    const PlanPhase shown = shownPhase();
+    tell(&RunView::showPhase, shown.kind == PhaseKind::Rest);
+    m_clock = shown.kind == PhaseKind::Reps ? 0 : shown.seconds;
     showtime();
 }
 
 bool CircuitRun::dectimer() {
-    seconds -= 1;
-    if (seconds >= 0)
-        return true;
-    if (tenseconds == 0 && minutes == 0 && tenminutes == 0)
-        return false; // stood at 00:00; the caller sets the clock afresh
-    seconds += 10;
-    tenseconds -= 1;
-    if (tenseconds < 0) {
-        tenseconds += 6;
-        minutes -= 1;
-    }
-    if (minutes < 0) {
-        minutes += 10;
-        tenminutes -= 1;
-    }
+    if (m_clock == 0)
+        return false; // stood at 00:00; the caller moves on to the next phase
+    --m_clock;
     return true;
 }
 
@@ -310,60 +393,64 @@ void CircuitRun::displaykinora() {
 }
 
 void CircuitRun::showtime() {
-    tell(&RunView::showDigits, tenminutes, minutes, tenseconds, seconds);
-}
-
-int64_t CircuitRun::intervalLeft() const {
-    return 600LL * tenminutes + 60LL * minutes + 10LL * tenseconds + std::max(seconds, 0);
-}
-
-int64_t CircuitRun::intervalLength() const {
-    return resting ? runcircuit.restinterval : runcircuit.exerciseinterval;
+    // Below 100 minutes the tens of minutes are one digit; above, they keep
+    // the leading minutes whole (6000 s: 10, 0, 0, 0), so the clock stays exact.
+    const int64_t shown = m_clock;
+    tell(&RunView::showDigits, static_cast<int>(shown / 600), static_cast<int>(shown % 600 / 60),
+         static_cast<int>(shown % 60 / 10), static_cast<int>(shown % 10));
 }
 
 RunMoment CircuitRun::moment() const {
     RunMoment now;
     now.state = m_state;
-    now.resting = resting;
-    now.intervalLeft = intervalLeft();
-    now.intervalLength = intervalLength();
+    const PlanPhase shown = shownPhase();
+    now.kind = shown.kind;
+    now.nextKind = shown.kind;
+    now.resting = shown.kind == PhaseKind::Rest;
+    now.intervalLeft = m_clock;
+    now.intervalLength = shown.seconds;
     now.status = m_status;
     now.nextStatus = m_status; // while stopped the label keeps saying so
+    now.rounds = m_plan.rounds;
     const int count = exerciseCount();
     now.count = count;
-    if (count == 0)
+    if (count == 0 || m_plan.phases.empty())
         return now;
-    if (m_state == RunState::Running && exercisepos < count)
-        now.nextStatus = lastInterval() ? kFinishedText : statusOf(!resting, nextPosition());
+    const auto& phases = m_plan.phases;
+    if (!finishedPlan()) {
+        now.nextKind = (m_phase + 1 < phases.size() ? phases[m_phase + 1] : phases.front()).kind;
+        if (m_state == RunState::Running)
+            now.nextStatus = statusOf(m_phase + 1);
+    }
 
-    // Each interval shows its length down to 0, one tick each; the circuit's
-    // time left is the clock's plus every interval still to come, so it reads
-    // 0:00 together with the clock as the last exercise ends.
-    const int64_t exercise = runcircuit.exerciseinterval;
-    const int64_t rest = runcircuit.restinterval;
-    const int64_t pair = exercise + rest + 2;
-    now.circuitLength = count * pair - 1;
-    if (m_state == RunState::Finished || exercisepos >= count) {
+    // Every time shown comes from the plan: the circuit's length is its planned
+    // time with the lead-in; what is left, the remainder of the phase under way
+    // and every later phase. The last clock and the circuit's reach 0 together.
+    const int64_t leadin =
+        m_plan.leadin >= 0 ? phases[static_cast<size_t>(m_plan.leadin)].seconds : 0;
+    now.circuitLength = static_cast<int64_t>(m_plan.plannedseconds) + leadin;
+    if (finishedPlan()) {
         now.position = count;
+        now.round = m_plan.rounds;
         now.circuitLeft = 0;
     } else {
-        now.position = exercisepos + 1;
-        now.circuitLeft = now.intervalLeft + (resting ? exercise + 1 : 0) +
-                          static_cast<int64_t>(count - 1 - exercisepos) * pair;
+        const PlanPhase& under = phases[m_phase];
+        now.position = under.kind == PhaseKind::CoolDown ? count : entryOf(m_phase) + 1;
+        if (under.round > 0)
+            now.round = under.round;
+        else // the warm-up counts in the first round, the cool-down in the last
+            now.round = under.kind == PhaseKind::WarmUp ? 1 : m_plan.rounds;
+        const int64_t phaseLeft = under.kind == PhaseKind::Reps
+                                      ? std::max<int64_t>(int64_t{under.seconds} - m_clock, 0)
+                                      : m_clock;
+        now.circuitLeft = phaseLeft + m_laterSeconds[m_phase];
     }
-    now.timeLeftLine = durationText(now.circuitLeft) + " left \xC2\xB7 " +
+    now.timeLeftLine = shortdurationtext(now.circuitLeft) + " left \xC2\xB7 " +
                        std::to_string(now.position) + " / " + std::to_string(count);
+    if (m_plan.rounds > 1)
+        now.timeLeftLine +=
+            " \xC2\xB7 round " + std::to_string(now.round) + " / " + std::to_string(m_plan.rounds);
     return now;
-}
-
-std::string CircuitRun::durationText(int64_t seconds) {
-    seconds = std::max<int64_t>(seconds, 0);
-    const auto twoDigits = [](int64_t n) { return (n < 10 ? "0" : "") + std::to_string(n); };
-    const int64_t hours = seconds / 3600;
-    const int64_t mins = seconds / 60 % 60;
-    if (hours == 0)
-        return std::to_string(mins) + ":" + twoDigits(seconds % 60);
-    return std::to_string(hours) + ":" + twoDigits(mins) + ":" + twoDigits(seconds % 60);
 }
 
 void CircuitRun::addView(RunView& view) {
@@ -389,19 +476,19 @@ void CircuitRun::playCue() {
 }
 
 std::string CircuitRun::phraseNow() const {
-    return phraseOf(resting, exercisepos);
+    return phraseOf(m_phase);
 }
 
 std::string CircuitRun::phraseNext() const {
-    return lastInterval() ? kFinishedPhrase : phraseOf(!resting, nextPosition());
+    return phraseOf(m_phase + 1);
 }
 
 void CircuitRun::prepareAhead() {
-    if (!m_options.speakNames || !m_aids.announcer || exerciseCount() == 0 ||
+    if (!m_options.speakNames || !m_aids.announcer || m_plan.phases.empty() ||
         m_state == RunState::Finished || m_state == RunState::Idle)
         return;
-    // Not running at the start of an interval: Start will announce it.
-    if (!runInProgress() && intervalLeft() == intervalLength())
+    // Not running at the start of a phase: Start will announce it.
+    if (!runInProgress() && atPhaseStart())
         m_aids.announcer->prepare(phraseNow());
     m_aids.announcer->prepare(phraseNext());
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/circuitfile.h"
+#include "data/circuitplan.h"
 #include "runner/runaids.h"
 #include "runner/runview.h"
 
@@ -10,11 +11,13 @@
 
 class RunObserver;
 
-// The timed run of one circuit: a lead-in rest, then each exercise with a rest
-// between each two, counted down one tick at a time. The ticks come from
-// outside (the frame's one-second timer, or a test), and everything the run
-// shows goes to each of its views in turn. The run's state is its own: views
-// and tests ask, never set.
+// The timed run of one circuit: the phases of its plan (data/circuitplan.h)
+// one after the other; a circuit without keys is a lead-in rest, then each
+// exercise with a rest between each two. A timed phase counts down one tick at
+// a time and ends the tick after it shows 00:00; a repetition phase counts up
+// until the user ends it. The ticks come from outside (the frame's one-second
+// timer, or a test), and everything the run shows goes to each of its views in
+// turn. The run's state is its own: views and tests ask, never set.
 class CircuitRun final {
 public:
     // view: the run's first view, the runner frame, whose timer gives the ticks.
@@ -42,11 +45,15 @@ public:
 
     // Space: presses whichever of Start and Stop is in front.
     void startOrStop();
-    // Ends the interval under way now, as if its time had run out. While
-    // running or stopped; never past the finish.
+    // Ends the phase under way now, as if its time had run out. While
+    // running or stopped; never past the finish. A repetition phase ended so
+    // counts as done.
     void skipForward();
-    // Back to the start of the previous interval, or of this one once more
-    // than kRestartAfter seconds of it have run. Never before the lead-in.
+    // Enter, or a click on the clock: ends a repetition phase as done; nothing
+    // in any other phase.
+    void repetitionsDone();
+    // Back to the start of the previous phase, or of this one once more than
+    // kRestartAfter seconds of it have run. Never before the first phase.
     void skipBack();
     static constexpr int64_t kRestartAfter = 3;
 
@@ -54,19 +61,19 @@ public:
     bool runInProgress() const { return m_state == RunState::Running; }
     RunState state() const { return m_state; }
     const TCircuit2& circuit() const { return runcircuit; }
-    int position() const { return exercisepos; }
-    bool isResting() const { return resting; }
+    // The exercise entry under way (warm-up: the first, cool-down: past the
+    // last); the count once finished.
+    int position() const;
+    bool isResting() const { return shownPhase().kind == PhaseKind::Rest; }
     CommandButton frontButton() const { return m_front; }
 
     // Exercises the run goes through: at most 100, however many lines the file had.
     int exerciseCount() const;
-    // Seconds the clock shows, and the seconds the interval began with.
-    int64_t intervalLeft() const;
-    int64_t intervalLength() const;
+    // Seconds the clock shows (counted up in a repetition phase), and the
+    // phase's seconds (a repetition phase's estimate).
+    int64_t intervalLeft() const { return m_clock; }
+    int64_t intervalLength() const { return shownPhase().seconds; }
     RunMoment moment() const;
-
-    // "0:14", "12:34", from one hour "1:02:03".
-    static std::string durationText(int64_t seconds);
 
     // Further views of this run, after the first; each is shown the current
     // moment at once. A view is told until it is removed.
@@ -85,17 +92,22 @@ public:
     static constexpr const char* kFinishedText = "Finished";
 
 private:
+    // The phase under way; once finished, the first (the run starts over from
+    // it); a circuit without exercises shows a rest of its rest interval.
+    PlanPhase shownPhase() const;
+    bool finishedPlan() const { return m_phase >= m_plan.phases.size(); }
+    // The entry a phase belongs to: warm-up the first, cool-down and the
+    // finish an empty one past the last.
+    int entryOf(size_t phase) const;
     const TExercise2& entryAt(int position) const;
     const TExercise2& current() const;
-    // The label's text and the spoken phrase as an interval begins: a rest
-    // names the exercise due, an exercise the one under way ("Now: " on the
-    // label only).
-    std::string statusOf(bool restingThen, int position) const;
-    std::string phraseOf(bool restingThen, int position) const;
-    // The interval after the one under way: none after the last exercise,
-    // else the other phase at this position (after a rest) or the next one.
-    bool lastInterval() const;
-    int nextPosition() const { return resting ? exercisepos : exercisepos + 1; }
+    // The label's text and the spoken phrase as a phase begins: a rest names
+    // the exercise due, a work phase the one under way ("Now: " on the label
+    // only); past the last phase the finish.
+    std::string statusOf(size_t phase) const;
+    std::string phraseOf(size_t phase) const;
+    int64_t secondsIntoPhase() const;
+    bool atPhaseStart() const { return secondsIntoPhase() == 0; }
     void settime();
     bool dectimer();
     void displaykinora();
@@ -103,9 +115,10 @@ private:
 
     void beginTimer();
     void endTimer();
-    // Ends the interval under way. `onTheClock`: its time ran out, rather than
-    // being skipped; only then does an exercise count as completed.
-    void intervalRanOut(bool onTheClock);
+    // Ends the phase under way. `done`: its time ran out or its repetitions
+    // were ended, rather than being skipped; only then does work count.
+    void phaseRanOut(bool done);
+    void tellCompleted(size_t phase);
     void restartSecond();
     void finish();
     void setStatus(const std::string& text);
@@ -127,12 +140,10 @@ private:
 
     TCircuit2 runcircuit;
     TCircuit2 m_nextCircuit; // read into, then swapped in: its storage is reused
-    int exercisepos = 0;
-    bool resting = true;
-    int tenminutes = 0;
-    int minutes = 0;
-    int tenseconds = 0;
-    int seconds = 0;
+    CircuitPlan m_plan;
+    std::vector<int64_t> m_laterSeconds; // per phase: the seconds of every phase after it
+    size_t m_phase = 0;                  // the plan's size once finished
+    int64_t m_clock = 0;                 // seconds shown: left, or counted up
 
     std::vector<RunView*> m_views;
     RunState m_state = RunState::Idle;

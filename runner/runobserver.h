@@ -11,9 +11,11 @@ public:
     virtual void runStarted(const TCircuit2& circuit, int exerciseCount) = 0;
     // One tick counted while the run timer was active.
     virtual void secondRun() = 0;
-    // An exercise interval ran out.
-    virtual void exerciseCompleted() = 0;
-    // The last exercise ran out.
+    // An exercise was done: its work ran out, or its repetitions were ended;
+    // a sided exercise once, after its second side. roundEnded: it was the
+    // last of its round.
+    virtual void exerciseCompleted(bool roundEnded) = 0;
+    // The run reached its finish, its last phase run out or skipped.
     virtual void runFinished() = 0;
     // The loaded circuit is given up: another one was loaded, or the runner goes
     // away. A stop alone is only a pause: Start goes on with the same run.

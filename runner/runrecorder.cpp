@@ -1,6 +1,7 @@
 #include "runner/runrecorder.h"
 
 #include "data/circuitfile.h"
+#include "data/circuitplan.h"
 #include "data/textencoding.h"
 
 #include <algorithm>
@@ -24,12 +25,11 @@ void RunRecorder::runStarted(const TCircuit2& circuit, int exerciseCount) {
     // The history is UTF-8; a circuit file may hold Latin-1.
     entry.circuitname = asutf8(circuit.circuitname);
     entry.circuittype = asutf8(circuit.circuittype);
-    // The circuit's time as the catalogue shows it: E * n + R * (n - 1).
-    const uint64_t count = static_cast<uint64_t>(std::max(exerciseCount, 0));
-    entry.plannedseconds = count == 0 ? 0
-                                      : uint64_t{circuit.exerciseinterval} * count +
-                                            uint64_t{circuit.restinterval} * (count - 1);
-    entry.exercisecount = static_cast<uint32_t>(count);
+    // The circuit's time as the catalogue shows it.
+    entry.plannedseconds = plannedseconds(circuit);
+    const uint32_t rounds = std::clamp<uint32_t>(circuit.keys.rounds, 1, kMaxRounds);
+    entry.exercisecount = static_cast<uint32_t>(std::max(exerciseCount, 0)) * rounds;
+    entry.roundsplanned = rounds;
     m_run = std::move(entry);
 }
 
@@ -38,9 +38,13 @@ void RunRecorder::secondRun() {
         ++m_run->secondsrun;
 }
 
-void RunRecorder::exerciseCompleted() {
-    if (m_run && m_run->exercisesdone < m_run->exercisecount)
+void RunRecorder::exerciseCompleted(bool roundEnded) {
+    if (!m_run)
+        return;
+    if (m_run->exercisesdone < m_run->exercisecount)
         ++m_run->exercisesdone;
+    if (roundEnded && m_run->roundscompleted < m_run->roundsplanned)
+        ++m_run->roundscompleted;
 }
 
 void RunRecorder::runFinished() { record(true); }
@@ -48,7 +52,7 @@ void RunRecorder::runFinished() { record(true); }
 void RunRecorder::circuitLeft() { record(false); }
 
 void RunRecorder::record(bool finished) {
-    // A circuit left or skipped to its end without one exercise run out is no
+    // A circuit left or skipped to its end without one exercise done is no
     // training.
     if (!m_run || m_run->exercisesdone == 0) {
         m_run.reset();

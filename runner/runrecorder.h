@@ -11,8 +11,8 @@
 // Decides which runs go into the training history and writes them:
 // - a finished run, when it finishes;
 // - a run stopped (or still counting) part-way, once it is left for good (another
-//   circuit loaded, the program closed), if at least one exercise interval was
-//   completed; a run left before that leaves no trace.
+//   circuit loaded, the program closed), if at least one exercise was done; a
+//   run left before that leaves no trace.
 // A Start after a Stop goes on with the same run. The time trained counts the
 // ticks the timer delivered, so pauses do not count.
 class RunRecorder final : public RunObserver {
@@ -25,7 +25,7 @@ public:
 
     void runStarted(const TCircuit2& circuit, int exerciseCount) override;
     void secondRun() override;
-    void exerciseCompleted() override;
+    void exerciseCompleted(bool roundEnded) override;
     void runFinished() override;
     void circuitLeft() override;
 

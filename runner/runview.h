@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/circuitplan.h"
+
 #include <cstdint>
 #include <string>
 
@@ -10,17 +12,24 @@ enum class RunState { Idle, Loaded, Running, Stopped, Finished };
 // show. Every view of the run gets one after each tick and command.
 struct RunMoment {
     RunState state = RunState::Idle;
-    bool resting = true;
-    int64_t intervalLeft = 0;   // seconds on the clock
-    int64_t intervalLength = 0; // seconds the interval began with
-    int64_t circuitLeft = 0;    // seconds until the finish, counted as the clocks show them
-    int64_t circuitLength = 0;
-    int position = 0; // from 1; the count once finished; 0 without exercises
-    int count = 0;
+    PhaseKind kind = PhaseKind::Rest; // once finished, the first phase's, as the clock shows it
+    bool resting = true;              // kind is Rest
+    int64_t intervalLeft = 0;         // seconds on the clock; counted up in a repetition phase
+    int64_t intervalLength = 0;       // the phase's seconds (a repetition phase's estimate)
+    int64_t circuitLeft = 0;          // seconds of the plan still to come
+    int64_t circuitLength = 0;        // the planned time with the lead-in
+    int position = 0; // from 1 within the round; the count once finished; 0 without exercises
+    int count = 0;    // exercise entries in a round
+    int round = 0;    // from 1; warm-up is in the first, cool-down and the finish in the last
+    int rounds = 1;
     std::string status; // the status label's text
-    // The label's text once this interval runs out, so a view can draw it ahead.
+    // The label's text and the phase once this phase runs out, so a view can
+    // draw them ahead.
     std::string nextStatus;
-    std::string timeLeftLine; // "12:34 left · 3 / 8"; empty without exercises
+    PhaseKind nextKind = PhaseKind::Rest;
+    // "12:34 left · 3 / 8", with more than one round "12:34 left · 3 / 8 · round
+    // 2 / 3"; empty without exercises.
+    std::string timeLeftLine;
 };
 
 // What the circuit run shows, told to each of its views in turn: the runner

@@ -45,7 +45,7 @@ bool visibleTextFieldHasFocus() {
     return top == focus || (top && focus->isAncestorOf(top));
 }
 
-enum class RunKeyAction { StartOrStop, SkipForward, SkipBack };
+enum class RunKeyAction { StartOrStop, SkipForward, SkipBack, RepetitionsDone };
 
 struct RunKey {
     Qt::Key key;
@@ -54,9 +54,10 @@ struct RunKey {
 
 // The keys that drive the run, in the runner's window and in the big clock.
 constexpr RunKey kRunKeys[] = {
-    {Qt::Key_Space, RunKeyAction::StartOrStop},    {Qt::Key_Right, RunKeyAction::SkipForward},
-    {Qt::Key_PageDown, RunKeyAction::SkipForward}, {Qt::Key_Left, RunKeyAction::SkipBack},
-    {Qt::Key_PageUp, RunKeyAction::SkipBack},
+    {Qt::Key_Space, RunKeyAction::StartOrStop},     {Qt::Key_Right, RunKeyAction::SkipForward},
+    {Qt::Key_PageDown, RunKeyAction::SkipForward},  {Qt::Key_Left, RunKeyAction::SkipBack},
+    {Qt::Key_PageUp, RunKeyAction::SkipBack},       {Qt::Key_Return, RunKeyAction::RepetitionsDone},
+    {Qt::Key_Enter, RunKeyAction::RepetitionsDone},
 };
 
 void drive(CircuitRun& run, RunKeyAction action) {
@@ -69,6 +70,9 @@ void drive(CircuitRun& run, RunKeyAction action) {
         break;
     case RunKeyAction::SkipBack:
         run.skipBack();
+        break;
+    case RunKeyAction::RepetitionsDone:
+        run.repetitionsDone();
         break;
     }
 }

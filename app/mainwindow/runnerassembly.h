@@ -23,9 +23,10 @@ class Tframe_ExerciseStart;
 // - the keys, as shortcuts of the runner's window and of the big clock.
 //
 // Keys, while the runner is the front frame and no text field has the focus:
-// Space presses Start or Stop, Right / Page Down and Left / Page Up skip, F11
-// opens and closes the big clock. In the big clock the same keys work while
-// the runner is in front; there F11 and Escape close it whatever is in front.
+// Space presses Start or Stop, Right / Page Down and Left / Page Up skip,
+// Enter ends a repetition phase, F11 opens and closes the big clock. In the big
+// clock the same keys work while the runner is in front; there F11 and Escape
+// close it whatever is in front.
 //
 // The assembly is the frame's child: it goes with the frame, after the
 // frame's run, which releases the aids and writes the history on its way out.

@@ -115,3 +115,11 @@ int AppFixture::runEventLoop() {
     guard.start(5000);
     return QApplication::exec();
 }
+
+int AppFixture::starterCircuits() {
+    int count = 0;
+    for ([[maybe_unused]] const auto& entry :
+         fs::directory_iterator(fs::path(STRIDEWELL_SOURCE_DIR) / "starter" / "Circuits"))
+        ++count;
+    return count;
+}

@@ -42,6 +42,8 @@ protected:
     QString statusText() const;
     // Runs the event loop until something ends it; 2 when it ran five seconds.
     static int runEventLoop();
+    // The circuits the program ships, which every test folder starts with.
+    static int starterCircuits();
 
     TempFolder m_folder;
     RecordingBrowser m_browser;

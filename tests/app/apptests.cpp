@@ -54,7 +54,7 @@ TEST_F(AppFixture, startLink_fillsGridLoadsLibraryAndDescribesFirstCircuit) {
 
     EXPECT_TRUE(m_main->isVisible());
     EXPECT_FALSE(m_launcher->isVisible());
-    EXPECT_EQ(filledRows(*m_main->grid()), 5);
+    EXPECT_EQ(filledRows(*m_main->grid()), starterCircuits());
     EXPECT_GE(exercisetable().librarysize, 30);
     EXPECT_EQ(frontFrame(), m_main->circuitInfoFrame());
     const QString firstName = QString::fromStdString(cell(0, 0));
@@ -71,7 +71,7 @@ TEST_F(AppFixture, startLink_withoutLibrary_reportsFileNotFoundAndStopsThere) {
 
     EXPECT_EQ(TestDialogs::takeShown(), QStringList{QStringLiteral("File not found")});
     EXPECT_TRUE(m_main->isVisible());
-    EXPECT_EQ(filledRows(*m_main->grid()), 5); // the scan came before the load
+    EXPECT_EQ(filledRows(*m_main->grid()), starterCircuits()); // the scan came before the load
     EXPECT_NE(frontFrame(), m_main->circuitInfoFrame());
     EXPECT_TRUE(m_launcher->isVisible());
 }
@@ -153,7 +153,7 @@ TEST_F(AppFixture, removal_cancelKeepsEverything_okDeletesAndKeepsSelectionIndex
     click(bar(), "btn_remove");
     TestDialogs::takeShown();
     EXPECT_FALSE(fileexists(second));
-    EXPECT_EQ(filledRows(*m_main->grid()), 4);
+    EXPECT_EQ(filledRows(*m_main->grid()), starterCircuits() - 1);
     EXPECT_EQ(m_main->selectedrow(), 1);
     EXPECT_EQ(cell(1, 4), third);
 }
@@ -161,16 +161,17 @@ TEST_F(AppFixture, removal_cancelKeepsEverything_okDeletesAndKeepsSelectionIndex
 TEST_F(AppFixture, removal_ofLastFilledRow_leavesSelectionOnEmptyRow) {
     startProgram();
     clickStartLink();
-    selectRow(4);
-    const std::string last = cell(4, 4);
+    const int lastRow = starterCircuits() - 1;
+    selectRow(lastRow);
+    const std::string last = cell(lastRow, 4);
 
     TestDialogs::setNextAnswer(true);
     click(bar(), "btn_remove");
 
     EXPECT_FALSE(fileexists(last));
-    EXPECT_EQ(m_main->selectedrow(), 4);
+    EXPECT_EQ(m_main->selectedrow(), lastRow);
     EXPECT_EQ(m_main->selectedpath(), "");
-    EXPECT_EQ(filledRows(*m_main->grid()), 4);
+    EXPECT_EQ(filledRows(*m_main->grid()), lastRow);
 }
 
 TEST_F(AppFixture, newDoubleClickAndLibraryButton_bringTheirFramesForward) {
@@ -180,7 +181,8 @@ TEST_F(AppFixture, newDoubleClickAndLibraryButton_bringTheirFramesForward) {
     click(bar(), "btn_new");
     EXPECT_EQ(frontFrame(), m_main->circuitEditFrame());
     EXPECT_TRUE(fileexists(circuitsfolder() + "New Circuit.cir"));
-    EXPECT_EQ(filledRows(*m_main->grid()), 6); // the editor rescans the catalogue
+    // The editor rescans the catalogue.
+    EXPECT_EQ(filledRows(*m_main->grid()), starterCircuits() + 1);
 
     click(bar(), "btn_exercise");
     EXPECT_EQ(frontFrame(), m_main->exerciseFrame());
@@ -258,7 +260,7 @@ TEST_F(AppFixture, emptySelectedRow_startAndInfoReportTheFailedRead_removeOnlyRe
     TestDialogs::setNextAnswer(true);
     click(bar(), "btn_remove");
     TestDialogs::takeShown();
-    EXPECT_EQ(filledRows(*m_main->grid()), 5);
+    EXPECT_EQ(filledRows(*m_main->grid()), starterCircuits());
 }
 
 TEST_F(AppFixture, finishedRun_letsEveryButtonActAgain) {

@@ -56,9 +56,9 @@ TEST_F(AppFixture, handMadeFiles_startGoesOnAndTheLibraryIsNeverOverwritten) {
     ASSERT_EQ(shown.size(), 2) << shown.join('|').toStdString();
     EXPECT_TRUE(shown[0].contains(QStringLiteral("Broken.cir (Invalid numeric input)")));
     EXPECT_EQ(shown[1], QStringLiteral("Invalid numeric input"));
-    for (int row = 0; row < 5; ++row)
+    for (int row = 0; row < starterCircuits(); ++row)
         EXPECT_TRUE(fileexists(cell(row, 4))) << row; // every other circuit is listed
-    EXPECT_EQ(cell(5, 4), "");
+    EXPECT_EQ(cell(starterCircuits(), 4), "");
 
     // New, Delete and Save are refused, naming the file and the reason, and
     // the file stays byte for byte.
@@ -96,9 +96,9 @@ TEST_F(AppFixture, renamingThenPressingABarButton_storesTheWholeNameAndFocusStay
     EXPECT_EQ(firstLine(renamed), name + "X");
     EXPECT_FALSE(fileexists(circuitsfolder() + name + ".cir"));
     int row = 0;
-    while (row < 5 && cell(row, 4) != renamed)
+    while (row < starterCircuits() && cell(row, 4) != renamed)
         ++row;
-    ASSERT_LT(row, 5);
+    ASSERT_LT(row, starterCircuits());
     EXPECT_TRUE(fileexists(cell(row, 4)));
 
     // Nothing typed from here reaches the hidden editor, Tab included.

@@ -4,6 +4,7 @@
 #include "data/circuitfile.h"
 #include "data/exercises.h"
 #include "data/textreader.h"
+#include "net/replycheck.h"
 
 #include <gtest/gtest.h>
 
@@ -47,6 +48,9 @@ TEST(ContentSample, sampleFolder_addsOnlyNewExercisesAndEveryCircuitFindsItsExer
                 << file.path().filename() << " lists the unknown \"" << entry.name << "\"";
         }
         sampleWithKeys |= circuit.keys != CircuitKeys{};
+        // What the update checks before it stores a fetched circuit.
+        TextReader bytes(file.path().string());
+        EXPECT_EQ(checkcircuit(bytes.bytes(), "text/plain"), "") << file.path();
         ++sampleCircuits;
     }
     EXPECT_GT(sampleCircuits, 0);

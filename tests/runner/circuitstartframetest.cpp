@@ -14,6 +14,7 @@
 #include "testsupport/testdialogs.h"
 #include "ui/textconv.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -276,7 +277,7 @@ TEST_F(CircuitStartFrameTest, keysAndBigClock_bothViewsFollowTheOneRun) {
         writeCircuit(folder, "legs.cir", circuitText("Legs", 30, 15, {"Squat", "Lunge"})));
     showFrame();
     QLabel* line = control("lbl_timeleft");
-    EXPECT_EQ(line->text(), totext("1:33 left \xC2\xB7 1 / 2"));
+    EXPECT_EQ(line->text(), totext("1:30 left \xC2\xB7 1 / 2"));
     EXPECT_EQ(line->geometry().right() < control<QWidget>("btn_start")->x(), true);
 
     QTest::keyClick(control<QWidget>("lst_exercises"), Qt::Key_Space);
@@ -306,7 +307,7 @@ TEST_F(CircuitStartFrameTest, keysAndBigClock_bothViewsFollowTheOneRun) {
     EXPECT_EQ(big->moment().intervalLeft, 29);
     EXPECT_EQ(BigClockWindow::digitsText(big->moment().intervalLeft), QStringLiteral("00:29"));
     EXPECT_EQ(line->text(), totext(big->moment().timeLeftLine));
-    EXPECT_EQ(line->text(), totext("1:16 left \xC2\xB7 1 / 2"));
+    EXPECT_EQ(line->text(), totext("1:14 left \xC2\xB7 1 / 2"));
 
     QTest::keyClick(big, Qt::Key_Escape);
     EXPECT_FALSE(big->isVisible());
@@ -321,8 +322,14 @@ TEST_F(CircuitStartFrameTest, keysAndBigClock_bothViewsFollowTheOneRun) {
     EXPECT_EQ(big->moment().status, "Stopped");
 
     // The clock opens it too; F11 in it closes it.
+    // A double click as a desktop delivers it: both clicks, the second with
+    // the double click.
     QWidget* clockWidget = control<QWidget>("pnl_clock");
-    QTest::mouseDClick(clockWidget, Qt::LeftButton, Qt::NoModifier, QPoint(100, 30));
+    const QPoint at(100, 30);
+    QTest::mouseClick(clockWidget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mousePress(clockWidget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(clockWidget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(clockWidget, Qt::LeftButton, Qt::NoModifier, at);
     EXPECT_TRUE(big->isVisible());
     ASSERT_TRUE(QTest::qWaitForWindowActive(big));
     QTest::keyClick(big, Qt::Key_F11);
@@ -342,6 +349,58 @@ TEST_F(CircuitStartFrameTest, keysAndBigClock_bothViewsFollowTheOneRun) {
     EXPECT_EQ(clock(), "00:15");
     EXPECT_FALSE(big->isVisible());
     EXPECT_EQ(field->text(), QStringLiteral(" "));
+}
+
+// A repetition phase ends by Return, the keypad's Enter or a click on the
+// clock; a double click opens the big clock and leaves the repetitions going.
+TEST_F(CircuitStartFrameTest, repetitions_endByEnterOrAClickOnTheClock) {
+    loadAsMainWindow(
+        writeCircuit(folder, "reps.cir",
+                     keyedCircuitText("Reps", "30 warmup=120", 0,
+                                      {"Squat\treps=12", "Lunge\treps=8", "Plank\treps=20"})));
+    showFrame();
+    QLabel* status = control("lbl_exercisename");
+    QTest::keyClick(&frame, Qt::Key_Space);
+    EXPECT_EQ(status->text(), QStringLiteral("Warm-up"));
+    QTest::keyClick(&frame, Qt::Key_F11);
+    BigClockWindow* big = assembly->bigClock();
+    ASSERT_NE(big, nullptr);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(big));
+    EXPECT_GT(pixelsOf(big, calmColour()), 100) << "the warm-up's own colour";
+    EXPECT_EQ(pixelsOf(big, restColour()), 0);
+    EXPECT_EQ(pixelsOf(big, exerciseColour()), 0);
+    QTest::keyClick(big, Qt::Key_Escape);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+
+    QTest::keyClick(&frame, Qt::Key_Return); // no repetitions under way: nothing
+    EXPECT_EQ(status->text(), QStringLiteral("Warm-up"));
+    QTest::keyClick(&frame, Qt::Key_Right);
+    QTest::keyClick(&frame, Qt::Key_Right);
+    EXPECT_EQ(status->text(), QStringLiteral("Now: 12 x Squat"));
+    for (int tick = 0; tick < 3; ++tick)
+        frame.exercisetimerTimer();
+    EXPECT_EQ(clock(), "00:03");
+    QTest::keyClick(&frame, Qt::Key_Return);
+    EXPECT_EQ(status->text(), QStringLiteral("Next: Lunge"));
+    QTest::keyClick(&frame, Qt::Key_Right);
+    QTest::keyClick(&frame, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(status->text(), QStringLiteral("Next: Plank"));
+    QTest::keyClick(&frame, Qt::Key_Right);
+    ASSERT_EQ(status->text(), QStringLiteral("Now: 20 x Plank"));
+
+    // A double click as a desktop delivers it: both clicks, the second with
+    // the double click.
+    QWidget* clockWidget = control<QWidget>("pnl_clock");
+    const QPoint at(100, 30);
+    QTest::mouseClick(clockWidget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mousePress(clockWidget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseDClick(clockWidget, Qt::LeftButton, Qt::NoModifier, at);
+    QTest::mouseRelease(clockWidget, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_TRUE(big->isVisible());
+    QTest::qWait(QApplication::doubleClickInterval() + 100);
+    EXPECT_EQ(status->text(), QStringLiteral("Now: 20 x Plank"));
+    QTest::mouseClick(clockWidget, Qt::LeftButton, Qt::NoModifier, at);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return status->text() == QStringLiteral("Finished"); }));
 }
 
 TEST(CircuitStartFrameKeys, runnerBehindAnotherFrame_leavesKeysAlone) {

@@ -1,6 +1,7 @@
 #include "runnerfixtures.h"
 
 #include "data/contentaddress.h"
+#include "data/durationtext.h"
 #include "data/ioerror.h"
 #include "runner/cuesound.h"
 #include "runner/runlogic.h"
@@ -475,13 +476,14 @@ TEST_F(RunLogicTest, timeLeftAndPosition_followTicksStopSkipAndLoad) {
     run.addView(line);
     EXPECT_EQ(line.last.timeLeftLine, "") << "nothing loaded";
 
-    // Two exercises, E = 3, R = 2: 13 seconds as the clocks count, the last
-    // exercise's clock and the circuit's reaching 0 together.
+    // Two exercises, E = 3, R = 2: the planned 8 s and the 2 s lead-in. The
+    // tick that changes phase leaves the circuit's time as it was; the last
+    // exercise's clock and the circuit's reach 0 together.
     load(circuit("Pair", 3, 2, {"A", "B"}));
-    EXPECT_EQ(line.last.timeLeftLine, "0:13 left \xC2\xB7 1 / 2");
-    EXPECT_EQ(line.last.circuitLength, 13);
+    EXPECT_EQ(line.last.timeLeftLine, "0:10 left \xC2\xB7 1 / 2");
+    EXPECT_EQ(line.last.circuitLength, 10);
     run.btn_startClick();
-    const std::vector<int64_t> left = {12, 11, 10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0, 0};
+    const std::vector<int64_t> left = {9, 8, 8, 7, 6, 5, 5, 4, 3, 3, 2, 1, 0, 0};
     const std::vector<int> position = {1, 1, 1, 1, 1, 1, 2, 2, 2, 2, 2, 2, 2, 2};
     int phaseChanges = 0;
     for (size_t i = 0; i < left.size(); ++i) {
@@ -501,21 +503,21 @@ TEST_F(RunLogicTest, timeLeftAndPosition_followTicksStopSkipAndLoad) {
     EXPECT_EQ(line.last.state, RunState::Finished);
     EXPECT_EQ(line.last.timeLeftLine, "0:00 left \xC2\xB7 2 / 2");
     run.btn_stopClick(); // a finished run starts over
-    EXPECT_EQ(line.last.timeLeftLine, "0:13 left \xC2\xB7 1 / 2");
+    EXPECT_EQ(line.last.timeLeftLine, "0:10 left \xC2\xB7 1 / 2");
 
     // Long circuits switch to hours; a skip moves both figures at once.
     load(circuit("Long", 1800, 600, {"A", "B", "C"}));
-    EXPECT_EQ(line.last.timeLeftLine, "2:00:05 left \xC2\xB7 1 / 3");
+    EXPECT_EQ(line.last.timeLeftLine, "2:00:00 left \xC2\xB7 1 / 3");
     run.btn_startClick();
     run.skipForward();
     run.skipForward();
-    EXPECT_EQ(line.last.timeLeftLine, "1:20:03 left \xC2\xB7 2 / 3");
+    EXPECT_EQ(line.last.timeLeftLine, "1:20:00 left \xC2\xB7 2 / 3");
     run.btn_stopClick();
     EXPECT_EQ(line.last.status, "Stopped");
     EXPECT_EQ(line.last.nextStatus, "Stopped") << "a stopped run's label stays";
     EXPECT_EQ(line.last.position, 2);
-    EXPECT_EQ(CircuitRun::durationText(3599), "59:59");
-    EXPECT_EQ(CircuitRun::durationText(3600), "1:00:00");
+    EXPECT_EQ(shortdurationtext(3599), "59:59");
+    EXPECT_EQ(shortdurationtext(3600), "1:00:00");
 
     load(circuit("Empty", 30, 15, {}));
     EXPECT_EQ(line.last.timeLeftLine, "");
@@ -691,6 +693,125 @@ TEST_F(RunLogicTest, aids_askedForAtTheirMomentsOnlyWhenTurnedOn) {
     run.setAids({.cue = &cue}); // the aids end before the fixture's run
     EXPECT_EQ(awake.holds, 7)
         << "one hold per Start, one when turned back on, one by the other run";
+}
+
+// The time-left line of a circuit of two exercises in two rounds.
+std::string roundLine(const char* left, int position, int round) {
+    return std::string(left) + " left \xC2\xB7 " + std::to_string(position) +
+           " / 2 \xC2\xB7 round " + std::to_string(round) + " / 2";
+}
+
+// Two rounds with a round rest, a warm-up, a cool-down, a sided exercise and a
+// repetition entry: every phase as it begins, then ended as a user would.
+TEST_F(RunLogicTest, keyedCircuit_walksEveryPhaseWithItsLabelPhraseAndTimeLeft) {
+    FakeAnnouncer announcer;
+    run.setAids({&cue, &announcer, nullptr});
+    run.setOptions({.speakNames = true, .countdown = true, .keepAwake = false});
+    RecordingDisplay line;
+    run.addView(line);
+    load(writeCircuit(folder, "Keyed.cir",
+                      keyedCircuitText("Keyed", "2 rounds=2 roundrest=5 warmup=3 cooldown=2", 1,
+                                       {"A\tsides=2", "B\treps=15 work=4"})));
+    EXPECT_EQ(line.last.circuitLength, 29) << "the planned 28 s and the 1 s lead-in";
+
+    struct Step {
+        PhaseKind kind;
+        const char* status;
+        const char* phrase;
+        const char* clock;
+        std::string line;
+    };
+    const std::vector<Step> steps = {
+        {PhaseKind::WarmUp, "Warm-up", "Warm-up", "00:03", roundLine("0:29", 1, 1)},
+        {PhaseKind::Rest, "Next: A", "Next: A", "00:01", roundLine("0:26", 1, 1)},
+        {PhaseKind::Work, "Now: A", "A", "00:02", roundLine("0:25", 1, 1)},
+        {PhaseKind::Work, "Now: A", "Switch sides", "00:02", roundLine("0:23", 1, 1)},
+        {PhaseKind::Rest, "Next: B", "Next: 15 B", "00:01", roundLine("0:21", 2, 1)},
+        {PhaseKind::Reps, "Now: 15 x B", "15 B", "00:00", roundLine("0:20", 2, 1)},
+        {PhaseKind::Rest, "Next: A", "Round 2 of 2. Next: A", "00:05", roundLine("0:16", 1, 2)},
+        {PhaseKind::Work, "Now: A", "A", "00:02", roundLine("0:11", 1, 2)},
+        {PhaseKind::Work, "Now: A", "Switch sides", "00:02", roundLine("0:09", 1, 2)},
+        {PhaseKind::Rest, "Next: B", "Next: 15 B", "00:01", roundLine("0:07", 2, 2)},
+        {PhaseKind::Reps, "Now: 15 x B", "15 B", "00:00", roundLine("0:06", 2, 2)},
+        {PhaseKind::CoolDown, "Cool-down", "Cool-down", "00:02", roundLine("0:02", 2, 2)},
+    };
+    run.btn_startClick();
+    for (size_t i = 0; i < steps.size(); ++i) {
+        const Step& step = steps[i];
+        SCOPED_TRACE("phase " + std::to_string(i));
+        EXPECT_EQ(line.last.kind, step.kind);
+        EXPECT_EQ(view.status, step.status);
+        EXPECT_EQ(announcer.take("speak").back(), "speak " + std::string(step.phrase));
+        EXPECT_EQ(view.clock, step.clock);
+        EXPECT_EQ(line.last.timeLeftLine, step.line);
+        if (step.kind != PhaseKind::Reps) {
+            run.repetitionsDone(); // nothing outside a repetition phase
+            EXPECT_EQ(view.status, step.status);
+            ticks(static_cast<int>(run.intervalLength()) + 1);
+            continue;
+        }
+        // Counts up without ticks; past its 4 s estimate the circuit's time
+        // stands; it ends only when the user says so.
+        const int64_t left = line.last.circuitLeft;
+        const size_t countdownTicks = announcer.take("tick").size();
+        ticks(2);
+        EXPECT_EQ(line.last.circuitLeft, left - 2);
+        ticks(4);
+        EXPECT_EQ(view.clock, "00:06");
+        EXPECT_EQ(line.last.circuitLeft, left - 4);
+        EXPECT_EQ(view.status, step.status);
+        EXPECT_EQ(announcer.take("tick").size(), countdownTicks);
+        run.repetitionsDone();
+    }
+    EXPECT_EQ(view.status, "Finished");
+    EXPECT_EQ(announcer.take("speak").back(), "speak Circuit finished");
+    EXPECT_EQ(line.last.timeLeftLine, roundLine("0:00", 2, 2));
+    EXPECT_EQ(cue.plays, 12);
+    EXPECT_FALSE(announcer.take("tick").empty());
+    EXPECT_TRUE(announcer.preparedAhead());
+}
+
+TEST_F(RunLogicTest, skips_walkThePhasesAcrossRounds) {
+    FakeAnnouncer announcer;
+    run.setAids({&cue, &announcer, nullptr});
+    run.setOptions({.speakNames = true, .countdown = false, .keepAwake = false});
+    RecordingDisplay line;
+    run.addView(line);
+    load(writeCircuit(
+        folder, "Rounds.cir",
+        keyedCircuitText("Rounds", "10 rounds=2 warmup=30 cooldown=20", 5, {"A", "B\treps=12"})));
+    run.btn_startClick();
+    ticks(2);
+    run.skipBack(); // nothing comes before the warm-up: it starts again
+    EXPECT_EQ(view.status, "Warm-up");
+    EXPECT_EQ(view.clock, "00:30");
+
+    for (int i = 0; i < 5; ++i) // the warm-up and round 1
+        run.skipForward();
+    EXPECT_EQ(view.status, "Next: A");
+    EXPECT_EQ(announcer.take("speak").back(), "speak Round 2 of 2. Next: A");
+    EXPECT_EQ(line.last.round, 2);
+
+    run.skipBack(); // at the round's start: back to round 1's repetitions, from 0
+    EXPECT_EQ(view.status, "Now: 12 x B");
+    EXPECT_EQ(view.clock, "00:00");
+    EXPECT_EQ(line.last.round, 1);
+    ticks(5);
+    run.skipBack(); // 5 s counted: the repetitions start again
+    EXPECT_EQ(view.status, "Now: 12 x B");
+    EXPECT_EQ(view.clock, "00:00");
+
+    // From the finish: the cool-down, paused at its start.
+    for (int i = 0; i < 6; ++i)
+        run.skipForward();
+    ASSERT_EQ(run.state(), RunState::Finished);
+    run.skipBack();
+    EXPECT_EQ(run.state(), RunState::Stopped);
+    EXPECT_EQ(line.last.kind, PhaseKind::CoolDown);
+    EXPECT_EQ(view.clock, "00:20");
+    EXPECT_EQ(line.last.timeLeftLine, "0:20 left \xC2\xB7 2 / 2 \xC2\xB7 round 2 / 2");
+    run.btn_startClick();
+    EXPECT_EQ(view.status, "Cool-down");
 }
 
 } // namespace

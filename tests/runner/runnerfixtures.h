@@ -10,15 +10,23 @@
 // Circuit files and a small exercise library for the runner's tests.
 namespace runnerfixtures {
 
-// A circuit file as the editor writes it: name, type, exercise interval, rest
-// interval, then one exercise name per line.
-inline std::string circuitText(const std::string& name, uint32_t exerciseInterval,
-                               uint32_t restInterval, const std::vector<std::string>& exercises) {
-    std::string text = name + "\r\nUpper Body\r\n" + std::to_string(exerciseInterval) + "\r\n" +
-                       std::to_string(restInterval) + "\r\n";
+// A circuit file as the editor writes it: name, type, the exercise seconds
+// line, rest interval, then one exercise line per exercise. The seconds line
+// may go on with circuit keys ("20 rounds=2 warmup=60"), an exercise line
+// with a TAB and its own keys ("Push-Up\treps=15").
+inline std::string keyedCircuitText(const std::string& name, const std::string& secondsLine,
+                                    uint32_t restInterval,
+                                    const std::vector<std::string>& exercises) {
+    std::string text =
+        name + "\r\nUpper Body\r\n" + secondsLine + "\r\n" + std::to_string(restInterval) + "\r\n";
     for (const auto& exercise : exercises)
         text += exercise + "\r\n";
     return text;
+}
+
+inline std::string circuitText(const std::string& name, uint32_t exerciseInterval,
+                               uint32_t restInterval, const std::vector<std::string>& exercises) {
+    return keyedCircuitText(name, std::to_string(exerciseInterval), restInterval, exercises);
 }
 
 // Writes the circuit under Circuits/ and returns its full path.

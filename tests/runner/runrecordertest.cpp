@@ -77,6 +77,8 @@ TEST_F(RunRecorderTest, recordingRules_finishOrLeftAfterAnExerciseOnly) {
     EXPECT_EQ(written[0].secondsrun, 14u);
     EXPECT_EQ(written[0].exercisesdone, 2u);
     EXPECT_EQ(written[0].exercisecount, 2u);
+    EXPECT_EQ(written[0].roundsplanned, 1u);
+    EXPECT_EQ(written[0].roundscompleted, 1u);
     EXPECT_TRUE(written[0].finished);
 
     // Stop and Start again after the finish: a new run; stopped before any
@@ -145,6 +147,7 @@ TEST_F(RunRecorderTest, recordingRules_finishOrLeftAfterAnExerciseOnly) {
     run->skipForward();
     ASSERT_EQ(written.size(), 4u);
     EXPECT_EQ(written[3].exercisesdone, 1u);
+    EXPECT_EQ(written[3].roundscompleted, 0u) << "the round's last exercise was skipped";
     EXPECT_TRUE(written[3].finished);
 
     // The history is UTF-8, also for a circuit file written in Latin-1.
@@ -154,6 +157,58 @@ TEST_F(RunRecorderTest, recordingRules_finishOrLeftAfterAnExerciseOnly) {
     ASSERT_EQ(written.size(), 5u);
     EXPECT_EQ(written[4].circuitname, "Caf\xC3\xA9");
     EXPECT_TRUE(failures.empty());
+}
+
+// Three rounds of a sided exercise and a repetition entry: a sided exercise
+// is done with its second side, repetitions when the user ends them, and a
+// round when its last exercise was done.
+TEST_F(RunRecorderTest, rounds_countDoneExercisesAndRounds) {
+    const std::string sided = writeCircuit(
+        folder, "Sided.cir",
+        keyedCircuitText("Sided", "2 rounds=3", 1, {"A\tsides=2", "B\treps=10 work=5"}));
+    auto run = makeRun();
+    // Ends the phase under way as a user does: repetitions after a while, the
+    // others on the clock.
+    const auto donePhase = [&] {
+        if (run->moment().kind == PhaseKind::Reps) {
+            ticks(*run, 2);
+            run->repetitionsDone();
+        } else {
+            ticks(*run, static_cast<int>(run->intervalLength()) + 1);
+        }
+    };
+    run->intialisecircuit(sided);
+    run->btn_startClick();
+    while (run->state() == RunState::Running)
+        donePhase();
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0].plannedseconds, 32u)
+        << "3 rounds of 1 + 2 + 2 + 1 + 5 s, less the lead-in";
+    EXPECT_EQ(written[0].exercisecount, 6u);
+    EXPECT_EQ(written[0].exercisesdone, 6u);
+    EXPECT_EQ(written[0].roundsplanned, 3u);
+    EXPECT_EQ(written[0].roundscompleted, 3u);
+    EXPECT_TRUE(written[0].finished);
+
+    // Round 1 done; in round 2 A's second side skipped and B's repetitions
+    // ended by a skip; in round 3 A's first side only, then another circuit.
+    run->btn_stopClick();
+    run->btn_startClick();
+    for (int i = 0; i < 5; ++i)
+        donePhase();
+    donePhase();
+    donePhase();
+    run->skipForward();
+    donePhase();
+    run->skipForward();
+    donePhase();
+    donePhase();
+    ASSERT_EQ(run->moment().round, 3);
+    run->intialisecircuit(pair);
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_EQ(written[1].exercisesdone, 3u);
+    EXPECT_EQ(written[1].roundscompleted, 2u);
+    EXPECT_FALSE(written[1].finished);
 }
 
 TEST_F(RunRecorderTest, failedWrite_toldOncePerRunAndTheRunGoesOn) {
