@@ -95,17 +95,25 @@ uint64_t plannedseconds(const TCircuit2& circuit) {
                    });
 }
 
+namespace {
+
+// The keys of exercise `entry` of a record of `stored` kept entries; lines
+// past them count with the circuit's own times.
+template <typename KeysAt> auto keysOrDefaults(KeysAt keysAt) {
+    return [keysAt](int entry) -> const EntryKeys& {
+        static const EntryKeys kDefaults;
+        return entry < kMaxCircuitExercises ? keysAt(static_cast<size_t>(entry)) : kDefaults;
+    };
+}
+
+} // namespace
+
 uint64_t plannedseconds(const TCircuit& summary) {
-    // The grid counts every exercise line, also past the 100 a summary keeps;
-    // those lines count with the circuit's own times.
-    static const EntryKeys kDefaults;
     return sumPlan(summary.keys, summary.exerciseinterval, summary.restinterval,
                    std::max(summary.exercisecount, 0),
-                   [&summary](int entry) -> const EntryKeys& {
-                       return entry < kMaxCircuitExercises
-                                  ? summary.entrykeys[static_cast<size_t>(entry)]
-                                  : kDefaults;
-                   });
+                   keysOrDefaults([&summary](size_t entry) -> const EntryKeys& {
+                       return summary.entrykeys[entry];
+                   }));
 }
 
 std::string plannedtimetext(const TCircuit& summary) {
@@ -113,7 +121,13 @@ std::string plannedtimetext(const TCircuit& summary) {
 }
 
 std::string plannedtimetext(const TCircuit2& circuit) {
-    return circuit.exercisecount <= 0 ? "0" : durationtext(plannedseconds(circuit));
+    if (circuit.exercisecount <= 0)
+        return "0";
+    return durationtext(sumPlan(circuit.keys, circuit.exerciseinterval, circuit.restinterval,
+                                circuit.exercisecount,
+                                keysOrDefaults([&circuit](size_t entry) -> const EntryKeys& {
+                                    return circuit.exercises[entry].keys;
+                                })));
 }
 
 const char* phasekindword(PhaseKind kind) {

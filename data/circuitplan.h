@@ -42,12 +42,16 @@ struct CircuitPlan {
 CircuitPlan buildplan(const TCircuit2& circuit);
 void buildplan(const TCircuit2& circuit, CircuitPlan& into);
 
-// The planned time alone, without building the list; the same rule.
+// The planned time alone, without building the list; the same rule. Of a
+// record: the exercises a run goes through (at most 100). Of a summary: every
+// exercise line the file has, as the grid counts them; lines past the 100th
+// count with the circuit's own times.
 uint64_t plannedseconds(const TCircuit2& circuit);
 uint64_t plannedseconds(const TCircuit& summary);
 
 // What the grid and the information panel show as the total: "0" for a
-// circuit without exercises, else durationtext of the planned time.
+// circuit without exercises, else durationtext of the planned time of every
+// exercise line, so both show the same for a file of more than 100 lines.
 std::string plannedtimetext(const TCircuit& summary);
 std::string plannedtimetext(const TCircuit2& circuit);
 

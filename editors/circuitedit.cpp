@@ -4,6 +4,7 @@
 #include "editors/circuitinterval.h"
 #include "editors/circuitintervalfield.h"
 #include "editors/circuitnames.h"
+#include "editors/circuitplandialog.h"
 #include "ui/dialogs.h"
 #include "ui/errorguard.h"
 #include "ui/fixedlayout.h"
@@ -88,6 +89,10 @@ void Tfrm_CircuitEdit::createControls() {
     spn_exercise->setValue(30);
     spn_restint->setValue(15);
 
+    // Below the interval fields, in the free space left of the exercise group.
+    btn_circuitplan = placeControl<QPushButton>(this, "btn_circuitplan", QRect(8, 192, 145, 25));
+    btn_circuitplan->setText(QStringLiteral("Rounds and times..."));
+
     GroupBox1 = new QGroupBox(QStringLiteral("Circuits Exercises"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(328, 25, 241, 249);
@@ -131,6 +136,8 @@ void Tfrm_CircuitEdit::connectReactions() {
             [this] { guarded(this, [this] { m_controller.btn_movedownClick(); }); });
     connect(btn_delete, &QPushButton::clicked, this,
             [this] { guarded(this, [this] { m_controller.btn_deleteClick(); }); });
+    connect(btn_circuitplan, &QPushButton::clicked, this,
+            [this] { guarded(this, [this] { m_controller.btn_circuitplanClick(); }); });
 }
 
 // Leaving the name field for another control stores under the whole name. A
@@ -238,6 +245,7 @@ void Tfrm_CircuitEdit::setEditable(bool editable) {
     for (QWidget* control : {static_cast<QWidget*>(edt_circuitname),
                              static_cast<QWidget*>(cmb_circuittype),
                              static_cast<QWidget*>(spn_exercise), static_cast<QWidget*>(spn_restint),
+                             static_cast<QWidget*>(btn_circuitplan),
                              static_cast<QWidget*>(GroupBox1)})
         control->setEnabled(editable);
 }
@@ -245,4 +253,13 @@ void Tfrm_CircuitEdit::setEditable(bool editable) {
 void Tfrm_CircuitEdit::followInCatalogue(const std::string& path) {
     if (onCatalogueRescanned)
         onCatalogueRescanned(path);
+}
+
+void Tfrm_CircuitEdit::openCircuitPlan(const TCircuit2& circuit) {
+    auto* dialog = new CircuitPlanDialog(
+        this, circuit, [this](const CircuitKeys& keys, const std::vector<EntryKeys>& entries) {
+            return m_controller.storeplan(keys, entries);
+        });
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open(); // modal to the window, without a nested event loop
 }

@@ -65,6 +65,7 @@ private:
     void showNameProblem(const std::string& text) override;
     void setEditable(bool editable) override;
     void followInCatalogue(const std::string& path) override;
+    void openCircuitPlan(const TCircuit2& circuit) override;
 
     CircuitIntervalField* field(IntervalField which) const;
 
@@ -82,6 +83,7 @@ private:
     CircuitIntervalField* spn_exercise = nullptr;
     QLabel* Label3 = nullptr;
     CircuitIntervalField* spn_restint = nullptr;
+    QPushButton* btn_circuitplan = nullptr;
     QGroupBox* GroupBox1 = nullptr;
     QListWidget* lst_circuitex = nullptr;
     QComboBox* cmb_exercises = nullptr;

@@ -240,6 +240,7 @@ bool CircuitEditController::addexercise(const std::string& name, uint32_t number
     if (free >= kMaxCircuitExercises)
         return false; // entry 100 stays free
     TExercise2& entry = m_circuit.exercises[static_cast<size_t>(free)];
+    entry = TExercise2{}; // a new entry takes the circuit's values, whatever the slot held
     entry.number = number;
     entry.name = name;
     return true;
@@ -419,9 +420,49 @@ void CircuitEditController::btn_deleteClick() {
             entries[last] = entries[last + 1];
             ++last;
         }
-        entries[last].number = 0;
-        entries[last].name.clear();
+        entries[last] = TExercise2{}; // with its keys, or the next addition would take them
         displayexercises();
     }
     report(attemptsave(m_view.nameText()));
+}
+
+void CircuitEditController::btn_circuitplanClick() {
+    if (!m_open)
+        return;
+    if (const std::string refusal = cansave(m_view.nameText()); !refusal.empty())
+        return report(refusal);
+    m_view.openCircuitPlan(m_circuit);
+}
+
+bool CircuitEditController::storeplan(const CircuitKeys& keys,
+                                      const std::vector<EntryKeys>& entries) {
+    // The dialog is modal, so the entries are the ones it was opened on; a
+    // circuit that changed meanwhile takes no keys meant for other entries.
+    if (static_cast<int>(entries.size()) != usedentries(m_circuit))
+        return false;
+    const CircuitKeys previousKeys = std::exchange(m_circuit.keys, keys);
+    std::vector<EntryKeys> previousEntries;
+    previousEntries.reserve(entries.size());
+    for (size_t i = 0; i < entries.size(); ++i)
+        previousEntries.push_back(std::exchange(m_circuit.exercises[i].keys, entries[i]));
+    // Unlike a field, the dialog stays open holding what was typed: the
+    // circuit keeps its keys, so Cancel after a failure changes nothing.
+    const auto restore = [&] {
+        m_circuit.keys = previousKeys;
+        for (size_t i = 0; i < previousEntries.size(); ++i)
+            m_circuit.exercises[i].keys = previousEntries[i];
+    };
+    std::string refusal;
+    try {
+        refusal = attemptsave(m_view.nameText());
+    } catch (...) {
+        restore();
+        throw;
+    }
+    if (!refusal.empty()) {
+        restore();
+        report(refusal);
+        return false;
+    }
+    return true;
 }

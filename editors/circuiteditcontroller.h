@@ -43,6 +43,13 @@ public:
     std::string cansave(const std::string& nametext) const;
     std::string attemptsave(const std::string& nametext);
 
+    // The circuit plan dialog's OK: the circuit takes these keys, one
+    // EntryKeys per exercise entry in order, and is stored through
+    // attemptsave. When it cannot be stored (refused, with the reason shown,
+    // or an IoError raised) the circuit keeps the keys it had and the result
+    // is false.
+    bool storeplan(const CircuitKeys& keys, const std::vector<EntryKeys>& entries);
+
     // The editor stops being the front frame (another frame, a bar button, the
     // window closing): what the name field shows is stored as when the field
     // is left, unless that has happened since its last change.
@@ -63,6 +70,7 @@ public:
     void btn_moveupClick();
     void btn_movedownClick();
     void btn_deleteClick();
+    void btn_circuitplanClick();
 
 private:
     void setNameField(const std::string& text);

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+struct TCircuit2;
+
 enum class IntervalField { Exercise, Rest };
 
 // What the circuit editor's rules need of its screen. Every setter only shows:
@@ -40,4 +42,7 @@ public:
     // The editor rescanned the catalogue; the circuit it edits is stored at
     // this path, so the catalogue's selection can follow it.
     virtual void followInCatalogue(const std::string& path) = 0;
+    // Opens the circuit plan dialog on this circuit; OK comes back through
+    // CircuitEditController::storeplan.
+    virtual void openCircuitPlan(const TCircuit2& circuit) = 0;
 };

@@ -1,7 +1,8 @@
 #include "editors/circuitinfocontroller.h"
 
-#include "data/catalogue.h"
+#include "data/circuitplan.h"
 #include "data/contentaddress.h"
+#include "data/durationtext.h"
 
 #include <utility>
 #include <vector>
@@ -14,17 +15,30 @@ void CircuitInfoController::showcircuitinfo(const std::string& path) {
     std::swap(infocircuit, m_readCircuit);
 
     // The count is every exercise line of the file, as the grid shows it, also
-    // for a file of more than the 100 a circuit holds.
+    // for a file of more than the 100 a circuit holds; the time is the plan's.
     const TCircuit2& c = infocircuit;
     m_view.setCaption(InfoCaption::Name, "Circuit Name: " + c.circuitname);
     m_view.setCaption(InfoCaption::Type, "Circuit Type: " + c.circuittype);
     m_view.setCaption(InfoCaption::Exercises, "Exercises: " + std::to_string(c.exercisecount));
-    m_view.setCaption(InfoCaption::TotalTime,
-                      "Total Circuit Time: " +
-                          totaltime(c.exerciseinterval, c.restinterval, c.exercisecount));
+    m_view.setCaption(InfoCaption::TotalTime, "Total Circuit Time: " + plannedtimetext(c));
     m_view.setCaption(InfoCaption::ExerciseInterval,
                       "Exercise Interval: " + durationtext(c.exerciseinterval));
     m_view.setCaption(InfoCaption::RestInterval, "Rest Interval: " + durationtext(c.restinterval));
+
+    // A circuit of one round without warm-up or cool-down shows none of these.
+    const CircuitKeys& keys = c.keys;
+    const bool rounds = keys.rounds > 1;
+    m_view.setCaption(InfoCaption::Rounds,
+                      rounds ? "Rounds: " + std::to_string(keys.rounds) : std::string());
+    m_view.setCaption(InfoCaption::RoundRest,
+                      rounds && keys.roundrest
+                          ? "Rest Between Rounds: " + durationtext(*keys.roundrest)
+                          : std::string());
+    m_view.setCaption(InfoCaption::WarmUp,
+                      keys.warmup > 0 ? "Warm-up: " + durationtext(keys.warmup) : std::string());
+    m_view.setCaption(InfoCaption::CoolDown, keys.cooldown > 0
+                                                 ? "Cool-down: " + durationtext(keys.cooldown)
+                                                 : std::string());
 
     std::vector<std::string> lines;
     for (const TExercise2& entry : c.exercises) {

@@ -16,6 +16,12 @@
 namespace {
 constexpr int kStripHeight = 20;
 constexpr int kLineHeight = 12;
+// The lines only some circuits show: at the description's left edge, on the
+// rows of the designed captions from "Exercises:" down, whose texts stay
+// short, above the description.
+constexpr int kPlanLinesLeft = 296;
+constexpr int kPlanLinesTop = 40;
+constexpr int kCaptionStep = 16;
 
 } // namespace
 
@@ -51,6 +57,12 @@ void Tfrm_CircuitInfo::createControls() {
     lbl_RestTime = makeCaption(Panel2, "lbl_RestTime", QStringLiteral("Rest Interval:"), 42, 72);
     lbl_exInterval =
         makeCaption(Panel2, "lbl_exInterval", QStringLiteral("Exercise Interval:"), 21, 88);
+    lbl_rounds = makeCaption(Panel2, "lbl_rounds", QString(), kPlanLinesLeft, kPlanLinesTop);
+    lbl_roundrest = makeCaption(Panel2, "lbl_roundrest", QString(), kPlanLinesLeft, kPlanLinesTop);
+    lbl_warmup = makeCaption(Panel2, "lbl_warmup", QString(), kPlanLinesLeft, kPlanLinesTop);
+    lbl_cooldown = makeCaption(Panel2, "lbl_cooldown", QString(), kPlanLinesLeft, kPlanLinesTop);
+    for (QLabel* line : {lbl_rounds, lbl_roundrest, lbl_warmup, lbl_cooldown})
+        line->hide();
 
     lst_exercises = placeControl<QListWidget>(Panel2, "lst_exercises", QRect(8, 104, 233, 177));
     lst_exercises->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -98,13 +110,32 @@ void Tfrm_CircuitInfo::libraryChanged() {
 
 // --- CircuitInfoView ---------------------------------------------------------
 
+QLabel* Tfrm_CircuitInfo::captionLabel(InfoCaption caption) const {
+    QLabel* const labels[] = {lbl_CircName,   lbl_CircType, lbl_Exercises, lbl_totCTime,
+                              lbl_exInterval, lbl_RestTime, lbl_rounds,    lbl_roundrest,
+                              lbl_warmup,     lbl_cooldown};
+    return labels[static_cast<int>(caption)];
+}
+
 void Tfrm_CircuitInfo::setCaption(InfoCaption caption, const std::string& text) {
-    QLabel* const labels[] = {lbl_CircName, lbl_CircType,   lbl_Exercises,
-                              lbl_totCTime, lbl_exInterval, lbl_RestTime};
-    QLabel* label = labels[static_cast<int>(caption)];
+    QLabel* label = captionLabel(caption);
     // Labels are sized to their text and grow to the right.
     label->setText(plaintext(totext(text)));
     label->adjustSize();
+    if (caption >= InfoCaption::Rounds) {
+        label->setVisible(!text.empty());
+        stackPlanLines();
+    }
+}
+
+void Tfrm_CircuitInfo::stackPlanLines() {
+    int top = kPlanLinesTop;
+    for (QLabel* line : {lbl_rounds, lbl_roundrest, lbl_warmup, lbl_cooldown}) {
+        if (line->isHidden())
+            continue;
+        line->move(kPlanLinesLeft, top);
+        top += kCaptionStep;
+    }
 }
 
 void Tfrm_CircuitInfo::setExerciseLines(const std::vector<std::string>& names) {

@@ -38,6 +38,9 @@ public:
 
 private:
     void createControls();
+    QLabel* captionLabel(InfoCaption caption) const;
+    // Puts the shown lines of rounds, warm-up and cool-down one under another.
+    void stackPlanLines();
 
     // CircuitInfoView
     void setCaption(InfoCaption caption, const std::string& text) override;
@@ -59,6 +62,10 @@ private:
     QLabel* lbl_totCTime = nullptr;
     QLabel* lbl_RestTime = nullptr;
     QLabel* lbl_exInterval = nullptr;
+    QLabel* lbl_rounds = nullptr;
+    QLabel* lbl_roundrest = nullptr;
+    QLabel* lbl_warmup = nullptr;
+    QLabel* lbl_cooldown = nullptr;
     QListWidget* lst_exercises = nullptr;
     QPlainTextEdit* mmo_exdescription = nullptr;
     ClickableLabel* lbl_openbrowser = nullptr;

@@ -3,11 +3,25 @@
 #include <string>
 #include <vector>
 
-enum class InfoCaption { Name, Type, Exercises, TotalTime, ExerciseInterval, RestInterval };
+// The designed captions, then the lines only a circuit that uses rounds,
+// warm-up or cool-down shows.
+enum class InfoCaption {
+    Name,
+    Type,
+    Exercises,
+    TotalTime,
+    ExerciseInterval,
+    RestInterval,
+    Rounds,
+    RoundRest,
+    WarmUp,
+    CoolDown
+};
 
 // What the circuit information panel's rules need of its screen. Texts are the
 // file's bytes; the view converts them for display. Setting the lines is no
-// selection: it sets off nothing.
+// selection: it sets off nothing. An empty text hides one of the lines only
+// some circuits show.
 class CircuitInfoView {
 public:
     virtual ~CircuitInfoView() = default;

@@ -12,6 +12,7 @@
 namespace {
 const char* const kNewName = "New Exercise";
 const char* const kNewDescription = "Enter a description for your new exercise";
+const char* const kNameWithTab = "An exercise name cannot hold a tab character.";
 const char* const kLibraryFull =
     "The exercise library is full: it holds 500 exercises. Delete an exercise before adding "
     "a new one.";
@@ -107,15 +108,21 @@ void ExerciseEditController::grd_circuitsClick() {
 void ExerciseEditController::txt_exnameChange() {
     if (!selectsRecord())
         return displayexercises();
-    // A name cannot be emptied: the refresh puts the record's name back.
+    // A name cannot be emptied: the refresh puts the record's name back. Nor
+    // can it take a TAB, which would end the name on a circuit's exercise line.
+    // A record that came with one from the file is only shown.
     const std::string name = exerciseoneline(m_view.nameText());
-    const bool changed = !name.empty() && name != selectedRecord().name;
+    const bool different = !name.empty() && name != selectedRecord().name;
+    const bool refused = different && name.find('\t') != std::string::npos;
+    const bool changed = different && !refused;
     if (changed) {
         if (!m_rename)
             m_rename = Rename{m_table.selectedexercise, selectedRecord().name};
         selectedRecord().name = name;
     }
     displayexercises();
+    if (refused)
+        m_view.showMessage(kNameWithTab);
     // A text the program put back (the record's own) changes nothing and is not
     // stored: a load must not rewrite the file, which may hold records the
     // table had no room for.

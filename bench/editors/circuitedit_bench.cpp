@@ -40,6 +40,7 @@ public:
     void showNameProblem(const std::string&) override {}
     void setEditable(bool) override {}
     void followInCatalogue(const std::string&) override {}
+    void openCircuitPlan(const TCircuit2&) override {}
 };
 
 class StoringGrid final : public CircuitGrid {

@@ -26,7 +26,8 @@ public:
     std::vector<std::string> messages;
     std::string nameProblem; // the refusal shown beside the name field
     bool editable = true;
-    std::string followed; // the path the catalogue was last asked to select
+    std::string followed;     // the path the catalogue was last asked to select
+    std::string planOpenedOn; // the circuit the plan dialog was last opened on
 
     std::string nameText() const override { return name; }
     void setNameText(const std::string& text) override { name = text; }
@@ -47,6 +48,7 @@ public:
     void showNameProblem(const std::string& text) override { nameProblem = text; }
     void setEditable(bool on) override { editable = on; }
     void followInCatalogue(const std::string& path) override { followed = path; }
+    void openCircuitPlan(const TCircuit2& circuit) override { planOpenedOn = circuit.circuitname; }
 
     std::vector<std::string> takeMessages() { return std::exchange(messages, {}); }
 };

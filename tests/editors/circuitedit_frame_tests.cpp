@@ -8,12 +8,16 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -230,6 +234,79 @@ TEST_F(CircuitEditFrameTest, modifyCircuit_showsTheStoredCircuit) {
     EXPECT_EQ(child<QListWidget>("lst_circuitex")->count(), 2);
     EXPECT_EQ(child<QComboBox>("cmb_exercises")->currentText(), "Crunch");
     EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
+}
+
+TEST_F(CircuitEditFrameTest, roundsAndTimes_okStoresWhatWasTypedAndCancelNothing) {
+    frame.show();
+    frame.newcircuit();
+    QTest::mouseClick(child<QPushButton>("btn_newexercise"), Qt::LeftButton);
+    const std::string before = folder.readFile("Circuits/New Circuit.cir");
+    auto* button = child<QPushButton>("btn_circuitplan");
+    const auto openPlan = [&] {
+        QTest::mouseClick(button, Qt::LeftButton);
+        return QPointer<QDialog>(frame.findChild<QDialog*>(QStringLiteral("dlg_circuitplan")));
+    };
+    const auto gone = [](const QPointer<QDialog>& dialog) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        return dialog.isNull();
+    };
+
+    QPointer<QDialog> dialog = openPlan();
+    ASSERT_TRUE(dialog);
+    EXPECT_TRUE(dialog->isVisible() && dialog->isModal());
+    EXPECT_EQ(dialog->windowTitle(), "Circuit plan");
+    dialog->findChild<QSpinBox*>("spn_rounds")->setValue(5);
+    QTest::keyClick(dialog, Qt::Key_Escape);
+    EXPECT_TRUE(gone(dialog));
+    EXPECT_EQ(folder.readFile("Circuits/New Circuit.cir"), before);
+
+    dialog = openPlan();
+    ASSERT_TRUE(dialog);
+    QSpinBox* rounds = dialog->findChild<QSpinBox*>("spn_rounds");
+    EXPECT_EQ(rounds->accessibleName(), "Rounds");
+    editorOf(rounds)->selectAll();
+    QTest::keyClicks(rounds, "4");
+    auto* table = dialog->findChild<QTableView*>("grd_plan");
+    const QModelIndex rest = table->model()->index(0, 1);
+    const QModelIndex work = table->model()->index(0, 2);
+    EXPECT_EQ(rest.data().toString(), "15"); // the circuit's, greyed; its editor opens empty
+    EXPECT_TRUE(rest.data(Qt::EditRole).toString().isEmpty());
+    table->edit(work);
+    auto* cell = qobject_cast<QLineEdit*>(table->indexWidget(work));
+    ASSERT_NE(cell, nullptr);
+    QTest::keyClicks(cell, "40");
+    QTest::keyClick(cell, Qt::Key_Return); // commits the cell, not the dialog
+    QCoreApplication::processEvents();
+    ASSERT_FALSE(gone(dialog));
+    EXPECT_EQ(work.data().toString(), "40");
+    table->edit(rest); // emptied: stays the circuit's
+    QTest::keyClick(qobject_cast<QLineEdit*>(table->indexWidget(rest)), Qt::Key_Return);
+    QCoreApplication::processEvents();
+
+    auto* buttons = dialog->findChild<QDialogButtonBox*>();
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    EXPECT_TRUE(gone(dialog));
+    EXPECT_EQ(fileLines(folder, "New Circuit").mid(2),
+              (QStringList{"30 rounds=4", "15", "Push Up\twork=40"}));
+    EXPECT_EQ(frame.workingcircuit().keys.rounds, 4u);
+    EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
+
+    // A typing slip in a cell: OK says so and stays.
+    dialog = openPlan();
+    ASSERT_TRUE(dialog);
+    table = dialog->findChild<QTableView*>("grd_plan");
+    table->model()->setData(table->model()->index(0, 4), QStringLiteral("3"));
+    buttons = dialog->findChild<QDialogButtonBox*>();
+    QTest::mouseClick(buttons->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    const QStringList shown = TestDialogs::takeShown();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown[0].contains(QStringLiteral("\"Push Up\", column \"Sides\"")));
+    EXPECT_FALSE(gone(dialog));
+    EXPECT_EQ(dialog->findChild<QLabel*>("lbl_planproblem")->text(), shown[0]);
+    dialog->reject();
+
+    frame.releaseifedited(folder.path() + "Circuits/New Circuit.cir");
+    EXPECT_FALSE(button->isEnabled());
 }
 
 } // namespace

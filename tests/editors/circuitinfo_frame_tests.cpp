@@ -88,6 +88,39 @@ TEST_F(CircuitInfoTest, circuitOf150Exercises_showsTheGridsCountAndTime) {
     EXPECT_EQ(list()->count(), 100);
 }
 
+TEST_F(CircuitInfoTest, roundsWarmUpAndCoolDown_showOnlyForCircuitsThatUseThem) {
+    const char* const planLines[] = {"lbl_rounds", "lbl_roundrest", "lbl_warmup", "lbl_cooldown"};
+    panel.showcircuitinfo(store("Sides", "Sides\r\nUpper Body\r\n30 rounds=2 roundrest=60 "
+                                         "cooldown=90\r\n15\r\nPush Up\r\nCrunch\tsides=2\r\n"));
+
+    // 2 x (30 + 15 + 2 x 30), the second round after 60, then 90 of cool-down.
+    EXPECT_EQ(label("lbl_totCTime"), "Total Circuit Time: 06:00");
+    EXPECT_EQ(label("lbl_rounds"), "Rounds: 2");
+    EXPECT_EQ(label("lbl_roundrest"), "Rest Between Rounds: 01:00");
+    EXPECT_EQ(label("lbl_cooldown"), "Cool-down: 01:30");
+    EXPECT_FALSE(panel.findChild<QLabel*>("lbl_warmup")->isVisibleTo(&panel));
+    // One under another, clear of every other control of the panel.
+    auto* cooldown = panel.findChild<QLabel*>("lbl_cooldown");
+    EXPECT_EQ(cooldown->y(), panel.findChild<QLabel*>("lbl_roundrest")->y() + 16);
+    QWidget* inside = cooldown->parentWidget();
+    for (const char* name : planLines) {
+        auto* line = panel.findChild<QLabel*>(name);
+        if (!line->isVisibleTo(&panel))
+            continue;
+        EXPECT_EQ(line->font(), panel.findChild<QLabel*>("lbl_CircName")->font());
+        for (QWidget* other : inside->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (other == line || !other->isVisibleTo(&panel))
+                continue;
+            EXPECT_FALSE(line->geometry().intersects(other->geometry()))
+                << name << " " << other->objectName().toStdString();
+        }
+    }
+
+    panel.showcircuitinfo(store("Plain", "Plain\r\nUpper Body\r\n30 warmup=0\r\n15\r\n"));
+    for (const char* name : planLines)
+        EXPECT_FALSE(panel.findChild<QLabel*>(name)->isVisibleTo(&panel)) << name;
+}
+
 TEST_F(CircuitInfoTest, circuitWithoutExercises_showsZeroAndAnEmptyList) {
     panel.showcircuitinfo(store("Empty", "Empty\r\nAbdominal\r\n45\r\n75\r\n"));
     EXPECT_EQ(label("lbl_Exercises"), "Exercises: 0");

@@ -255,6 +255,17 @@ TEST_F(ExerciseEdit, pastedNameWithLineBreak_staysOneLine) {
     EXPECT_EQ(recordsInFile(libraryFile()), 1);
 }
 
+TEST_F(ExerciseEdit, pastedNameWithTab_isRefusedAndTheNameStays) {
+    loadLibrary(exerciseLibrary(1));
+    view.name = "Jump\tSquat";
+    controller.txt_exnameChange();
+    EXPECT_EQ(slot(0).name, "Exercise 0");
+    EXPECT_EQ(view.name, "Exercise 0");
+    EXPECT_EQ(view.messages,
+              std::vector<std::string>{"An exercise name cannot hold a tab character."});
+    EXPECT_EQ(libraryFile(), exerciseLibrary(1));
+}
+
 TEST_F(ExerciseEdit, pickingType_storesItAndSaves) {
     loadLibrary(exerciseLibrary(2));
     clickRow(1);
