@@ -10,11 +10,20 @@
 namespace {
 
 // One known key: its name, its range, and where its value goes.
+// A key's first eight letters as one number, to compare a word's key at once.
+constexpr uint64_t packKey(std::string_view key) {
+    uint64_t packed = 0;
+    for (size_t i = 0; i < key.size() && i < 8; ++i)
+        packed |= uint64_t{static_cast<unsigned char>(key[i])} << (8 * i);
+    return packed;
+}
+
 template <typename Keys> struct KeyRule {
     std::string_view name;
     uint32_t low;
     uint32_t high;
     void (*store)(Keys&, uint32_t);
+    uint64_t packed = packKey(name);
 };
 
 constexpr std::array<KeyRule<CircuitKeys>, 4> kCircuitRules{{
@@ -64,6 +73,7 @@ void resetKeys(EntryKeys& keys) {
 // One word's key and value as a parser found them, checked and stored.
 template <typename Keys, size_t N>
 [[gnu::always_inline]] inline std::optional<KeyProblem> takeWord(std::string_view word, size_t equals,
+                                                                uint64_t packedKey,
                                    const std::array<KeyRule<Keys>, N>& rules, unsigned& seen,
                                    Keys& into) {
     if (equals == std::string_view::npos || equals == 0)
@@ -72,7 +82,11 @@ template <typename Keys, size_t N>
     size_t known = N;
     // Unrolled, so each rule's store is a plain assignment.
     [&]<size_t... I>(std::index_sequence<I...>) {
-        ((known == N && sameKey(rules[I].name, key) ? (known = I) : 0), ...);
+        ((known == N && rules[I].packed == packedKey && rules[I].name.size() == key.size() &&
+                  (key.size() <= 8 || sameKey(rules[I].name, key))
+              ? (known = I)
+              : 0),
+         ...);
     }(std::make_index_sequence<N>{});
     if (known == N) {
         // Kept as read, for a later version that knows it.
@@ -110,27 +124,59 @@ struct WordBits {
     uint64_t equals = 0;
 };
 
-WordBits wordBits(std::string_view words) {
-    char block[64] = {};
-    std::memcpy(block, words.data(), words.size());
-    WordBits bits;
 #if defined(__SSE2__)
-    for (int part = 0; part < 4; ++part) {
-        const __m128i chunk = _mm_loadu_si128(reinterpret_cast<const __m128i*>(block + 16 * part));
-        const auto maskOf = [&chunk](char c) {
-            return static_cast<uint64_t>(static_cast<uint32_t>(
-                _mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(c)))));
-        };
-        bits.separators |= (maskOf(' ') | maskOf('\t')) << (16 * part);
-        bits.equals |= maskOf('=') << (16 * part);
+void addChunkBits(__m128i chunk, unsigned shift, WordBits& bits) {
+    const auto maskOf = [&chunk](char c) {
+        return static_cast<uint64_t>(
+            static_cast<uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(chunk, _mm_set1_epi8(c)))));
+    };
+    bits.separators |= (maskOf(' ') | maskOf('\t')) << shift;
+    bits.equals |= maskOf('=') << shift;
+}
+#endif
+
+WordBits findWordBits(std::string_view words) {
+    WordBits bits;
+    const size_t size = words.size();
+#if defined(__SSE2__)
+    const char* const data = words.data();
+    size_t part = 0;
+    for (; part + 16 <= size; part += 16)
+        addChunkBits(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + part)),
+                     static_cast<unsigned>(part), bits);
+    if (part == size)
+        return bits;
+    if (size >= 16) {
+        // The last sixteen bytes, read where they end: their first bytes were
+        // counted already and are shifted out.
+        WordBits last;
+        addChunkBits(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + size - 16)), 0, last);
+        const auto counted = static_cast<unsigned>(part + 16 - size);
+        bits.separators |= (last.separators >> counted) << part;
+        bits.equals |= (last.equals >> counted) << part;
+        return bits;
     }
+    alignas(16) char shortWords[16] = {};
+    std::memcpy(shortWords, data, size);
+    addChunkBits(_mm_load_si128(reinterpret_cast<const __m128i*>(shortWords)), 0, bits);
 #else
-    for (int i = 0; i < 64; ++i) {
-        bits.separators |= static_cast<uint64_t>(block[i] == ' ' || block[i] == '\t') << i;
-        bits.equals |= static_cast<uint64_t>(block[i] == '=') << i;
+    for (size_t i = 0; i < size; ++i) {
+        bits.separators |= static_cast<uint64_t>(words[i] == ' ' || words[i] == '\t') << i;
+        bits.equals |= static_cast<uint64_t>(words[i] == '=') << i;
     }
 #endif
     return bits;
+}
+
+// The first letters of the key starting at `start`, as packKey gives them.
+[[gnu::always_inline]] inline uint64_t packKeyAt(std::string_view words, size_t start,
+                                                 size_t length) {
+    length = std::min<size_t>(length, 8);
+    if (words.size() - start < 8)
+        return packKey(words.substr(start, length)); // near the end: a few letters
+    uint64_t packed = 0;
+    std::memcpy(&packed, words.data() + start, 8);
+    return length >= 8 ? packed : packed & ((uint64_t{1} << (8 * length)) - 1);
 }
 
 // Bits from..to-1 set (to at most 64).
@@ -145,16 +191,21 @@ std::optional<KeyProblem> parseWords(std::string_view words,
     resetKeys(into);
     unsigned seen = 0;
     if (words.size() <= 64) {
-        const WordBits bits = wordBits(words);
         const auto size = static_cast<unsigned>(words.size());
-        uint64_t starts = ~bits.separators & bitRange(0, size);
+        const uint64_t inside = bitRange(0, size);
+        WordBits bits = findWordBits(words);
+        bits.separators &= inside;
+        bits.equals &= inside;
+        uint64_t starts = ~bits.separators & inside;
         while (starts != 0) {
             const auto start = static_cast<unsigned>(__builtin_ctzll(starts));
             const uint64_t ahead = bits.separators & bitRange(start, 64);
             const unsigned end = ahead ? static_cast<unsigned>(__builtin_ctzll(ahead)) : size;
             const uint64_t equals = bits.equals & bitRange(start, end);
             const size_t equalsAt = equals ? __builtin_ctzll(equals) - start : std::string_view::npos;
-            if (auto problem = takeWord(words.substr(start, end - start), equalsAt, rules, seen, into))
+            const uint64_t packed = packKeyAt(words, start, equalsAt);
+            if (auto problem = takeWord(words.substr(start, end - start), equalsAt, packed, rules,
+                                        seen, into))
                 return problem;
             starts &= ~bitRange(0, end);
         }
@@ -169,7 +220,8 @@ std::optional<KeyProblem> parseWords(std::string_view words,
         }
         const size_t end = std::min(words.find_first_of(" \t", at), words.size());
         const std::string_view word = words.substr(at, end - at);
-        if (auto problem = takeWord(word, word.find('='), rules, seen, into))
+        const size_t equals = word.find('=');
+        if (auto problem = takeWord(word, equals, packKey(word.substr(0, equals)), rules, seen, into))
             return problem;
         at = end;
     }

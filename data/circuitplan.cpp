@@ -99,10 +99,11 @@ namespace {
 
 // The keys of exercise `entry` of a record of `stored` kept entries; lines
 // past them count with the circuit's own times.
+const EntryKeys kDefaultKeys;
+
 template <typename KeysAt> auto keysOrDefaults(KeysAt keysAt) {
     return [keysAt](int entry) -> const EntryKeys& {
-        static const EntryKeys kDefaults;
-        return entry < kMaxCircuitExercises ? keysAt(static_cast<size_t>(entry)) : kDefaults;
+        return entry < kMaxCircuitExercises ? keysAt(static_cast<size_t>(entry)) : kDefaultKeys;
     };
 }
 
