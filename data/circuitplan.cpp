@@ -9,15 +9,18 @@
 namespace {
 
 // The one rule: calls visit(phase) for every phase of the plan, in running
-// order. keysOf(i) gives exercise i's keys.
+// order. keysOf(i) gives exercise i's keys. `roundsWalked` stops the walk
+// after that many rounds (the cool-down still comes), for a caller that only
+// needs rounds 1 and 2: every round after the first is the same as round 2.
 template <typename KeysOf, typename Visit>
 void walkPlan(const CircuitKeys& keys, uint32_t exerciseinterval, uint32_t restinterval,
-              int entries, KeysOf keysOf, Visit visit) {
+              int entries, KeysOf keysOf, Visit visit, int roundsWalked = kMaxRounds) {
     if (entries <= 0)
         return;
     if (keys.warmup > 0)
         visit(PlanPhase{PhaseKind::WarmUp, keys.warmup, 0, -1, 0, 0});
-    const int rounds = static_cast<int>(std::clamp<uint32_t>(keys.rounds, 1, kMaxRounds));
+    const int rounds = std::min(static_cast<int>(std::clamp<uint32_t>(keys.rounds, 1, kMaxRounds)),
+                                roundsWalked);
     for (int round = 1; round <= rounds; ++round) {
         for (int entry = 0; entry < entries; ++entry) {
             const EntryKeys& own = keysOf(entry);
@@ -44,20 +47,29 @@ int runEntries(const TCircuit2& circuit) {
     return std::clamp(circuit.exercisecount, 0, kMaxCircuitExercises);
 }
 
+// The plan's seconds, walked through rounds 1 and 2 only: a circuit of 99
+// rounds of 100 exercises is summed as fast as one of two rounds.
 template <typename KeysOf>
 uint64_t sumPlan(const CircuitKeys& keys, uint32_t exerciseinterval, uint32_t restinterval,
                  int entries, KeysOf keysOf) {
-    uint64_t total = 0;
+    uint64_t outside = 0; // the warm-up and the cool-down
+    uint64_t firstRound = 0;
+    uint64_t laterRound = 0;
     bool leadinSeen = false;
-    walkPlan(keys, exerciseinterval, restinterval, entries, keysOf, [&](const PlanPhase& phase) {
-        // The lead-in is the wait before the workout, not part of it.
-        if (phase.kind == PhaseKind::Rest && !leadinSeen) {
-            leadinSeen = true;
-            return;
-        }
-        total += phase.seconds;
-    });
-    return total;
+    walkPlan(
+        keys, exerciseinterval, restinterval, entries, keysOf,
+        [&](const PlanPhase& phase) {
+            // The lead-in is the wait before the workout, not part of it.
+            if (phase.kind == PhaseKind::Rest && !leadinSeen) {
+                leadinSeen = true;
+                return;
+            }
+            (phase.round == 0 ? outside : phase.round == 1 ? firstRound : laterRound) +=
+                phase.seconds;
+        },
+        2);
+    const uint64_t rounds = std::clamp<uint32_t>(keys.rounds, 1, kMaxRounds);
+    return outside + firstRound + (rounds - 1) * laterRound;
 }
 
 } // namespace

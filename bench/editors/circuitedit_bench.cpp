@@ -51,12 +51,17 @@ public:
     }
 };
 
-// 500 stored circuits, the editor working on the last of them. Synced: on
-// the disk; else in memory, where a sync costs nothing.
+// 500 stored circuits, the editor working on the last of them. Argument 1:
+// on the disk, synced; 0: in memory, where a sync costs nothing; 2: on the
+// disk, every circuit with rounds and every exercise with its own times.
 struct FullCatalogue {
-    explicit FullCatalogue(bool synced) : folder(synced ? std::string() : memoryfolder()) { fill(); }
+    explicit FullCatalogue(int64_t kind)
+        : folder(kind == 0 ? memoryfolder() : std::string()), keyed(kind == 2) {
+        fill();
+    }
 
     TempFolder folder;
+    bool keyed;
     QuietView view;
     StoringGrid grid;
     ExerciseTable table;
@@ -73,11 +78,13 @@ struct FullCatalogue {
         table.librarysize = 100;
         std::string exercises;
         for (int i = 0; i < 100; ++i)
-            exercises += "Exercise number " + std::to_string(i) + "\r\n";
+            exercises += "Exercise number " + std::to_string(i) +
+                         (keyed ? "\trest=10 work=40 reps=12 sides=2\r\n" : "\r\n");
+        const std::string seconds = keyed ? "30 rounds=99 roundrest=60 warmup=120 cooldown=60" : "30";
         for (int n = 0; n < kCatalogueRows; ++n) {
             const std::string name = "Circuit " + std::to_string(n);
             folder.writeFile("Circuits/" + name + ".cir",
-                             name + "\r\nUpper Body\r\n30\r\n15\r\n" + exercises);
+                             name + "\r\nUpper Body\r\n" + seconds + "\r\n15\r\n" + exercises);
         }
         editor.setCatalogueGrid(&grid);
         editor.modifycircuit(folder.path() + "Circuits/Circuit 499.cir");
@@ -85,7 +92,7 @@ struct FullCatalogue {
 };
 
 void nameKeystroke(benchmark::State& state) {
-    FullCatalogue catalogue(state.range(0) != 0);
+    FullCatalogue catalogue(state.range(0));
     const std::string names[2] = {"Circuit 499x", "Circuit 499"};
     int next = 0;
     for (auto _ : state) {
@@ -96,7 +103,7 @@ void nameKeystroke(benchmark::State& state) {
 }
 
 void intervalKeystroke(benchmark::State& state) {
-    FullCatalogue catalogue(state.range(0) != 0);
+    FullCatalogue catalogue(state.range(0));
     const std::string texts[2] = {"31", "30"};
     int next = 0;
     for (auto _ : state) {
@@ -108,7 +115,7 @@ void intervalKeystroke(benchmark::State& state) {
 }
 
 void nameFieldExit(benchmark::State& state) {
-    FullCatalogue catalogue(state.range(0) != 0);
+    FullCatalogue catalogue(state.range(0));
     for (auto _ : state)
         catalogue.editor.edt_circuitnameExit();
 }
@@ -116,7 +123,7 @@ void nameFieldExit(benchmark::State& state) {
 } // namespace
 
 void configure(benchmark::internal::Benchmark* bench) {
-    bench->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
+    bench->Arg(1)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
 }
 
 BENCHMARK(nameKeystroke)->Apply(configure);
