@@ -48,26 +48,32 @@ int runEntries(const TCircuit2& circuit) {
 }
 
 // The plan's seconds, walked through rounds 1 and 2 only: a circuit of 99
-// rounds of 100 exercises is summed as fast as one of two rounds.
+// rounds of 100 exercises is summed as fast as one of two rounds. Without a
+// round rest, round 2 is round 1 with its lead-in, and round 1 is enough.
 template <typename KeysOf>
 uint64_t sumPlan(const CircuitKeys& keys, uint32_t exerciseinterval, uint32_t restinterval,
                  int entries, KeysOf keysOf) {
     uint64_t outside = 0; // the warm-up and the cool-down
     uint64_t firstRound = 0;
     uint64_t laterRound = 0;
+    uint64_t leadin = 0;
     bool leadinSeen = false;
+    const int roundsWalked = keys.roundrest ? 2 : 1;
     walkPlan(
         keys, exerciseinterval, restinterval, entries, keysOf,
         [&](const PlanPhase& phase) {
             // The lead-in is the wait before the workout, not part of it.
             if (phase.kind == PhaseKind::Rest && !leadinSeen) {
                 leadinSeen = true;
+                leadin = phase.seconds;
                 return;
             }
             (phase.round == 0 ? outside : phase.round == 1 ? firstRound : laterRound) +=
                 phase.seconds;
         },
-        2);
+        roundsWalked);
+    if (roundsWalked == 1)
+        laterRound = firstRound + leadin;
     const uint64_t rounds = std::clamp<uint32_t>(keys.rounds, 1, kMaxRounds);
     return outside + firstRound + (rounds - 1) * laterRound;
 }

@@ -15,21 +15,24 @@ namespace {
 
 constexpr int kCircuitFiles = 500;
 constexpr const char* kCircuitKeys = " rounds=3 roundrest=60 warmup=120 cooldown=60";
+// Every exercise key on every line: the most a line can say.
 constexpr const char* kEntryKeys = "\trest=10 work=40 reps=12 sides=2";
+// One key a line, as most keyed circuits have ("Plank<TAB>work=60").
+constexpr const char* kOneEntryKey = "\twork=40";
 
 // 500 circuits of 100 exercises. With keys, line 3 and every exercise line
 // say them; without, the names are longer by as many bytes, so both folders
 // hold the same bytes.
-std::string circuitText(int file, bool keyed) {
+std::string circuitText(int file, bool keyed, const char* entryKeys = kEntryKeys) {
     const std::string circuitPad(std::string(kCircuitKeys).size(), 'x');
-    const std::string entryPad(std::string(kEntryKeys).size(), 'x');
+    const std::string entryPad(std::string(entryKeys).size(), 'x');
     std::string text = "Circuit " + std::to_string(file) + "\r\nUpper Body\r\n45" +
                        (keyed ? kCircuitKeys : "") + "\r\n15\r\n";
     if (!keyed)
         text.insert(0, circuitPad); // the same bytes, in the name
     for (int i = 0; i < kMaxCircuitExercises; ++i)
         text += "Exercise number " + std::to_string((file + i * 5) % 500) +
-                (keyed ? kEntryKeys : entryPad) + "\r\n";
+                (keyed ? entryKeys : entryPad) + "\r\n";
     return text;
 }
 
@@ -39,10 +42,14 @@ struct ScanFolders {
             const std::string name = "Circuits/circuit" + std::to_string(file) + ".cir";
             designed.writeFile(name, circuitText(file, false));
             keyed.writeFile(name, circuitText(file, true));
+            oneKey.writeFile(name, circuitText(file, true, kOneEntryKey));
+            oneKeyDesigned.writeFile(name, circuitText(file, false, kOneEntryKey));
         }
     }
     TempFolder designed;
     TempFolder keyed;
+    TempFolder oneKey;
+    TempFolder oneKeyDesigned;
 };
 
 ScanFolders& folders() {
@@ -60,17 +67,24 @@ private:
     std::array<std::string, kCatalogueRows * kCatalogueColumns> m_cells;
 };
 
-// Arg 0: designed circuits; Arg 1: the same bytes with keys on every line.
+// Arg 0: designed circuits; Arg 1: the same bytes with every key on every
+// line. Arg 2 and 3: the same with one key a line.
 void BM_ScanCircuitsWithKeys(benchmark::State& state) {
-    const bool keyed = state.range(0) != 0;
-    (keyed ? folders().keyed : folders().designed).makeApplicationFolder();
+    const TempFolder* const sets[] = {&folders().designed, &folders().keyed,
+                                      &folders().oneKeyDesigned, &folders().oneKey};
+    sets[state.range(0)]->makeApplicationFolder();
     auto grid = std::make_unique<NullGrid>();
     for (auto _ : state)
         benchmark::DoNotOptimize(scancircuits(*grid).size());
-    state.SetLabel(keyed ? "scancircuits, 500 files of 100, keys on every line"
-                         : "scancircuits, 500 designed files of the same size");
+    const char* const labels[] = {
+        "scancircuits, 500 designed files of the same size",
+        "scancircuits, 500 files of 100, every key on every line",
+        "scancircuits, 500 designed files of the same size",
+        "scancircuits, 500 files of 100, one key a line",
+    };
+    state.SetLabel(labels[state.range(0)]);
 }
-BENCHMARK(BM_ScanCircuitsWithKeys)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ScanCircuitsWithKeys)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 // The largest plan: 100 exercises, each on two sides, 99 rounds, warm-up and
 // cool-down. Arg 0 builds into a kept plan, as the runner does; Arg 1 into a
