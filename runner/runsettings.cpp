@@ -58,10 +58,39 @@ RunOptions RunSettings::load() const {
     return options;
 }
 
+namespace {
+
+// The lines of the file that are not the run options' own (language=, a
+// section someone added), to be written back as they were. Nothing from a
+// file this program would not read.
+std::string otherLines(const std::string& path) {
+    const QString file = QFile::decodeName(QByteArray::fromStdString(path));
+    const QFileInfo info(file);
+    QFile in(file);
+    if (!info.isFile() || info.size() > kMaxFileSize || !in.open(QIODevice::ReadOnly))
+        return {};
+    std::string kept;
+    bool ours = false;
+    for (QByteArray line : in.readAll().split('\n')) {
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const QByteArray text = line.trimmed();
+        if (text.startsWith('['))
+            ours = text == QByteArray("[") + kGroup + "]";
+        if (!ours && !text.isEmpty())
+            kept += line.toStdString() + "\n";
+    }
+    return kept;
+}
+
+} // namespace
+
 void RunSettings::save(const RunOptions& options) const {
     // Written as QSettings writes its INI files, but through the program's own
     // atomic save: a kill at any moment leaves the old file or the new one.
-    std::string bytes = "[" + std::string(kGroup) + "]\n";
+    // Whatever else the file says (the language) stays.
+    std::string bytes = otherLines(m_path);
+    bytes += "[" + std::string(kGroup) + "]\n";
     bytes += std::string(kSpeakNames) + "=" + text(options.speakNames) + "\n";
     bytes += std::string(kCountdown) + "=" + text(options.countdown) + "\n";
     bytes += std::string(kKeepAwake) + "=" + text(options.keepAwake) + "\n";

@@ -28,7 +28,9 @@
 namespace {
 
 // Twelve lines; the ninth is empty and the trailing blanks belong to the text.
-const char* const kDisclaimer = "We cannot accept any \n"
+// A translation breaks its own lines: the box is 169 pixels wide and does not
+// wrap.
+const char* const kDisclaimer = QT_TRANSLATE_NOOP("TForm1", "We cannot accept any \n"
                                 "responsibility for any injury \n"
                                 "suffered as a result of using \n"
                                 "this program. If you are \n"
@@ -39,7 +41,7 @@ const char* const kDisclaimer = "We cannot accept any \n"
                                 "\n"
                                 "Also ensure you have done \n"
                                 "an adequate Warm-Up \n"
-                                "before starting any circuit.";
+                                "before starting any circuit.");
 
 void setUnderline(QWidget* label, bool on) {
     QFont font = label->font();
@@ -85,7 +87,7 @@ TForm1::TForm1(QWidget* parent, const ContentServerAddress& contentServer)
     mmo_disclaimer->setFrameShape(QFrame::NoFrame);
     mmo_disclaimer->setFont(verdanafont(11));
     mmo_disclaimer->setLineWrapMode(QPlainTextEdit::NoWrap);
-    mmo_disclaimer->setPlainText(QString::fromLatin1(kDisclaimer));
+    mmo_disclaimer->setPlainText(tr(kDisclaimer));
     mmo_disclaimer->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     mmo_disclaimer->setPalette(palette);
     // Read, never edited: it keeps the focus and keyboard selection, and Tab
@@ -97,12 +99,12 @@ TForm1::TForm1(QWidget* parent, const ContentServerAddress& contentServer)
 
     addPicture("Image1", QStringLiteral("banner.jpg"), QRect(1, 24, 600, 65));
 
-    auto* heading = new QLabel(QStringLiteral("Exercising"), panel);
+    auto* heading = new QLabel(tr("Exercising"), panel);
     heading->setObjectName(QStringLiteral("Label2"));
     heading->setFont(verdanafont(11, true));
     heading->move(24, 104);
     heading->adjustSize();
-    auto* disclaimerHeading = new QLabel(QStringLiteral("Disclaimer"), panel);
+    auto* disclaimerHeading = new QLabel(tr("Disclaimer"), panel);
     disclaimerHeading->setObjectName(QStringLiteral("Label1"));
     disclaimerHeading->setFont(verdanafont(11, true));
     disclaimerHeading->move(404, 104);
@@ -116,19 +118,19 @@ TForm1::TForm1(QWidget* parent, const ContentServerAddress& contentServer)
     addPicture("Image7", QStringLiteral("bullet.jpg"), QRect(8, 200, 18, 18));
     addPicture("Image8", QStringLiteral("bullet.jpg"), QRect(8, 224, 18, 18));
 
-    addLink("lbl_startstridewell", QStringLiteral("Start Stridewell Now"), 132)->onClick = [this] {
+    addLink("lbl_startstridewell", tr("Start Stridewell Now"), 132)->onClick = [this] {
         lbl_startstridewellClick();
     };
-    addLink("lbl_checkcicruits", QStringLiteral("Check for new Circuits"), 156)->onClick = [this] {
+    addLink("lbl_checkcicruits", tr("Check for new Circuits"), 156)->onClick = [this] {
         lbl_checkcicruitsClick();
     };
-    addLink("lbl_checkexercises", QStringLiteral("Check for new Exercises"), 180)->onClick =
+    addLink("lbl_checkexercises", tr("Check for new Exercises"), 180)->onClick =
         [this] { lbl_checkexercisesClick(); };
-    addLink("lbl_kinora", QStringLiteral("Launch Kinoradex"), 204)->onClick = [this] {
+    addLink("lbl_kinora", tr("Launch Kinoradex"), 204)->onClick = [this] {
         lbl_kinoraClick();
     };
     // Under the four designed links, in their style and spacing.
-    addLink("lbl_history", QStringLiteral("Your training history"), 228)->onClick = [this] {
+    addLink("lbl_history", tr("Your training history"), 228)->onClick = [this] {
         lbl_historyClick();
     };
 

@@ -49,6 +49,16 @@ CommandLine parsecommandline(int argc, const char* const* argv) {
                 return refuse("option '--plan' requires a circuit file");
             continue;
         }
+        if (argument == "--lang" || argument.starts_with("--lang=")) {
+            if (argument == "--lang") {
+                if (i + 1 >= argc)
+                    return refuse("option '--lang' requires an argument");
+                line.language = argv[++i];
+            } else {
+                line.language = argument.substr(7);
+            }
+            continue;
+        }
         std::string folder;
         if (argument == "--data-dir") {
             if (i + 1 >= argc)
@@ -79,6 +89,8 @@ std::string usagetext() {
            "      --data-dir=DIR  keep the exercise library and circuits in DIR\n"
            "      --plan=FILE     print the phases of a circuit file and its planned\n"
            "                      time in seconds, one per line, and exit\n"
+           "      --lang=CODE     speak this language (de, fr, es, it, pt_BR, nl, pl;\n"
+           "                      en for English) instead of the desktop's\n"
            "      --help          display this help and exit\n"
            "      --version       output version information and exit\n"
            "\n"

@@ -8,6 +8,7 @@
 //   --version           name and version on stdout, exit 0
 //   --data-dir DIR      (or --data-dir=DIR) keep the data in DIR
 //   --plan FILE         (or --plan=FILE) the plan of a circuit file on stdout
+//   --lang CODE         (or --lang=CODE) the language to speak ("de", "pt_BR")
 //   --                  ends the options (nothing may follow it)
 // Anything else is refused with one line on stderr and exit status 2.
 struct CommandLine {
@@ -15,6 +16,7 @@ struct CommandLine {
     Action action = Action::Run;
     std::string dataDir;  // empty when not given
     std::string planFile; // for Plan
+    std::string language; // --lang, "" when not given
     std::string problem; // for Refuse: the one line to print
 };
 

@@ -77,5 +77,5 @@ int main(int argc, char** argv) {
 
     // Every option has been read here; the window system sees none of them.
     int windowArgc = 1;
-    return runstridewell(windowArgc, argv);
+    return runstridewell(windowArgc, argv, line.language);
 }

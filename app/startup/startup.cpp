@@ -4,6 +4,7 @@
 #include "app/mainwindow/mainform.h"
 #include "app/startup/instancelock.h"
 #include "app/startup/quitonsignal.h"
+#include "app/startup/translation.h"
 #include "data/apppaths.h"
 #include "editors/exerciseframe.h"
 #include "ui/dialogs.h"
@@ -22,9 +23,11 @@ void nameapplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.stridewell.Stridewell"));
 }
 
-int runstridewell(int& argc, char** argv, const StartupHooks& hooks) {
+int runstridewell(int& argc, char** argv, const std::string& languageOption,
+                  const StartupHooks& hooks) {
     QApplication app(argc, argv);
     nameapplication();
+    installtranslation(languageOption, applicationfolder());
     // The launcher leaves the screen after the start link; from then on only
     // the main window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

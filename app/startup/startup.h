@@ -1,6 +1,7 @@
 #pragma once
 
 #include <functional>
+#include <string>
 
 class TForm1;
 
@@ -17,4 +18,6 @@ void nameapplication();
 // Program start: the application and its title, the launcher, the main window
 // with its four frames built behind the launcher as soon as the launcher is on
 // the screen (hidden until the start link), and the event loop.
-int runstridewell(int& argc, char** argv, const StartupHooks& hooks = {});
+// languageOption: --lang as given ("" when not), see languagechoice.h.
+int runstridewell(int& argc, char** argv, const std::string& languageOption = {},
+                  const StartupHooks& hooks = {});

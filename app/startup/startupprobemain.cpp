@@ -7,5 +7,5 @@ int main(int argc, char** argv) {
     StartupHooks hooks;
     hooks.launcherShown = reportlaunchershown;
     hooks.mainBuilt = finishstartupprobe;
-    return runstridewell(argc, argv, hooks);
+    return runstridewell(argc, argv, {}, hooks);
 }

@@ -97,6 +97,13 @@ TEST(RunOptions, missingOrBrokenFileGivesDefaults_aChangeOnTheMenuIsAppliedAndRe
     menu->hide();
     EXPECT_EQ(applied.back(), "- countdown awake");
     EXPECT_EQ(describe(RunSettings().load()), "- countdown awake");
+    // The language chosen in the file stays when the options are saved.
+    folder.writeFile("stridewell.ini", "language=de\r\n[Runner]\r\nCountDown=true\r\n");
+    countdown->trigger();
+    EXPECT_EQ(folder.readFile("stridewell.ini"),
+              "language=de\n[Runner]\nSpeakExerciseNames=false\nCountDown=false\n"
+              "KeepScreenAwake=true\n");
+    countdown->trigger();
     std::vector<std::string> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
         files.push_back(entry.path().filename().string());

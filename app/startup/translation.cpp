@@ -1,0 +1,33 @@
+#include "app/startup/translation.h"
+
+#include "app/startup/languagechoice.h"
+#include "data/apppaths.h"
+#include "ui/textconv.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+std::string installtranslation(const std::string& languageOption, const std::string& dataFolder) {
+    LanguageSources sources;
+    sources.commandLine = languageOption;
+    sources.settings = settingslanguage(dataFolder + "stridewell.ini");
+    for (const QString& language : QLocale::system().uiLanguages())
+        sources.desktop.push_back(language.toStdString());
+    const std::string folder = translationsfolder(programfolder());
+    sources.translations = translationsin(folder);
+    const std::string code = chooselanguage(sources);
+    if (code.empty())
+        return code;
+
+    // Kept for the life of the program: the application only points at them.
+    static QTranslator program;
+    static QTranslator qt;
+    if (program.load(totext(folder + "stridewell_" + code + ".qm")))
+        QCoreApplication::installTranslator(&program);
+    const QString qtName = QStringLiteral("qtbase_") + QString::fromStdString(code);
+    if (qt.load(qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt);
+    return code;
+}
