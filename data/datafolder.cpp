@@ -178,6 +178,14 @@ std::string starterfolder(const std::string& programFolder) {
     return fileexists(beside + "exercises.lst") ? beside : std::string();
 }
 
+std::string starterfolderin(const std::string& starterFolder, const std::string& language) {
+    if (starterFolder.empty() || language.empty() ||
+        language.find_first_of("/.") != std::string::npos)
+        return starterFolder;
+    const std::string translated = withSeparator(starterFolder) + language + "/";
+    return fileexists(translated + "exercises.lst") ? translated : starterFolder;
+}
+
 std::string choosedatafolder(const DataFolderPlaces& places) {
     // Made absolute at once: a relative folder means the one the program was started in.
     if (!places.dataDirOption.empty())

@@ -31,6 +31,11 @@ std::string installedstarterfolder(const std::string& programFolder);
 // portable copy on a folder the program cannot write to); empty when neither.
 std::string starterfolder(const std::string& programFolder);
 
+// The starter data in a language: the folder `language` inside `starterFolder`
+// when it holds a library ("…/starter/de/"), else `starterFolder` itself, the
+// English starter data. "" gives the English ones.
+std::string starterfolderin(const std::string& starterFolder, const std::string& language);
+
 // Makes `folder` ready for use: created when missing, with a Circuits folder.
 // A folder that is created, or that holds neither a library nor a Circuits
 // folder yet, is seeded with the starter library and circuits from

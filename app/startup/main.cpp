@@ -1,6 +1,7 @@
 #include "app/startup/commandline.h"
 #include "app/startup/planprint.h"
 #include "app/startup/startfailure.h"
+#include "app/startup/translation.h"
 #include "app/startup/startup.h"
 #include "data/apppaths.h"
 #include "data/datafolder.h"
@@ -57,9 +58,12 @@ int main(int argc, char** argv) {
     try {
         folder = choosedatafolder({programfolder(), line.dataDir, environmentValue("XDG_DATA_HOME"),
                                    environmentValue("HOME")});
-        // A portable copy's folder is never seeded from itself.
+        // A portable copy's folder is never seeded from itself. A new folder
+        // starts in the user's language where the starter data have it.
         const std::string starter = starterfolder(programfolder());
-        preparedatafolder(folder, starter == folder ? std::string() : starter);
+        preparedatafolder(folder, starter == folder ? std::string()
+                                                    : starterfolderin(starter, chosenlanguage(
+                                                                                   line.language, folder)));
         setapplicationfolder(folder);
     } catch (const std::exception& error) {
         // Without a usable $HOME there is no folder to name.

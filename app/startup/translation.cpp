@@ -9,17 +9,21 @@
 #include <QLocale>
 #include <QTranslator>
 
-std::string installtranslation(const std::string& languageOption, const std::string& dataFolder) {
+std::string chosenlanguage(const std::string& languageOption, const std::string& dataFolder) {
     LanguageSources sources;
     sources.commandLine = languageOption;
     sources.settings = settingslanguage(dataFolder + "stridewell.ini");
     for (const QString& language : QLocale::system().uiLanguages())
         sources.desktop.push_back(language.toStdString());
-    const std::string folder = translationsfolder(programfolder());
-    sources.translations = translationsin(folder);
-    const std::string code = chooselanguage(sources);
+    sources.translations = translationsin(translationsfolder(programfolder()));
+    return chooselanguage(sources);
+}
+
+std::string installtranslation(const std::string& languageOption, const std::string& dataFolder) {
+    const std::string code = chosenlanguage(languageOption, dataFolder);
     if (code.empty())
         return code;
+    const std::string folder = translationsfolder(programfolder());
 
     // Kept for the life of the program: the application only points at them.
     static QTranslator program;

@@ -8,3 +8,7 @@
 // Nothing happens for English. Needs the application object; call it before
 // the first window is made. Returns the code chosen, "" for English.
 std::string installtranslation(const std::string& languageOption, const std::string& dataFolder);
+
+// The language installtranslation() will choose, without installing it: for
+// seeding a new data folder before the application object exists.
+std::string chosenlanguage(const std::string& languageOption, const std::string& dataFolder);

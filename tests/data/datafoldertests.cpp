@@ -102,6 +102,19 @@ TEST(DataFolder, prepare_seedsANewFolderOnceAndNeverOverAFileThere) {
     EXPECT_TRUE(empty.exists("Circuits/Core.cir"));
     EXPECT_EQ(empty.readFile("notes.txt"), "the user's");
 
+    // A new folder of a user in another language starts with the starter
+    // data in it, where there are such; else with the English ones.
+    installed.root.writeFile("share/stridewell/de/exercises.lst", "Liegestütz");
+    installed.root.writeFile("share/stridewell/de/Circuits/Beine.cir", "Beine");
+    EXPECT_EQ(starterfolderin(installed.starter(), "de"), installed.starter() + "de/");
+    EXPECT_EQ(starterfolderin(installed.starter(), "pl"), installed.starter());
+    EXPECT_EQ(starterfolderin(installed.starter(), ""), installed.starter());
+    EXPECT_EQ(starterfolderin(installed.starter(), "../de"), installed.starter());
+    preparedatafolder(user.path() + "german", starterfolderin(installed.starter(), "de"));
+    EXPECT_EQ(user.readFile("german/exercises.lst"), "Liegestütz");
+    EXPECT_TRUE(user.exists("german/Circuits/Beine.cir"));
+    EXPECT_FALSE(user.exists("german/Circuits/Core.cir"));
+
     // A new folder without starter data still gets its Circuits folder.
     preparedatafolder(user.path() + "bare/", "");
     EXPECT_TRUE(fs::is_directory(user.path() + "bare/Circuits"));

@@ -1,0 +1,104 @@
+// Every translation against the designed windows, which are laid out in fixed
+// pixels: no text may be wider than the control that shows it. English is
+// checked too, as the yardstick.
+#include "app/startup/languagechoice.h"
+#include "appfixture.h"
+#include "data/apppaths.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTranslator>
+
+namespace {
+
+// One line of text against the room it has; "" when it fits.
+QString overflow(const QWidget& widget, const QString& text, int room) {
+    const QFontMetrics metrics(widget.font());
+    QString found;
+    for (const QString& line : text.split(QLatin1Char('\n'))) {
+        // Blanks at the end of a line take no room anyone sees.
+        const int needed = metrics.horizontalAdvance(line.trimmed());
+        if (needed > room)
+            found += QStringLiteral("%1 \"%2\": %3 px in %4; ")
+                         .arg(widget.objectName(), line)
+                         .arg(needed)
+                         .arg(room);
+    }
+    return found;
+}
+
+// What in `root` does not fit: labels, buttons, group titles, list items,
+// memo lines and grid headers.
+QString overflowsIn(QWidget* root) {
+    QString found;
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap() &&
+                                                         label->pixmap().isNull()) {
+            found += overflow(*label, label->text(), label->contentsRect().width());
+        } else if (auto* button = qobject_cast<QAbstractButton*>(widget);
+                   button && !button->text().isEmpty()) {
+            const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+            found += overflow(*button, button->text(), button->width() - icon - 8);
+        } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+            found += overflow(*group, group->title(), group->width() - 8);
+        } else if (auto* list = qobject_cast<QComboBox*>(widget)) {
+            for (int i = 0; i < list->count(); ++i)
+                found += overflow(*list, list->itemText(i), list->width() - 24);
+        } else if (auto* memo = qobject_cast<QPlainTextEdit*>(widget);
+                   memo && memo->lineWrapMode() == QPlainTextEdit::NoWrap) {
+            const int margins = 2 * static_cast<int>(memo->document()->documentMargin());
+            found += overflow(*memo, memo->toPlainText(), memo->viewport()->width() - margins);
+        } else if (auto* header = qobject_cast<QHeaderView*>(widget);
+                   header && header->orientation() == Qt::Horizontal) {
+            for (int i = 0; i < header->count(); ++i) {
+                if (header->isSectionHidden(i))
+                    continue;
+                const QString text =
+                    header->model()->headerData(i, header->orientation()).toString();
+                found += overflow(*header, text, header->sectionSize(i) - 6);
+            }
+        }
+    }
+    return found;
+}
+
+class Clipping : public AppFixture {
+protected:
+    void TearDown() override {
+        AppFixture::TearDown();
+        QCoreApplication::removeTranslator(&m_translator);
+    }
+    QTranslator m_translator;
+};
+
+TEST_F(Clipping, everyLanguageFitsTheDesignedWindows) {
+    std::vector<std::string> languages{""};
+    const std::string folder = translationsfolder(programfolder());
+    for (const std::string& code : translationsin(folder))
+        languages.push_back(code);
+    ASSERT_GT(languages.size(), 7u) << "translations missing in " << folder;
+    QString found;
+    for (const std::string& code : languages) {
+        if (!code.empty()) {
+            ASSERT_TRUE(m_translator.load(QString::fromStdString(folder + "stridewell_" + code + ".qm")));
+            QCoreApplication::installTranslator(&m_translator);
+        }
+        startProgram();
+        clickStartLink();
+        const QString here = overflowsIn(m_launcher.get()) + overflowsIn(m_main.get());
+        if (!here.isEmpty())
+            found += QString::fromStdString(code.empty() ? "en" : code) + ": " + here + "\n";
+        m_launcher.reset();
+        m_main.reset();
+        QCoreApplication::removeTranslator(&m_translator);
+    }
+    EXPECT_TRUE(found.isEmpty()) << found.toStdString();
+}
+
+} // namespace
