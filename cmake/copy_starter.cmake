@@ -3,7 +3,8 @@
 #
 #   cmake -DSOURCE=<starter folder> -DDEST=<application folder> -P copy_starter.cmake
 #
-# SOURCE holds exercises.lst and Circuits/*.cir. DEST/Circuits is created when
+# SOURCE holds exercises.lst and Circuits/*.cir, and the same for other languages
+# in folders of their own (de/exercises.lst, ...). DEST/Circuits is created when
 # missing. A file that already exists in DEST is left exactly as it is, even if
 # it differs from the starter copy.
 cmake_minimum_required(VERSION 3.21)
@@ -36,4 +37,21 @@ file(GLOB circuits LIST_DIRECTORIES false "${SOURCE}/Circuits/*.cir")
 foreach(circuit IN LISTS circuits)
   get_filename_component(name "${circuit}" NAME)
   copy_if_missing("${circuit}" "${DEST}/Circuits/${name}")
+endforeach()
+
+# The starter data in other languages, each in a folder of its own ("de/"), for
+# a new data folder a program started from here seeds in the user's language.
+file(GLOB languages LIST_DIRECTORIES true "${SOURCE}/*")
+foreach(language IN LISTS languages)
+  if(NOT IS_DIRECTORY "${language}" OR NOT EXISTS "${language}/exercises.lst")
+    continue()
+  endif()
+  get_filename_component(code "${language}" NAME)
+  file(MAKE_DIRECTORY "${DEST}/${code}/Circuits")
+  copy_if_missing("${language}/exercises.lst" "${DEST}/${code}/exercises.lst")
+  file(GLOB circuits LIST_DIRECTORIES false "${language}/Circuits/*.cir")
+  foreach(circuit IN LISTS circuits)
+    get_filename_component(name "${circuit}" NAME)
+    copy_if_missing("${circuit}" "${DEST}/${code}/Circuits/${name}")
+  endforeach()
 endforeach()
