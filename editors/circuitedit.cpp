@@ -5,6 +5,7 @@
 #include "editors/circuitintervalfield.h"
 #include "editors/circuitnames.h"
 #include "editors/circuitplandialog.h"
+#include "editors/editorwords.h"
 #include "ui/dialogs.h"
 #include "ui/errorguard.h"
 #include "ui/fixedlayout.h"
@@ -55,10 +56,12 @@ void Tfrm_CircuitEdit::createControls() {
     white.setColor(QPalette::Window, Qt::white);
     setPalette(white);
 
-    Panel1 = makeTitleStrip(this, "Panel1", QStringLiteral("   Circuit Modifier"), 17,
+    //: Title of the circuit editor, in a strip across the frame.
+    Panel1 = makeTitleStrip(this, "Panel1", QStringLiteral("   ") + tr("Circuit Modifier"), 17,
                             verdanafont(11, true));
 
-    Label1 = makeCaption(this, "Label1", QStringLiteral("Circuit Name"), 8, 24);
+    //: Caption above the name field, 145 pixels wide.
+    Label1 = makeCaption(this, "Label1", tr("Circuit Name"), 8, 24);
     edt_circuitname = placeControl<QLineEdit>(this, "edt_circuitname", QRect(8, 40, 145, 21));
     // Beside the name field, in the free space left of the exercise group.
     lbl_nameproblem = placeControl<QLabel>(this, "lbl_nameproblem", QRect(160, 24, 162, 96));
@@ -70,15 +73,18 @@ void Tfrm_CircuitEdit::createControls() {
     lbl_nameproblem->setPalette(warning);
     lbl_nameproblem->hide();
 
-    Label5 = makeCaption(this, "Label5", QStringLiteral("Circuit Type"), 8, 64);
+    //: Caption above the type list, 145 pixels wide.
+    Label5 = makeCaption(this, "Label5", tr("Circuit Type"), 8, 64);
     cmb_circuittype = placeControl<QComboBox>(this, "cmb_circuittype", QRect(8, 80, 145, 21));
-    for (const std::string& type : kCircuitTypes)
-        cmb_circuittype->addItem(QString::fromStdString(type));
+    for (const StoredWord type : kTypeWords)
+        cmb_circuittype->addItem(EditorWords::storedWord(type));
 
-    Label2 = makeCaption(this, "Label2", QStringLiteral("Exercise Interval"), 8, 104);
+    //: Caption above a field of seconds, 145 pixels wide.
+    Label2 = makeCaption(this, "Label2", tr("Exercise Interval"), 8, 104);
     spn_exercise = placeControl<CircuitIntervalField>(this, "spn_exercise", QRect(8, 120, 73, 21));
 
-    Label3 = makeCaption(this, "Label3", QStringLiteral("Rest Interval"), 8, 144);
+    //: Caption above a field of seconds, 145 pixels wide.
+    Label3 = makeCaption(this, "Label3", tr("Rest Interval"), 8, 144);
     spn_restint = placeControl<CircuitIntervalField>(this, "spn_restint", QRect(8, 160, 73, 21));
 
     for (IntervalField which : {IntervalField::Exercise, IntervalField::Rest}) {
@@ -91,9 +97,11 @@ void Tfrm_CircuitEdit::createControls() {
 
     // Below the interval fields, in the free space left of the exercise group.
     btn_circuitplan = placeControl<QPushButton>(this, "btn_circuitplan", QRect(8, 192, 145, 25));
-    btn_circuitplan->setText(QStringLiteral("Rounds and times..."));
+    //: Button 145 pixels wide that opens the circuit plan.
+    btn_circuitplan->setText(tr("Rounds and times..."));
 
-    GroupBox1 = new QGroupBox(QStringLiteral("Circuits Exercises"), this);
+    //: Title of the group 241 pixels wide that holds the circuit's exercises.
+    GroupBox1 = new QGroupBox(tr("Circuits Exercises"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(328, 25, 241, 249);
 
@@ -102,14 +110,18 @@ void Tfrm_CircuitEdit::createControls() {
 
     cmb_exercises = placeControl<QComboBox>(GroupBox1, "cmb_exercises", QRect(8, 184, 217, 21));
 
+    //: Tool tip: adds the exercise chosen in the list to the circuit.
     btn_newexercise = makeListButton(GroupBox1, "btn_newexercise", "list_add.jpg",
-                                     QStringLiteral("+"), QStringLiteral("Add"), 8);
+                                     QStringLiteral("+"), tr("Add"), 8);
+    //: Tool tip: moves the selected exercise one place up in the circuit.
     btn_moveup = makeListButton(GroupBox1, "btn_moveup", "list_up.jpg", QStringLiteral("\u2191"),
-                                QStringLiteral("Move Up"), 40);
+                                tr("Move Up"), 40);
+    //: Tool tip: moves the selected exercise one place down in the circuit.
     btn_movedown = makeListButton(GroupBox1, "btn_movedown", "list_down.jpg",
-                                  QStringLiteral("\u2193"), QStringLiteral("Move Down"), 72);
+                                  QStringLiteral("\u2193"), tr("Move Down"), 72);
+    //: Tool tip: removes the selected exercise from the circuit.
     btn_delete = makeListButton(GroupBox1, "btn_delete", "list_remove.jpg",
-                                QStringLiteral("\u2212"), QStringLiteral("Remove"), 104);
+                                QStringLiteral("\u2212"), tr("Remove"), 104);
 }
 
 void Tfrm_CircuitEdit::connectReactions() {
@@ -231,22 +243,25 @@ int Tfrm_CircuitEdit::selectedExerciseLine() const {
     return item && item->isSelected() ? lst_circuitex->row(item) : -1;
 }
 
-void Tfrm_CircuitEdit::showMessage(const std::string& text) {
-    Dialogs::message(this, totext(text));
+std::string Tfrm_CircuitEdit::storedWord(StoredWord word) const {
+    return tobytes(EditorWords::storedWord(word));
 }
 
-void Tfrm_CircuitEdit::showNameProblem(const std::string& text) {
-    lbl_nameproblem->setText(totext(text));
+void Tfrm_CircuitEdit::showMessage(const EditorMessage& message) {
+    Dialogs::message(this, EditorWords::message(message));
+}
+
+void Tfrm_CircuitEdit::showNameProblem(const EditorText& text) {
+    lbl_nameproblem->setText(EditorWords::text(text));
     lbl_nameproblem->setVisible(!text.empty());
     edt_circuitname->setAccessibleDescription(lbl_nameproblem->text());
 }
 
 void Tfrm_CircuitEdit::setEditable(bool editable) {
-    for (QWidget* control : {static_cast<QWidget*>(edt_circuitname),
-                             static_cast<QWidget*>(cmb_circuittype),
-                             static_cast<QWidget*>(spn_exercise), static_cast<QWidget*>(spn_restint),
-                             static_cast<QWidget*>(btn_circuitplan),
-                             static_cast<QWidget*>(GroupBox1)})
+    for (QWidget* control :
+         {static_cast<QWidget*>(edt_circuitname), static_cast<QWidget*>(cmb_circuittype),
+          static_cast<QWidget*>(spn_exercise), static_cast<QWidget*>(spn_restint),
+          static_cast<QWidget*>(btn_circuitplan), static_cast<QWidget*>(GroupBox1)})
         control->setEnabled(editable);
 }
 

@@ -61,8 +61,9 @@ private:
     void setExerciseLines(const std::vector<std::string>& names) override;
     void selectExerciseLine(int index) override;
     int selectedExerciseLine() const override;
-    void showMessage(const std::string& text) override;
-    void showNameProblem(const std::string& text) override;
+    std::string storedWord(StoredWord word) const override;
+    void showMessage(const EditorMessage& message) override;
+    void showNameProblem(const EditorText& text) override;
     void setEditable(bool editable) override;
     void followInCatalogue(const std::string& path) override;
     void openCircuitPlan(const TCircuit2& circuit) override;

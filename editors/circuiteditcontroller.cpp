@@ -11,21 +11,22 @@
 #include <utility>
 
 namespace {
-const std::string kNeedsName = "Circuit needs a name before modifying it.";
-const std::string kNewCircuitName = "New Circuit";
-
-// The first of "New Circuit", "New Circuit 2", "New Circuit 3", ... that no
-// circuit file uses yet, so a new circuit never takes over a stored one.
-std::string freenewcircuitname() {
-    std::string name = kNewCircuitName;
+// The first of "New Circuit", "New Circuit 2", "New Circuit 3", ... (in the
+// user's language) that no circuit file uses yet, so a new circuit never takes
+// over a stored one.
+std::string freenewcircuitname(const std::string& base) {
+    std::string name = base;
     for (int n = 2; fileexists(circuitfilepath(name)); ++n)
-        name = kNewCircuitName + " " + std::to_string(n);
+        name = base + " " + std::to_string(n);
     return name;
 }
 
-std::string clashmessage(const std::string& name) {
-    return "Another circuit is already stored as \"" + name +
-           "\". Choose another name before modifying this circuit.";
+EditorText needsname() {
+    return {EditorTextId::CircuitNeedsName, {}};
+}
+
+EditorText clashmessage(const std::string& name) {
+    return {EditorTextId::CircuitNameTaken, {name}};
 }
 
 int usedentries(const TCircuit2& circuit) {
@@ -45,38 +46,40 @@ bool CircuitEditController::belongsToAnotherCircuit(const std::string& path) con
     return fileexists(path) && (m_ownPath.empty() || !samecircuitfile(path, m_ownPath));
 }
 
-std::string CircuitEditController::circuitproblem() const {
+EditorText CircuitEditController::circuitproblem() const {
     if (!m_open)
-        return "Create a circuit or open one before modifying it.";
+        return {EditorTextId::CircuitNothingOpen, {}};
     if (m_circuit.exercisecount > kMaxCircuitExercises)
-        return circuittoolongmessage(m_circuit);
+        return {EditorTextId::CircuitTooLong,
+                {m_circuit.circuitname, std::to_string(m_circuit.exercisecount),
+                 std::to_string(kMaxCircuitExercises)}};
     return {};
 }
 
-std::string CircuitEditController::cansave(const std::string& nametext) const {
+EditorText CircuitEditController::cansave(const std::string& nametext) const {
     if (nametext.empty())
-        return kNeedsName;
-    if (std::string problem = circuitnameproblem(nametext); !problem.empty())
+        return needsname();
+    if (EditorText problem = circuitnameproblem(nametext); !problem.empty())
         return problem;
-    if (std::string problem = circuitproblem(); !problem.empty())
+    if (EditorText problem = circuitproblem(); !problem.empty())
         return problem;
     if (m_circuit.circuittype.empty())
-        return "Choose a circuit type before modifying this circuit.";
+        return {EditorTextId::CircuitNeedsType, {}};
     if (belongsToAnotherCircuit(circuitfilepath(nametext)))
         return clashmessage(nametext);
     return {};
 }
 
-std::string CircuitEditController::namerefusal(const std::string& name) const {
-    if (std::string problem = circuitnameproblem(name); !problem.empty())
+EditorText CircuitEditController::namerefusal(const std::string& name) const {
+    if (EditorText problem = circuitnameproblem(name); !problem.empty())
         return problem;
     if (belongsToAnotherCircuit(circuitfilepath(name)))
         return clashmessage(name);
     return {};
 }
 
-std::string CircuitEditController::attemptsave(const std::string& nametext) {
-    if (std::string refusal = cansave(nametext); !refusal.empty())
+EditorText CircuitEditController::attemptsave(const std::string& nametext) {
+    if (EditorText refusal = cansave(nametext); !refusal.empty())
         return refusal;
     write(circuitfilepath(nametext));
     rescan();
@@ -111,9 +114,21 @@ void CircuitEditController::rescan() {
         m_view.followInCatalogue(m_ownPath);
 }
 
-void CircuitEditController::report(const std::string& message) {
-    if (!message.empty())
-        m_view.showMessage(message);
+void CircuitEditController::report(const EditorText& text) {
+    if (!text.empty())
+        m_view.showMessage({text});
+}
+
+TypeWords CircuitEditController::typewords() const {
+    TypeWords words;
+    for (int i = 0; i < kTypeCount; ++i)
+        words[static_cast<size_t>(i)] = m_view.storedWord(kTypeWords[i]);
+    return words;
+}
+
+bool CircuitEditController::admitsEveryType(const std::string& circuittype) const {
+    return circuittype == kAnyAreaType ||
+           circuittype == m_view.storedWord(StoredWord::MultipleArea);
 }
 
 // --- Setting fields (with the reactions they set off) ----------------------
@@ -149,10 +164,11 @@ void CircuitEditController::newcircuit() {
     m_view.setEditable(true);
     setNameField("");
 
-    const std::string name = freenewcircuitname();
+    const std::string name = freenewcircuitname(m_view.storedWord(StoredWord::NewCircuit));
+    const std::string type = m_view.storedWord(kTypeWords[0]);
     m_circuit = TCircuit2{};
     m_circuit.circuitname = name;
-    m_circuit.circuittype = kCircuitTypes[0];
+    m_circuit.circuittype = type;
     m_circuit.restinterval = 15;
     m_circuit.exerciseinterval = 30;
     m_circuit.exercisecount = 0;
@@ -164,7 +180,7 @@ void CircuitEditController::newcircuit() {
     m_view.selectType(0);
     setIntervalField(IntervalField::Exercise, 30);
     setIntervalField(IntervalField::Rest, 15);
-    loadexercises(kCircuitTypes[0]);
+    loadexercises(type);
     rescan();
     displayexercises();
 }
@@ -191,7 +207,7 @@ void CircuitEditController::modifycircuit(const std::string& path) {
 
     // Once more from the working circuit: repeats what initcircuit showed.
     setNameField(m_circuit.circuitname);
-    m_view.selectType(circuittypeindex(m_circuit.circuittype));
+    m_view.selectType(circuittypeindex(m_circuit.circuittype, typewords()));
     setIntervalField(IntervalField::Exercise, m_circuit.exerciseinterval);
     setIntervalField(IntervalField::Rest, m_circuit.restinterval);
     displayexercises();
@@ -199,7 +215,7 @@ void CircuitEditController::modifycircuit(const std::string& path) {
 
 void CircuitEditController::initcircuit() {
     setNameField(m_circuit.circuitname);
-    m_view.selectType(circuittypeindex(m_circuit.circuittype));
+    m_view.selectType(circuittypeindex(m_circuit.circuittype, typewords()));
     setIntervalField(IntervalField::Exercise, m_circuit.exerciseinterval);
     setIntervalField(IntervalField::Rest, m_circuit.restinterval);
     loadexercises(m_circuit.circuittype);
@@ -210,12 +226,13 @@ void CircuitEditController::loadexercises(const std::string& circuittype) {
     m_choiceNames.clear();
     m_choiceNumbers.clear();
     const int size = std::min<int>(m_table.librarysize, kLibraryCapacity);
+    const bool everyType = admitsEveryType(circuittype);
     for (int slot = 0; slot < size; ++slot) {
         const TExercise& record =
             std::as_const(m_table)[slot]; // a read leaves the name index alone
         if (record.extype.empty())
             continue;
-        if (record.extype == circuittype || circuittype == kAnyAreaType) {
+        if (everyType || record.extype == circuittype) {
             m_choiceNames.push_back(record.name);
             m_choiceNumbers.push_back(record.number);
         }
@@ -252,7 +269,7 @@ void CircuitEditController::edt_circuitnameChange() {
     m_nameUnsettled = true;
     const std::string text = m_view.nameText();
     if (text.empty()) {
-        m_view.showNameProblem(kNeedsName);
+        m_view.showNameProblem(needsname());
         m_circuit.circuitname.clear(); // nothing stored; the last file stays
         return;
     }
@@ -262,7 +279,7 @@ void CircuitEditController::edt_circuitnameChange() {
         return;
     // A refused name is said beside the field, never in a box: a box would
     // take the keys typed after it. circuitname keeps the last name stored.
-    const std::string refusal = namerefusal(text);
+    const EditorText refusal = namerefusal(text);
     m_view.showNameProblem(refusal);
     if (!refusal.empty())
         return;
@@ -287,16 +304,16 @@ void CircuitEditController::edt_circuitnameExit() {
     if (text.empty())
         return; // never a file named ".cir"; every other store asks for a name
     if (circuitproblem().empty()) {
-        if (const std::string refusal = namerefusal(text); !refusal.empty())
+        if (const EditorText refusal = namerefusal(text); !refusal.empty())
             return keepsettledname(refusal);
     }
-    const std::string message = attemptsave(text);
+    const EditorText message = attemptsave(text);
     if (message.empty())
         m_settledName = m_circuit.circuitname;
     report(message);
 }
 
-void CircuitEditController::keepsettledname(const std::string& refusal) {
+void CircuitEditController::keepsettledname(const EditorText& refusal) {
     const std::string keep = m_settledName;
     if (keep.empty() || !circuitnameproblem(keep).empty() ||
         belongsToAnotherCircuit(circuitfilepath(keep)))
@@ -305,7 +322,7 @@ void CircuitEditController::keepsettledname(const std::string& refusal) {
     m_view.showNameProblem({});
     moveto(keep, m_ownPath);
     rescan();
-    m_view.showMessage(refusal + "\nThe circuit keeps its name \"" + keep + "\".");
+    m_view.showMessage({refusal, {EditorTextId::CircuitNameKept, {keep}}});
 }
 
 void CircuitEditController::leavefront() {
@@ -338,13 +355,14 @@ void CircuitEditController::shownothingtoedit() {
 }
 
 void CircuitEditController::cmb_circuittypeChange(int pickedIndex) {
-    if (pickedIndex < 0 || pickedIndex >= static_cast<int>(kCircuitTypes.size()))
+    if (pickedIndex < 0 || pickedIndex >= kTypeCount)
         return;
     const std::string name = m_view.nameText();
-    const std::string& picked = kCircuitTypes[static_cast<size_t>(pickedIndex)];
+    // The type is stored as the list shows it.
+    const std::string picked = m_view.storedWord(kTypeWords[pickedIndex]);
     // The type is what is being mended here, so a missing one is no refusal.
     const std::string previousType = std::exchange(m_circuit.circuittype, picked);
-    const std::string refusal = cansave(name);
+    const EditorText refusal = cansave(name);
     m_circuit.circuittype = previousType;
     if (refusal.empty()) {
         loadexercises(picked); // also selects the first choice
@@ -353,12 +371,12 @@ void CircuitEditController::cmb_circuittypeChange(int pickedIndex) {
     } else {
         report(refusal);
     }
-    m_view.selectType(circuittypeindex(m_circuit.circuittype));
+    m_view.selectType(circuittypeindex(m_circuit.circuittype, typewords()));
 }
 
 void CircuitEditController::intervalChange(IntervalField field) {
     const std::string name = m_view.nameText();
-    if (const std::string refusal = cansave(name); !refusal.empty()) {
+    if (const EditorText refusal = cansave(name); !refusal.empty()) {
         // Showing the value the circuit already holds (as opening it does) is
         // no change the user needs to hear refused.
         if (readinterval(m_view.intervalText(field), intervalrange(field)) != interval(field))
@@ -373,15 +391,14 @@ void CircuitEditController::intervalChange(IntervalField field) {
 
 void CircuitEditController::btn_newexerciseClick() {
     const std::string name = m_view.nameText();
-    if (const std::string refusal = cansave(name); !refusal.empty())
+    if (const EditorText refusal = cansave(name); !refusal.empty())
         return report(refusal);
     const int choice = m_view.selectedChoice();
     if (choice < 0 || choice >= static_cast<int>(m_choiceNumbers.size()))
         return; // no exercise of this type to add
     const auto at = static_cast<size_t>(choice);
     if (!addexercise(m_choiceNames[at], m_choiceNumbers[at])) {
-        m_view.showMessage("A circuit holds at most 100 exercises. Remove one before adding "
-                           "another.");
+        report({EditorTextId::CircuitFull, {std::to_string(kMaxCircuitExercises)}});
         return;
     }
     displayexercises();
@@ -429,7 +446,7 @@ void CircuitEditController::btn_deleteClick() {
 void CircuitEditController::btn_circuitplanClick() {
     if (!m_open)
         return;
-    if (const std::string refusal = cansave(m_view.nameText()); !refusal.empty())
+    if (const EditorText refusal = cansave(m_view.nameText()); !refusal.empty())
         return report(refusal);
     m_view.openCircuitPlan(m_circuit);
 }
@@ -452,7 +469,7 @@ bool CircuitEditController::storeplan(const CircuitKeys& keys,
         for (size_t i = 0; i < previousEntries.size(); ++i)
             m_circuit.exercises[i].keys = previousEntries[i];
     };
-    std::string refusal;
+    EditorText refusal;
     try {
         refusal = attemptsave(m_view.nameText());
     } catch (...) {

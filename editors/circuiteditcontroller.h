@@ -3,6 +3,7 @@
 #include "data/circuitfile.h"
 #include "data/exercises.h"
 #include "editors/circuiteditview.h"
+#include "editors/circuitnames.h"
 
 #include <cstdint>
 #include <string>
@@ -40,8 +41,8 @@ public:
     // or a circuit whose file lists more exercises than the editor can keep.
     // attemptsave stores it under the name and rescans the catalogue, or gives
     // back cansave's message and stores nothing.
-    std::string cansave(const std::string& nametext) const;
-    std::string attemptsave(const std::string& nametext);
+    EditorText cansave(const std::string& nametext) const;
+    EditorText attemptsave(const std::string& nametext);
 
     // The circuit plan dialog's OK: the circuit takes these keys, one
     // EntryKeys per exercise entry in order, and is stored through
@@ -86,15 +87,18 @@ private:
     void rescan();
     bool belongsToAnotherCircuit(const std::string& path) const;
     // What forbids any store, whatever the name; empty when nothing does.
-    std::string circuitproblem() const;
+    EditorText circuitproblem() const;
     // Why the circuit cannot take this non-empty name; empty when it can.
-    std::string namerefusal(const std::string& name) const;
+    EditorText namerefusal(const std::string& name) const;
     // The field was left holding a name the circuit cannot take: the circuit
     // goes back to the name it had when the field was last left or opened.
-    void keepsettledname(const std::string& refusal);
+    void keepsettledname(const EditorText& refusal);
     void shownothingtoedit();
-    // Shows a non-empty message.
-    void report(const std::string& message);
+    // Shows a non-empty text.
+    void report(const EditorText& text);
+    // The type list's words, in the user's language.
+    TypeWords typewords() const;
+    bool admitsEveryType(const std::string& circuittype) const;
 
     CircuitEditView& m_view;
     ExerciseTable& m_table;
@@ -109,6 +113,6 @@ private:
     std::vector<uint32_t> m_choiceNumbers;
     // The name the circuit had when it was opened or the field was last left.
     std::string m_settledName;
-    bool m_open = false;            // a circuit was started or opened
-    bool m_nameUnsettled = false;   // the name changed since the field was last left
+    bool m_open = false;          // a circuit was started or opened
+    bool m_nameUnsettled = false; // the name changed since the field was last left
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "editors/editortext.h"
+
 #include <string>
 #include <vector>
 
@@ -9,7 +11,7 @@ enum class IntervalField { Exercise, Rest };
 
 // What the circuit editor's rules need of its screen. Every setter only shows:
 // it never runs a change reaction, the controller runs those itself. Texts are
-// the file's bytes; the view converts them for display.
+// the file's bytes; the view converts them for display and words the ids.
 class CircuitEditView {
 public:
     virtual ~CircuitEditView() = default;
@@ -32,11 +34,15 @@ public:
     virtual void selectExerciseLine(int index) = 0; // -1: none
     virtual int selectedExerciseLine() const = 0;
 
-    virtual void showMessage(const std::string& text) = 0;
+    // The word the editor stores, in the user's language, as bytes: the
+    // type list shows the same words in the order of kTypeWords.
+    virtual std::string storedWord(StoredWord word) const = 0;
+
+    virtual void showMessage(const EditorMessage& message) = 0;
 
     // Why the name being typed cannot be taken, shown beside the name field
-    // so typing goes on undisturbed; empty hides it.
-    virtual void showNameProblem(const std::string& text) = 0;
+    // so typing goes on undisturbed; an empty text hides it.
+    virtual void showNameProblem(const EditorText& text) = 0;
     // False while there is no circuit to edit: the fields take no input.
     virtual void setEditable(bool editable) = 0;
     // The editor rescanned the catalogue; the circuit it edits is stored at

@@ -17,28 +17,26 @@ void CircuitInfoController::showcircuitinfo(const std::string& path) {
     // The count is every exercise line of the file, as the grid shows it, also
     // for a file of more than the 100 a circuit holds; the time is the plan's.
     const TCircuit2& c = infocircuit;
-    m_view.setCaption(InfoCaption::Name, "Circuit Name: " + c.circuitname);
-    m_view.setCaption(InfoCaption::Type, "Circuit Type: " + c.circuittype);
-    m_view.setCaption(InfoCaption::Exercises, "Exercises: " + std::to_string(c.exercisecount));
-    m_view.setCaption(InfoCaption::TotalTime, "Total Circuit Time: " + plannedtimetext(c));
-    m_view.setCaption(InfoCaption::ExerciseInterval,
-                      "Exercise Interval: " + durationtext(c.exerciseinterval));
-    m_view.setCaption(InfoCaption::RestInterval, "Rest Interval: " + durationtext(c.restinterval));
+    m_view.setCaption(InfoCaption::Name, c.circuitname);
+    m_view.setCaption(InfoCaption::Type, c.circuittype);
+    m_view.setCaption(InfoCaption::Exercises, std::to_string(c.exercisecount));
+    m_view.setCaption(InfoCaption::TotalTime, plannedtimetext(c));
+    m_view.setCaption(InfoCaption::ExerciseInterval, durationtext(c.exerciseinterval));
+    m_view.setCaption(InfoCaption::RestInterval, durationtext(c.restinterval));
 
     // A circuit of one round without warm-up or cool-down shows none of these.
     const CircuitKeys& keys = c.keys;
     const bool rounds = keys.rounds > 1;
-    m_view.setCaption(InfoCaption::Rounds,
-                      rounds ? "Rounds: " + std::to_string(keys.rounds) : std::string());
+    const auto shownIf = [](bool shown, std::string value) {
+        return shown ? std::optional(std::move(value)) : std::nullopt;
+    };
+    m_view.setCaption(InfoCaption::Rounds, shownIf(rounds, std::to_string(keys.rounds)));
     m_view.setCaption(InfoCaption::RoundRest,
-                      rounds && keys.roundrest
-                          ? "Rest Between Rounds: " + durationtext(*keys.roundrest)
-                          : std::string());
-    m_view.setCaption(InfoCaption::WarmUp,
-                      keys.warmup > 0 ? "Warm-up: " + durationtext(keys.warmup) : std::string());
-    m_view.setCaption(InfoCaption::CoolDown, keys.cooldown > 0
-                                                 ? "Cool-down: " + durationtext(keys.cooldown)
-                                                 : std::string());
+                      shownIf(rounds && keys.roundrest,
+                              keys.roundrest ? durationtext(*keys.roundrest) : std::string()));
+    m_view.setCaption(InfoCaption::WarmUp, shownIf(keys.warmup > 0, durationtext(keys.warmup)));
+    m_view.setCaption(InfoCaption::CoolDown,
+                      shownIf(keys.cooldown > 0, durationtext(keys.cooldown)));
 
     std::vector<std::string> lines;
     for (const TExercise2& entry : c.exercises) {

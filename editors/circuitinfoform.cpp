@@ -1,5 +1,6 @@
 #include "editors/circuitinfoform.h"
 
+#include "editors/editorwords.h"
 #include "ui/browser.h"
 #include "ui/clickablelabel.h"
 #include "ui/errorguard.h"
@@ -36,8 +37,9 @@ void Tfrm_CircuitInfo::createControls() {
     setFont(verdanafont(9));
 
     // The main window's instance: 9-pixel characters.
-    Panel1 = makeTitleStrip(this, "Panel1", QStringLiteral("   Circuit Information"), kStripHeight,
-                            verdanafont(9, true));
+    //: Title of the circuit information panel, in a strip across it.
+    Panel1 = makeTitleStrip(this, "Panel1", QStringLiteral("   ") + tr("Circuit Information"),
+                            kStripHeight, verdanafont(9, true));
 
     Panel2 = placeControl<QFrame>(this, "Panel2",
                                   QRect(0, kStripHeight, width(), height() - kStripHeight));
@@ -49,14 +51,20 @@ void Tfrm_CircuitInfo::createControls() {
     white.setColor(QPalette::Base, Qt::white);
     Panel2->setPalette(white);
 
-    lbl_CircName = makeCaption(Panel2, "lbl_CircName", QStringLiteral("Circuit Name:"), 42, 8);
-    lbl_CircType = makeCaption(Panel2, "lbl_CircType", QStringLiteral("Circuit Type:"), 46, 24);
-    lbl_Exercises = makeCaption(Panel2, "lbl_Exercises", QStringLiteral("Exercises:"), 58, 40);
-    lbl_totCTime =
-        makeCaption(Panel2, "lbl_totCTime", QStringLiteral("Total Circuit Time:"), 17, 56);
-    lbl_RestTime = makeCaption(Panel2, "lbl_RestTime", QStringLiteral("Rest Interval:"), 42, 72);
-    lbl_exInterval =
-        makeCaption(Panel2, "lbl_exInterval", QStringLiteral("Exercise Interval:"), 21, 88);
+    // Shown until a circuit is; they start at fixed places so that their
+    // colons line up.
+    //: Information panel before a circuit is shown. Keep the length.
+    lbl_CircName = makeCaption(Panel2, "lbl_CircName", tr("Circuit Name:"), 42, 8);
+    //: Information panel before a circuit is shown. Keep the length.
+    lbl_CircType = makeCaption(Panel2, "lbl_CircType", tr("Circuit Type:"), 46, 24);
+    //: Information panel before a circuit is shown. Keep the length.
+    lbl_Exercises = makeCaption(Panel2, "lbl_Exercises", tr("Exercises:"), 58, 40);
+    //: Information panel before a circuit is shown. Keep the length.
+    lbl_totCTime = makeCaption(Panel2, "lbl_totCTime", tr("Total Circuit Time:"), 17, 56);
+    //: Information panel before a circuit is shown. Keep the length.
+    lbl_RestTime = makeCaption(Panel2, "lbl_RestTime", tr("Rest Interval:"), 42, 72);
+    //: Information panel before a circuit is shown. Keep the length.
+    lbl_exInterval = makeCaption(Panel2, "lbl_exInterval", tr("Exercise Interval:"), 21, 88);
     lbl_rounds = makeCaption(Panel2, "lbl_rounds", QString(), kPlanLinesLeft, kPlanLinesTop);
     lbl_roundrest = makeCaption(Panel2, "lbl_roundrest", QString(), kPlanLinesLeft, kPlanLinesTop);
     lbl_warmup = makeCaption(Panel2, "lbl_warmup", QString(), kPlanLinesLeft, kPlanLinesTop);
@@ -79,8 +87,8 @@ void Tfrm_CircuitInfo::createControls() {
 
     lbl_openbrowser =
         placeControl<ClickableLabel>(Panel2, "lbl_openbrowser", QRect(8, 280, 283, 12));
-    lbl_openbrowser->setText(
-        QStringLiteral("Click here for more information on the selected exercise."));
+    //: A link 283 pixels wide that opens the exercise's page in the browser.
+    lbl_openbrowser->setText(tr("Click here for more information on the selected exercise."));
     styleAsLink(lbl_openbrowser);
     lbl_openbrowser->onClick = [this] { lbl_openbrowserClick(); };
 
@@ -117,13 +125,13 @@ QLabel* Tfrm_CircuitInfo::captionLabel(InfoCaption caption) const {
     return labels[static_cast<int>(caption)];
 }
 
-void Tfrm_CircuitInfo::setCaption(InfoCaption caption, const std::string& text) {
+void Tfrm_CircuitInfo::setCaption(InfoCaption caption, const std::optional<std::string>& value) {
     QLabel* label = captionLabel(caption);
     // Labels are sized to their text and grow to the right.
-    label->setText(plaintext(totext(text)));
+    label->setText(value ? plaintext(EditorWords::infoCaption(caption, *value)) : QString());
     label->adjustSize();
     if (caption >= InfoCaption::Rounds) {
-        label->setVisible(!text.empty());
+        label->setVisible(value.has_value());
         stackPlanLines();
     }
 }

@@ -43,7 +43,7 @@ private:
     void stackPlanLines();
 
     // CircuitInfoView
-    void setCaption(InfoCaption caption, const std::string& text) override;
+    void setCaption(InfoCaption caption, const std::optional<std::string>& value) override;
     void setExerciseLines(const std::vector<std::string>& names) override;
     int selectedExerciseLine() const override;
     void setDescription(const std::string& text) override;

@@ -12,9 +12,9 @@ char lowered(char c) {
 }
 } // namespace
 
-int circuittypeindex(const std::string& circuittype) {
-    for (size_t i = 0; i < kCircuitTypes.size(); ++i) {
-        const std::string& candidate = kCircuitTypes[i];
+int circuittypeindex(const std::string& circuittype, const TypeWords& words) {
+    for (size_t i = 0; i < words.size(); ++i) {
+        const std::string& candidate = words[i];
         if (candidate.size() == circuittype.size() &&
             std::equal(candidate.begin(), candidate.end(), circuittype.begin(),
                        [](char a, char b) { return lowered(a) == lowered(b); }))
@@ -27,18 +27,17 @@ std::string circuitfilepath(const std::string& name) {
     return circuitsfolder() + name + ".cir";
 }
 
-std::string circuitnameproblem(const std::string& name) {
+EditorText circuitnameproblem(const std::string& name) {
     if (name.empty())
         return {};
     if (name.find_first_not_of('.') == std::string::npos)
-        return "A circuit name cannot be made of dots only.";
+        return {EditorTextId::CircuitNameDotsOnly, {}};
     static const std::string refused = "/\\<>:\"|?*";
     for (const char c : name) {
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f)
-            return "A circuit name cannot contain control characters such as tabs.";
+            return {EditorTextId::CircuitNameControl, {}};
         if (refused.find(c) != std::string::npos)
-            return std::string("A circuit name cannot contain the character ") + c +
-                   ". Leave out / \\ < > : \" | ? and *.";
+            return {EditorTextId::CircuitNameCharacter, {std::string(1, c)}};
     }
     return {};
 }

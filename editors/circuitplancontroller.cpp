@@ -27,36 +27,6 @@ CellRange rangeof(PlanColumn column) {
     return {};
 }
 
-const char* columnname(PlanColumn column) {
-    switch (column) {
-    case PlanColumn::Exercise:
-        return "Exercise";
-    case PlanColumn::Rest:
-        return "Rest before";
-    case PlanColumn::Work:
-        return "Work";
-    case PlanColumn::Reps:
-        return "Reps";
-    case PlanColumn::Sides:
-        return "Sides";
-    }
-    return "";
-}
-
-// What an empty cell of the column stands for.
-const char* emptymeaning(PlanColumn column) {
-    switch (column) {
-    case PlanColumn::Rest:
-        return "to use the circuit's rest interval";
-    case PlanColumn::Work:
-        return "to use the circuit's exercise interval";
-    case PlanColumn::Reps:
-        return "for a timed exercise";
-    default:
-        return "for one side";
-    }
-}
-
 // A whole number of at most 9 digits: "040" -> 40; "4 0", "-1", "1.5", "" -> nothing.
 std::optional<uint32_t> wholenumber(std::string_view text) {
     if (text.empty() || text.size() > 9)
@@ -158,17 +128,15 @@ void CircuitPlanController::showCell(int row, PlanColumn column) {
     m_view.setCell(row, column, cell(m_rows[static_cast<size_t>(row)], column));
 }
 
-std::string CircuitPlanController::problemOf(const Row& row, PlanColumn column) const {
+PlanProblem CircuitPlanController::problemOf(const Row& row, PlanColumn column) const {
     const auto& refused = row.refused[static_cast<size_t>(column)];
     if (!refused)
         return {};
     const CellRange range = rangeof(column);
-    const std::string text(trimmed(*refused));
-    const std::string what =
-        isnumber(text) ? text + " is out of range" : "\"" + text + "\" is not a whole number";
-    return "Exercise \"" + row.name + "\", column \"" + columnname(column) + "\": " + what +
-           ". Type a whole number from " + std::to_string(range.low) + " to " +
-           std::to_string(range.high) + ", or empty the cell " + emptymeaning(column) + ".";
+    std::string text(trimmed(*refused));
+    const auto kind =
+        isnumber(text) ? PlanProblem::Kind::OutOfRange : PlanProblem::Kind::NotWholeNumber;
+    return {kind, row.name, column, std::move(text), range.low, range.high};
 }
 
 // What an entry that leaves the column empty takes: nothing for Reps (a
@@ -186,11 +154,11 @@ std::optional<uint32_t> CircuitPlanController::circuitvalue(PlanColumn column) c
     }
 }
 
-std::string CircuitPlanController::firstProblem(int* rowAt, PlanColumn* columnAt) const {
+PlanProblem CircuitPlanController::firstProblem(int* rowAt, PlanColumn* columnAt) const {
     for (size_t row = 0; row < m_rows.size(); ++row)
         for (int column = 0; column < kPlanColumns; ++column) {
             const auto which = static_cast<PlanColumn>(column);
-            if (std::string problem = problemOf(m_rows[row], which); !problem.empty()) {
+            if (PlanProblem problem = problemOf(m_rows[row], which); !problem.empty()) {
                 if (rowAt)
                     *rowAt = static_cast<int>(row);
                 if (columnAt)
@@ -221,14 +189,14 @@ void CircuitPlanController::cellEdited(int rowIndex, PlanColumn column, const st
         setkey(row.keys, column, number);
     showCell(rowIndex, column);
     // The cell just refused comes first; else whichever is still refused.
-    const std::string problem = problemOf(row, column);
+    const PlanProblem problem = problemOf(row, column);
     m_view.showProblem(problem.empty() ? firstProblem() : problem);
 }
 
 void CircuitPlanController::btn_okClick() {
     int row = 0;
     PlanColumn column = PlanColumn::Exercise;
-    if (const std::string problem = firstProblem(&row, &column); !problem.empty()) {
+    if (const PlanProblem problem = firstProblem(&row, &column); !problem.empty()) {
         m_view.selectCell(row, column);
         m_view.showProblem(problem);
         m_view.showMessage(problem);

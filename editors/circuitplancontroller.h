@@ -45,10 +45,10 @@ private:
 
     void showCell(int row, PlanColumn column);
     PlanCell cell(const Row& row, PlanColumn column) const;
-    std::string problemOf(const Row& row, PlanColumn column) const;
+    PlanProblem problemOf(const Row& row, PlanColumn column) const;
     std::optional<uint32_t> circuitvalue(PlanColumn column) const;
     // The first refused cell's problem; empty when every cell is fine.
-    std::string firstProblem(int* row = nullptr, PlanColumn* column = nullptr) const;
+    PlanProblem firstProblem(int* row = nullptr, PlanColumn* column = nullptr) const;
 
     CircuitPlanView& m_view;
     PlanStore m_store;

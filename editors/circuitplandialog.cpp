@@ -1,5 +1,6 @@
 #include "editors/circuitplandialog.h"
 
+#include "editors/editorwords.h"
 #include "ui/dialogs.h"
 #include "ui/errorguard.h"
 #include "ui/textconv.h"
@@ -22,7 +23,11 @@
 
 namespace {
 const QColor kWarning(170, 0, 0); // as the circuit editor's name problem
-const char* const kNone = "None";
+
+QString nonetext() {
+    //: A field of seconds set to nothing: no rest between rounds, no warm-up, no cool-down.
+    return QCoreApplication::translate("CircuitPlanDialog", "None");
+}
 } // namespace
 
 // The table's cells as the controller last set them. An edit goes to the
@@ -73,7 +78,8 @@ public:
             return {};
         case Qt::ToolTipRole:
             if (number && cell.look == PlanCell::Look::Circuits)
-                return QStringLiteral("The circuit's value");
+                //: Tool tip of a grey cell that shows the circuit's own time or count.
+                return QCoreApplication::translate("CircuitPlanDialog", "The circuit's value");
             return {};
         case Qt::TextAlignmentRole:
             return number ? QVariant(Qt::AlignRight | Qt::AlignVCenter) : QVariant();
@@ -87,10 +93,9 @@ public:
             return {};
         if (orientation == Qt::Vertical)
             return section + 1;
-        static const char* const names[kPlanColumns] = {"Exercise", "Rest before", "Work", "Reps",
-                                                        "Sides"};
-        return section >= 0 && section < kPlanColumns ? QString::fromLatin1(names[section])
-                                                      : QString();
+        return section >= 0 && section < kPlanColumns
+                   ? EditorWords::planColumn(static_cast<PlanColumn>(section))
+                   : QString();
     }
 
     Qt::ItemFlags flags(const QModelIndex& at) const override {
@@ -118,7 +123,8 @@ private:
 CircuitPlanDialog::CircuitPlanDialog(QWidget* parent, const TCircuit2& circuit, PlanStore store)
     : QDialog(parent), m_controller(*this, circuit, std::move(store)) {
     setObjectName(QStringLiteral("dlg_circuitplan"));
-    setWindowTitle(QStringLiteral("Circuit plan"));
+    //: Title of the dialog of rounds, warm-up, cool-down and each exercise's times.
+    setWindowTitle(tr("Circuit plan"));
     createControls();
     m_controller.show();
 }
@@ -135,20 +141,25 @@ QSpinBox* CircuitPlanDialog::addField(const char* name, const QString& caption, 
 void CircuitPlanDialog::createControls() {
     resize(560, 440);
 
-    spn_rounds = addField("spn_rounds", QStringLiteral("Rounds"), 1, kMaxRounds);
+    //: Caption of the field of the number of rounds.
+    spn_rounds = addField("spn_rounds", tr("Rounds"), 1, kMaxRounds);
     // One below the range says "none": round 2 and on begin with the first
     // exercise's own rest.
-    spn_roundrest =
-        addField("spn_roundrest", QStringLiteral("Rest between rounds"), -1, kMaxKeySeconds);
-    spn_roundrest->setSpecialValueText(QString::fromLatin1(kNone));
+    //: Caption of a field of seconds.
+    spn_roundrest = addField("spn_roundrest", tr("Rest between rounds"), -1, kMaxKeySeconds);
+    spn_roundrest->setSpecialValueText(nonetext());
+    //: Read out by screen readers for the field of rest between rounds.
     spn_roundrest->setAccessibleDescription(
-        QStringLiteral("None: rounds 2 and on begin with the first exercise's own rest."));
-    spn_warmup = addField("spn_warmup", QStringLiteral("Warm-up"), 0, kMaxKeySeconds);
-    spn_warmup->setSpecialValueText(QString::fromLatin1(kNone));
-    spn_cooldown = addField("spn_cooldown", QStringLiteral("Cool-down"), 0, kMaxKeySeconds);
-    spn_cooldown->setSpecialValueText(QString::fromLatin1(kNone));
+        tr("None: rounds 2 and on begin with the first exercise's own rest."));
+    //: Caption of a field of seconds.
+    spn_warmup = addField("spn_warmup", tr("Warm-up"), 0, kMaxKeySeconds);
+    spn_warmup->setSpecialValueText(nonetext());
+    //: Caption of a field of seconds.
+    spn_cooldown = addField("spn_cooldown", tr("Cool-down"), 0, kMaxKeySeconds);
+    spn_cooldown->setSpecialValueText(nonetext());
     for (QSpinBox* seconds : {spn_roundrest, spn_warmup, spn_cooldown})
-        seconds->setSuffix(QStringLiteral(" s"));
+        //: Unit after the number in a field of seconds, with its leading space.
+        seconds->setSuffix(tr(" s"));
 
     auto* fields = new QFormLayout;
     fields->setFieldGrowthPolicy(QFormLayout::FieldsStayAtSizeHint);
@@ -159,9 +170,7 @@ void CircuitPlanDialog::createControls() {
     }
 
     auto* hint = new QLabel(
-        QStringLiteral("Times are in seconds. An empty cell takes the circuit's value, shown in "
-                       "grey."),
-        this);
+        tr("Times are in seconds. An empty cell takes the circuit's value, shown in grey."), this);
     hint->setWordWrap(true);
 
     m_model = new PlanTableModel(this);
@@ -170,7 +179,8 @@ void CircuitPlanDialog::createControls() {
     };
     grd_plan = new QTableView(this);
     grd_plan->setObjectName(QStringLiteral("grd_plan"));
-    grd_plan->setAccessibleName(QStringLiteral("Exercises"));
+    //: Read out by screen readers for the table of the circuit's exercises.
+    grd_plan->setAccessibleName(tr("Exercises"));
     grd_plan->setModel(m_model);
     grd_plan->setSelectionMode(QAbstractItemView::SingleSelection);
     grd_plan->setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -241,14 +251,14 @@ void CircuitPlanDialog::selectCell(int row, PlanColumn column) {
     grd_plan->setFocus(Qt::OtherFocusReason);
 }
 
-void CircuitPlanDialog::showProblem(const std::string& text) {
-    lbl_planproblem->setText(totext(text));
-    lbl_planproblem->setVisible(!text.empty());
+void CircuitPlanDialog::showProblem(const PlanProblem& problem) {
+    lbl_planproblem->setText(EditorWords::planProblem(problem));
+    lbl_planproblem->setVisible(!problem.empty());
     grd_plan->setAccessibleDescription(lbl_planproblem->text());
 }
 
-void CircuitPlanDialog::showMessage(const std::string& text) {
-    Dialogs::message(this, totext(text));
+void CircuitPlanDialog::showMessage(const PlanProblem& problem) {
+    Dialogs::message(this, EditorWords::planProblem(problem));
 }
 
 void CircuitPlanDialog::closeStored() {

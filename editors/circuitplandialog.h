@@ -30,8 +30,8 @@ private:
     void setRowCount(int rows) override;
     void setCell(int row, PlanColumn column, const PlanCell& cell) override;
     void selectCell(int row, PlanColumn column) override;
-    void showProblem(const std::string& text) override;
-    void showMessage(const std::string& text) override;
+    void showProblem(const PlanProblem& problem) override;
+    void showMessage(const PlanProblem& problem) override;
     void closeStored() override;
 
     CircuitPlanController m_controller;

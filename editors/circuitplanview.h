@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 // The four fields above the table of the circuit plan dialog.
@@ -18,6 +19,21 @@ struct PlanCell {
     bool operator==(const PlanCell&) const = default;
 };
 
+// Why a cell's text was refused: the exercise's name and the text as typed,
+// trimmed, are shown as written; the column also says what an empty cell
+// stands for. Kind None: nothing is refused.
+struct PlanProblem {
+    enum class Kind { None, NotWholeNumber, OutOfRange };
+    Kind kind = Kind::None;
+    std::string exercise; // the entry's name
+    PlanColumn column = PlanColumn::Exercise;
+    std::string text;
+    uint32_t low = 0; // the whole numbers the column takes
+    uint32_t high = 0;
+
+    bool empty() const { return kind == Kind::None; }
+};
+
 // What the circuit plan's rules need of the dialog. Setters only show.
 class CircuitPlanView {
 public:
@@ -32,8 +48,8 @@ public:
     virtual void selectCell(int row, PlanColumn column) = 0;
 
     // Why a cell's text was refused, shown below the table; empty hides it.
-    virtual void showProblem(const std::string& text) = 0;
-    virtual void showMessage(const std::string& text) = 0;
+    virtual void showProblem(const PlanProblem& problem) = 0;
+    virtual void showMessage(const PlanProblem& problem) = 0;
     // The plan was stored: the dialog goes.
     virtual void closeStored() = 0;
 };

@@ -10,24 +10,14 @@
 #include <vector>
 
 namespace {
-const char* const kNewName = "New Exercise";
-const char* const kNewDescription = "Enter a description for your new exercise";
-const char* const kNameWithTab = "An exercise name cannot hold a tab character.";
-const char* const kLibraryFull =
-    "The exercise library is full: it holds 500 exercises. Delete an exercise before adding "
-    "a new one.";
-
-std::string truncationMessage(int loaded) {
-    return "exercises.lst holds more exercises than the library can take. Only the first " +
-           std::to_string(loaded) + " exercises were loaded.";
+EditorText truncationMessage(int loaded) {
+    return {EditorTextId::LibraryTruncated, {std::to_string(loaded)}};
 }
 
-// "3 circuits use "Plank". Rename it to "Front Plank" in those circuits too?"
-std::string renameQuestion(size_t circuits, const std::string& from, const std::string& to) {
-    const bool one = circuits == 1;
-    return std::to_string(circuits) + (one ? " circuit uses \"" : " circuits use \"") + from +
-           "\". Rename it to \"" + to +
-           (one ? "\" in that circuit too?" : "\" in those circuits too?");
+// {count, from, to}: "3 circuits use "Plank". Rename it to "Front Plank" in
+// those circuits too?"
+EditorText renameQuestion(size_t circuits, const std::string& from, const std::string& to) {
+    return {EditorTextId::RenameInCircuits, {std::to_string(circuits), from, to}};
 }
 
 // Every circuit is tried: one that cannot be written must not keep the others
@@ -122,7 +112,7 @@ void ExerciseEditController::txt_exnameChange() {
     }
     displayexercises();
     if (refused)
-        m_view.showMessage(kNameWithTab);
+        m_view.showMessage({EditorTextId::ExerciseNameWithTab, {}});
     // A text the program put back (the record's own) changes nothing and is not
     // stored: a load must not rewrite the file, which may hold records the
     // table had no room for.
@@ -165,9 +155,10 @@ void ExerciseEditController::btn_saveClick() {
 
 void ExerciseEditController::btn_newexClick() {
     txt_exnameExit();
-    const int slot = addexercisefromeditor(m_table, kNewName, kNewDescription);
+    const int slot = addexercisefromeditor(m_table, m_view.storedWord(StoredWord::NewExercise),
+                                           m_view.storedWord(StoredWord::NewExerciseDescription));
     if (slot < 0) {
-        m_view.showMessage(kLibraryFull);
+        m_view.showMessage({EditorTextId::LibraryFull, {std::to_string(kLibraryCapacity)}});
         return;
     }
     // The grid may lag behind records the content update added without a

@@ -1,11 +1,13 @@
 #pragma once
 
+#include "editors/editortext.h"
+
 #include <string>
 
 enum class ExerciseTool { Save, New, Delete };
 
 // What the exercise library editor's rules need from its screen. Texts are the
-// file's bytes; the view converts them for display.
+// file's bytes; the view converts them for display and words the ids.
 //
 // Every setter works quietly: it never calls back into the controller. The
 // controller itself runs the reaction that a change of a field's text sets off.
@@ -29,9 +31,11 @@ public:
     virtual std::string descriptionText() const = 0;
 
     virtual void showToolPicture(ExerciseTool tool, bool highlighted) = 0;
-    virtual void showMessage(const std::string& text) = 0;
+    // The word the editor stores, in the user's language, as bytes.
+    virtual std::string storedWord(StoredWord word) const = 0;
+    virtual void showMessage(const EditorText& text) = 0;
     // A question with Yes and No; true for Yes.
-    virtual bool askRenameInCircuits(const std::string& question) = 0;
+    virtual bool askRenameInCircuits(const EditorText& question) = 0;
     // The library changed since the last report: whatever shows its records elsewhere (the
     // circuit information panel) shows them afresh.
     virtual void reportLibraryChange() = 0;

@@ -1,5 +1,6 @@
 #include "editors/exerciseframe.h"
 
+#include "editors/editorwords.h"
 #include "editors/exercisegridmodel.h"
 #include "editors/exercisememo.h"
 #include "editors/exercisetoolbar.h"
@@ -87,13 +88,17 @@ void Tfrm_ExerciseFrame::displayexercises() {
 }
 
 void Tfrm_ExerciseFrame::buildHeads() {
-    makeTitleStrip(this, "Panel6", QStringLiteral("   Exercise Editor"), 17, verdanafont(11, true));
+    //: Title of the exercise library editor, in a strip across the frame.
+    makeTitleStrip(this, "Panel6", QStringLiteral("   ") + tr("Exercise Editor"), 17,
+                   verdanafont(11, true));
 
     auto* heads = placeControl<QWidget>(this, "Panel2", QRect(0, 17, kFrameWidth, 24));
-    makeHead(heads, QStringLiteral("Panel5"), QStringLiteral("Exercise Name"), 0, 152);
-    makeHead(heads, QStringLiteral("Panel4"), QStringLiteral("Type"), 152, 104);
-    makeHead(heads, QStringLiteral("Panel3"), QStringLiteral("Exercise Description"), 256,
-             kFrameWidth - 256);
+    //: Column head of the exercise grid, 152 pixels wide in a large bold font.
+    makeHead(heads, QStringLiteral("Panel5"), tr("Exercise Name"), 0, 152);
+    //: Column head of the exercise grid, 104 pixels wide in a large bold font.
+    makeHead(heads, QStringLiteral("Panel4"), tr("Type"), 152, 104);
+    //: Column head of the exercise grid, over the rest of the width.
+    makeHead(heads, QStringLiteral("Panel3"), tr("Exercise Description"), 256, kFrameWidth - 256);
 }
 
 void Tfrm_ExerciseFrame::buildGrid() {
@@ -128,7 +133,8 @@ void Tfrm_ExerciseFrame::buildGrid() {
 
 void Tfrm_ExerciseFrame::buildFields() {
     // The captions take the frame's font.
-    makeCaption(this, "lbl_exname", QStringLiteral("Exercise Name"), 8, 152);
+    //: Caption above the name field, 193 pixels wide.
+    makeCaption(this, "lbl_exname", tr("Exercise Name"), 8, 152);
     txt_exname = placeControl<QLineEdit>(this, "txt_exname", QRect(8, 168, 193, 21));
     txt_exname->setMaxLength(std::numeric_limits<int>::max()); // a long name is never cut
     connect(txt_exname, &QLineEdit::textChanged, this,
@@ -136,11 +142,13 @@ void Tfrm_ExerciseFrame::buildFields() {
     connect(txt_exname, &QLineEdit::returnPressed, this, [this] { txt_exnameExit(); });
     txt_exname->installEventFilter(this);
 
-    makeCaption(this, "Label2", QStringLiteral("Exercise Type"), 216, 152);
+    //: Caption above the type list, 145 pixels wide.
+    makeCaption(this, "Label2", tr("Exercise Type"), 216, 152);
     txt_extype = placeControl<QComboBox>(this, "txt_extype", QRect(216, 168, 145, 21));
     txt_extype->setEditable(false);
-    txt_extype->addItems({QStringLiteral("Upper Body"), QStringLiteral("Abdominal"),
-                          QStringLiteral("Lower Body"), QStringLiteral("Multiple Area Workout")});
+    // The record takes the type as the list shows it.
+    for (const StoredWord type : kTypeWords)
+        txt_extype->addItem(EditorWords::storedWord(type));
     txt_extype->setCurrentIndex(-1);
     // activated is the user's pick only; the program's settings pass silently.
     connect(txt_extype, &QComboBox::activated, this, [this](int index) {
@@ -148,7 +156,8 @@ void Tfrm_ExerciseFrame::buildFields() {
             txt_extypeChange(index);
     });
 
-    makeCaption(this, "Label1", QStringLiteral("Exercise Description"), 8, 196);
+    //: Caption above the description field.
+    makeCaption(this, "Label1", tr("Exercise Description"), 8, 196);
     mmo_exdescription =
         placeControl<ExerciseMemo>(this, "mmo_exdescription", QRect(7, 212, 561, 41));
     connect(mmo_exdescription, &QPlainTextEdit::textChanged, this,
@@ -171,18 +180,20 @@ void Tfrm_ExerciseFrame::buildToolBar() {
     btn_deleteex2 =
         makeHolder(QStringLiteral("btn_deleteex2"), 88, QStringLiteral("tool_delete2.jpg"));
 
-    btn_save = makeTool(QStringLiteral("btn_save"), 4, QStringLiteral("Save the exercise library"));
+    //: Tool tip of the save picture.
+    btn_save = makeTool(QStringLiteral("btn_save"), 4, tr("Save the exercise library"));
     btn_save->setPixmap(btn_save1->pixmap());
     btn_save->onClick = [this] { btn_saveClick(); };
     btn_save->onMove = [this] { m_controller.btn_saveMouseMove(); };
 
-    btn_newex = makeTool(QStringLiteral("btn_newex"), 46, QStringLiteral("Add a new exercise"));
+    //: Tool tip of the new exercise picture.
+    btn_newex = makeTool(QStringLiteral("btn_newex"), 46, tr("Add a new exercise"));
     btn_newex->setPixmap(btn_newex1->pixmap());
     btn_newex->onClick = [this] { btn_newexClick(); };
     btn_newex->onMove = [this] { m_controller.btn_newexMouseMove(); };
 
-    btn_deleteex = makeTool(QStringLiteral("btn_deleteex"), 88,
-                            QStringLiteral("Delete the selected exercise"));
+    //: Tool tip of the delete picture.
+    btn_deleteex = makeTool(QStringLiteral("btn_deleteex"), 88, tr("Delete the selected exercise"));
     btn_deleteex->setPixmap(btn_deleteex1->pixmap());
     btn_deleteex->onClick = [this] { btn_deleteexClick(); };
     btn_deleteex->onMove = [this] { m_controller.btn_deleteexMouseMove(); };
@@ -320,12 +331,16 @@ void Tfrm_ExerciseFrame::showToolPicture(ExerciseTool tool, bool highlighted) {
     }
 }
 
-void Tfrm_ExerciseFrame::showMessage(const std::string& text) {
-    Dialogs::message(this, totext(text));
+std::string Tfrm_ExerciseFrame::storedWord(StoredWord word) const {
+    return tobytes(EditorWords::storedWord(word));
 }
 
-bool Tfrm_ExerciseFrame::askRenameInCircuits(const std::string& question) {
-    return Dialogs::ask(this, totext(question));
+void Tfrm_ExerciseFrame::showMessage(const EditorText& text) {
+    Dialogs::message(this, EditorWords::text(text));
+}
+
+bool Tfrm_ExerciseFrame::askRenameInCircuits(const EditorText& question) {
+    return Dialogs::ask(this, EditorWords::text(question));
 }
 
 void Tfrm_ExerciseFrame::reportLibraryChange() {

@@ -72,8 +72,9 @@ private:
     bool setDescriptionText(const std::string& text) override;
     std::string descriptionText() const override;
     void showToolPicture(ExerciseTool tool, bool highlighted) override;
-    void showMessage(const std::string& text) override;
-    bool askRenameInCircuits(const std::string& question) override;
+    std::string storedWord(StoredWord word) const override;
+    void showMessage(const EditorText& text) override;
+    bool askRenameInCircuits(const EditorText& question) override;
     void reportLibraryChange() override;
 
     ExerciseGridModel* m_gridModel = nullptr;

@@ -35,16 +35,20 @@ QString phaseWord(bool idle, PhaseKind kind) {
         return {};
     switch (kind) {
     case PhaseKind::WarmUp:
-        return QStringLiteral("Warm-up");
+        //: The big clock's phase word, drawn large before the status: keep it short.
+        return BigClockWindow::tr("Warm-up");
     case PhaseKind::CoolDown:
-        return QStringLiteral("Cool-down");
+        //: The big clock's phase word, drawn large before the status: keep it short.
+        return BigClockWindow::tr("Cool-down");
     case PhaseKind::Rest:
-        return QStringLiteral("Rest");
+        //: The big clock's phase word during a rest: keep it short.
+        return BigClockWindow::tr("Rest");
     case PhaseKind::Work:
     case PhaseKind::Reps:
         break;
     }
-    return QStringLiteral("Exercise");
+    //: The big clock's phase word during an exercise: keep it short.
+    return BigClockWindow::tr("Exercise");
 }
 
 QString faceKey(bool idle, PhaseKind kind, const std::string& status) {

@@ -68,7 +68,9 @@ void Tframe_ExerciseStart::buildLayout() {
     Panel2->setPalette(strip);
 
     img_exhold = addPicture("img_exhold", 56, 24, picture(QStringLiteral("namebar.jpg")));
-    img_exhold->setToolTip(QStringLiteral("Description Of Exercise"));
+    //: Tool tip of the exercise picture before a circuit is loaded; once loaded
+    //: it shows the exercise's own description.
+    img_exhold->setToolTip(tr("Description Of Exercise"));
 
     lbl_exercisename = new QLabel(Panel1);
     lbl_exercisename->setObjectName(QStringLiteral("lbl_exercisename"));
@@ -127,8 +129,9 @@ void Tframe_ExerciseStart::buildLayout() {
 
     lbl_launch = new ClickableLabel(Panel1);
     lbl_launch->setObjectName(QStringLiteral("lbl_launch"));
+    //: A link below the runner, one line of 332 pixels in small type: keep it short.
     lbl_launch->setText(
-        QStringLiteral("Click here for instructions on the exercise (Will pause your circuit)"));
+        tr("Click here for instructions on the exercise (Will pause your circuit)"));
     lbl_launch->setTextFormat(Qt::PlainText);
     styleAsLink(lbl_launch);
     lbl_launch->setGeometry(56, 320, 332, 12);

@@ -2,6 +2,7 @@
 
 #include "ui/errorguard.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -145,7 +146,9 @@ void DBusScreenAwake::linked(bool connected) {
 
 void DBusScreenAwake::inhibit() {
     QDBusMessage call = screenSaverCall(QStringLiteral("Inhibit"));
-    call << QStringLiteral("Stridewell") << QStringLiteral("A circuit is running");
+    //: Why the screen saver is held off, as the desktop may list it.
+    call << QStringLiteral("Stridewell")
+         << QCoreApplication::translate("DBusScreenAwake", "A circuit is running");
     const QDBusPendingCall reply =
         QDBusConnection(m_connectionName).asyncCall(call, kCallTimeoutMs);
     m_pending = new QDBusPendingCallWatcher(reply, m_context.get());

@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <mutex>
+#include <string>
 #include <type_traits>
 
 namespace {
@@ -13,6 +14,7 @@ namespace {
 std::mutex g_lock;
 bool g_started = false;
 int g_sampleRate = 0; // 0: the synthesiser could not be started
+std::string g_voice;  // the language whose voice is set; "" for none
 
 struct Receiver {
     SpeechSink sink;
@@ -43,15 +45,34 @@ bool start() {
         return false;
     if (espeak_ng_SetVoiceByName("en") != ENS_OK)
         return false;
+    g_voice = "en";
     espeak_SetSynthCallback(&receive);
     g_sampleRate = espeak_ng_GetSampleRate();
     return g_sampleRate > 0;
 }
 
-int synthesise(const char* text, SpeechSink sink, void* context) {
-    std::lock_guard lock(g_lock);
-    if (!text || !sink || !start())
-        return 0;
+// Sets the voice of a language by its code. English is the voice by name, as
+// it always was; the others are found by language, so that "pt-br" finds
+// Brazilian Portuguese whatever its voice file is called.
+bool setVoice(const std::string& language) {
+    if (language == g_voice)
+        return true;
+    g_voice.clear(); // unknown until set: a failed attempt may leave any voice
+    espeak_ng_STATUS status = ENS_OK;
+    if (language == "en") {
+        status = espeak_ng_SetVoiceByName("en");
+    } else {
+        espeak_VOICE wanted{};
+        wanted.languages = language.c_str();
+        status = espeak_ng_SetVoiceByProperties(&wanted);
+    }
+    if (status != ENS_OK)
+        return false;
+    g_voice = language;
+    return true;
+}
+
+int speak(const char* text, SpeechSink sink, void* context) {
     Receiver receiver{sink, context};
     g_receiver = &receiver;
     // Plain text: no SSML, so a name holding "<" is spoken, not parsed.
@@ -61,7 +82,18 @@ int synthesise(const char* text, SpeechSink sink, void* context) {
     return status == ENS_OK ? g_sampleRate : 0;
 }
 
-constexpr SpeechBackend kBackend{kSpeechBackendVersion, &synthesise};
+int synthesiseIn(const char* language, const char* text, SpeechSink sink, void* context) {
+    std::lock_guard lock(g_lock);
+    if (!language || !text || !sink || !start() || !setVoice(language))
+        return 0;
+    return speak(text, sink, context);
+}
+
+int synthesise(const char* text, SpeechSink sink, void* context) {
+    return synthesiseIn("en", text, sink, context);
+}
+
+constexpr SpeechBackend kBackend{kSpeechBackendVersion, &synthesise, &synthesiseIn};
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "runner/cueplayer.h"
 #include "runner/dbusscreenawake.h"
+#include "runner/runwords.h"
 #include "runner/soundannouncer.h"
 #include "ui/pictures.h"
 
@@ -19,7 +20,8 @@ std::unique_ptr<CueSound> makeCue() {
 }
 
 std::unique_ptr<RunAnnouncer> makeRunAnnouncer() {
-    return std::make_unique<SoundAnnouncer>(asset(QStringLiteral("tick.wav")));
+    return std::make_unique<SoundAnnouncer>(asset(QStringLiteral("tick.wav")),
+                                            RunWords::spokenLanguage());
 }
 
 std::unique_ptr<ScreenAwake> makeScreenAwake() {

@@ -22,7 +22,8 @@ struct RunAidParts {
 
 // The stored cue through the sound device.
 std::unique_ptr<CueSound> makeCue();
-// Spoken names and the countdown tick through the cue's sound device.
+// Spoken names and the countdown tick through the cue's sound device, in the
+// voice of the language in use.
 std::unique_ptr<RunAnnouncer> makeRunAnnouncer();
 // The desktop's screen saver over D-Bus.
 std::unique_ptr<ScreenAwake> makeScreenAwake();

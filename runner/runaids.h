@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runner/runtext.h"
+
 #include <string>
 
 class CueSound;
@@ -29,6 +31,12 @@ public:
     virtual void speak(const std::string& phrase) = 0;
     // The short tick at 3, 2 and 1 seconds left.
     virtual void countdownTick() = 0;
+
+    // What the run calls: it names its phrases (runtext.h). By default they
+    // are worded in the user's language (runner/runwords.cpp) and handed to
+    // prepare and speak above.
+    virtual void preparePhrase(const RunText& phrase);
+    virtual void speakPhrase(const RunText& phrase);
 };
 
 // Keeps the desktop from blanking the screen while held. Releasing what is

@@ -1,7 +1,6 @@
 #include "runner/runlogic.h"
 
 #include "data/contentaddress.h"
-#include "data/durationtext.h"
 #include "runner/cuesound.h"
 #include "runner/runobserver.h"
 
@@ -86,57 +85,64 @@ int CircuitRun::position() const {
     return entryOf(m_phase);
 }
 
-std::string CircuitRun::statusOf(size_t phase) const {
+RunText CircuitRun::statusOf(size_t phase) const {
     if (phase >= m_plan.phases.size())
-        return kFinishedText;
+        return {RunTextId::Finished};
     const PlanPhase& shown = m_plan.phases[phase];
     const std::string& name = entryAt(entryOf(phase)).name;
     switch (shown.kind) {
     case PhaseKind::WarmUp:
-        return "Warm-up";
+        return {RunTextId::WarmUp};
     case PhaseKind::CoolDown:
-        return "Cool-down";
+        return {RunTextId::CoolDown};
     case PhaseKind::Rest:
-        return "Next: " + name;
+        return {RunTextId::Next, name};
     case PhaseKind::Work:
-        return "Now: " + name;
+        return {RunTextId::Now, name};
     case PhaseKind::Reps:
-        return "Now: " + std::to_string(shown.reps) + " x " + name;
+        return {RunTextId::NowReps, name, static_cast<int>(shown.reps)};
     }
-    return name;
+    return {RunTextId::CircuitName, name};
 }
 
-std::string CircuitRun::phraseOf(size_t phase) const {
+RunText CircuitRun::phraseOf(size_t phase) const {
     const auto& phases = m_plan.phases;
     if (phase >= phases.size())
-        return kFinishedPhrase;
+        return {RunTextId::SayFinished};
     const PlanPhase& shown = phases[phase];
-    const std::string& name = entryAt(entryOf(phase)).name;
-    const auto withReps = [&](const PlanPhase& work) {
-        return work.kind == PhaseKind::Reps ? std::to_string(work.reps) + " " + name : name;
-    };
-    std::string phrase;
+    RunText phrase;
     switch (shown.kind) {
     case PhaseKind::WarmUp:
-        phrase = "Warm-up";
+        phrase.id = RunTextId::SayWarmUp;
         break;
     case PhaseKind::CoolDown:
-        phrase = "Cool-down";
+        phrase.id = RunTextId::SayCoolDown;
         break;
-    case PhaseKind::Rest:
+    case PhaseKind::Rest: {
         // The rest names what is due, repetitions and all: "Next: 15 Push-Up".
-        phrase = "Next: " + (phase + 1 < phases.size() ? withReps(phases[phase + 1]) : name);
+        const bool due = phase + 1 < phases.size();
+        const bool reps = due && phases[phase + 1].kind == PhaseKind::Reps;
+        phrase = {reps ? RunTextId::SayNextReps : RunTextId::SayNext, entryAt(entryOf(phase)).name,
+                  reps ? static_cast<int>(phases[phase + 1].reps) : 0};
         break;
+    }
     case PhaseKind::Work:
     case PhaseKind::Reps:
-        phrase = shown.side == 2 ? "Switch sides" : withReps(shown);
+        if (shown.side == 2)
+            phrase.id = RunTextId::SaySwitchSides;
+        else if (shown.kind == PhaseKind::Reps)
+            phrase = {RunTextId::SayReps, entryAt(entryOf(phase)).name,
+                      static_cast<int>(shown.reps)};
+        else
+            phrase = {RunTextId::SayName, entryAt(entryOf(phase)).name};
         break;
     }
     // The first phase of rounds 2 and on tells the round first:
     // "Round 2 of 3. Next: Squat".
-    if (shown.round >= 2 && (phase == 0 || phases[phase - 1].round != shown.round))
-        phrase = "Round " + std::to_string(shown.round) + " of " + std::to_string(m_plan.rounds) +
-                 ". " + phrase;
+    if (shown.round >= 2 && (phase == 0 || phases[phase - 1].round != shown.round)) {
+        phrase.round = shown.round;
+        phrase.rounds = m_plan.rounds;
+    }
     return phrase;
 }
 
@@ -156,9 +162,9 @@ void CircuitRun::endTimer() {
     releaseAwake();
 }
 
-void CircuitRun::setStatus(const std::string& text) {
+void CircuitRun::setStatus(const RunText& text) {
     m_status = text;
-    tell(&RunView::setStatus, text);
+    tell(&RunView::showStatus, text);
 }
 
 void CircuitRun::bringToFront(CommandButton button) {
@@ -188,7 +194,7 @@ void CircuitRun::intialisecircuit(const std::string& path) {
     for (int i = 0; i < exerciseCount(); ++i)
         tell(&RunView::addExercise, runcircuit.exercises[static_cast<size_t>(i)].name);
     settime();
-    setStatus(runcircuit.circuitname);
+    setStatus({RunTextId::CircuitName, runcircuit.circuitname});
     tell(&RunView::setDescriptionHint, current().description);
     prepareAhead();
     publish();
@@ -228,7 +234,7 @@ void CircuitRun::btn_stopClick() {
     // finish already shows.
     if (finishedPlan())
         m_phase = 0;
-    setStatus("Stopped");
+    setStatus({RunTextId::Stopped});
     endTimer();
     m_state = RunState::Stopped;
     bringToFront(CommandButton::Start);
@@ -314,7 +320,7 @@ void CircuitRun::tellCompleted(size_t phase) {
 
 void CircuitRun::finish() {
     const bool running = runInProgress();
-    setStatus(kFinishedText);
+    setStatus({RunTextId::Finished});
     endTimer();
     m_state = RunState::Finished;
     if (m_observer)
@@ -323,7 +329,7 @@ void CircuitRun::finish() {
     // Stop in front, so that Stop and Start run it again.
     bringToFront(CommandButton::Stop);
     if (running)
-        speak(kFinishedPhrase);
+        speak({RunTextId::SayFinished});
 }
 
 void CircuitRun::skipForward() {
@@ -349,7 +355,7 @@ void CircuitRun::skipBack() {
     if (finished) {
         // Back from the finish: the last phase, paused at its start.
         m_phase = m_plan.phases.size() - 1;
-        setStatus("Stopped");
+        setStatus({RunTextId::Stopped});
         m_state = RunState::Stopped;
         bringToFront(CommandButton::Start);
     } else if (secondsIntoPhase() <= kRestartAfter && m_phase > 0) {
@@ -409,8 +415,8 @@ RunMoment CircuitRun::moment() const {
     now.resting = shown.kind == PhaseKind::Rest;
     now.intervalLeft = m_clock;
     now.intervalLength = shown.seconds;
-    now.status = m_status;
-    now.nextStatus = m_status; // while stopped the label keeps saying so
+    now.statusText = m_status;
+    now.nextStatusText = m_status; // while stopped the label keeps saying so
     now.rounds = m_plan.rounds;
     const int count = exerciseCount();
     now.count = count;
@@ -420,7 +426,7 @@ RunMoment CircuitRun::moment() const {
     if (!finishedPlan()) {
         now.nextKind = (m_phase + 1 < phases.size() ? phases[m_phase + 1] : phases.front()).kind;
         if (m_state == RunState::Running)
-            now.nextStatus = statusOf(m_phase + 1);
+            now.nextStatusText = statusOf(m_phase + 1);
     }
 
     // Every time shown comes from the plan: the circuit's length is its planned
@@ -445,18 +451,14 @@ RunMoment CircuitRun::moment() const {
                                       : m_clock;
         now.circuitLeft = phaseLeft + m_laterSeconds[m_phase];
     }
-    now.timeLeftLine = shortdurationtext(now.circuitLeft) + " left \xC2\xB7 " +
-                       std::to_string(now.position) + " / " + std::to_string(count);
-    if (m_plan.rounds > 1)
-        now.timeLeftLine +=
-            " \xC2\xB7 round " + std::to_string(now.round) + " / " + std::to_string(m_plan.rounds);
+    now.planned = true;
     return now;
 }
 
 void CircuitRun::addView(RunView& view) {
     if (std::find(m_views.begin(), m_views.end(), &view) == m_views.end())
         m_views.push_back(&view);
-    view.showMoment(moment());
+    view.tellMoment(moment());
 }
 
 void CircuitRun::removeView(RunView& view) {
@@ -467,7 +469,7 @@ void CircuitRun::publish() {
     if (m_views.empty())
         return;
     const RunMoment now = moment();
-    tell(&RunView::showMoment, now);
+    tell(&RunView::tellMoment, now);
 }
 
 void CircuitRun::playCue() {
@@ -475,11 +477,11 @@ void CircuitRun::playCue() {
         m_aids.cue->play();
 }
 
-std::string CircuitRun::phraseNow() const {
+RunText CircuitRun::phraseNow() const {
     return phraseOf(m_phase);
 }
 
-std::string CircuitRun::phraseNext() const {
+RunText CircuitRun::phraseNext() const {
     return phraseOf(m_phase + 1);
 }
 
@@ -489,13 +491,13 @@ void CircuitRun::prepareAhead() {
         return;
     // Not running at the start of a phase: Start will announce it.
     if (!runInProgress() && atPhaseStart())
-        m_aids.announcer->prepare(phraseNow());
-    m_aids.announcer->prepare(phraseNext());
+        m_aids.announcer->preparePhrase(phraseNow());
+    m_aids.announcer->preparePhrase(phraseNext());
 }
 
-void CircuitRun::speak(const std::string& phrase) {
+void CircuitRun::speak(const RunText& phrase) {
     if (m_options.speakNames && m_aids.announcer)
-        m_aids.announcer->speak(phrase);
+        m_aids.announcer->speakPhrase(phrase);
 }
 
 void CircuitRun::holdAwake() {

@@ -87,9 +87,8 @@ public:
     void setOptions(const RunOptions& options);
     const RunOptions& options() const { return m_options; }
 
-    static constexpr const char* kNoExercisesText = "This circuit has no exercises";
-    static constexpr const char* kFinishedPhrase = "Circuit finished";
-    static constexpr const char* kFinishedText = "Finished";
+    // Shown when Start finds nothing to run.
+    static inline const RunText kNoExercisesText{RunTextId::NoExercises};
 
 private:
     // The phase under way; once finished, the first (the run starts over from
@@ -104,8 +103,8 @@ private:
     // The label's text and the spoken phrase as a phase begins: a rest names
     // the exercise due, a work phase the one under way ("Now: " on the label
     // only); past the last phase the finish.
-    std::string statusOf(size_t phase) const;
-    std::string phraseOf(size_t phase) const;
+    RunText statusOf(size_t phase) const;
+    RunText phraseOf(size_t phase) const;
     int64_t secondsIntoPhase() const;
     bool atPhaseStart() const { return secondsIntoPhase() == 0; }
     void settime();
@@ -121,20 +120,20 @@ private:
     void tellCompleted(size_t phase);
     void restartSecond();
     void finish();
-    void setStatus(const std::string& text);
+    void setStatus(const RunText& text);
     void bringToFront(CommandButton button);
     void publish();
-    // Tells every view, in the order they came: tell(&RunView::setStatus, text).
+    // Tells every view, in the order they came: tell(&RunView::showStatus, text).
     template <class... Params, class... Args>
     void tell(void (RunView::*show)(Params...), const Args&... args);
     void playCue();
 
     // The phrase said as the interval under way begins, and the one said at
     // the next change of phase.
-    std::string phraseNow() const;
-    std::string phraseNext() const;
+    RunText phraseNow() const;
+    RunText phraseNext() const;
     void prepareAhead();
-    void speak(const std::string& phrase);
+    void speak(const RunText& phrase);
     void holdAwake();
     void releaseAwake();
 
@@ -148,7 +147,7 @@ private:
     std::vector<RunView*> m_views;
     RunState m_state = RunState::Idle;
     CommandButton m_front = CommandButton::Stop; // the frame is created with Stop in front
-    std::string m_status;
+    RunText m_status;
     RunAids m_aids;
     bool m_holdingAwake = false;
     RunOptions m_options;

@@ -19,11 +19,14 @@ RunOptionsMenu::RunOptionsMenu(QWidget* frame, Apply apply, RunSettings settings
       m_options(m_settings.load()), m_menu(new QMenu(frame)) {
     setObjectName(QStringLiteral("mnu_runoptions"));
     m_menu->setObjectName(QStringLiteral("mnu_runoptions"));
-    addOption("Speak exercise names", &RunOptions::speakNames);
-    addOption("Count down the last three seconds", &RunOptions::countdown);
-    addOption("Keep the screen awake during a run", &RunOptions::keepAwake);
+    //: A run option on the runner's context menu: the exercises' names are spoken.
+    addOption(tr("Speak exercise names"), &RunOptions::speakNames);
+    //: A run option: a tick sounds at 3, 2 and 1 seconds left.
+    addOption(tr("Count down the last three seconds"), &RunOptions::countdown);
+    //: A run option: the screen saver is held off while a circuit runs.
+    addOption(tr("Keep the screen awake during a run"), &RunOptions::keepAwake);
 
-    const QString hint = QString::fromLatin1(kClockHint);
+    const QString hint = tr(kClockHint);
     for (const char* part : kClockParts)
         if (auto* control = frame->findChild<QWidget*>(QLatin1String(part)))
             control->setToolTip(hint);
@@ -34,8 +37,8 @@ RunOptionsMenu::RunOptionsMenu(QWidget* frame, Apply apply, RunSettings settings
     m_apply(m_options);
 }
 
-void RunOptionsMenu::addOption(const char* text, bool RunOptions::*option) {
-    QAction* action = m_menu->addAction(QString::fromLatin1(text));
+void RunOptionsMenu::addOption(const QString& text, bool RunOptions::*option) {
+    QAction* action = m_menu->addAction(text);
     action->setCheckable(true);
     action->setChecked(m_options.*option);
     connect(action, &QAction::toggled, this, [this, option](bool on) { changed(option, on); });

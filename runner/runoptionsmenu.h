@@ -25,15 +25,16 @@ public:
 
     const RunOptions& options() const { return m_options; }
 
+    // The clock's tool tip, in English; shown through tr().
     static constexpr const char* kClockHint =
-        "Right-click for the run options: spoken exercise names, a countdown, "
-        "keeping the screen awake";
+        QT_TR_NOOP("Right-click for the run options: spoken exercise names, a countdown, "
+                   "keeping the screen awake");
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void addOption(const char* text, bool RunOptions::*option);
+    void addOption(const QString& text, bool RunOptions::*option);
     void changed(bool RunOptions::*option, bool on);
 
     QWidget* m_frame;

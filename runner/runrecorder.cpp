@@ -12,11 +12,6 @@ RunRecorder::RunRecorder(std::function<void(const HistoryEntry&)> write,
                          std::function<void(const std::string&)> failed)
     : m_write(std::move(write)), m_now(std::move(now)), m_failed(std::move(failed)) {}
 
-std::string RunRecorder::failuretext(const std::string& reason) {
-    return "Your training history could not be saved (" + reason +
-           "). The run goes on, but it will be missing from the history.";
-}
-
 void RunRecorder::runStarted(const TCircuit2& circuit, int exerciseCount) {
     if (m_run)
         return; // a stopped run going on
@@ -66,6 +61,6 @@ void RunRecorder::record(bool finished) {
         m_write(entry);
     } catch (const std::exception& error) {
         if (m_failed)
-            m_failed(failuretext(error.what()));
+            m_failed(error.what());
     }
 }

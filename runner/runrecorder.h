@@ -18,8 +18,9 @@
 class RunRecorder final : public RunObserver {
 public:
     // write: stores one entry, raising IoError when it cannot (appendhistory in
-    // the program). now: the wall clock. failed: told the text of a failed
-    // write, at most once per run; the run goes on.
+    // the program). now: the wall clock. failed: told why a write failed (the
+    // error's text), at most once per run; the run goes on. The window words
+    // the message (runner/runwords.h).
     RunRecorder(std::function<void(const HistoryEntry&)> write, std::function<std::time_t()> now,
                 std::function<void(const std::string&)> failed);
 
@@ -28,9 +29,6 @@ public:
     void exerciseCompleted(bool roundEnded) override;
     void runFinished() override;
     void circuitLeft() override;
-
-    // The message shown when the history cannot be written.
-    static std::string failuretext(const std::string& reason);
 
 private:
     void record(bool finished);

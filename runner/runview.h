@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/circuitplan.h"
+#include "runner/runtext.h"
 
 #include <cstdint>
 #include <string>
@@ -22,11 +23,16 @@ struct RunMoment {
     int count = 0;    // exercise entries in a round
     int round = 0;    // from 1; warm-up is in the first, cool-down and the finish in the last
     int rounds = 1;
-    std::string status; // the status label's text
+    bool planned = false; // the circuit has exercises: the time-left line shows
+    RunText statusText;   // the status label's text
     // The label's text and the phase once this phase runs out, so a view can
     // draw them ahead.
-    std::string nextStatus;
+    RunText nextStatusText;
     PhaseKind nextKind = PhaseKind::Rest;
+
+    // Worded as the moment reaches a view (RunView::tellMoment); empty before.
+    std::string status;     // statusText
+    std::string nextStatus; // nextStatusText
     // "12:34 left · 3 / 8", with more than one round "12:34 left · 3 / 8 · round
     // 2 / 3"; empty without exercises.
     std::string timeLeftLine;
@@ -57,4 +63,11 @@ public:
     virtual void stopRunTimer() {}
     // After each tick and command, once the parts above have been told.
     virtual void showMoment(const RunMoment& /*moment*/) {}
+
+    // What the run calls: it names its texts (runtext.h). By default they are
+    // worded in the user's language (runner/runwords.cpp) and handed to
+    // setStatus and showMoment above; a view that wants the names overrides
+    // these instead.
+    virtual void showStatus(const RunText& status);
+    virtual void tellMoment(RunMoment moment);
 };

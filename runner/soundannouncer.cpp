@@ -34,7 +34,8 @@ void collect(void* context, const short* samples, size_t count) {
 
 } // namespace
 
-SoundAnnouncer::SoundAnnouncer(std::string tickWave) : m_tick(std::move(tickWave)) {
+SoundAnnouncer::SoundAnnouncer(std::string tickWave, std::string language)
+    : m_tick(std::move(tickWave)), m_language(std::move(language)) {
     m_tick.prepare();
 }
 
@@ -146,7 +147,14 @@ void SoundAnnouncer::work() {
 CueSample* SoundAnnouncer::synthesise(const std::string& phrase) {
     const QByteArray text = totext(phrase).left(kMaxSpokenCharacters).toUtf8();
     Collected collected;
-    const int rate = m_speech->synthesise(text.constData(), &collect, &collected);
+    int rate = 0;
+    if (m_language != "en") {
+        rate = m_speech->synthesiseIn(m_language.c_str(), text.constData(), &collect, &collected);
+        if (rate <= 0)
+            collected.samples.clear(); // no voice for it: English rather than silence
+    }
+    if (rate <= 0)
+        rate = m_speech->synthesise(text.constData(), &collect, &collected);
     if (rate <= 0)
         return nullptr;
     const std::vector<int16_t> heard = trimsilence(collected.samples);

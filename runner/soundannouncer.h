@@ -26,8 +26,9 @@ struct SpeechBackend;
 class SoundAnnouncer final : public RunAnnouncer {
 public:
     // tickWave: the countdown tick as a whole RIFF WAVE file. It is opened in
-    // the background at once.
-    explicit SoundAnnouncer(std::string tickWave);
+    // the background at once. language: the voice's, by its code ("de",
+    // "pt-br"); without a voice for it, phrases are spoken in English.
+    explicit SoundAnnouncer(std::string tickWave, std::string language = "en");
     ~SoundAnnouncer() override;
     SoundAnnouncer(const SoundAnnouncer&) = delete;
     SoundAnnouncer& operator=(const SoundAnnouncer&) = delete;
@@ -58,6 +59,7 @@ private:
     Ready* findReady(const std::string& phrase);
 
     CuePlayer m_tick;
+    const std::string m_language;
     std::mutex m_lock;
     std::condition_variable m_wake;
     std::condition_variable m_idle;

@@ -20,12 +20,16 @@ struct SpeechBackend {
     // refused; whatever the sink was given then is to be dropped. Calls from
     // several threads are taken one at a time.
     int (*synthesise)(const char* text, SpeechSink sink, void* context);
+    // The same in the voice of a language, by its code ("de", "pt-br"); 0
+    // also when there is no voice for it.
+    int (*synthesiseIn)(const char* language, const char* text, SpeechSink sink, void* context);
 };
 
 inline constexpr int kSpeechBackendVersion = moduleversion({
     STRIDEWELL_MODULE_TYPE(SpeechBackend),
     STRIDEWELL_MODULE_MEMBER(SpeechBackend, version),
     STRIDEWELL_MODULE_MEMBER(SpeechBackend, synthesise),
+    STRIDEWELL_MODULE_MEMBER(SpeechBackend, synthesiseIn),
 });
 // The module's one exported function, of type SpeechBackendEntry.
 inline constexpr char kSpeechBackendEntry[] = "stridewell_speech_backend";

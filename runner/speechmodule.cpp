@@ -6,7 +6,9 @@ namespace {
 
 constinit ModuleTable<SpeechBackend> g_backend{
     STRIDEWELL_SPEECH_MODULE, kSpeechBackendEntry, kSpeechBackendVersion,
-    [](const SpeechBackend& backend) { return backend.synthesise != nullptr; }};
+    [](const SpeechBackend& backend) {
+        return backend.synthesise != nullptr && backend.synthesiseIn != nullptr;
+    }};
 
 } // namespace
 

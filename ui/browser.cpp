@@ -2,6 +2,7 @@
 
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QString>
 #include <QUrl>
@@ -52,7 +53,10 @@ void openaddress(QWidget* parent, Browser& browser, const std::string& address) 
     if (browser.open(address))
         return;
     // A machine without a browser: the user can still copy the address.
-    Dialogs::selectableMessage(
-        parent, QStringLiteral("No web browser could be started. The page's address is:\n\n") +
-                    QString::fromStdString(address));
+    //: Followed by the page's address on a line of its own, for the user to copy.
+    Dialogs::selectableMessage(parent, QCoreApplication::translate(
+                                           "Browser", "No web browser could be started. The "
+                                                      "page's address is:") +
+                                           QStringLiteral("\n\n") +
+                                           QString::fromStdString(address));
 }

@@ -1,5 +1,6 @@
 #include "ui/dialogs.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -11,6 +12,25 @@ QString title() {
     return name.isEmpty() ? QStringLiteral("Stridewell") : name;
 }
 
+// The buttons' words, as Qt gives them in English, in the program's own
+// translation: a language Qt ships no words for still gets its buttons.
+void wordbuttons(QMessageBox& box) {
+    const struct {
+        QMessageBox::StandardButton button;
+        const char* text;
+    } words[] = {
+        {QMessageBox::Ok, QT_TRANSLATE_NOOP("Dialogs", "OK")},
+        {QMessageBox::Cancel, QT_TRANSLATE_NOOP("Dialogs", "Cancel")},
+        //: The & marks the key that answers with it (Alt+Y).
+        {QMessageBox::Yes, QT_TRANSLATE_NOOP("Dialogs", "&Yes")},
+        //: The & marks the key that answers with it (Alt+N).
+        {QMessageBox::No, QT_TRANSLATE_NOOP("Dialogs", "&No")},
+    };
+    for (const auto& word : words)
+        if (QAbstractButton* button = box.button(word.button))
+            button->setText(QCoreApplication::translate("Dialogs", word.text));
+}
+
 // The real dialogs. Their texts name files and exercises: never markup.
 class MessageBoxes final : public DialogPresenter {
 public:
@@ -18,12 +38,14 @@ public:
         // A plain message: no icon, one OK button.
         QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent);
         box.setTextFormat(Qt::PlainText);
+        wordbuttons(box);
         box.exec();
     }
 
     void selectableMessage(QWidget* parent, const QString& text) override {
         QMessageBox box(QMessageBox::NoIcon, title(), text, QMessageBox::Ok, parent);
         box.setTextFormat(Qt::PlainText);
+        wordbuttons(box);
         box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         box.exec();
     }
@@ -32,6 +54,7 @@ public:
         QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Ok | QMessageBox::Cancel,
                         parent);
         box.setTextFormat(Qt::PlainText);
+        wordbuttons(box);
         if (at) {
             box.adjustSize();
             box.move(*at);
@@ -43,6 +66,7 @@ public:
         QMessageBox box(QMessageBox::Question, title(), text, QMessageBox::Yes | QMessageBox::No,
                         parent);
         box.setTextFormat(Qt::PlainText);
+        wordbuttons(box);
         return box.exec() == QMessageBox::Yes;
     }
 

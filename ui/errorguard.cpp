@@ -2,6 +2,8 @@
 
 #include "ui/dialogs.h"
 
+#include <QCoreApplication>
+
 void reporterror(QWidget* parent, const QString& text) {
     // The report itself must not throw out of a Qt frame either.
     // An error's text may name a file or repeat what a file held.
@@ -9,4 +11,9 @@ void reporterror(QWidget* parent, const QString& text) {
         Dialogs::message(parent, text); // shown as plain text
     } catch (...) {
     }
+}
+
+QString unexpectederrortext() {
+    //: An error that came without a text of its own.
+    return QCoreApplication::translate("ErrorGuard", "Unexpected error");
 }

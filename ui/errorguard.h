@@ -12,6 +12,9 @@ class QWidget;
 // Reports an error that ended a reaction: a message box with the error's text.
 void reporterror(QWidget* parent, const QString& text);
 
+// What an error without a text of its own reads as: "Unexpected error".
+QString unexpectederrortext();
+
 // Every Qt entry point (slot, event handler, timer, posted call) runs its body
 // through this guard, so no exception ever crosses a Qt frame. A file error
 // ends the reaction and is shown with its text; whatever the reaction changed
@@ -23,6 +26,6 @@ void guarded(QWidget* parent, Body&& body) noexcept {
     } catch (const std::exception& error) {
         reporterror(parent, totext(error.what())); // paths and names are bytes
     } catch (...) {
-        reporterror(parent, QStringLiteral("Unexpected error"));
+        reporterror(parent, unexpectederrortext());
     }
 }

@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 
+#include <QLocale>
 #include <QPainter>
 
 #include <algorithm>
@@ -29,10 +30,9 @@ HistoryChart::HistoryChart(QWidget* parent) : QWidget(parent) {
 }
 
 void HistoryChart::setWeeks(const std::array<uint64_t, kChartWeeks>& minutes,
-                            const std::array<std::string, kChartWeeks>& labels) {
+                            const std::array<QString, kChartWeeks>& labels) {
     m_minutes = minutes;
-    for (size_t i = 0; i < labels.size(); ++i)
-        m_labels[i] = QString::fromStdString(labels[i]);
+    m_labels = labels;
     update();
 }
 
@@ -43,8 +43,9 @@ void HistoryChart::paintEvent(QPaintEvent*) {
     painter.setFont(verdanafont(11, true));
     painter.setPen(Qt::black);
     painter.drawText(QRect(8, 4, width() - 16, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("Minutes trained per week"));
+                     tr("Minutes trained per week"));
 
+    const QLocale locale;
     const QFont small = verdanafont(9);
     const QFont smallBold = verdanafont(9, true);
     painter.setFont(small);
@@ -59,7 +60,7 @@ void HistoryChart::paintEvent(QPaintEvent*) {
         painter.drawLine(left, y, right, y);
         painter.setPen(kAxis);
         painter.drawText(QRect(0, y - 8, left - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(scale * static_cast<uint64_t>(step) / 2));
+                         locale.toString(scale * static_cast<uint64_t>(step) / 2));
     }
 
     const double slot = static_cast<double>(right - left) / kChartWeeks;
@@ -77,7 +78,7 @@ void HistoryChart::paintEvent(QPaintEvent*) {
         painter.setFont(current ? smallBold : small);
         if (minutes > 0)
             painter.drawText(QRect(centre - 30, bar.top() - 15, 60, 14),
-                             Qt::AlignHCenter | Qt::AlignBottom, QString::number(minutes));
+                             Qt::AlignHCenter | Qt::AlignBottom, locale.toString(minutes));
         painter.drawText(QRect(centre - static_cast<int>(slot / 2) - 8, bottom + 4,
                                static_cast<int>(slot) + 16, 14),
                          Qt::AlignHCenter | Qt::AlignTop, m_labels[static_cast<size_t>(week)]);

@@ -2,7 +2,10 @@
 
 #include "data/historysummary.h"
 
+#include <QString>
 #include <QWidget>
+
+#include <array>
 
 // Minutes trained in each of the last 12 weeks as bars, oldest on the left;
 // the current week's bar is marked. Drawn with QPainter: nothing to load.
@@ -13,7 +16,7 @@ public:
 
     // Minutes per week, oldest first, each with its label; the last is the current week.
     void setWeeks(const std::array<uint64_t, kChartWeeks>& minutes,
-                  const std::array<std::string, kChartWeeks>& labels);
+                  const std::array<QString, kChartWeeks>& labels);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -7,7 +7,7 @@
 #include <string>
 
 // The rules of the training history window: what the totals, the chart, the
-// table and the state line say for what was read from the file, and the export.
+// table and the state line show for what was read from the file, and the export.
 class HistoryController final {
 public:
     // today: the local date the totals count from, asked at every read.
@@ -19,10 +19,8 @@ public:
     // Saves a copy as CSV at target. Raises IoError.
     void exportTo(const std::string& target);
 
+    // The table's columns, left to right.
     enum Column { Date, Circuit, TimeRun, Outcome, ColumnCount };
-    static const char* columnTitle(int column);
-    // The text of one cell of the table.
-    static std::string cellText(const HistoryEntry& entry, int column);
 
 private:
     HistoryView& m_view;

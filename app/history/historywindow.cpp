@@ -9,13 +9,18 @@
 #include "ui/textconv.h"
 
 #include <QBoxLayout>
+#include <QDate>
 #include <QDir>
 #include <QFileSystemWatcher>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QShortcut>
 #include <QTableView>
+
+#include <algorithm>
+#include <climits>
 
 namespace {
 
@@ -24,13 +29,23 @@ QString folderOf(const std::string& path) {
     return totext(slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1));
 }
 
+// Each week of the chart by its Monday, in the locale's order of day and
+// month: "7 Dec" where dates begin with the day, "Dec 7" where they begin
+// with the month.
+QString weekLabel(const QLocale& locale, const CivilDate& monday) {
+    const QString dates = locale.dateFormat(QLocale::ShortFormat);
+    const bool monthFirst = dates.indexOf(QLatin1Char('M')) < dates.indexOf(QLatin1Char('d'));
+    return locale.toString(QDate(monday.year, monday.month, monday.day),
+                           monthFirst ? QStringLiteral("MMM d") : QStringLiteral("d MMM"));
+}
+
 } // namespace
 
 HistoryWindow::HistoryWindow(std::function<CivilDate()> today, QWidget* parent)
     : QWidget(parent, Qt::Window), m_path(historypath()),
       m_controller(static_cast<HistoryView&>(*this), m_path, std::move(today)) {
     setObjectName(QStringLiteral("form_History"));
-    setWindowTitle(QStringLiteral("Your training history"));
+    setWindowTitle(tr("Your training history"));
     setFont(verdanafont(9));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, lightGrey());
@@ -68,11 +83,11 @@ HistoryWindow::HistoryWindow(std::function<CivilDate()> today, QWidget* parent)
     layout->addWidget(grd_runs, 1);
 
     auto* bottom = new QHBoxLayout;
-    lbl_state = new QLabel(QStringLiteral("Reading the history..."), this);
+    lbl_state = new QLabel(tr("Reading the history..."), this);
     lbl_state->setObjectName(QStringLiteral("lbl_state"));
     lbl_state->setTextFormat(Qt::PlainText);
     bottom->addWidget(lbl_state, 1);
-    auto* exportButton = new QPushButton(QStringLiteral("Export as CSV..."), this);
+    auto* exportButton = new QPushButton(tr("Export as CSV..."), this);
     exportButton->setObjectName(QStringLiteral("btn_export"));
     connect(exportButton, &QPushButton::clicked, this,
             [this] { guarded(this, [this] { btn_exportClick(); }); });
@@ -97,7 +112,13 @@ HistoryWindow::~HistoryWindow() = default;
 void HistoryWindow::buildTotals(QWidget* holder, QBoxLayout* layout) {
     auto* row = new QHBoxLayout;
     row->setSpacing(8);
-    static const char* const captions[] = {"This week", "This month", "All time"};
+    static const char* const captions[] = {
+        //: Caption of the box with the time trained since Monday, a third of the window wide.
+        QT_TR_NOOP("This week"),
+        //: Caption of the box with the time trained this calendar month.
+        QT_TR_NOOP("This month"),
+        //: Caption of the box with the time trained since the first run.
+        QT_TR_NOOP("All time")};
     static const char* const names[] = {"week", "month", "all"};
     for (size_t box = 0; box < 3; ++box) {
         auto* frame = new QFrame(holder);
@@ -110,7 +131,7 @@ void HistoryWindow::buildTotals(QWidget* holder, QBoxLayout* layout) {
         auto* inner = new QVBoxLayout(frame);
         inner->setContentsMargins(10, 6, 10, 6);
         inner->setSpacing(2);
-        auto* caption = new QLabel(QString::fromLatin1(captions[box]), frame);
+        auto* caption = new QLabel(tr(captions[box]), frame);
         caption->setFont(verdanafont(11, true));
         auto* time = new QLabel(QStringLiteral("-"), frame);
         time->setObjectName(QStringLiteral("lbl_%1time").arg(QLatin1String(names[box])));
@@ -149,15 +170,42 @@ void HistoryWindow::watch() {
     });
 }
 
-void HistoryWindow::showTotals(const std::array<Total, 3>& totals) {
+void HistoryWindow::showTotals(const std::array<HistoryTotals, 3>& totals) {
+    const QLocale locale;
     for (size_t box = 0; box < totals.size(); ++box) {
-        m_totalTimes[box]->setText(QString::fromStdString(totals[box].time));
-        m_totalRuns[box]->setText(QString::fromStdString(totals[box].runs));
+        // "45 min", "3 h 05 min"
+        const uint64_t minutes = totals[box].seconds / 60;
+        QString time;
+        if (minutes < 60) {
+            //: Time trained under an hour: "45 min".
+            time = tr("%1 min").arg(locale.toString(minutes));
+        } else {
+            QString rest = locale.toString(minutes % 60);
+            if (minutes % 60 < 10)
+                rest.prepend(locale.zeroDigit());
+            //: Time trained: "3 h 05 min" (%1 hours, %2 minutes with two digits).
+            time = tr("%1 h %2 min").arg(locale.toString(minutes / 60), rest);
+        }
+        m_totalTimes[box]->setText(time);
+        const uint32_t runs = totals[box].runs;
+        if (runs == 1) {
+            m_totalRuns[box]->setText(tr("1 run"));
+        } else {
+            //: None, or two runs or more: "0 runs", "4 runs".
+            m_totalRuns[box]->setText(
+                tr("%Ln runs", nullptr, static_cast<int>(std::min<uint32_t>(runs, INT_MAX))));
+        }
     }
 }
 
 void HistoryWindow::showWeeks(const std::array<uint64_t, kChartWeeks>& minutes,
-                              const std::array<std::string, kChartWeeks>& labels) {
+                              const std::array<CivilDate, kChartWeeks>& mondays) {
+    const QLocale locale;
+    std::array<QString, kChartWeeks> labels;
+    for (size_t week = 0; week + 1 < kChartWeeks; ++week)
+        labels[week] = weekLabel(locale, mondays[week]);
+    //: Label under the chart's bar of the current week, about 45 pixels wide.
+    labels.back() = tr("This week", "chart label");
     m_chart->setWeeks(minutes, labels);
 }
 
@@ -166,15 +214,42 @@ void HistoryWindow::showRuns(std::shared_ptr<const HistoryContents> contents,
     m_model->setRuns(std::move(contents), std::move(order));
 }
 
-void HistoryWindow::showState(const std::string& text) {
-    lbl_state->setText(totext(text));
+void HistoryWindow::showState(const HistoryState& state) {
+    QString text;
+    switch (state.kind) {
+    case HistoryState::Kind::Clear:
+        break;
+    case HistoryState::Kind::ReadFailed:
+        //: %1 is the system's reason, as it gives it.
+        text = tr("The history could not be read (%1).").arg(totext(state.detail));
+        break;
+    case HistoryState::Kind::Damaged:
+        if (state.count == 1) {
+            text = tr("1 damaged line in the file was skipped.");
+        } else {
+            //: Two lines or more.
+            text = tr("%Ln damaged lines in the file were skipped.", nullptr,
+                      static_cast<int>(std::min<size_t>(state.count, INT_MAX)));
+        }
+        break;
+    case HistoryState::Kind::NoRuns:
+        text = tr("No runs yet.");
+        break;
+    case HistoryState::Kind::Exported:
+        //: %1 is the path of the CSV file just written.
+        text = tr("Saved a copy as %1").arg(totext(state.detail));
+        break;
+    }
+    lbl_state->setText(text);
 }
 
 void HistoryWindow::btn_exportClick() {
     const auto target =
-        Dialogs::saveFileName(this, QStringLiteral("Export your training history"),
-                              QDir::homePath() + QStringLiteral("/training-history.csv"),
-                              QStringLiteral("CSV files (*.csv);;All files (*)"));
+        Dialogs::saveFileName(this, tr("Export your training history"),
+                              //: The suggested file name; keep ".csv".
+                              QDir::homePath() + QLatin1Char('/') + tr("training-history.csv"),
+                              //: File types of the save dialog; keep "(*.csv)", "(*)" and ";;".
+                              tr("CSV files (*.csv);;All files (*)"));
     if (target)
         m_controller.exportTo(tobytes(*target));
 }

@@ -32,12 +32,12 @@ public:
     void btn_exportClick();
 
 private:
-    void showTotals(const std::array<Total, 3>& totals) override;
+    void showTotals(const std::array<HistoryTotals, 3>& totals) override;
     void showWeeks(const std::array<uint64_t, kChartWeeks>& minutes,
-                   const std::array<std::string, kChartWeeks>& labels) override;
+                   const std::array<CivilDate, kChartWeeks>& mondays) override;
     void showRuns(std::shared_ptr<const HistoryContents> contents,
                   std::vector<size_t> order) override;
-    void showState(const std::string& text) override;
+    void showState(const HistoryState& state) override;
 
     void buildTotals(QWidget* holder, QBoxLayout* layout);
     void watch();

@@ -13,43 +13,48 @@ QString reasontext(TransferFailureKind kind, const QString& detail) {
     case TransferFailureKind::None:
         return {};
     case TransferFailureKind::NoTransport:
-        return QStringLiteral("The download module could not be loaded");
+        return UpdateMessages::tr("The download module could not be loaded");
     case TransferFailureKind::HostNotFound:
-        return QStringLiteral("The server name %1 is unknown").arg(detail);
+        //: %1 is the server's host name.
+        return UpdateMessages::tr("The server name %1 is unknown").arg(detail);
     case TransferFailureKind::NoConnection:
-        return QStringLiteral("No connection to %1").arg(detail);
+        //: %1 is the server's host and port: "localhost:80".
+        return UpdateMessages::tr("No connection to %1").arg(detail);
     case TransferFailureKind::TimedOut:
-        return QStringLiteral("The connection timed out");
+        return UpdateMessages::tr("The connection timed out");
     case TransferFailureKind::NoAnswer:
-        return QStringLiteral("The server closed the connection without an answer");
+        return UpdateMessages::tr("The server closed the connection without an answer");
     case TransferFailureKind::ConnectionLost:
-        return QStringLiteral("The connection was lost");
+        return UpdateMessages::tr("The connection was lost");
     case TransferFailureKind::Status:
-        return QStringLiteral("The server answered %1").arg(detail);
+        //: %1 is the HTTP status code: "404".
+        return UpdateMessages::tr("The server answered %1").arg(detail);
     case TransferFailureKind::Unreadable:
-        return QStringLiteral("The server's answer could not be read");
+        return UpdateMessages::tr("The server's answer could not be read");
     case TransferFailureKind::NoLength:
-        return QStringLiteral("The server's answer did not give its length");
+        return UpdateMessages::tr("The server's answer did not give its length");
     case TransferFailureKind::CutShort:
-        return QStringLiteral("The server's answer was cut short");
+        return UpdateMessages::tr("The server's answer was cut short");
     case TransferFailureKind::Empty:
-        return QStringLiteral("The server's answer was empty");
+        return UpdateMessages::tr("The server's answer was empty");
     case TransferFailureKind::TooLarge:
-        return QStringLiteral("The server's answer was too large");
+        return UpdateMessages::tr("The server's answer was too large");
     case TransferFailureKind::RedirectedAway:
-        return QStringLiteral("The server sent the program to another address");
+        return UpdateMessages::tr("The server sent the program to another address");
     case TransferFailureKind::TooManyRedirects:
-        return QStringLiteral("The server redirected the program too often");
+        return UpdateMessages::tr("The server redirected the program too often");
     case TransferFailureKind::Refused:
-        return QStringLiteral("The server's answer %1").arg(detail);
+        //: %1 says what was wrong with the answer: "is empty".
+        return UpdateMessages::tr("The server's answer %1").arg(detail);
     case TransferFailureKind::NotWritten:
-        return QStringLiteral("%1 could not be written").arg(detail);
+        //: %1 is the path of a file.
+        return UpdateMessages::tr("%1 could not be written").arg(detail);
     case TransferFailureKind::Stopped:
-        return QStringLiteral("The download was stopped");
+        return UpdateMessages::tr("The download was stopped");
     case TransferFailureKind::Failed:
         break;
     }
-    return QStringLiteral("The download failed");
+    return UpdateMessages::tr("The download failed");
 }
 
 } // namespace
@@ -64,17 +69,19 @@ void UpdateMessages::show(const QString& text) {
 
 void UpdateMessages::exercisesAdded(int added, bool libraryFull) {
     if (libraryFull)
-        show(QStringLiteral("%1 Exercises Added. The exercise library is full (%2 exercises)")
+        //: Title case in English, as the launcher's links.
+        show(tr("%1 Exercises Added. The exercise library is full (%2 exercises)")
                  .arg(QString::number(added), QString::number(kLibraryCapacity)));
     else
-        show(QStringLiteral("%1 Exercises Added").arg(added));
+        //: Title case in English, as the launcher's links.
+        show(tr("%1 Exercises Added").arg(added));
 }
 
 void UpdateMessages::nothingNew(ContentList list) {
     if (list == ContentList::Exercises)
-        show(QStringLiteral("No new exercises available at this time"));
+        show(tr("No new exercises available at this time"));
     else
-        show(QStringLiteral("No new circuits available at this time"));
+        show(tr("No new circuits available at this time"));
 }
 
 // A reply the content check refused says what was wrong with it; any other
@@ -82,19 +89,20 @@ void UpdateMessages::nothingNew(ContentList list) {
 void UpdateMessages::listFailed(ContentList list, const TransferFailure& failure) {
     const bool refused = failure.kind == TransferFailureKind::Refused;
     if (list == ContentList::Exercises)
-        show(refused ? QStringLiteral("New exercise file was refused: the server's answer %1")
+        show(refused ? tr("New exercise file was refused: the server's answer %1")
                            .arg(totext(failure.detail))
-                     : QStringLiteral("New exercise file could not be found\n%1")
+                     : tr("New exercise file could not be found\n%1")
                            .arg(transferfailuretext(failure)));
     else
-        show(refused ? QStringLiteral("New circuit file was refused: the server's answer %1")
+        show(refused ? tr("New circuit file was refused: the server's answer %1")
                            .arg(totext(failure.detail))
-                     : QStringLiteral("New circuit file could not be found\n%1")
+                     : tr("New circuit file could not be found\n%1")
                            .arg(transferfailuretext(failure)));
 }
 
 void UpdateMessages::circuitsAdded(int added) {
-    show(QStringLiteral("%1 Circuits Added").arg(added));
+    //: Title case in English, as the launcher's links.
+    show(tr("%1 Circuits Added").arg(added));
 }
 
 void UpdateMessages::circuitFailed(const std::string& name, const TransferFailure& failure) {
@@ -107,10 +115,11 @@ void UpdateMessages::circuitFailed(const std::string& name, const TransferFailur
                     : QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     };
     if (failure.kind == TransferFailureKind::Refused)
-        show(QStringLiteral("Circuit %1 was refused: the server's answer %2")
+        show(tr("Circuit %1 was refused: the server's answer %2")
                  .arg(text(name), text(failure.detail)));
     else
-        show(QStringLiteral("Circuit %1 could not be downloaded\n%2")
+        //: %1 is the circuit file's name, %2 the reason on a line of its own.
+        show(tr("Circuit %1 could not be downloaded\n%2")
                  .arg(text(name), reasontext(failure.kind, text(failure.detail))));
 }
 

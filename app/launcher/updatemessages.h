@@ -2,6 +2,7 @@
 
 #include "net/contentupdatelistener.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 class QWidget;
@@ -11,6 +12,7 @@ class QWidget;
 // ("2 Exercises Added", "New circuit file could not be found\nThe server
 // answered 404").
 class UpdateMessages final : public ContentUpdateListener {
+    Q_DECLARE_TR_FUNCTIONS(UpdateMessages)
 public:
     explicit UpdateMessages(QWidget* parent = nullptr) : m_parent(parent) {}
 

@@ -96,11 +96,19 @@ void Tform_Main::buildButtonBar(QWidget* holder) {
         const char* picture; // the base of the picture names: 1 normal, 2 hover
     };
     static const Design designs[] = {
-        {BarButton::Info, "btn_info", 1, "Information About The Selected Circuit", "main_info"},
-        {BarButton::Start, "btn_start", 57, "Start The Selected Circuit", "main_start"},
-        {BarButton::New, "btn_new", 113, "Create A New Circuit", "main_new"},
-        {BarButton::Remove, "btn_remove", 169, "Delete The Selected Circuit", "main_remove"},
-        {BarButton::Exercise, "btn_exercise", 225, "Modify Exercises", "main_exercise"},
+        //: Tool tip of a picture button of the main window's bar (title case in English).
+        {BarButton::Info, "btn_info", 1, QT_TR_NOOP("Information About The Selected Circuit"),
+         "main_info"},
+        //: Tool tip of a picture button of the main window's bar (title case in English).
+        {BarButton::Start, "btn_start", 57, QT_TR_NOOP("Start The Selected Circuit"), "main_start"},
+        //: Tool tip of a picture button of the main window's bar (title case in English).
+        {BarButton::New, "btn_new", 113, QT_TR_NOOP("Create A New Circuit"), "main_new"},
+        //: Tool tip of a picture button of the main window's bar (title case in English).
+        {BarButton::Remove, "btn_remove", 169, QT_TR_NOOP("Delete The Selected Circuit"),
+         "main_remove"},
+        //: Tool tip of a picture button of the main window's bar: opens the exercise library.
+        {BarButton::Exercise, "btn_exercise", 225, QT_TR_NOOP("Modify Exercises"),
+         "main_exercise"},
     };
     for (const Design& design : designs) {
         BarPictures& button = pictures(design.button);
@@ -111,7 +119,7 @@ void Tform_Main::buildButtonBar(QWidget* holder) {
         button.image->setObjectName(QString::fromLatin1(design.name));
         button.image->setGeometry(design.left, 9, 48, 48);
         button.image->setCursor(Qt::PointingHandCursor);
-        button.image->setToolTip(QString::fromLatin1(design.hint));
+        button.image->setToolTip(tr(design.hint));
         // The start button is created with a picture of its own, not its normal one.
         button.image->setPixmap(design.button == BarButton::Start ? picture(QStringLiteral("main_start0.jpg"))
                                                        : button.normal);
@@ -135,7 +143,8 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
     panel->setObjectName(QStringLiteral("Panel1"));
     QWidget* client = clientarea(panel);
 
-    captionLabel(client, QStringLiteral("   Available Circuits"), QRect(0, 0, 575, 17),
+    //: Heading over the list of the user's circuits.
+    captionLabel(client, QStringLiteral("   ") + tr("Available Circuits"), QRect(0, 0, 575, 17),
                  Qt::AlignLeft);
 
     struct Title {
@@ -143,12 +152,17 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
         int left;
         int width;
     };
-    static const Title titles[] = {{"Circuit Name", 0, 154},
-                                   {"Circuit Type", 154, 152},
-                                   {"Exercises", 306, 152},
-                                   {"Circuit Time", 458, 120}};
+    static const Title titles[] = {
+        //: Column title over the circuits' names, in a box 154 pixels wide (bold).
+        {QT_TR_NOOP("Circuit Name"), 0, 154},
+        //: Column title over the circuits' kinds (Upper Body, Legs...), 152 pixels wide (bold).
+        {QT_TR_NOOP("Circuit Type"), 154, 152},
+        //: Column title over each circuit's number of exercises, 152 pixels wide (bold).
+        {QT_TR_NOOP("Exercises"), 306, 152},
+        //: Column title over each circuit's planned time, 120 pixels wide (bold).
+        {QT_TR_NOOP("Circuit Time"), 458, 120}};
     for (const Title& title : titles) {
-        auto* box = new QLabel(QString::fromLatin1(title.text), client);
+        auto* box = new QLabel(tr(title.text), client);
         // A raised outer and a lowered inner bevel.
         box->setFrameStyle(QFrame::Box | QFrame::Raised);
         box->setLineWidth(1);
@@ -294,10 +308,22 @@ void Tform_Main::showButtonPicture(BarButton button, bool hover) {
     shown.image->setPixmap(hover ? shown.hover : shown.normal);
 }
 
-void Tform_Main::showMessage(const std::string& text) { Dialogs::message(this, totext(text)); }
+void Tform_Main::showMessage(MainMessage message) {
+    switch (message) {
+    case MainMessage::StopTheRunFirst:
+        //: A click on a bar button while a circuit is being run.
+        Dialogs::message(this, tr("Circuit must be stopped before clicking here"));
+        return;
+    }
+}
 
-bool Tform_Main::confirmRemoval(const std::string& text) {
-    return Dialogs::confirm(this, totext(text), QPoint(400, 300));
+bool Tform_Main::confirmRemoval(const std::optional<std::string>& circuitname) {
+    QString question = tr("This will delete the circuit and is not undoable. Continue?");
+    if (circuitname) {
+        //: Second line of the removal question; %1 is the circuit's name as the grid shows it.
+        question += QStringLiteral("\n\n") + tr("Circuit: %1").arg(totext(*circuitname));
+    }
+    return Dialogs::confirm(this, question, QPoint(400, 300));
 }
 
 void Tform_Main::intialisecircuit(const std::string& path) {

@@ -84,8 +84,8 @@ private:
     bool runInProgress() const override;
     void bringToFront(MainFrame frame) override;
     void showButtonPicture(BarButton button, bool hover) override;
-    void showMessage(const std::string& text) override;
-    bool confirmRemoval(const std::string& text) override;
+    void showMessage(MainMessage message) override;
+    bool confirmRemoval(const std::optional<std::string>& circuitname) override;
     void intialisecircuit(const std::string& path) override;
     void bringRunnerStartToFront() override;
     void newcircuit() override;

@@ -6,9 +6,6 @@
 
 namespace {
 
-const char* const kRefusal = "Circuit must be stopped before clicking here";
-const char* const kRemoveQuestion = "This will delete the circuit and is not undoable. Continue?";
-
 size_t slot(BarButton button) {
     return static_cast<size_t>(button);
 }
@@ -20,7 +17,7 @@ MainWindowController::MainWindowController(MainWindowView& view) : m_view(view) 
 bool MainWindowController::refuseWhileRunning() {
     if (!m_view.runInProgress())
         return false;
-    m_view.showMessage(kRefusal);
+    m_view.showMessage(MainMessage::StopTheRunFirst);
     return true;
 }
 
@@ -62,10 +59,7 @@ void MainWindowController::removeSelectedCircuit() {
     // The question names the circuit, and exactly that file is deleted.
     const std::string path = m_view.selectedpath();
     const std::string name = m_view.selectedname();
-    std::string question = kRemoveQuestion;
-    if (!path.empty())
-        question += "\n\nCircuit: " + name;
-    if (!m_view.confirmRemoval(question))
+    if (!m_view.confirmRemoval(path.empty() ? std::nullopt : std::optional<std::string>(name)))
         return;
     // A file that is already gone (or an empty row) is not worth a message.
     if (!path.empty()) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 // The four frames that lie on top of each other in the main window's holder.
@@ -7,6 +8,11 @@ enum class MainFrame { Runner, CircuitEdit, CircuitInfo, ExerciseLibrary };
 
 // The picture buttons of the main window's bar.
 enum class BarButton { Info, Start, New, Remove, Exercise };
+
+// What the main window's rules tell the user; the window words it.
+enum class MainMessage {
+    StopTheRunFirst, // an action other than start while a run is in progress
+};
 
 // What the main window's rules need from the window and its frames. Paths are
 // the bytes of the grid's hidden key.
@@ -24,9 +30,10 @@ public:
 
     virtual void bringToFront(MainFrame frame) = 0;
     virtual void showButtonPicture(BarButton button, bool hover) = 0;
-    virtual void showMessage(const std::string& text) = 0;
-    // The removal's question with OK and Cancel; true for OK.
-    virtual bool confirmRemoval(const std::string& text) = 0;
+    virtual void showMessage(MainMessage message) = 0;
+    // The removal's question with OK and Cancel, naming the circuit as the
+    // grid shows it (nullopt for an empty row, which names nothing); true for OK.
+    virtual bool confirmRemoval(const std::optional<std::string>& circuitname) = 0;
 
     // The frames' and the grid's parts of the actions. Each may raise IoError,
     // which ends the action at that step.

@@ -6,6 +6,7 @@
 #include "runner/runoptionsmenu.h"
 #include "runner/runrecorder.h"
 #include "runner/runsettings.h"
+#include "runner/runwords.h"
 #include "ui/dialogs.h"
 #include "ui/errorguard.h"
 #include "ui/textconv.h"
@@ -100,7 +101,9 @@ RunnerAssembly::RunnerAssembly(Tframe_ExerciseStart& frame, const std::string& d
             appendhistory(history, entry);
         },
         [] { return std::time(nullptr); },
-        [this](const std::string& text) { historyNotWritten(text); });
+        [this](const std::string& reason) {
+            historyNotWritten(RunWords::historyNotSaved(reason).toStdString());
+        });
     run.setObserver(m_recorder.get());
 
     new RunOptionsMenu(

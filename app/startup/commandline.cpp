@@ -81,24 +81,6 @@ CommandLine parsecommandline(int argc, const char* const* argv) {
     return line;
 }
 
-std::string usagetext() {
-    return "Usage: stridewell [OPTION]...\n"
-           "A timer for circuit training: keeps a library of exercises, builds circuits\n"
-           "from them and counts each circuit down with a cue at every change.\n"
-           "\n"
-           "      --data-dir=DIR  keep the exercise library and circuits in DIR\n"
-           "      --plan=FILE     print the phases of a circuit file and its planned\n"
-           "                      time in seconds, one per line, and exit\n"
-           "      --lang=CODE     speak this language (de, fr, es, it, pt_BR, nl, pl;\n"
-           "                      en for English) instead of the desktop's\n"
-           "      --help          display this help and exit\n"
-           "      --version       output version information and exit\n"
-           "\n"
-           "Without --data-dir the data live beside the program when it can write\n"
-           "there, else in $XDG_DATA_HOME/stridewell (~/.local/share/stridewell),\n"
-           "which is made and filled with starter exercises and circuits on first start.\n";
-}
-
 std::string versiontext() {
     return std::string("stridewell ") + STRIDEWELL_VERSION + "\n";
 }

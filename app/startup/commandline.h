@@ -22,5 +22,4 @@ struct CommandLine {
 
 CommandLine parsecommandline(int argc, const char* const* argv);
 
-std::string usagetext();
 std::string versiontext();

@@ -1,7 +1,9 @@
 #include "app/startup/instancelock.h"
 
 #include "data/atomicfile.h"
+#include "ui/textconv.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 InstanceLock::InstanceLock(const std::string& folder)
@@ -14,8 +16,12 @@ InstanceLock::InstanceLock(const std::string& folder)
 }
 
 std::string alreadyrunningmessage(const std::string& folder) {
-    return "Stridewell is already running in " + folder +
-           ". Use the window that is open; this copy ends without changing anything.";
+    //: %1 is the data folder's path, ending in "/".
+    return tobytes(QCoreApplication::translate("InstanceLock",
+                                               "Stridewell is already running in %1. Use the window "
+                                               "that is open; this copy ends without changing "
+                                               "anything.")
+                       .arg(totext(folder)));
 }
 
 int removeleftovertemporaries(const InstanceLock& lock, const std::string& folder) {

@@ -24,7 +24,8 @@ private:
     bool m_heldElsewhere = false;
 };
 
-// What the second copy tells the user before it ends.
+// What the second copy tells the user before it ends, in the user's language,
+// as UTF-8 (the folder's bytes as totext() shows them).
 std::string alreadyrunningmessage(const std::string& folder);
 
 // Removes what saves killed before their rename left behind: the program's own

@@ -2,6 +2,7 @@
 #include "app/startup/planprint.h"
 #include "app/startup/startfailure.h"
 #include "app/startup/translation.h"
+#include "app/startup/usagewords.h"
 #include "app/startup/startup.h"
 #include "data/apppaths.h"
 #include "data/datafolder.h"
@@ -36,7 +37,7 @@ int main(int argc, char** argv) {
     const CommandLine line = parsecommandline(argc, argv);
     switch (line.action) {
     case CommandLine::Action::Help:
-        return answer(usagetext());
+        return answer(usagewords(line.language));
     case CommandLine::Action::Version:
         return answer(versiontext());
     case CommandLine::Action::Plan: {
@@ -67,15 +68,14 @@ int main(int argc, char** argv) {
         setapplicationfolder(folder);
     } catch (const std::exception& error) {
         // Without a usable $HOME there is no folder to name.
-        const std::string problem = "cannot use the data folder" +
-                                    (folder.empty() ? "" : " " + folderwithoutseparator(folder)) + ": " +
-                                    error.what();
-        std::fprintf(stderr, "stridewell: %s\n", problem.c_str());
+        const std::string named = folder.empty() ? "" : folderwithoutseparator(folder);
+        std::fprintf(stderr, "stridewell: cannot use the data folder%s%s: %s\n",
+                     named.empty() ? "" : " ", named.c_str(), error.what());
         // A start from the menu has no terminal: the user sees the reason in a
         // box. With no window system, Qt is not touched at all.
         if (canshowwindows(environmentValue("QT_QPA_PLATFORM"), environmentValue("DISPLAY"),
                            environmentValue("WAYLAND_DISPLAY")))
-            showstartfailure(argv[0], "Stridewell " + problem);
+            showstartfailure(argv[0], line.language, named, error.what());
         return 1;
     }
 

@@ -1,6 +1,7 @@
 #include "app/startup/startfailure.h"
 
 #include "app/startup/startup.h"
+#include "app/startup/translation.h"
 #include "ui/dialogs.h"
 #include "ui/textconv.h"
 
@@ -36,10 +37,23 @@ bool canshowwindows(const std::string& platform, const std::string& display,
     return false;
 }
 
-void showstartfailure(char* programName, const std::string& text) {
+void showstartfailure(char* programName, const std::string& languageOption,
+                      const std::string& folder, const std::string& reason) {
     int argc = 1;
     char* argv[] = {programName, nullptr};
     QApplication app(argc, argv);
     nameapplication();
-    Dialogs::message(nullptr, totext(text));
+    // Without a folder there is no stridewell.ini to ask.
+    if (!folder.empty())
+        installtranslation(languageOption, folder + "/");
+    const QString text =
+        folder.empty()
+            //: %1 is the system's reason.
+            ? QCoreApplication::translate("StartFailure", "Stridewell cannot use the data folder: %1")
+                  .arg(totext(reason))
+            //: %1 is the folder's path, %2 the system's reason.
+            : QCoreApplication::translate("StartFailure",
+                                          "Stridewell cannot use the data folder %1: %2")
+                  .arg(totext(folder), totext(reason));
+    Dialogs::message(nullptr, text);
 }

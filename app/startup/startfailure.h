@@ -13,6 +13,9 @@
 bool canshowwindows(const std::string& platform, const std::string& display,
                     const std::string& waylandDisplay);
 
-// Tells a user who started the program from the menu why it did not open:
-// `text` in a message box, with an application made just for it.
-void showstartfailure(char* programName, const std::string& text);
+// Tells a user who started the program from the menu why it did not open: the
+// data folder (without its separator; "" when there was none to name) could
+// not be used for `reason`, the runtime's text. In a message box, in the
+// user's language, with an application made just for it.
+void showstartfailure(char* programName, const std::string& languageOption,
+                      const std::string& folder, const std::string& reason);

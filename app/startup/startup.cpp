@@ -8,6 +8,7 @@
 #include "data/apppaths.h"
 #include "editors/exerciseframe.h"
 #include "ui/dialogs.h"
+#include "ui/errorguard.h"
 #include "ui/textconv.h"
 
 #include <QApplication>
@@ -66,7 +67,7 @@ int runstridewell(int& argc, char** argv, const std::string& languageOption,
         // Every reaction is guarded; this is the last resort.
         Dialogs::message(nullptr, QString::fromUtf8(error.what()));
     } catch (...) {
-        Dialogs::message(nullptr, QStringLiteral("Unexpected error"));
+        Dialogs::message(nullptr, unexpectederrortext());
     }
     return 1;
 }

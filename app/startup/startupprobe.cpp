@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <set>
 #include <string>
 
 namespace {
@@ -22,6 +23,20 @@ bool libraryLoaded(const std::string& name) {
         if (line.find(name) != std::string::npos)
             return true;
     return false;
+}
+
+// How many of the program's translations are mapped into the process: at
+// most the one of the user's language.
+int translationsMapped() {
+    std::ifstream maps("/proc/self/maps");
+    std::set<std::string> files;
+    std::string line;
+    while (std::getline(maps, line)) {
+        const size_t name = line.find("stridewell_");
+        if (name != std::string::npos && line.ends_with(".qm"))
+            files.insert(line.substr(name));
+    }
+    return static_cast<int>(files.size());
 }
 
 // Each message is kept to be printed; each question is answered Cancel.
@@ -55,6 +70,7 @@ void finishstartupprobe(TForm1& launcher) {
     // Speech is loaded when a phrase is first prepared, never at start.
     const bool speech = libraryLoaded("espeak") || libraryLoaded("stridewell_speech");
     std::printf("speech_library_loaded %d\n", speech ? 1 : 0);
+    std::printf("translations_loaded %d\n", translationsMapped());
     std::fflush(stdout);
     QCoreApplication::exit(shown.isEmpty() ? 0 : 1);
 }

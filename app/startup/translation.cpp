@@ -12,7 +12,8 @@
 std::string chosenlanguage(const std::string& languageOption, const std::string& dataFolder) {
     LanguageSources sources;
     sources.commandLine = languageOption;
-    sources.settings = settingslanguage(dataFolder + "stridewell.ini");
+    if (!dataFolder.empty())
+        sources.settings = settingslanguage(dataFolder + "stridewell.ini");
     for (const QString& language : QLocale::system().uiLanguages())
         sources.desktop.push_back(language.toStdString());
     sources.translations = translationsin(translationsfolder(programfolder()));
@@ -21,8 +22,13 @@ std::string chosenlanguage(const std::string& languageOption, const std::string&
 
 std::string installtranslation(const std::string& languageOption, const std::string& dataFolder) {
     const std::string code = chosenlanguage(languageOption, dataFolder);
+    installtranslationfor(code);
+    return code;
+}
+
+void installtranslationfor(const std::string& code) {
     if (code.empty())
-        return code;
+        return;
     const std::string folder = translationsfolder(programfolder());
 
     // Kept for the life of the program: the application only points at them.
@@ -33,5 +39,4 @@ std::string installtranslation(const std::string& languageOption, const std::str
     const QString qtName = QStringLiteral("qtbase_") + QString::fromStdString(code);
     if (qt.load(qtName, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(&qt);
-    return code;
 }

@@ -9,6 +9,10 @@
 // the first window is made. Returns the code chosen, "" for English.
 std::string installtranslation(const std::string& languageOption, const std::string& dataFolder);
 
+// Installs the translation of that code ("" for English: nothing).
+void installtranslationfor(const std::string& code);
+
 // The language installtranslation() will choose, without installing it: for
-// seeding a new data folder before the application object exists.
+// seeding a new data folder before the application object exists. Without a
+// data folder ("") stridewell.ini is not asked.
 std::string chosenlanguage(const std::string& languageOption, const std::string& dataFolder);

@@ -2,14 +2,15 @@
 
 #include "data/catalogue.h"
 
-#include <string>
+#include <QString>
+
 #include <vector>
 
 class QWidget;
 
-// The one message that names the circuit files a scan could not read, or ""
-// when there are none.
-std::string unreadablecircuitsmessage(const std::vector<UnreadableFile>& files);
+// The one message that names the circuit files a scan could not read, each
+// with the runtime's reason, or "" when there are none.
+QString unreadablecircuitsmessage(const std::vector<UnreadableFile>& files);
 
 // Shows it when there is something to tell.
 void tellunreadablecircuits(QWidget* parent, const std::vector<UnreadableFile>& files);

@@ -29,6 +29,7 @@ public:
         for (const auto& entry : fs::directory_iterator(built))
             if (entry.path().filename().string().rfind("libstridewell_", 0) == 0)
                 fs::copy_file(entry.path(), fs::path(m_folder.path()) / entry.path().filename());
+        fs::copy(built / "translations", fs::path(m_folder.path()) / "translations");
         fs::copy_file(starter / "exercises.lst", fs::path(m_folder.path()) / "exercises.lst");
         for (const auto& entry : fs::directory_iterator(starter / "Circuits"))
             fs::copy_file(entry.path(),
@@ -45,8 +46,12 @@ public:
         }
     }
 
-    std::map<std::string, double> start() const {
-        return figuresOf("SDL_AUDIODRIVER=dummy '" + m_folder.path() + "stridewell-startupprobe'");
+    // language: the desktop's language the program is started in ("" for English).
+    std::map<std::string, double> start(const std::string& language = {}) const {
+        const std::string environment =
+            language.empty() ? "LC_ALL=C LANGUAGE= " : "LC_ALL= LANG=" + language + ".UTF-8 LANGUAGE=" + language + " ";
+        return figuresOf(environment + "SDL_AUDIODRIVER=dummy '" + m_folder.path() +
+                         "stridewell-startupprobe'");
     }
 
     // The same figures of a bare Qt window, the yardstick.
@@ -71,10 +76,12 @@ private:
     TempFolder m_folder;
 };
 
+// range(0): extra circuits; range(1): 1 starts the program with a German desktop.
 void startUp(benchmark::State& state) {
     const ProgramFolder folder(static_cast<int>(state.range(0)));
+    const std::string language = state.range(1) == 1 ? "de_DE" : "";
     double launcher = 0, filled = 0, rss = 0, launcherRss = 0, speech = 0;
-    double bareTotal = 0, launcherTotal = 0, bareRss = 0;
+    double bareTotal = 0, launcherTotal = 0, bareRss = 0, translations = 0;
     for (auto _ : state) {
         const auto bare = ProgramFolder::startBareWindow();
         if (!bare.count("launcher_shown_ms")) {
@@ -83,7 +90,7 @@ void startUp(benchmark::State& state) {
         }
         bareTotal += bare.at("launcher_shown_ms");
         bareRss = bare.at("launcher_rss_kb") / 1024.0;
-        const auto figures = folder.start();
+        const auto figures = folder.start(language);
         if (!figures.count("launcher_shown_ms")) {
             state.SkipWithError("the program printed no figures");
             return;
@@ -94,6 +101,7 @@ void startUp(benchmark::State& state) {
         rss = figures.at("rss_kb") / 1024.0;
         launcherRss = figures.count("launcher_rss_kb") ? figures.at("launcher_rss_kb") / 1024.0 : -1;
         speech = figures.count("speech_library_loaded") ? figures.at("speech_library_loaded") : -1;
+        translations = figures.count("translations_loaded") ? figures.at("translations_loaded") : -1;
         state.SetIterationTime(launcher / 1000.0);
     }
     state.counters["launcher_ms"] = launcher;
@@ -101,6 +109,7 @@ void startUp(benchmark::State& state) {
     state.counters["rss_MB"] = rss;
     state.counters["launcher_rss_MB"] = launcherRss;
     state.counters["speech_loaded"] = speech;
+    state.counters["translations_loaded"] = translations;
     // Started in turns, so both see the same machine: the launcher's time over
     // the bare window's, averaged over every start.
     state.counters["launcher_over_bare"] = launcherTotal / bareTotal;
@@ -111,8 +120,9 @@ void startUp(benchmark::State& state) {
 
 // The manual time is the time to the launcher; the counters show the last run.
 BENCHMARK(startUp)
-    ->Arg(0)
-    ->Arg(495)
+    ->Args({0, 0})
+    ->Args({0, 1})
+    ->Args({495, 0})
     ->UseManualTime()
     ->Iterations(15)
     ->Repetitions(1)

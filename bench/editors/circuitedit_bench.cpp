@@ -36,8 +36,20 @@ public:
     void setExerciseLines(const std::vector<std::string>&) override {}
     void selectExerciseLine(int index) override { line = index; }
     int selectedExerciseLine() const override { return line; }
-    void showMessage(const std::string& text) override { throw std::runtime_error(text); }
-    void showNameProblem(const std::string&) override {}
+    std::string storedWord(StoredWord word) const override {
+        switch (word) {
+        case StoredWord::NewCircuit:
+            return "New Circuit";
+        case StoredWord::MultipleArea:
+            return "Multiple Area Workout";
+        default:
+            return "Upper Body"; // the first type; the others are never picked here
+        }
+    }
+    void showMessage(const EditorMessage& message) override {
+        throw std::runtime_error("message " + std::to_string(static_cast<int>(message[0].id)));
+    }
+    void showNameProblem(const EditorText&) override {}
     void setEditable(bool) override {}
     void followInCatalogue(const std::string&) override {}
     void openCircuitPlan(const TCircuit2&) override {}
@@ -80,7 +92,8 @@ struct FullCatalogue {
         for (int i = 0; i < 100; ++i)
             exercises += "Exercise number " + std::to_string(i) +
                          (keyed ? "\trest=10 work=40 reps=12 sides=2\r\n" : "\r\n");
-        const std::string seconds = keyed ? "30 rounds=99 roundrest=60 warmup=120 cooldown=60" : "30";
+        const std::string seconds =
+            keyed ? "30 rounds=99 roundrest=60 warmup=120 cooldown=60" : "30";
         for (int n = 0; n < kCatalogueRows; ++n) {
             const std::string name = "Circuit " + std::to_string(n);
             folder.writeFile("Circuits/" + name + ".cir",
@@ -123,7 +136,12 @@ void nameFieldExit(benchmark::State& state) {
 } // namespace
 
 void configure(benchmark::internal::Benchmark* bench) {
-    bench->Arg(1)->Arg(0)->Arg(2)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly();
+    bench->Arg(1)
+        ->Arg(0)
+        ->Arg(2)
+        ->Unit(benchmark::kMillisecond)
+        ->Repetitions(9)
+        ->ReportAggregatesOnly();
 }
 
 BENCHMARK(nameKeystroke)->Apply(configure);

@@ -102,8 +102,9 @@ public:
     }
     std::string descriptionText() const override { return description; }
     void showToolPicture(ExerciseTool, bool) override {}
-    void showMessage(const std::string&) override {}
-    bool askRenameInCircuits(const std::string&) override { return false; }
+    std::string storedWord(StoredWord) const override { return "New Exercise"; }
+    void showMessage(const EditorText&) override {}
+    bool askRenameInCircuits(const EditorText&) override { return false; }
     void reportLibraryChange() override {}
 };
 

@@ -16,8 +16,8 @@ function(run_program)
     set(PLATFORM xcb)
   endif()
   execute_process(
-    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY QT_QPA_PLATFORM=${PLATFORM}
-            ${PROGRAM} ${ARGN}
+    COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=LANGUAGE
+            LC_ALL=C QT_QPA_PLATFORM=${PLATFORM} ${PROGRAM} ${ARGN}
     RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 20)
   set(status "${status}" PARENT_SCOPE)
   set(out "${out}" PARENT_SCOPE)
@@ -45,6 +45,28 @@ if(EXISTS /dev/full)
     endif()
   endforeach()
 endif()
+
+# --help speaks the language --lang or the environment names, before any
+# window system; an unknown code is English.
+set(english "${out}")
+foreach(language "--lang;de" "--lang=pl")
+  run_program(${language} --help)
+  if(NOT status EQUAL 0 OR out STREQUAL english OR NOT out MATCHES "--data-dir")
+    fail("'${language} --help': exit ${status}, stdout '${out}' (want a translation)")
+  endif()
+endforeach()
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=LC_ALL LANGUAGE=fr LANG=fr_FR.UTF-8
+          ${PROGRAM} --help
+  RESULT_VARIABLE status OUTPUT_VARIABLE localised TIMEOUT 20)
+if(NOT status EQUAL 0 OR localised STREQUAL english)
+  fail("--help under LANGUAGE=fr: exit ${status}, stdout '${localised}' (want French)")
+endif()
+run_program(--lang xx --help)
+if(NOT out STREQUAL english)
+  fail("'--lang xx --help' is not English: '${out}'")
+endif()
+set(out "${english}")
 
 foreach(option --data-dir --plan --help --version)
   string(FIND "${out}" "${option}" found)

@@ -1,5 +1,6 @@
 // The training history window: its totals, chart and table, following the
-// file, the export, and the ways to reach it.
+// file, the export, and the ways to reach it; the windows in another language
+// and locale.
 #include "appfixture.h"
 
 #include "app/history/historywindow.h"
@@ -10,8 +11,14 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QLocale>
 #include <QTableView>
 #include <QTest>
+#include <QTranslator>
+
+#include <map>
+#include <tuple>
+#include <utility>
 
 namespace {
 
@@ -40,6 +47,40 @@ std::string record(const char* started, const char* name, int seconds, bool fini
     return std::string(started) + ",\"" + name + "\",Core,1200," + std::to_string(seconds) +
            (finished ? ",10,10,yes\r\n" : ",4,10,no\r\n");
 }
+
+// A few words of another language, by context, source text and
+// disambiguation, installed for the life of the object.
+class TinyTranslation final : public QTranslator {
+public:
+    using Key = std::tuple<QString, QString, QString>;
+    explicit TinyTranslation(std::map<Key, QString> words)
+        : m_words(std::move(words)) {
+        QCoreApplication::installTranslator(this);
+    }
+    ~TinyTranslation() override { QCoreApplication::removeTranslator(this); }
+
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* sourceText, const char* disambiguation,
+                      int) const override {
+        const auto found =
+            m_words.find({QString::fromLatin1(context), QString::fromUtf8(sourceText),
+                          QString::fromUtf8(disambiguation)});
+        return found == m_words.end() ? QString() : found->second;
+    }
+
+private:
+    std::map<Key, QString> m_words;
+};
+
+// The locale of the whole application, given back when the test ends.
+class DefaultLocale final {
+public:
+    explicit DefaultLocale(const QLocale& locale) { QLocale::setDefault(locale); }
+    ~DefaultLocale() { QLocale::setDefault(m_before); }
+
+private:
+    QLocale m_before;
+};
 
 } // namespace
 
@@ -134,4 +175,64 @@ TEST_F(AppFixture, historyWindow_reachedFromLauncherLinkAndCtrlH_showsARealRun) 
     EXPECT_EQ(labelText(window, "lbl_allruns"), QStringLiteral("1 run"));
     window->close();
     EXPECT_TRUE(TestDialogs::takeShown().isEmpty());
+}
+
+// Windows made after a translation is installed speak it: the main window's
+// removal question around the circuit's name as written, and the history's
+// captions and outcomes; what has no translation stays English.
+TEST_F(AppFixture, translation_wordsMainWindowQuestionAndHistoryCaptions) {
+    const TinyTranslation german({
+        {{"Tform_Main", "This will delete the circuit and is not undoable. Continue?", ""},
+         QStringLiteral("Der Zirkel wird gelöscht. Weiter?")},
+        {{"Tform_Main", "Circuit: %1", ""}, QStringLiteral("Zirkel: %1")},
+        {{"HistoryWindow", "This week", ""}, QStringLiteral("Diese Woche")},
+        {{"HistoryTableModel", "Finished", "outcome of a run"}, QStringLiteral("Beendet")},
+    });
+    startProgram();
+    clickStartLink();
+    TestDialogs::setNextAnswer(false);
+    click(bar(), "btn_remove");
+    EXPECT_EQ(TestDialogs::takeShown(),
+              QStringList{QStringLiteral("Der Zirkel wird gelöscht. Weiter?\n\nZirkel: ") +
+                          QString::fromStdString(cell(0, 0))});
+
+    m_folder.writeFile("history.csv", std::string(kHistoryHeader) + "\r\n" +
+                                          record("2026-12-08T07:00:00+01:00", "Core", 600, true));
+    HistoryWindow window([] { return CivilDate{2026, 12, 9}; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows(&window) > 0; }, 5000));
+    QStringList captions;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        captions << label->text();
+    EXPECT_TRUE(captions.contains(QStringLiteral("Diese Woche"))) << captions.join('|').toStdString();
+    EXPECT_TRUE(captions.contains(QStringLiteral("This month")));
+    // Both texts read "Finished" in English; only the outcome was translated.
+    EXPECT_EQ(cellText(&window, 0, 3), QStringLiteral("Beendet"));
+    EXPECT_EQ(window.findChild<QTableView*>()->model()->headerData(3, Qt::Horizontal).toString(),
+              QStringLiteral("Finished"));
+}
+
+// The date column follows the user's locale; the file and its export keep
+// their one locale-free form.
+TEST_F(AppFixture, historyWindow_germanLocale_showsGermanDatesFileUnchanged) {
+    const std::string history = std::string(kHistoryHeader) + "\r\n" +
+                                record("2026-12-08T07:05:00+01:00", "Core", 4200, false);
+    m_folder.writeFile("history.csv", history);
+    const DefaultLocale german(QLocale(QLocale::German, QLocale::Germany));
+    HistoryWindow window([] { return CivilDate{2026, 12, 9}; });
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows(&window) > 0; }, 5000));
+
+    const QString started = cellText(&window, 0, 0);
+    EXPECT_TRUE(started.startsWith(QStringLiteral("08.12."))) << started.toStdString();
+    EXPECT_TRUE(started.endsWith(QStringLiteral("07:05"))) << started.toStdString();
+    EXPECT_EQ(labelText(&window, "lbl_alltime"), QStringLiteral("1 h 10 min"));
+
+    const std::string exported = m_folder.path() + "export.csv";
+    TestDialogs::setNextFileName(QString::fromStdString(exported));
+    click(&window, "btn_export");
+    EXPECT_EQ(m_folder.readFile("history.csv"), history);
+    EXPECT_NE(m_folder.readFile("export.csv").find("2026-12-08T07:05:00+01:00,Core,"),
+              std::string::npos);
+    TestDialogs::takeShown();
 }

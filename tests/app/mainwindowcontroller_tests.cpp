@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,9 +70,11 @@ public:
     void showButtonPicture(BarButton button, bool hover) override {
         step(std::string(hover ? "hover " : "normal ") + buttonName(button));
     }
-    void showMessage(const std::string& text) override { step("message " + text); }
-    bool confirmRemoval(const std::string& text) override {
-        step("confirm " + text);
+    void showMessage(MainMessage message) override {
+        step(message == MainMessage::StopTheRunFirst ? "message stop the run first" : "message ?");
+    }
+    bool confirmRemoval(const std::optional<std::string>& circuitname) override {
+        step(circuitname ? "confirm removal of " + *circuitname : "confirm removal");
         return answer;
     }
     void intialisecircuit(const std::string& path) override { step("intialisecircuit " + path); }
@@ -94,8 +97,8 @@ private:
     }
 };
 
-const std::string kRefusal = "message Circuit must be stopped before clicking here";
-const std::string kQuestion = "confirm This will delete the circuit and is not undoable. Continue?";
+const std::string kRefusal = "message stop the run first";
+const std::string kQuestion = "confirm removal";
 
 class MainWindowControllerTest : public ::testing::Test {
 protected:
@@ -179,7 +182,7 @@ TEST_F(MainWindowControllerTest, failedStep_endsTheActionThere) {
 }
 
 TEST_F(MainWindowControllerTest, removal_namesTheCircuit_releasesItThenDeletesClearsAndRescans) {
-    const std::string naming = kQuestion + "\n\nCircuit: Legs";
+    const std::string naming = kQuestion + " of Legs";
     view.answer = false;
     rules.btn_removeMouseDown();
     EXPECT_EQ(view.take(), (Steps{naming}));

@@ -3,7 +3,9 @@
 #include "data/catalogue.h"
 #include "editors/circuiteditcontroller.h"
 #include "editors/circuiteditview.h"
+#include "editors/editorwords.h"
 #include "testsupport/tempfolder.h"
+#include "ui/textconv.h"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +14,8 @@
 #include <utility>
 #include <vector>
 
-// The editor's screen as plain values. Setters only show, like the real frame.
+// The editor's screen as plain values. Setters only show, like the real frame;
+// texts are worded as the frame words them, in English.
 class FakeCircuitEditView final : public CircuitEditView {
 public:
     std::string name;
@@ -44,8 +47,15 @@ public:
     void setExerciseLines(const std::vector<std::string>& names) override { lines = names; }
     void selectExerciseLine(int index) override { line = index; }
     int selectedExerciseLine() const override { return line; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    void showNameProblem(const std::string& text) override { nameProblem = text; }
+    std::string storedWord(StoredWord word) const override {
+        return tobytes(EditorWords::storedWord(word));
+    }
+    void showMessage(const EditorMessage& message) override {
+        messages.push_back(tobytes(EditorWords::message(message)));
+    }
+    void showNameProblem(const EditorText& text) override {
+        nameProblem = tobytes(EditorWords::text(text));
+    }
     void setEditable(bool on) override { editable = on; }
     void followInCatalogue(const std::string& path) override { followed = path; }
     void openCircuitPlan(const TCircuit2& circuit) override { planOpenedOn = circuit.circuitname; }

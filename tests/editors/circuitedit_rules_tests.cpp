@@ -25,11 +25,11 @@ TEST(CircuitIntervalRules, readInterval_clampsWholeNumbersAndTakesMinimumForOthe
 
 TEST(CircuitNameRules, nameProblem_refusesUnportableNamesOnly) {
     for (const char* good : {"Legs", "New Circuit 2", "v1.2", ".hidden", "Ünïcödé", "a-b_c"})
-        EXPECT_EQ(circuitnameproblem(good), "") << good;
-    EXPECT_EQ(circuitnameproblem(""), ""); // the empty name has its own message
+        EXPECT_TRUE(circuitnameproblem(good).empty()) << good;
+    EXPECT_TRUE(circuitnameproblem("").empty()); // the empty name has its own message
     for (const char* bad : {"a/b", "a\\b", "a<b", "a>b", "a:b", "a\"b", "a|b", "a?b", "a*b", ".",
                             "..", "...", "a\tb", "a\nb", "a\x7f"})
-        EXPECT_NE(circuitnameproblem(bad), "") << bad;
+        EXPECT_FALSE(circuitnameproblem(bad).empty()) << bad;
 }
 
 TEST(CircuitNameRules, filePath_isUnderTheCircuitsFolderWithCirAppended) {

@@ -5,6 +5,8 @@
 
 #include "data/ioerror.h"
 #include "editors/circuitplancontroller.h"
+#include "editors/editorwords.h"
+#include "ui/textconv.h"
 
 #include <filesystem>
 #include <map>
@@ -31,8 +33,13 @@ public:
         cells[{row, column}] = cell;
     }
     void selectCell(int row, PlanColumn column) override { selected = {row, column}; }
-    void showProblem(const std::string& text) override { problem = text; }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
+    // Worded as the dialog words them, in English.
+    void showProblem(const PlanProblem& shown) override {
+        problem = tobytes(EditorWords::planProblem(shown));
+    }
+    void showMessage(const PlanProblem& shown) override {
+        messages.push_back(tobytes(EditorWords::planProblem(shown)));
+    }
     void closeStored() override { closed = true; }
 
     PlanCell cell(int row, PlanColumn column) const { return cells.at({row, column}); }

@@ -4,8 +4,10 @@
 // editor's rules.
 
 #include "data/exercises.h"
+#include "editors/editorwords.h"
 #include "editors/exerciseeditcontroller.h"
 #include "testsupport/tempfolder.h"
+#include "ui/textconv.h"
 
 #include <array>
 #include <memory>
@@ -48,9 +50,15 @@ public:
     void showToolPicture(ExerciseTool tool, bool on) override {
         highlighted.at(static_cast<size_t>(tool)) = on;
     }
-    void showMessage(const std::string& text) override { messages.push_back(text); }
-    bool askRenameInCircuits(const std::string& question) override {
-        questions.push_back(question);
+    std::string storedWord(StoredWord word) const override {
+        return tobytes(EditorWords::storedWord(word));
+    }
+    // Worded as the frame words them, in English.
+    void showMessage(const EditorText& text) override {
+        messages.push_back(tobytes(EditorWords::text(text)));
+    }
+    bool askRenameInCircuits(const EditorText& question) override {
+        questions.push_back(tobytes(EditorWords::text(question)));
         return renameAnswer;
     }
     void reportLibraryChange() override { ++libraryReports; }

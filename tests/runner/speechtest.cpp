@@ -66,6 +66,27 @@ TEST(Speech, realPhrase_nonSilentSamplesOfPlausibleLength_andNothingPrinted) {
     EXPECT_EQ(stderrText.finish(), "");
 }
 
+TEST(Speech, germanVoice_speaksAGermanPhrase_unknownLanguageRefused) {
+    const SpeechBackend* backend = speechBackend();
+    ASSERT_NE(backend, nullptr);
+    const auto sink = [](void* context, const short* samples, size_t count) {
+        auto& out = static_cast<Spoken*>(context)->samples;
+        out.insert(out.end(), samples, samples + count);
+    };
+    Spoken german;
+    german.rate =
+        backend->synthesiseIn("de", "N\u00e4chste \u00dcbung: Kniebeuge", sink, &german);
+    if (german.rate == 0)
+        GTEST_SKIP() << "no German voice for espeak-ng here";
+    EXPECT_GT(static_cast<double>(german.samples.size()) / german.rate, 0.6);
+    EXPECT_GT(rms(german.samples), 1000.0) << "a voice, not silence";
+
+    Spoken none;
+    EXPECT_EQ(backend->synthesiseIn("xx-nowhere", "Squat", sink, &none), 0);
+    // English is there again after another language.
+    EXPECT_GT(rms(speakToSamples(*backend, "Squat").samples), 1000.0);
+}
+
 // A stand-in sound device that records what the announcer asks of it.
 struct Device {
     std::mutex lock;
