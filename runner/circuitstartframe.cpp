@@ -56,7 +56,8 @@ void Tframe_ExerciseStart::buildLayout() {
     white.setColor(QPalette::Window, Qt::white);
     Panel1->setPalette(white);
 
-    Panel2 = new QLabel(QStringLiteral("   Your Circuit"), Panel1);
+    //: The runner's title strip.
+    Panel2 = new QLabel(QStringLiteral("   ") + tr("Your Circuit"), Panel1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setTextFormat(Qt::PlainText);
     Panel2->setFont(verdanafont(11, true));

@@ -1,9 +1,12 @@
-// Every translation against the designed windows, which are laid out in fixed
-// pixels: no text may be wider than the control that shows it. English is
-// checked too, as the yardstick.
+// The program in other languages: every translation against the designed
+// windows, which are laid out in fixed pixels (no text may be wider than the
+// control that shows it; English is checked too, as the yardstick), and every
+// text on screen taken from the translation sources.
 #include "app/startup/languagechoice.h"
 #include "appfixture.h"
 #include "data/apppaths.h"
+#include "data/exercises.h"
+#include "testsupport/testdialogs.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -14,6 +17,8 @@
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTranslator>
+
+#include <filesystem>
 
 namespace {
 
@@ -99,6 +104,93 @@ TEST_F(Clipping, everyLanguageFitsTheDesignedWindows) {
         QCoreApplication::removeTranslator(&m_translator);
     }
     EXPECT_TRUE(found.isEmpty()) << found.toStdString();
+}
+
+} // namespace
+
+namespace {
+
+// Every text looked up is marked, so a text on screen without the marks was
+// never looked up: it is not in the translation sources.
+class MarkingTranslator final : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char* disambiguation,
+                      int n) const override {
+        Q_UNUSED(context)
+        Q_UNUSED(disambiguation)
+        QString text = QString::fromUtf8(source);
+        if (n >= 0)
+            text.replace(QLatin1String("%n"), QString::number(n));
+        return QStringLiteral("\u2039") + text + QStringLiteral("\u203A");
+    }
+};
+
+// Numbers, clock digits and separators need no words.
+bool wordless(const QString& text) {
+    for (const QChar c : text)
+        if (c.isLetter())
+            return false;
+    return true;
+}
+
+// What the data say, shown as written: the library's names and descriptions,
+// and the circuits' names.
+bool fromTheData(const QString& text) {
+    const std::string bytes = text.toStdString();
+    const ExerciseTable& table = exercisetable();
+    for (int i = 0; i < table.librarysize; ++i)
+        if (table[i].name == bytes || table[i].description == bytes)
+            return true;
+    return std::filesystem::exists(circuitsfolder() + bytes + ".cir");
+}
+
+// The texts in `root` that were not looked up, as "name: text".
+QStringList unmarkedIn(QWidget* root) {
+    QStringList found;
+    const auto check = [&found](const QWidget& widget, const QString& text) {
+        if (!text.isEmpty() && !wordless(text) && !text.contains(QChar(0x2039)) &&
+            !fromTheData(text))
+            found += widget.objectName() + QStringLiteral(": ") + text;
+    };
+    for (QWidget* widget : root->findChildren<QWidget*>()) {
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            check(*label, label->text());
+        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            check(*button, button->text());
+        else if (auto* group = qobject_cast<QGroupBox*>(widget))
+            check(*group, group->title());
+        if (auto* header = qobject_cast<QHeaderView*>(widget);
+            header && header->orientation() == Qt::Horizontal)
+            for (int i = 0; i < header->count(); ++i)
+                check(*header, header->model()->headerData(i, Qt::Horizontal).toString());
+        check(*widget, widget->toolTip());
+        check(*widget, widget->accessibleName());
+    }
+    return found;
+}
+
+TEST_F(AppFixture, everyTextOnScreenComesFromTheTranslationSources) {
+    MarkingTranslator marking;
+    QCoreApplication::installTranslator(&marking);
+    startProgram();
+    clickStartLink();
+    QStringList found = unmarkedIn(m_launcher.get()) + unmarkedIn(m_main.get());
+    // The runner with a circuit loaded, and the editors.
+    selectRow(0);
+    click(bar(), "btn_start");
+    found += unmarkedIn(m_main.get());
+    click(bar(), "btn_exercise");
+    found += unmarkedIn(m_main.get());
+    // A message box's text is worded too.
+    TestDialogs::setNextAnswer(false);
+    click(bar(), "btn_remove");
+    for (const QString& shown : TestDialogs::takeShown())
+        if (!shown.contains(QChar(0x2039)))
+            found += QStringLiteral("message: ") + shown;
+    QCoreApplication::removeTranslator(&marking);
+    found.removeDuplicates();
+    EXPECT_TRUE(found.isEmpty()) << found.join(QLatin1Char('\n')).toStdString();
 }
 
 } // namespace
