@@ -6,22 +6,22 @@
     <message>
         <source>Warm-up</source>
         <extracomment>The big clock&apos;s phase word, drawn large before the status: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufwärmen</translation>
     </message>
     <message>
         <source>Cool-down</source>
         <extracomment>The big clock&apos;s phase word, drawn large before the status: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abwärmen</translation>
     </message>
     <message>
         <source>Rest</source>
         <extracomment>The big clock&apos;s phase word during a rest: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pause</translation>
     </message>
     <message>
         <source>Exercise</source>
         <extracomment>The big clock&apos;s phase word during an exercise: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übung</translation>
     </message>
 </context>
 <context>
@@ -29,7 +29,7 @@
     <message>
         <source>No web browser could be started. The page&apos;s address is:</source>
         <extracomment>Followed by the page&apos;s address on a line of its own, for the user to copy.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Es konnte kein Webbrowser gestartet werden. Die Adresse der Seite lautet:</translation>
     </message>
 </context>
 <context>
@@ -37,56 +37,56 @@
     <message>
         <source>None</source>
         <extracomment>A field of seconds set to nothing: no rest between rounds, no warm-up, no cool-down.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine</translation>
     </message>
     <message>
         <source>The circuit&apos;s value</source>
         <extracomment>Tool tip of a grey cell that shows the circuit&apos;s own time or count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wert des Zirkels</translation>
     </message>
     <message>
         <source>Circuit plan</source>
         <extracomment>Title of the dialog of rounds, warm-up, cool-down and each exercise&apos;s times.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkelplan</translation>
     </message>
     <message>
         <source>Rounds</source>
         <extracomment>Caption of the field of the number of rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Runden</translation>
     </message>
     <message>
         <source>Rest between rounds</source>
         <extracomment>Caption of a field of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pause zwischen Runden</translation>
     </message>
     <message>
         <source>None: rounds 2 and on begin with the first exercise&apos;s own rest.</source>
         <extracomment>Read out by screen readers for the field of rest between rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine: Ab Runde 2 beginnt jede Runde mit der eigenen Pause der ersten Übung.</translation>
     </message>
     <message>
         <source>Warm-up</source>
         <extracomment>Caption of a field of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufwärmen</translation>
     </message>
     <message>
         <source>Cool-down</source>
         <extracomment>Caption of a field of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abwärmen</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>Unit after the number in a field of seconds, with its leading space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Times are in seconds. An empty cell takes the circuit&apos;s value, shown in grey.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten in Sekunden. Eine leere Zelle übernimmt den Wert des Zirkels, grau angezeigt.</translation>
     </message>
     <message>
         <source>Exercises</source>
         <extracomment>Read out by screen readers for the table of the circuit&apos;s exercises.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungen</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,24 @@ there, else in $XDG_DATA_HOME/stridewell (~/.local/share/stridewell),
 which is made and filled with starter exercises and circuits on first start.
 </source>
         <extracomment>The answer to --help. Keep the option names and the layout of the columns; lines of at most 79 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: stridewell [OPTION]...
+Ein Timer für Zirkeltraining: verwaltet eine Übungsbibliothek, stellt daraus
+Zirkel zusammen und zählt jeden Zirkel mit einem Signal bei jedem Wechsel
+herunter.
+
+      --data-dir=DIR  Übungsbibliothek und Zirkel in DIR ablegen
+      --plan=FILE     die Phasen einer Zirkeldatei und ihre geplante Zeit in
+                      Sekunden ausgeben, eine pro Zeile, und beenden
+      --lang=CODE     in dieser Sprache sprechen (de, fr, es, it, pt_BR, nl,
+                      pl; en für Englisch) statt in der des Desktops
+      --help          diese Hilfe anzeigen und beenden
+      --version       Versionsinformation anzeigen und beenden
+
+Ohne --data-dir liegen die Daten neben dem Programm, wenn es dort schreiben
+darf, sonst in $XDG_DATA_HOME/stridewell (~/.local/share/stridewell); dieser
+Ordner wird beim ersten Start angelegt und mit Beispielübungen und
+Beispielzirkeln gefüllt.
+</translation>
     </message>
 </context>
 <context>
@@ -117,239 +134,239 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>A circuit is running</source>
         <extracomment>Why the screen saver is held off, as the desktop may list it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zirkel läuft</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <extracomment>The &amp; marks the key that answers with it (Alt+Y).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <extracomment>The &amp; marks the key that answers with it (Alt+N).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
 </context>
 <context>
     <name>EditorWords</name>
     <message>
         <source>Circuit needs a name before modifying it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zirkel braucht einen Namen, bevor du ihn änderst.</translation>
     </message>
     <message>
         <source>A circuit name cannot be made of dots only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zirkelname darf nicht nur aus Punkten bestehen.</translation>
     </message>
     <message>
         <source>A circuit name cannot contain control characters such as tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zirkelname darf keine Steuerzeichen wie Tabulatoren enthalten.</translation>
     </message>
     <message>
         <source>A circuit name cannot contain the character %1. Leave out / \ &lt; &gt; : &quot; | ? and *.</source>
         <extracomment>%1 is one of the characters the sentence lists after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zirkelname darf das Zeichen %1 nicht enthalten. Lass / \ &lt; &gt; : &quot; | ? und * weg.</translation>
     </message>
     <message>
         <source>Another circuit is already stored as &quot;%1&quot;. Choose another name before modifying this circuit.</source>
         <extracomment>%1 is a circuit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unter „%1“ ist bereits ein anderer Zirkel gespeichert. Wähle einen anderen Namen, bevor du diesen Zirkel änderst.</translation>
     </message>
     <message>
         <source>The circuit keeps its name &quot;%1&quot;.</source>
         <extracomment>Follows the reason a new name was refused. %1 is the circuit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Zirkel behält seinen Namen „%1“.</translation>
     </message>
     <message>
         <source>Create a circuit or open one before modifying it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lege einen Zirkel an oder öffne einen, bevor du ihn änderst.</translation>
     </message>
     <message>
         <source>Choose a circuit type before modifying this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle einen Zirkeltyp, bevor du diesen Zirkel änderst.</translation>
     </message>
     <message>
         <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
         <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Zirkel „%1“ enthält %2 Übungen, mehr als die %3, die ein Zirkel fassen kann. Er wird daher nicht gespeichert: Seine Datei bleibt unverändert.</translation>
     </message>
     <message>
         <source>A circuit holds at most %1 exercises. Remove one before adding another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Zirkel fasst höchstens %1 Übungen. Entferne eine, bevor du eine weitere hinzufügst.</translation>
     </message>
     <message>
         <source>An exercise name cannot hold a tab character.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Übungsname darf keinen Tabulator enthalten.</translation>
     </message>
     <message>
         <source>The exercise library is full: it holds %1 exercises. Delete an exercise before adding a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Übungsbibliothek ist voll: Sie enthält %1 Übungen. Lösche eine Übung, bevor du eine neue hinzufügst.</translation>
     </message>
     <message>
         <source>exercises.lst holds more exercises than the library can take. Only the first %1 exercises were loaded.</source>
         <extracomment>exercises.lst is a file name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exercises.lst enthält mehr Übungen, als die Übungsbibliothek aufnehmen kann. Nur die ersten %1 Übungen wurden geladen.</translation>
     </message>
     <message numerus="yes">
         <source>%n circuit uses &quot;%1&quot;. Rename it to &quot;%2&quot; in that circuit too?</source>
         <extracomment>A question with Yes and No. %1 is the exercise&apos;s old name, %2 the new one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zirkel verwendet „%1“. Die Übung auch in diesem Zirkel in „%2“ umbenennen?</numerusform>
+            <numerusform>%n Zirkel verwenden „%1“. Die Übung auch in diesen Zirkeln in „%2“ umbenennen?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n circuits use &quot;%1&quot;. Rename it to &quot;%2&quot; in those circuits too?</source>
         <extracomment>A question with Yes and No. %1 is the exercise&apos;s old name, %2 the new one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zirkel verwendet „%1“. Die Übung auch in diesem Zirkel in „%2“ umbenennen?</numerusform>
+            <numerusform>%n Zirkel verwenden „%1“. Die Übung auch in diesen Zirkeln in „%2“ umbenennen?</numerusform>
         </translation>
     </message>
     <message>
         <source>New Circuit</source>
         <extracomment>A new circuit&apos;s name, also its file name; a number follows when it is taken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Zirkel</translation>
     </message>
     <message>
         <source>New Exercise</source>
         <extracomment>A new exercise&apos;s name in the exercise library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neue Übung</translation>
     </message>
     <message>
         <source>Enter a description for your new exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib eine Beschreibung für deine neue Übung ein</translation>
     </message>
     <message>
         <source>Upper Body</source>
         <extracomment>A type of exercise and of circuit, in a list 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oberkörper</translation>
     </message>
     <message>
         <source>Abdominal</source>
         <extracomment>A type of exercise and of circuit, in a list 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bauch</translation>
     </message>
     <message>
         <source>Lower Body</source>
         <extracomment>A type of exercise and of circuit, in a list 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unterkörper</translation>
     </message>
     <message>
         <source>Multiple Area Workout</source>
         <extracomment>The type of circuit that takes exercises of every type; in a list 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ganzkörpertraining</translation>
     </message>
     <message>
         <source>Circuit Name: %1</source>
         <extracomment>Information panel; %1 is the circuit&apos;s name. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkelname: %1</translation>
     </message>
     <message>
         <source>Circuit Type: %1</source>
         <extracomment>Information panel; %1 is the circuit&apos;s type as its file holds it. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkeltyp: %1</translation>
     </message>
     <message>
         <source>Exercises: %1</source>
         <extracomment>Information panel; %1 is a count. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungen: %1</translation>
     </message>
     <message>
         <source>Total Circuit Time: %1</source>
         <extracomment>Information panel; %1 is a duration. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtdauer: %1</translation>
     </message>
     <message>
         <source>Exercise Interval: %1</source>
         <extracomment>Information panel; %1 is a duration. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungszeit: %1</translation>
     </message>
     <message>
         <source>Rest Interval: %1</source>
         <extracomment>Information panel; %1 is a duration. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pausenzeit: %1</translation>
     </message>
     <message>
         <source>Rounds: %1</source>
         <extracomment>Information panel, above the description 217 pixels wide; %1 is a count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Runden: %1</translation>
     </message>
     <message>
         <source>Rest Between Rounds: %1</source>
         <extracomment>Information panel, above the description 217 pixels wide; %1 is a duration.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pause zwischen Runden: %1</translation>
     </message>
     <message>
         <source>Warm-up: %1</source>
         <extracomment>Information panel, above the description 217 pixels wide; %1 is a duration.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufwärmen: %1</translation>
     </message>
     <message>
         <source>Cool-down: %1</source>
         <extracomment>Information panel, above the description 217 pixels wide; %1 is a duration.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abwärmen: %1</translation>
     </message>
     <message>
         <source>Exercise</source>
         <extracomment>Column title of the circuit plan: the exercise&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übung</translation>
     </message>
     <message>
         <source>Rest before</source>
         <extracomment>Column title of the circuit plan: seconds of rest before the exercise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pause davor</translation>
     </message>
     <message>
         <source>Work</source>
         <extracomment>Column title of the circuit plan: seconds of work.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Arbeit</translation>
     </message>
     <message>
         <source>Reps</source>
         <extracomment>Column title of the circuit plan: repetitions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wdh.</translation>
     </message>
     <message>
         <source>Sides</source>
         <extracomment>Column title of the circuit plan: 1 or 2 sides of the body, one after the other.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seiten</translation>
     </message>
     <message>
         <source>Exercise &quot;%1&quot;, column &quot;%2&quot;: &quot;%3&quot; is not a whole number.</source>
         <extracomment>%1 is the exercise&apos;s name, %2 a column title, %3 the text typed into the cell.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übung „%1“, Spalte „%2“: „%3“ ist keine ganze Zahl.</translation>
     </message>
     <message>
         <source>Exercise &quot;%1&quot;, column &quot;%2&quot;: %3 is out of range.</source>
         <extracomment>%1 is the exercise&apos;s name, %2 a column title, %3 the number typed into the cell.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übung „%1“, Spalte „%2“: %3 liegt außerhalb des zulässigen Bereichs.</translation>
     </message>
     <message>
         <source>Type a whole number from %1 to %2, or empty the cell to use the circuit&apos;s rest interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib eine ganze Zahl von %1 bis %2 ein oder leere die Zelle, um die Pausenzeit des Zirkels zu verwenden.</translation>
     </message>
     <message>
         <source>Type a whole number from %1 to %2, or empty the cell to use the circuit&apos;s exercise interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib eine ganze Zahl von %1 bis %2 ein oder leere die Zelle, um die Übungszeit des Zirkels zu verwenden.</translation>
     </message>
     <message>
         <source>Type a whole number from %1 to %2, or empty the cell for a timed exercise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib eine ganze Zahl von %1 bis %2 ein oder leere die Zelle für eine Übung auf Zeit.</translation>
     </message>
     <message>
         <source>Type a whole number from %1 to %2, or empty the cell for one side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gib eine ganze Zahl von %1 bis %2 ein oder leere die Zelle für nur eine Seite.</translation>
     </message>
 </context>
 <context>
@@ -357,14 +374,14 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Unexpected error</source>
         <extracomment>An error that came without a text of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Unerwarteter Fehler</translation>
     </message>
 </context>
 <context>
     <name>HistoryChart</name>
     <message>
         <source>Minutes trained per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Trainingsminuten pro Woche</translation>
     </message>
 </context>
 <context>
@@ -372,130 +389,130 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Finished</source>
         <comment>outcome of a run</comment>
-        <translation type="unfinished"></translation>
+        <translation>Abgeschlossen</translation>
     </message>
     <message>
         <source>Stopped after %1 of %2</source>
         <extracomment>Outcome of a run: &quot;Stopped after 4 of 10&quot; exercises.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abgebrochen nach %1 von %2</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Column title: when the run started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zirkel</translation>
     </message>
     <message>
         <source>Time run</source>
         <extracomment>Column title over the run&apos;s minutes and seconds, about 70 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Finished</source>
         <comment>column title</comment>
         <extracomment>Column title over &quot;Finished&quot; or &quot;Stopped after 4 of 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message>
         <source>Your training history</source>
-        <translation type="unfinished">Dein Trainingsverlauf</translation>
+        <translation>Dein Trainingsverlauf</translation>
     </message>
     <message>
         <source>Reading the history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Trainingsverlauf wird gelesen...</translation>
     </message>
     <message>
         <source>Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV exportieren...</translation>
     </message>
     <message>
         <source>This week</source>
         <extracomment>Caption of the box with the time trained since Monday, a third of the window wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Woche</translation>
     </message>
     <message>
         <source>This month</source>
         <extracomment>Caption of the box with the time trained this calendar month.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Monat</translation>
     </message>
     <message>
         <source>All time</source>
         <extracomment>Caption of the box with the time trained since the first run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Insgesamt</translation>
     </message>
     <message>
         <source>%1 min</source>
         <extracomment>Time trained under an hour: &quot;45 min&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
         <extracomment>Time trained: &quot;3 h 05 min&quot; (%1 hours, %2 minutes with two digits).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>1 run</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Durchlauf</translation>
     </message>
     <message numerus="yes">
         <source>%Ln runs</source>
         <extracomment>None, or two runs or more: &quot;0 runs&quot;, &quot;4 runs&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln Durchlauf</numerusform>
+            <numerusform>%Ln Durchläufe</numerusform>
         </translation>
     </message>
     <message>
         <source>This week</source>
         <comment>chart label</comment>
         <extracomment>Label under the chart&apos;s bar of the current week, about 45 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Wo.</translation>
     </message>
     <message>
         <source>The history could not be read (%1).</source>
         <extracomment>%1 is the system&apos;s reason, as it gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Trainingsverlauf konnte nicht gelesen werden (%1).</translation>
     </message>
     <message>
         <source>1 damaged line in the file was skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 beschädigte Zeile in der Datei wurde übersprungen.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln damaged lines in the file were skipped.</source>
         <extracomment>Two lines or more.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln beschädigte Zeile in der Datei wurde übersprungen.</numerusform>
+            <numerusform>%Ln beschädigte Zeilen in der Datei wurden übersprungen.</numerusform>
         </translation>
     </message>
     <message>
         <source>No runs yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Noch keine Durchläufe.</translation>
     </message>
     <message>
         <source>Saved a copy as %1</source>
         <extracomment>%1 is the path of the CSV file just written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopie gespeichert als %1</translation>
     </message>
     <message>
         <source>Export your training history</source>
-        <translation type="unfinished"></translation>
+        <translation>Trainingsverlauf exportieren</translation>
     </message>
     <message>
         <source>training-history.csv</source>
         <extracomment>The suggested file name; keep &quot;.csv&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>trainingsverlauf.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
 </context>
 <context>
@@ -503,7 +520,7 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Stridewell is already running in %1. Use the window that is open; this copy ends without changing anything.</source>
         <extracomment>%1 is the data folder&apos;s path, ending in &quot;/&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stridewell läuft bereits in %1. Verwende das offene Fenster; diese Instanz wird beendet, ohne etwas zu ändern.</translation>
     </message>
 </context>
 <context>
@@ -511,17 +528,17 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Speak exercise names</source>
         <extracomment>A run option on the runner&apos;s context menu: the exercises&apos; names are spoken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungsnamen ansagen</translation>
     </message>
     <message>
         <source>Count down the last three seconds</source>
         <extracomment>A run option: a tick sounds at 3, 2 and 1 seconds left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Letzte drei Sekunden herunterzählen</translation>
     </message>
     <message>
         <source>Keep the screen awake during a run</source>
         <extracomment>A run option: the screen saver is held off while a circuit runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirm während eines Durchlaufs wach halten</translation>
     </message>
 </context>
 <context>
@@ -529,114 +546,114 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>This circuit has no exercises</source>
         <extracomment>The runner&apos;s status label, after Start on a circuit without exercises.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Zirkel hat keine Übungen</translation>
     </message>
     <message>
         <source>Stopped</source>
         <extracomment>The runner&apos;s status label while a run is paused. Large type on one line: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten</translation>
     </message>
     <message>
         <source>Finished</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label once the circuit has run to its end. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>Warm-up</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during the warm-up phase. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufwärmen</translation>
     </message>
     <message>
         <source>Cool-down</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during the cool-down phase. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abwärmen</translation>
     </message>
     <message>
         <source>Next: %1</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during a rest; %1 is the exercise due next. Large type on one line of about 480 pixels with the name: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nächste: %1</translation>
     </message>
     <message>
         <source>Now: %1</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during an exercise; %1 is the exercise. Large type on one line of about 480 pixels with the name: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt: %1</translation>
     </message>
     <message>
         <source>Now: %1 x %2</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during a repetition exercise: %1 repetitions of the exercise %2 (&quot;Now: 15 x Push-Up&quot;). Large type on one line: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Jetzt: %1 x %2</translation>
     </message>
     <message>
         <source>Warm-up</source>
         <comment>spoken</comment>
         <extracomment>Spoken aloud as the warm-up begins.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aufwärmen</translation>
     </message>
     <message>
         <source>Cool-down</source>
         <comment>spoken</comment>
         <extracomment>Spoken aloud as the cool-down begins.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abwärmen</translation>
     </message>
     <message>
         <source>Next: %1</source>
         <comment>spoken</comment>
         <extracomment>Spoken aloud as a rest begins; %1 is the exercise due next.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als Nächstes: %1</translation>
     </message>
     <message>
         <source>Next: %1 %2</source>
         <comment>spoken</comment>
         <extracomment>Spoken aloud as a rest begins: %1 repetitions of the exercise %2 come next (&quot;Next: 15 Push-Up&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Als Nächstes: %1 %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>spoken repetitions</comment>
         <extracomment>Spoken aloud as a repetition exercise begins: %1 repetitions of the exercise %2 (&quot;15 Push-Up&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Switch sides</source>
         <extracomment>Spoken aloud halfway through a one-sided exercise: do the other side now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Seite wechseln</translation>
     </message>
     <message>
         <source>Circuit finished</source>
         <extracomment>Spoken aloud as the circuit ends.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkel beendet</translation>
     </message>
     <message>
         <source>Round %1 of %2. %3</source>
         <extracomment>Spoken aloud as round %1 of %2 begins; %3 is the phrase of the phase that begins with it, e.g. &quot;Next: Squat&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Runde %1 von %2. %3</translation>
     </message>
     <message>
         <source>%1 left · %2 / %3 · round %4 / %5</source>
         <extracomment>Below the runner&apos;s clock: %1 the circuit&apos;s time left (&quot;12:34&quot;), at exercise %2 of %3, in round %4 of %5. The line is 160 pixels wide in 11-pixel type: abbreviate rather than lengthen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>noch %1 · %2 / %3 · Runde %4 / %5</translation>
     </message>
     <message>
         <source>%1 left · %2 / %3</source>
         <extracomment>Below the runner&apos;s clock: %1 the circuit&apos;s time left (&quot;12:34&quot;), at exercise %2 of %3. The line is 160 pixels wide in 11-pixel type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>noch %1 · %2 / %3</translation>
     </message>
     <message>
         <source>Your training history could not be saved (%1). The run goes on, but it will be missing from the history.</source>
         <extracomment>%1 is the system&apos;s reason, e.g. &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dein Trainingsverlauf konnte nicht gespeichert werden (%1). Der Durchlauf geht weiter, fehlt aber im Trainingsverlauf.</translation>
     </message>
     <message>
         <source>en</source>
         <comment>espeak-ng voice</comment>
         <extracomment>Not shown: the espeak-ng voice that speaks this translation, as its language code: de, fr, es, it, pt-br, nl, pl, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
 </context>
 <context>
@@ -644,12 +661,12 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Stridewell cannot use the data folder: %1</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stridewell kann den Datenordner nicht verwenden: %1</translation>
     </message>
     <message>
         <source>Stridewell cannot use the data folder %1: %2</source>
         <extracomment>%1 is the folder&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stridewell kann den Datenordner %1 nicht verwenden: %2</translation>
     </message>
 </context>
 <context>
@@ -714,66 +731,66 @@ ausreichend auf.</translation>
     <message>
         <source>Information About The Selected Circuit</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar (title case in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Informationen zum ausgewählten Zirkel</translation>
     </message>
     <message>
         <source>Start The Selected Circuit</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar (title case in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Zirkel starten</translation>
     </message>
     <message>
         <source>Create A New Circuit</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar (title case in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neuen Zirkel anlegen</translation>
     </message>
     <message>
         <source>Delete The Selected Circuit</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar (title case in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählten Zirkel löschen</translation>
     </message>
     <message>
         <source>Modify Exercises</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar: opens the exercise library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungen bearbeiten</translation>
     </message>
     <message>
         <source>Available Circuits</source>
         <extracomment>Heading over the list of the user&apos;s circuits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verfügbare Zirkel</translation>
     </message>
     <message>
         <source>Circuit Name</source>
         <extracomment>Column title over the circuits&apos; names, in a box 154 pixels wide (bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkelname</translation>
     </message>
     <message>
         <source>Circuit Type</source>
         <extracomment>Column title over the circuits&apos; kinds (Upper Body, Legs...), 152 pixels wide (bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkeltyp</translation>
     </message>
     <message>
         <source>Exercises</source>
         <extracomment>Column title over each circuit&apos;s number of exercises, 152 pixels wide (bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungen</translation>
     </message>
     <message>
         <source>Circuit Time</source>
         <extracomment>Column title over each circuit&apos;s planned time, 120 pixels wide (bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkeldauer</translation>
     </message>
     <message>
         <source>Circuit must be stopped before clicking here</source>
         <extracomment>A click on a bar button while a circuit is being run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Halte den Zirkel an, bevor du hier klickst</translation>
     </message>
     <message>
         <source>This will delete the circuit and is not undoable. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zirkel wird gelöscht; das lässt sich nicht rückgängig machen. Fortfahren?</translation>
     </message>
     <message>
         <source>Circuit: %1</source>
         <extracomment>Second line of the removal question; %1 is the circuit&apos;s name as the grid shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkel: %1</translation>
     </message>
 </context>
 <context>
@@ -781,12 +798,17 @@ ausreichend auf.</translation>
     <message>
         <source>Description Of Exercise</source>
         <extracomment>Tool tip of the exercise picture before a circuit is loaded; once loaded it shows the exercise&apos;s own description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beschreibung der Übung</translation>
     </message>
     <message>
         <source>Click here for instructions on the exercise (Will pause your circuit)</source>
         <extracomment>A link below the runner, one line of 332 pixels in small type: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klick hier für eine Anleitung zur Übung (hält deinen Zirkel an)</translation>
+    </message>
+    <message>
+        <source>Your Circuit</source>
+        <extracomment>The runner&apos;s title strip.</extracomment>
+        <translation>Dein Zirkel</translation>
     </message>
 </context>
 <context>
@@ -794,57 +816,57 @@ ausreichend auf.</translation>
     <message>
         <source>Circuit Modifier</source>
         <extracomment>Title of the circuit editor, in a strip across the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkel bearbeiten</translation>
     </message>
     <message>
         <source>Circuit Name</source>
         <extracomment>Caption above the name field, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkelname</translation>
     </message>
     <message>
         <source>Circuit Type</source>
         <extracomment>Caption above the type list, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkeltyp</translation>
     </message>
     <message>
         <source>Exercise Interval</source>
         <extracomment>Caption above a field of seconds, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungszeit</translation>
     </message>
     <message>
         <source>Rest Interval</source>
         <extracomment>Caption above a field of seconds, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pausenzeit</translation>
     </message>
     <message>
         <source>Rounds and times...</source>
         <extracomment>Button 145 pixels wide that opens the circuit plan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Runden und Zeiten...</translation>
     </message>
     <message>
         <source>Circuits Exercises</source>
         <extracomment>Title of the group 241 pixels wide that holds the circuit&apos;s exercises.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungen im Zirkel</translation>
     </message>
     <message>
         <source>Add</source>
         <extracomment>Tool tip: adds the exercise chosen in the list to the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hinzufügen</translation>
     </message>
     <message>
         <source>Move Up</source>
         <extracomment>Tool tip: moves the selected exercise one place up in the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nach oben</translation>
     </message>
     <message>
         <source>Move Down</source>
         <extracomment>Tool tip: moves the selected exercise one place down in the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nach unten</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Tool tip: removes the selected exercise from the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Entfernen</translation>
     </message>
 </context>
 <context>
@@ -852,42 +874,42 @@ ausreichend auf.</translation>
     <message>
         <source>Circuit Information</source>
         <extracomment>Title of the circuit information panel, in a strip across it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkelinformationen</translation>
     </message>
     <message>
         <source>Circuit Name:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkelname:</translation>
     </message>
     <message>
         <source>Circuit Type:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkeltyp:</translation>
     </message>
     <message>
         <source>Exercises:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungen:</translation>
     </message>
     <message>
         <source>Total Circuit Time:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gesamtdauer:</translation>
     </message>
     <message>
         <source>Rest Interval:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Pausenzeit:</translation>
     </message>
     <message>
         <source>Exercise Interval:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungszeit:</translation>
     </message>
     <message>
         <source>Click here for more information on the selected exercise.</source>
         <extracomment>A link 283 pixels wide that opens the exercise&apos;s page in the browser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klick hier für mehr Infos zur ausgewählten Übung.</translation>
     </message>
 </context>
 <context>
@@ -895,46 +917,46 @@ ausreichend auf.</translation>
     <message>
         <source>Exercise Editor</source>
         <extracomment>Title of the exercise library editor, in a strip across the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungen bearbeiten</translation>
     </message>
     <message>
         <source>Exercise Name</source>
         <extracomment>Column head of the exercise grid, 152 pixels wide in a large bold font.
 ----------
 Caption above the name field, 193 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungsname</translation>
     </message>
     <message>
         <source>Type</source>
         <extracomment>Column head of the exercise grid, 104 pixels wide in a large bold font.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Typ</translation>
     </message>
     <message>
         <source>Exercise Description</source>
         <extracomment>Column head of the exercise grid, over the rest of the width.
 ----------
 Caption above the description field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungsbeschreibung</translation>
     </message>
     <message>
         <source>Exercise Type</source>
         <extracomment>Caption above the type list, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungstyp</translation>
     </message>
     <message>
         <source>Save the exercise library</source>
         <extracomment>Tool tip of the save picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Übungsbibliothek speichern</translation>
     </message>
     <message>
         <source>Add a new exercise</source>
         <extracomment>Tool tip of the new exercise picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neue Übung hinzufügen</translation>
     </message>
     <message>
         <source>Delete the selected exercise</source>
         <extracomment>Tool tip of the delete picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ausgewählte Übung löschen</translation>
     </message>
 </context>
 <context>
@@ -942,142 +964,145 @@ Caption above the description field.</extracomment>
     <message>
         <source>This circuit file could not be read and is not listed:</source>
         <extracomment>Followed by the file&apos;s path and the reason, on a line of their own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Diese Zirkeldatei konnte nicht gelesen werden und wird nicht aufgeführt:</translation>
     </message>
     <message>
         <source>These circuit files could not be read and are not listed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Zirkeldateien konnten nicht gelesen werden und werden nicht aufgeführt:</translation>
     </message>
 </context>
 <context>
     <name>UpdateMessages</name>
     <message>
         <source>The download module could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Download-Modul konnte nicht geladen werden</translation>
     </message>
     <message>
         <source>The server name %1 is unknown</source>
         <extracomment>%1 is the server&apos;s host name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Servername %1 ist unbekannt</translation>
     </message>
     <message>
         <source>No connection to %1</source>
         <extracomment>%1 is the server&apos;s host and port: &quot;localhost:80&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Keine Verbindung zu %1</translation>
     </message>
     <message>
         <source>The connection timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung der Verbindung</translation>
     </message>
     <message>
         <source>The server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat die Verbindung ohne Antwort geschlossen</translation>
     </message>
     <message>
         <source>The connection was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung wurde unterbrochen</translation>
     </message>
     <message>
         <source>The server answered %1</source>
         <extracomment>%1 is the HTTP status code: &quot;404&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Der Server antwortete mit %1</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Servers konnte nicht gelesen werden</translation>
     </message>
     <message>
         <source>The server&apos;s answer did not give its length</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Servers enthielt keine Längenangabe</translation>
     </message>
     <message>
         <source>The server&apos;s answer was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Servers war unvollständig</translation>
     </message>
     <message>
         <source>The server&apos;s answer was empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Servers war leer</translation>
     </message>
     <message>
         <source>The server&apos;s answer was too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Servers war zu groß</translation>
     </message>
     <message>
         <source>The server sent the program to another address</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat das Programm an eine andere Adresse verwiesen</translation>
     </message>
     <message>
         <source>The server redirected the program too often</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Server hat das Programm zu oft umgeleitet</translation>
     </message>
     <message>
         <source>The server&apos;s answer %1</source>
         <extracomment>%1 says what was wrong with the answer: &quot;is empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Servers %1</translation>
     </message>
     <message>
         <source>%1 could not be written</source>
         <extracomment>%1 is the path of a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The download was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download wurde abgebrochen</translation>
     </message>
     <message>
         <source>The download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>%1 Exercises Added. The exercise library is full (%2 exercises)</source>
         <extracomment>Title case in English, as the launcher&apos;s links.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Übungen hinzugefügt. Die Übungsbibliothek ist voll (%2 Übungen)</translation>
     </message>
     <message>
         <source>%1 Exercises Added</source>
         <extracomment>Title case in English, as the launcher&apos;s links.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Übungen hinzugefügt</translation>
     </message>
     <message>
         <source>No new exercises available at this time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurzeit keine neuen Übungen verfügbar</translation>
     </message>
     <message>
         <source>No new circuits available at this time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zurzeit keine neuen Zirkel verfügbar</translation>
     </message>
     <message>
         <source>New exercise file was refused: the server&apos;s answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Übungsdatei abgelehnt: Die Antwort des Servers %1</translation>
     </message>
     <message>
         <source>New exercise file could not be found
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Übungsdatei wurde nicht gefunden
+%1</translation>
     </message>
     <message>
         <source>New circuit file was refused: the server&apos;s answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Zirkeldatei abgelehnt: Die Antwort des Servers %1</translation>
     </message>
     <message>
         <source>New circuit file could not be found
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Zirkeldatei wurde nicht gefunden
+%1</translation>
     </message>
     <message>
         <source>%1 Circuits Added</source>
         <extracomment>Title case in English, as the launcher&apos;s links.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zirkel hinzugefügt</translation>
     </message>
     <message>
         <source>Circuit %1 was refused: the server&apos;s answer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Zirkel %1 abgelehnt: Die Antwort des Servers %2</translation>
     </message>
     <message>
         <source>Circuit %1 could not be downloaded
 %2</source>
         <extracomment>%1 is the circuit file&apos;s name, %2 the reason on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zirkel %1 konnte nicht heruntergeladen werden
+%2</translation>
     </message>
 </context>
 </TS>

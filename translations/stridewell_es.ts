@@ -6,22 +6,22 @@
     <message>
         <source>Warm-up</source>
         <extracomment>The big clock&apos;s phase word, drawn large before the status: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calentamiento</translation>
     </message>
     <message>
         <source>Cool-down</source>
         <extracomment>The big clock&apos;s phase word, drawn large before the status: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vuelta a la calma</translation>
     </message>
     <message>
         <source>Rest</source>
         <extracomment>The big clock&apos;s phase word during a rest: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Descanso</translation>
     </message>
     <message>
         <source>Exercise</source>
         <extracomment>The big clock&apos;s phase word during an exercise: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio</translation>
     </message>
 </context>
 <context>
@@ -29,7 +29,7 @@
     <message>
         <source>No web browser could be started. The page&apos;s address is:</source>
         <extracomment>Followed by the page&apos;s address on a line of its own, for the user to copy.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo abrir ningún navegador web. La dirección de la página es:</translation>
     </message>
 </context>
 <context>
@@ -37,56 +37,56 @@
     <message>
         <source>None</source>
         <extracomment>A field of seconds set to nothing: no rest between rounds, no warm-up, no cool-down.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>The circuit&apos;s value</source>
         <extracomment>Tool tip of a grey cell that shows the circuit&apos;s own time or count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Valor del circuito</translation>
     </message>
     <message>
         <source>Circuit plan</source>
         <extracomment>Title of the dialog of rounds, warm-up, cool-down and each exercise&apos;s times.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Plan del circuito</translation>
     </message>
     <message>
         <source>Rounds</source>
         <extracomment>Caption of the field of the number of rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rondas</translation>
     </message>
     <message>
         <source>Rest between rounds</source>
         <extracomment>Caption of a field of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Descanso entre rondas</translation>
     </message>
     <message>
         <source>None: rounds 2 and on begin with the first exercise&apos;s own rest.</source>
         <extracomment>Read out by screen readers for the field of rest between rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno: a partir de la ronda 2, cada ronda empieza con el descanso propio del primer ejercicio.</translation>
     </message>
     <message>
         <source>Warm-up</source>
         <extracomment>Caption of a field of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calentamiento</translation>
     </message>
     <message>
         <source>Cool-down</source>
         <extracomment>Caption of a field of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vuelta a la calma</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>Unit after the number in a field of seconds, with its leading space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Times are in seconds. An empty cell takes the circuit&apos;s value, shown in grey.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los tiempos están en segundos. Una celda vacía toma el valor del circuito, que se muestra en gris.</translation>
     </message>
     <message>
         <source>Exercises</source>
         <extracomment>Read out by screen readers for the table of the circuit&apos;s exercises.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,23 @@ there, else in $XDG_DATA_HOME/stridewell (~/.local/share/stridewell),
 which is made and filled with starter exercises and circuits on first start.
 </source>
         <extracomment>The answer to --help. Keep the option names and the layout of the columns; lines of at most 79 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Uso: stridewell [OPCIÓN]...
+Un temporizador para entrenamiento en circuito: guarda una biblioteca de
+ejercicios, crea circuitos con ellos y hace la cuenta atrás de cada circuito
+con un aviso en cada cambio.
+
+      --data-dir=DIR  guarda la biblioteca de ejercicios y los circuitos en DIR
+      --plan=FILE     muestra las fases de un archivo de circuito y su tiempo
+                      previsto en segundos, una por línea, y termina
+      --lang=CODE     usa este idioma (de, fr, es, it, pt_BR, nl, pl;
+                      en para inglés) en vez del idioma del escritorio
+      --help          muestra esta ayuda y termina
+      --version       muestra la información de la versión y termina
+
+Sin --data-dir, los datos se guardan junto al programa si este puede escribir
+allí; si no, en $XDG_DATA_HOME/stridewell (~/.local/share/stridewell),
+que se crea y se llena con ejercicios y circuitos de inicio la primera vez.
+</translation>
     </message>
 </context>
 <context>
@@ -117,239 +133,239 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>A circuit is running</source>
         <extracomment>Why the screen saver is held off, as the desktop may list it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hay un circuito en marcha</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <extracomment>The &amp; marks the key that answers with it (Alt+Y).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <extracomment>The &amp; marks the key that answers with it (Alt+N).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
 </context>
 <context>
     <name>EditorWords</name>
     <message>
         <source>Circuit needs a name before modifying it.</source>
-        <translation type="unfinished"></translation>
+        <translation>El circuito necesita un nombre antes de modificarlo.</translation>
     </message>
     <message>
         <source>A circuit name cannot be made of dots only.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un circuito no puede estar formado solo por puntos.</translation>
     </message>
     <message>
         <source>A circuit name cannot contain control characters such as tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un circuito no puede contener caracteres de control, como tabulaciones.</translation>
     </message>
     <message>
         <source>A circuit name cannot contain the character %1. Leave out / \ &lt; &gt; : &quot; | ? and *.</source>
         <extracomment>%1 is one of the characters the sentence lists after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un circuito no puede contener el carácter %1. Evita / \ &lt; &gt; : &quot; | ? y *.</translation>
     </message>
     <message>
         <source>Another circuit is already stored as &quot;%1&quot;. Choose another name before modifying this circuit.</source>
         <extracomment>%1 is a circuit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay otro circuito guardado como «%1». Elige otro nombre antes de modificar este circuito.</translation>
     </message>
     <message>
         <source>The circuit keeps its name &quot;%1&quot;.</source>
         <extracomment>Follows the reason a new name was refused. %1 is the circuit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El circuito conserva su nombre «%1».</translation>
     </message>
     <message>
         <source>Create a circuit or open one before modifying it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Crea un circuito o abre uno antes de modificarlo.</translation>
     </message>
     <message>
         <source>Choose a circuit type before modifying this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige un tipo de circuito antes de modificar este circuito.</translation>
     </message>
     <message>
         <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
         <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El circuito «%1» incluye %2 ejercicios, más de los %3 que puede tener un circuito, así que no se guarda: su archivo se queda como está.</translation>
     </message>
     <message>
         <source>A circuit holds at most %1 exercises. Remove one before adding another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un circuito puede tener como máximo %1 ejercicios. Quita uno antes de añadir otro.</translation>
     </message>
     <message>
         <source>An exercise name cannot hold a tab character.</source>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de un ejercicio no puede contener un carácter de tabulación.</translation>
     </message>
     <message>
         <source>The exercise library is full: it holds %1 exercises. Delete an exercise before adding a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca de ejercicios está llena: contiene %1 ejercicios. Elimina un ejercicio antes de añadir uno nuevo.</translation>
     </message>
     <message>
         <source>exercises.lst holds more exercises than the library can take. Only the first %1 exercises were loaded.</source>
         <extracomment>exercises.lst is a file name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exercises.lst contiene más ejercicios de los que admite la biblioteca. Solo se cargaron los primeros %1 ejercicios.</translation>
     </message>
     <message numerus="yes">
         <source>%n circuit uses &quot;%1&quot;. Rename it to &quot;%2&quot; in that circuit too?</source>
         <extracomment>A question with Yes and No. %1 is the exercise&apos;s old name, %2 the new one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n circuito usa «%1». ¿Cambiar también su nombre a «%2» en ese circuito?</numerusform>
+            <numerusform>%n circuitos usan «%1». ¿Cambiar también su nombre a «%2» en esos circuitos?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n circuits use &quot;%1&quot;. Rename it to &quot;%2&quot; in those circuits too?</source>
         <extracomment>A question with Yes and No. %1 is the exercise&apos;s old name, %2 the new one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n circuito usa «%1». ¿Cambiar también su nombre a «%2» en ese circuito?</numerusform>
+            <numerusform>%n circuitos usan «%1». ¿Cambiar también su nombre a «%2» en esos circuitos?</numerusform>
         </translation>
     </message>
     <message>
         <source>New Circuit</source>
         <extracomment>A new circuit&apos;s name, also its file name; a number follows when it is taken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo circuito</translation>
     </message>
     <message>
         <source>New Exercise</source>
         <extracomment>A new exercise&apos;s name in the exercise library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nuevo ejercicio</translation>
     </message>
     <message>
         <source>Enter a description for your new exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe una descripción para tu nuevo ejercicio</translation>
     </message>
     <message>
         <source>Upper Body</source>
         <extracomment>A type of exercise and of circuit, in a list 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tren superior</translation>
     </message>
     <message>
         <source>Abdominal</source>
         <extracomment>A type of exercise and of circuit, in a list 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Abdominales</translation>
     </message>
     <message>
         <source>Lower Body</source>
         <extracomment>A type of exercise and of circuit, in a list 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tren inferior</translation>
     </message>
     <message>
         <source>Multiple Area Workout</source>
         <extracomment>The type of circuit that takes exercises of every type; in a list 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cuerpo completo</translation>
     </message>
     <message>
         <source>Circuit Name: %1</source>
         <extracomment>Information panel; %1 is the circuit&apos;s name. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: %1</translation>
     </message>
     <message>
         <source>Circuit Type: %1</source>
         <extracomment>Information panel; %1 is the circuit&apos;s type as its file holds it. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo: %1</translation>
     </message>
     <message>
         <source>Exercises: %1</source>
         <extracomment>Information panel; %1 is a count. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios: %1</translation>
     </message>
     <message>
         <source>Total Circuit Time: %1</source>
         <extracomment>Information panel; %1 is a duration. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo total: %1</translation>
     </message>
     <message>
         <source>Exercise Interval: %1</source>
         <extracomment>Information panel; %1 is a duration. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de ejercicio: %1</translation>
     </message>
     <message>
         <source>Rest Interval: %1</source>
         <extracomment>Information panel; %1 is a duration. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de descanso: %1</translation>
     </message>
     <message>
         <source>Rounds: %1</source>
         <extracomment>Information panel, above the description 217 pixels wide; %1 is a count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rondas: %1</translation>
     </message>
     <message>
         <source>Rest Between Rounds: %1</source>
         <extracomment>Information panel, above the description 217 pixels wide; %1 is a duration.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Descanso entre rondas: %1</translation>
     </message>
     <message>
         <source>Warm-up: %1</source>
         <extracomment>Information panel, above the description 217 pixels wide; %1 is a duration.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calentamiento: %1</translation>
     </message>
     <message>
         <source>Cool-down: %1</source>
         <extracomment>Information panel, above the description 217 pixels wide; %1 is a duration.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vuelta a la calma: %1</translation>
     </message>
     <message>
         <source>Exercise</source>
         <extracomment>Column title of the circuit plan: the exercise&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio</translation>
     </message>
     <message>
         <source>Rest before</source>
         <extracomment>Column title of the circuit plan: seconds of rest before the exercise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Descanso previo</translation>
     </message>
     <message>
         <source>Work</source>
         <extracomment>Column title of the circuit plan: seconds of work.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Trabajo</translation>
     </message>
     <message>
         <source>Reps</source>
         <extracomment>Column title of the circuit plan: repetitions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rep.</translation>
     </message>
     <message>
         <source>Sides</source>
         <extracomment>Column title of the circuit plan: 1 or 2 sides of the body, one after the other.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lados</translation>
     </message>
     <message>
         <source>Exercise &quot;%1&quot;, column &quot;%2&quot;: &quot;%3&quot; is not a whole number.</source>
         <extracomment>%1 is the exercise&apos;s name, %2 a column title, %3 the text typed into the cell.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio «%1», columna «%2»: «%3» no es un número entero.</translation>
     </message>
     <message>
         <source>Exercise &quot;%1&quot;, column &quot;%2&quot;: %3 is out of range.</source>
         <extracomment>%1 is the exercise&apos;s name, %2 a column title, %3 the number typed into the cell.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicio «%1», columna «%2»: %3 está fuera de rango.</translation>
     </message>
     <message>
         <source>Type a whole number from %1 to %2, or empty the cell to use the circuit&apos;s rest interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un número entero de %1 a %2, o vacía la celda para usar el tiempo de descanso del circuito.</translation>
     </message>
     <message>
         <source>Type a whole number from %1 to %2, or empty the cell to use the circuit&apos;s exercise interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un número entero de %1 a %2, o vacía la celda para usar el tiempo de ejercicio del circuito.</translation>
     </message>
     <message>
         <source>Type a whole number from %1 to %2, or empty the cell for a timed exercise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un número entero de %1 a %2, o vacía la celda para un ejercicio por tiempo.</translation>
     </message>
     <message>
         <source>Type a whole number from %1 to %2, or empty the cell for one side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe un número entero de %1 a %2, o vacía la celda para un solo lado.</translation>
     </message>
 </context>
 <context>
@@ -357,14 +373,14 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Unexpected error</source>
         <extracomment>An error that came without a text of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Error inesperado</translation>
     </message>
 </context>
 <context>
     <name>HistoryChart</name>
     <message>
         <source>Minutes trained per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutos entrenados por semana</translation>
     </message>
 </context>
 <context>
@@ -372,130 +388,130 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Finished</source>
         <comment>outcome of a run</comment>
-        <translation type="unfinished"></translation>
+        <translation>Completada</translation>
     </message>
     <message>
         <source>Stopped after %1 of %2</source>
         <extracomment>Outcome of a run: &quot;Stopped after 4 of 10&quot; exercises.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Detenida tras %1 de %2</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Column title: when the run started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuito</translation>
     </message>
     <message>
         <source>Time run</source>
         <extracomment>Column title over the run&apos;s minutes and seconds, about 70 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Finished</source>
         <comment>column title</comment>
         <extracomment>Column title over &quot;Finished&quot; or &quot;Stopped after 4 of 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resultado</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message>
         <source>Your training history</source>
-        <translation type="unfinished">Tu historial</translation>
+        <translation>Tu historial</translation>
     </message>
     <message>
         <source>Reading the history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Leyendo el historial...</translation>
     </message>
     <message>
         <source>Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar como CSV...</translation>
     </message>
     <message>
         <source>This week</source>
         <extracomment>Caption of the box with the time trained since Monday, a third of the window wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esta semana</translation>
     </message>
     <message>
         <source>This month</source>
         <extracomment>Caption of the box with the time trained this calendar month.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Este mes</translation>
     </message>
     <message>
         <source>All time</source>
         <extracomment>Caption of the box with the time trained since the first run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>En total</translation>
     </message>
     <message>
         <source>%1 min</source>
         <extracomment>Time trained under an hour: &quot;45 min&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
         <extracomment>Time trained: &quot;3 h 05 min&quot; (%1 hours, %2 minutes with two digits).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>1 run</source>
-        <translation type="unfinished"></translation>
+        <translation>1 sesión</translation>
     </message>
     <message numerus="yes">
         <source>%Ln runs</source>
         <extracomment>None, or two runs or more: &quot;0 runs&quot;, &quot;4 runs&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln sesión</numerusform>
+            <numerusform>%Ln sesiones</numerusform>
         </translation>
     </message>
     <message>
         <source>This week</source>
         <comment>chart label</comment>
         <extracomment>Label under the chart&apos;s bar of the current week, about 45 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Esta sem.</translation>
     </message>
     <message>
         <source>The history could not be read (%1).</source>
         <extracomment>%1 is the system&apos;s reason, as it gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer el historial (%1).</translation>
     </message>
     <message>
         <source>1 damaged line in the file was skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se omitió 1 línea dañada del archivo.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln damaged lines in the file were skipped.</source>
         <extracomment>Two lines or more.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se omitió %Ln línea dañada del archivo.</numerusform>
+            <numerusform>Se omitieron %Ln líneas dañadas del archivo.</numerusform>
         </translation>
     </message>
     <message>
         <source>No runs yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aún no hay sesiones.</translation>
     </message>
     <message>
         <source>Saved a copy as %1</source>
         <extracomment>%1 is the path of the CSV file just written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Copia guardada como %1</translation>
     </message>
     <message>
         <source>Export your training history</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar tu historial</translation>
     </message>
     <message>
         <source>training-history.csv</source>
         <extracomment>The suggested file name; keep &quot;.csv&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>historial-entrenamiento.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
 </context>
 <context>
@@ -503,7 +519,7 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Stridewell is already running in %1. Use the window that is open; this copy ends without changing anything.</source>
         <extracomment>%1 is the data folder&apos;s path, ending in &quot;/&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stridewell ya se está ejecutando en %1. Usa la ventana que está abierta; esta copia se cierra sin cambiar nada.</translation>
     </message>
 </context>
 <context>
@@ -511,17 +527,17 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Speak exercise names</source>
         <extracomment>A run option on the runner&apos;s context menu: the exercises&apos; names are spoken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Decir los nombres de los ejercicios</translation>
     </message>
     <message>
         <source>Count down the last three seconds</source>
         <extracomment>A run option: a tick sounds at 3, 2 and 1 seconds left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Marcar los últimos tres segundos</translation>
     </message>
     <message>
         <source>Keep the screen awake during a run</source>
         <extracomment>A run option: the screen saver is held off while a circuit runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mantener la pantalla encendida durante la sesión</translation>
     </message>
 </context>
 <context>
@@ -529,114 +545,114 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>This circuit has no exercises</source>
         <extracomment>The runner&apos;s status label, after Start on a circuit without exercises.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Este circuito no tiene ejercicios</translation>
     </message>
     <message>
         <source>Stopped</source>
         <extracomment>The runner&apos;s status label while a run is paused. Large type on one line: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Detenido</translation>
     </message>
     <message>
         <source>Finished</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label once the circuit has run to its end. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Terminado</translation>
     </message>
     <message>
         <source>Warm-up</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during the warm-up phase. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calentamiento</translation>
     </message>
     <message>
         <source>Cool-down</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during the cool-down phase. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vuelta a la calma</translation>
     </message>
     <message>
         <source>Next: %1</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during a rest; %1 is the exercise due next. Large type on one line of about 480 pixels with the name: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sigue: %1</translation>
     </message>
     <message>
         <source>Now: %1</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during an exercise; %1 is the exercise. Large type on one line of about 480 pixels with the name: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ahora: %1</translation>
     </message>
     <message>
         <source>Now: %1 x %2</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during a repetition exercise: %1 repetitions of the exercise %2 (&quot;Now: 15 x Push-Up&quot;). Large type on one line: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ahora: %1 x %2</translation>
     </message>
     <message>
         <source>Warm-up</source>
         <comment>spoken</comment>
         <extracomment>Spoken aloud as the warm-up begins.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Calentamiento</translation>
     </message>
     <message>
         <source>Cool-down</source>
         <comment>spoken</comment>
         <extracomment>Spoken aloud as the cool-down begins.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vuelta a la calma</translation>
     </message>
     <message>
         <source>Next: %1</source>
         <comment>spoken</comment>
         <extracomment>Spoken aloud as a rest begins; %1 is the exercise due next.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente: %1</translation>
     </message>
     <message>
         <source>Next: %1 %2</source>
         <comment>spoken</comment>
         <extracomment>Spoken aloud as a rest begins: %1 repetitions of the exercise %2 come next (&quot;Next: 15 Push-Up&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente: %1 %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>spoken repetitions</comment>
         <extracomment>Spoken aloud as a repetition exercise begins: %1 repetitions of the exercise %2 (&quot;15 Push-Up&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Switch sides</source>
         <extracomment>Spoken aloud halfway through a one-sided exercise: do the other side now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cambia de lado</translation>
     </message>
     <message>
         <source>Circuit finished</source>
         <extracomment>Spoken aloud as the circuit ends.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuito terminado</translation>
     </message>
     <message>
         <source>Round %1 of %2. %3</source>
         <extracomment>Spoken aloud as round %1 of %2 begins; %3 is the phrase of the phase that begins with it, e.g. &quot;Next: Squat&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ronda %1 de %2. %3</translation>
     </message>
     <message>
         <source>%1 left · %2 / %3 · round %4 / %5</source>
         <extracomment>Below the runner&apos;s clock: %1 the circuit&apos;s time left (&quot;12:34&quot;), at exercise %2 of %3, in round %4 of %5. The line is 160 pixels wide in 11-pixel type: abbreviate rather than lengthen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quedan %1 · %2/%3 · ronda %4/%5</translation>
     </message>
     <message>
         <source>%1 left · %2 / %3</source>
         <extracomment>Below the runner&apos;s clock: %1 the circuit&apos;s time left (&quot;12:34&quot;), at exercise %2 of %3. The line is 160 pixels wide in 11-pixel type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>quedan %1 · %2/%3</translation>
     </message>
     <message>
         <source>Your training history could not be saved (%1). The run goes on, but it will be missing from the history.</source>
         <extracomment>%1 is the system&apos;s reason, e.g. &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar tu historial (%1). La sesión continúa, pero no aparecerá en el historial.</translation>
     </message>
     <message>
         <source>en</source>
         <comment>espeak-ng voice</comment>
         <extracomment>Not shown: the espeak-ng voice that speaks this translation, as its language code: de, fr, es, it, pt-br, nl, pl, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es</translation>
     </message>
 </context>
 <context>
@@ -644,12 +660,12 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Stridewell cannot use the data folder: %1</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stridewell no puede usar la carpeta de datos: %1</translation>
     </message>
     <message>
         <source>Stridewell cannot use the data folder %1: %2</source>
         <extracomment>%1 is the folder&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stridewell no puede usar la carpeta de datos %1: %2</translation>
     </message>
 </context>
 <context>
@@ -714,66 +730,66 @@ empezar un circuito.</translation>
     <message>
         <source>Information About The Selected Circuit</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar (title case in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Información del circuito seleccionado</translation>
     </message>
     <message>
         <source>Start The Selected Circuit</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar (title case in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar el circuito seleccionado</translation>
     </message>
     <message>
         <source>Create A New Circuit</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar (title case in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Crear un circuito nuevo</translation>
     </message>
     <message>
         <source>Delete The Selected Circuit</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar (title case in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar el circuito seleccionado</translation>
     </message>
     <message>
         <source>Modify Exercises</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar: opens the exercise library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modificar ejercicios</translation>
     </message>
     <message>
         <source>Available Circuits</source>
         <extracomment>Heading over the list of the user&apos;s circuits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuitos disponibles</translation>
     </message>
     <message>
         <source>Circuit Name</source>
         <extracomment>Column title over the circuits&apos; names, in a box 154 pixels wide (bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuito</translation>
     </message>
     <message>
         <source>Circuit Type</source>
         <extracomment>Column title over the circuits&apos; kinds (Upper Body, Legs...), 152 pixels wide (bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Exercises</source>
         <extracomment>Column title over each circuit&apos;s number of exercises, 152 pixels wide (bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios</translation>
     </message>
     <message>
         <source>Circuit Time</source>
         <extracomment>Column title over each circuit&apos;s planned time, 120 pixels wide (bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Circuit must be stopped before clicking here</source>
         <extracomment>A click on a bar button while a circuit is being run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Detén el circuito antes de hacer clic aquí</translation>
     </message>
     <message>
         <source>This will delete the circuit and is not undoable. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Esto eliminará el circuito y no se puede deshacer. ¿Continuar?</translation>
     </message>
     <message>
         <source>Circuit: %1</source>
         <extracomment>Second line of the removal question; %1 is the circuit&apos;s name as the grid shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuito: %1</translation>
     </message>
 </context>
 <context>
@@ -781,12 +797,17 @@ empezar un circuito.</translation>
     <message>
         <source>Description Of Exercise</source>
         <extracomment>Tool tip of the exercise picture before a circuit is loaded; once loaded it shows the exercise&apos;s own description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Descripción del ejercicio</translation>
     </message>
     <message>
         <source>Click here for instructions on the exercise (Will pause your circuit)</source>
         <extracomment>A link below the runner, one line of 332 pixels in small type: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Instrucciones del ejercicio: haz clic aquí (pausa el circuito)</translation>
+    </message>
+    <message>
+        <source>Your Circuit</source>
+        <extracomment>The runner&apos;s title strip.</extracomment>
+        <translation>Tu circuito</translation>
     </message>
 </context>
 <context>
@@ -794,57 +815,57 @@ empezar un circuito.</translation>
     <message>
         <source>Circuit Modifier</source>
         <extracomment>Title of the circuit editor, in a strip across the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Editor de circuitos</translation>
     </message>
     <message>
         <source>Circuit Name</source>
         <extracomment>Caption above the name field, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del circuito</translation>
     </message>
     <message>
         <source>Circuit Type</source>
         <extracomment>Caption above the type list, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de circuito</translation>
     </message>
     <message>
         <source>Exercise Interval</source>
         <extracomment>Caption above a field of seconds, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de ejercicio</translation>
     </message>
     <message>
         <source>Rest Interval</source>
         <extracomment>Caption above a field of seconds, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de descanso</translation>
     </message>
     <message>
         <source>Rounds and times...</source>
         <extracomment>Button 145 pixels wide that opens the circuit plan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rondas y tiempos...</translation>
     </message>
     <message>
         <source>Circuits Exercises</source>
         <extracomment>Title of the group 241 pixels wide that holds the circuit&apos;s exercises.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios del circuito</translation>
     </message>
     <message>
         <source>Add</source>
         <extracomment>Tool tip: adds the exercise chosen in the list to the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Añadir</translation>
     </message>
     <message>
         <source>Move Up</source>
         <extracomment>Tool tip: moves the selected exercise one place up in the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Subir</translation>
     </message>
     <message>
         <source>Move Down</source>
         <extracomment>Tool tip: moves the selected exercise one place down in the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bajar</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Tool tip: removes the selected exercise from the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Quitar</translation>
     </message>
 </context>
 <context>
@@ -852,42 +873,42 @@ empezar un circuito.</translation>
     <message>
         <source>Circuit Information</source>
         <extracomment>Title of the circuit information panel, in a strip across it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Información del circuito</translation>
     </message>
     <message>
         <source>Circuit Name:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre:</translation>
     </message>
     <message>
         <source>Circuit Type:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo:</translation>
     </message>
     <message>
         <source>Exercises:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios:</translation>
     </message>
     <message>
         <source>Total Circuit Time:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo total:</translation>
     </message>
     <message>
         <source>Rest Interval:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de descanso:</translation>
     </message>
     <message>
         <source>Exercise Interval:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de ejercicio:</translation>
     </message>
     <message>
         <source>Click here for more information on the selected exercise.</source>
         <extracomment>A link 283 pixels wide that opens the exercise&apos;s page in the browser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Haz clic aquí para saber más del ejercicio seleccionado.</translation>
     </message>
 </context>
 <context>
@@ -895,46 +916,46 @@ empezar un circuito.</translation>
     <message>
         <source>Exercise Editor</source>
         <extracomment>Title of the exercise library editor, in a strip across the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Editor de ejercicios</translation>
     </message>
     <message>
         <source>Exercise Name</source>
         <extracomment>Column head of the exercise grid, 152 pixels wide in a large bold font.
 ----------
 Caption above the name field, 193 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Type</source>
         <extracomment>Column head of the exercise grid, 104 pixels wide in a large bold font.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo</translation>
     </message>
     <message>
         <source>Exercise Description</source>
         <extracomment>Column head of the exercise grid, over the rest of the width.
 ----------
 Caption above the description field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Descripción</translation>
     </message>
     <message>
         <source>Exercise Type</source>
         <extracomment>Caption above the type list, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de ejercicio</translation>
     </message>
     <message>
         <source>Save the exercise library</source>
         <extracomment>Tool tip of the save picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la biblioteca de ejercicios</translation>
     </message>
     <message>
         <source>Add a new exercise</source>
         <extracomment>Tool tip of the new exercise picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Añadir un ejercicio nuevo</translation>
     </message>
     <message>
         <source>Delete the selected exercise</source>
         <extracomment>Tool tip of the delete picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar el ejercicio seleccionado</translation>
     </message>
 </context>
 <context>
@@ -942,142 +963,145 @@ Caption above the description field.</extracomment>
     <message>
         <source>This circuit file could not be read and is not listed:</source>
         <extracomment>Followed by the file&apos;s path and the reason, on a line of their own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer este archivo de circuito y no aparece en la lista:</translation>
     </message>
     <message>
         <source>These circuit files could not be read and are not listed:</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron leer estos archivos de circuito y no aparecen en la lista:</translation>
     </message>
 </context>
 <context>
     <name>UpdateMessages</name>
     <message>
         <source>The download module could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo cargar el módulo de descarga</translation>
     </message>
     <message>
         <source>The server name %1 is unknown</source>
         <extracomment>%1 is the server&apos;s host name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El nombre de servidor %1 es desconocido</translation>
     </message>
     <message>
         <source>No connection to %1</source>
         <extracomment>%1 is the server&apos;s host and port: &quot;localhost:80&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión con %1</translation>
     </message>
     <message>
         <source>The connection timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>Se agotó el tiempo de espera de la conexión</translation>
     </message>
     <message>
         <source>The server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor cerró la conexión sin responder</translation>
     </message>
     <message>
         <source>The connection was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>Se perdió la conexión</translation>
     </message>
     <message>
         <source>The server answered %1</source>
         <extracomment>%1 is the HTTP status code: &quot;404&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>El servidor respondió %1</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la respuesta del servidor</translation>
     </message>
     <message>
         <source>The server&apos;s answer did not give its length</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del servidor no indicaba su longitud</translation>
     </message>
     <message>
         <source>The server&apos;s answer was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del servidor llegó incompleta</translation>
     </message>
     <message>
         <source>The server&apos;s answer was empty</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del servidor estaba vacía</translation>
     </message>
     <message>
         <source>The server&apos;s answer was too large</source>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del servidor era demasiado grande</translation>
     </message>
     <message>
         <source>The server sent the program to another address</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor envió el programa a otra dirección</translation>
     </message>
     <message>
         <source>The server redirected the program too often</source>
-        <translation type="unfinished"></translation>
+        <translation>El servidor redirigió el programa demasiadas veces</translation>
     </message>
     <message>
         <source>The server&apos;s answer %1</source>
         <extracomment>%1 says what was wrong with the answer: &quot;is empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta del servidor %1</translation>
     </message>
     <message>
         <source>%1 could not be written</source>
         <extracomment>%1 is the path of a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir %1</translation>
     </message>
     <message>
         <source>The download was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>Se detuvo la descarga</translation>
     </message>
     <message>
         <source>The download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>La descarga falló</translation>
     </message>
     <message>
         <source>%1 Exercises Added. The exercise library is full (%2 exercises)</source>
         <extracomment>Title case in English, as the launcher&apos;s links.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ejercicios añadidos. La biblioteca de ejercicios está llena (%2 ejercicios)</translation>
     </message>
     <message>
         <source>%1 Exercises Added</source>
         <extracomment>Title case in English, as the launcher&apos;s links.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 ejercicios añadidos</translation>
     </message>
     <message>
         <source>No new exercises available at this time</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ejercicios nuevos por ahora</translation>
     </message>
     <message>
         <source>No new circuits available at this time</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay circuitos nuevos por ahora</translation>
     </message>
     <message>
         <source>New exercise file was refused: the server&apos;s answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se rechazó el nuevo archivo de ejercicios: la respuesta del servidor %1</translation>
     </message>
     <message>
         <source>New exercise file could not be found
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el nuevo archivo de ejercicios
+%1</translation>
     </message>
     <message>
         <source>New circuit file was refused: the server&apos;s answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Se rechazó el nuevo archivo de circuitos: la respuesta del servidor %1</translation>
     </message>
     <message>
         <source>New circuit file could not be found
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró el nuevo archivo de circuitos
+%1</translation>
     </message>
     <message>
         <source>%1 Circuits Added</source>
         <extracomment>Title case in English, as the launcher&apos;s links.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 circuitos añadidos</translation>
     </message>
     <message>
         <source>Circuit %1 was refused: the server&apos;s answer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Se rechazó el circuito %1: la respuesta del servidor %2</translation>
     </message>
     <message>
         <source>Circuit %1 could not be downloaded
 %2</source>
         <extracomment>%1 is the circuit file&apos;s name, %2 the reason on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo descargar el circuito %1
+%2</translation>
     </message>
 </context>
 </TS>

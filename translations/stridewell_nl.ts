@@ -6,22 +6,22 @@
     <message>
         <source>Warm-up</source>
         <extracomment>The big clock&apos;s phase word, drawn large before the status: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warming-up</translation>
     </message>
     <message>
         <source>Cool-down</source>
         <extracomment>The big clock&apos;s phase word, drawn large before the status: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cooling-down</translation>
     </message>
     <message>
         <source>Rest</source>
         <extracomment>The big clock&apos;s phase word during a rest: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rust</translation>
     </message>
     <message>
         <source>Exercise</source>
         <extracomment>The big clock&apos;s phase word during an exercise: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefening</translation>
     </message>
 </context>
 <context>
@@ -29,7 +29,7 @@
     <message>
         <source>No web browser could be started. The page&apos;s address is:</source>
         <extracomment>Followed by the page&apos;s address on a line of its own, for the user to copy.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Er kon geen webbrowser worden gestart. Het adres van de pagina is:</translation>
     </message>
 </context>
 <context>
@@ -37,56 +37,56 @@
     <message>
         <source>None</source>
         <extracomment>A field of seconds set to nothing: no rest between rounds, no warm-up, no cool-down.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geen</translation>
     </message>
     <message>
         <source>The circuit&apos;s value</source>
         <extracomment>Tool tip of a grey cell that shows the circuit&apos;s own time or count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De waarde van het circuit</translation>
     </message>
     <message>
         <source>Circuit plan</source>
         <extracomment>Title of the dialog of rounds, warm-up, cool-down and each exercise&apos;s times.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuitplan</translation>
     </message>
     <message>
         <source>Rounds</source>
         <extracomment>Caption of the field of the number of rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rondes</translation>
     </message>
     <message>
         <source>Rest between rounds</source>
         <extracomment>Caption of a field of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rust tussen rondes</translation>
     </message>
     <message>
         <source>None: rounds 2 and on begin with the first exercise&apos;s own rest.</source>
         <extracomment>Read out by screen readers for the field of rest between rounds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geen: vanaf ronde 2 begint elke ronde met de eigen rust van de eerste oefening.</translation>
     </message>
     <message>
         <source>Warm-up</source>
         <extracomment>Caption of a field of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warming-up</translation>
     </message>
     <message>
         <source>Cool-down</source>
         <extracomment>Caption of a field of seconds.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cooling-down</translation>
     </message>
     <message>
         <source> s</source>
         <extracomment>Unit after the number in a field of seconds, with its leading space.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Times are in seconds. An empty cell takes the circuit&apos;s value, shown in grey.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tijden zijn in seconden. Een lege cel neemt de waarde van het circuit over, grijs weergegeven.</translation>
     </message>
     <message>
         <source>Exercises</source>
         <extracomment>Read out by screen readers for the table of the circuit&apos;s exercises.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefeningen</translation>
     </message>
 </context>
 <context>
@@ -109,7 +109,23 @@ there, else in $XDG_DATA_HOME/stridewell (~/.local/share/stridewell),
 which is made and filled with starter exercises and circuits on first start.
 </source>
         <extracomment>The answer to --help. Keep the option names and the layout of the columns; lines of at most 79 characters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik: stridewell [OPTIE]...
+Een timer voor circuittraining: houdt een oefeningenbibliotheek bij, stelt er
+circuits mee samen en telt elk circuit af met een signaal bij elke wissel.
+
+      --data-dir=DIR  de oefeningenbibliotheek en de circuits in DIR bewaren
+      --plan=FILE     de fasen van een circuitbestand en de geplande tijd in
+                      seconden tonen, één per regel, en stoppen
+      --lang=CODE     deze taal spreken (de, fr, es, it, pt_BR, nl, pl;
+                      en voor Engels) in plaats van die van het bureaublad
+      --help          deze hulp tonen en stoppen
+      --version       versie-informatie tonen en stoppen
+
+Zonder --data-dir staan de gegevens naast het programma als het daar mag
+schrijven, anders in $XDG_DATA_HOME/stridewell (~/.local/share/stridewell),
+dat bij de eerste start wordt aangemaakt en gevuld met startoefeningen
+en -circuits.
+</translation>
     </message>
 </context>
 <context>
@@ -117,239 +133,239 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>A circuit is running</source>
         <extracomment>Why the screen saver is held off, as the desktop may list it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Er loopt een circuit</translation>
     </message>
 </context>
 <context>
     <name>Dialogs</name>
     <message>
         <source>OK</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuleren</translation>
     </message>
     <message>
         <source>&amp;Yes</source>
         <extracomment>The &amp; marks the key that answers with it (Alt+Y).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
         <extracomment>The &amp; marks the key that answers with it (Alt+N).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nee</translation>
     </message>
 </context>
 <context>
     <name>EditorWords</name>
     <message>
         <source>Circuit needs a name before modifying it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het circuit heeft een naam nodig voordat je het kunt wijzigen.</translation>
     </message>
     <message>
         <source>A circuit name cannot be made of dots only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een circuitnaam kan niet alleen uit punten bestaan.</translation>
     </message>
     <message>
         <source>A circuit name cannot contain control characters such as tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een circuitnaam kan geen stuurtekens zoals tabs bevatten.</translation>
     </message>
     <message>
         <source>A circuit name cannot contain the character %1. Leave out / \ &lt; &gt; : &quot; | ? and *.</source>
         <extracomment>%1 is one of the characters the sentence lists after it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Een circuitnaam kan het teken %1 niet bevatten. Laat / \ &lt; &gt; : &quot; | ? en * weg.</translation>
     </message>
     <message>
         <source>Another circuit is already stored as &quot;%1&quot;. Choose another name before modifying this circuit.</source>
         <extracomment>%1 is a circuit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Er is al een ander circuit opgeslagen als &quot;%1&quot;. Kies een andere naam voordat je dit circuit wijzigt.</translation>
     </message>
     <message>
         <source>The circuit keeps its name &quot;%1&quot;.</source>
         <extracomment>Follows the reason a new name was refused. %1 is the circuit&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het circuit behoudt de naam &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>Create a circuit or open one before modifying it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Maak een circuit aan of open er een voordat je het wijzigt.</translation>
     </message>
     <message>
         <source>Choose a circuit type before modifying this circuit.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kies een circuittype voordat je dit circuit wijzigt.</translation>
     </message>
     <message>
         <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
         <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het circuit &quot;%1&quot; bevat %2 oefeningen, meer dan de %3 die een circuit kan bevatten, dus het wordt niet opgeslagen: het bestand blijft zoals het is.</translation>
     </message>
     <message>
         <source>A circuit holds at most %1 exercises. Remove one before adding another.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een circuit bevat maximaal %1 oefeningen. Verwijder er een voordat je een andere toevoegt.</translation>
     </message>
     <message>
         <source>An exercise name cannot hold a tab character.</source>
-        <translation type="unfinished"></translation>
+        <translation>De naam van een oefening kan geen tabteken bevatten.</translation>
     </message>
     <message>
         <source>The exercise library is full: it holds %1 exercises. Delete an exercise before adding a new one.</source>
-        <translation type="unfinished"></translation>
+        <translation>De oefeningenbibliotheek is vol: er staan %1 oefeningen in. Verwijder een oefening voordat je een nieuwe toevoegt.</translation>
     </message>
     <message>
         <source>exercises.lst holds more exercises than the library can take. Only the first %1 exercises were loaded.</source>
         <extracomment>exercises.lst is a file name and stays as it is.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exercises.lst bevat meer oefeningen dan de oefeningenbibliotheek aankan. Alleen de eerste %1 oefeningen zijn geladen.</translation>
     </message>
     <message numerus="yes">
         <source>%n circuit uses &quot;%1&quot;. Rename it to &quot;%2&quot; in that circuit too?</source>
         <extracomment>A question with Yes and No. %1 is the exercise&apos;s old name, %2 the new one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n circuit gebruikt &quot;%1&quot;. Wil je het ook in dat circuit hernoemen naar &quot;%2&quot;?</numerusform>
+            <numerusform>%n circuits gebruiken &quot;%1&quot;. Wil je het ook in die circuits hernoemen naar &quot;%2&quot;?</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n circuits use &quot;%1&quot;. Rename it to &quot;%2&quot; in those circuits too?</source>
         <extracomment>A question with Yes and No. %1 is the exercise&apos;s old name, %2 the new one.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n circuit gebruikt &quot;%1&quot;. Wil je het ook in dat circuit hernoemen naar &quot;%2&quot;?</numerusform>
+            <numerusform>%n circuits gebruiken &quot;%1&quot;. Wil je het ook in die circuits hernoemen naar &quot;%2&quot;?</numerusform>
         </translation>
     </message>
     <message>
         <source>New Circuit</source>
         <extracomment>A new circuit&apos;s name, also its file name; a number follows when it is taken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw circuit</translation>
     </message>
     <message>
         <source>New Exercise</source>
         <extracomment>A new exercise&apos;s name in the exercise library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe oefening</translation>
     </message>
     <message>
         <source>Enter a description for your new exercise</source>
-        <translation type="unfinished"></translation>
+        <translation>Voer een beschrijving in voor je nieuwe oefening</translation>
     </message>
     <message>
         <source>Upper Body</source>
         <extracomment>A type of exercise and of circuit, in a list 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Bovenlichaam</translation>
     </message>
     <message>
         <source>Abdominal</source>
         <extracomment>A type of exercise and of circuit, in a list 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Buikspieren</translation>
     </message>
     <message>
         <source>Lower Body</source>
         <extracomment>A type of exercise and of circuit, in a list 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Onderlichaam</translation>
     </message>
     <message>
         <source>Multiple Area Workout</source>
         <extracomment>The type of circuit that takes exercises of every type; in a list 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hele lichaam</translation>
     </message>
     <message>
         <source>Circuit Name: %1</source>
         <extracomment>Information panel; %1 is the circuit&apos;s name. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuitnaam: %1</translation>
     </message>
     <message>
         <source>Circuit Type: %1</source>
         <extracomment>Information panel; %1 is the circuit&apos;s type as its file holds it. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuittype: %1</translation>
     </message>
     <message>
         <source>Exercises: %1</source>
         <extracomment>Information panel; %1 is a count. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefeningen: %1</translation>
     </message>
     <message>
         <source>Total Circuit Time: %1</source>
         <extracomment>Information panel; %1 is a duration. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Totale circuittijd: %1</translation>
     </message>
     <message>
         <source>Exercise Interval: %1</source>
         <extracomment>Information panel; %1 is a duration. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefeninterval: %1</translation>
     </message>
     <message>
         <source>Rest Interval: %1</source>
         <extracomment>Information panel; %1 is a duration. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rustinterval: %1</translation>
     </message>
     <message>
         <source>Rounds: %1</source>
         <extracomment>Information panel, above the description 217 pixels wide; %1 is a count.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rondes: %1</translation>
     </message>
     <message>
         <source>Rest Between Rounds: %1</source>
         <extracomment>Information panel, above the description 217 pixels wide; %1 is a duration.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rust tussen rondes: %1</translation>
     </message>
     <message>
         <source>Warm-up: %1</source>
         <extracomment>Information panel, above the description 217 pixels wide; %1 is a duration.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warming-up: %1</translation>
     </message>
     <message>
         <source>Cool-down: %1</source>
         <extracomment>Information panel, above the description 217 pixels wide; %1 is a duration.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cooling-down: %1</translation>
     </message>
     <message>
         <source>Exercise</source>
         <extracomment>Column title of the circuit plan: the exercise&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefening</translation>
     </message>
     <message>
         <source>Rest before</source>
         <extracomment>Column title of the circuit plan: seconds of rest before the exercise.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rust ervoor</translation>
     </message>
     <message>
         <source>Work</source>
         <extracomment>Column title of the circuit plan: seconds of work.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Werk</translation>
     </message>
     <message>
         <source>Reps</source>
         <extracomment>Column title of the circuit plan: repetitions.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Herh.</translation>
     </message>
     <message>
         <source>Sides</source>
         <extracomment>Column title of the circuit plan: 1 or 2 sides of the body, one after the other.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zijden</translation>
     </message>
     <message>
         <source>Exercise &quot;%1&quot;, column &quot;%2&quot;: &quot;%3&quot; is not a whole number.</source>
         <extracomment>%1 is the exercise&apos;s name, %2 a column title, %3 the text typed into the cell.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefening &quot;%1&quot;, kolom &quot;%2&quot;: &quot;%3&quot; is geen geheel getal.</translation>
     </message>
     <message>
         <source>Exercise &quot;%1&quot;, column &quot;%2&quot;: %3 is out of range.</source>
         <extracomment>%1 is the exercise&apos;s name, %2 a column title, %3 the number typed into the cell.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefening &quot;%1&quot;, kolom &quot;%2&quot;: %3 valt buiten het bereik.</translation>
     </message>
     <message>
         <source>Type a whole number from %1 to %2, or empty the cell to use the circuit&apos;s rest interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een geheel getal van %1 tot en met %2, of maak de cel leeg om het rustinterval van het circuit te gebruiken.</translation>
     </message>
     <message>
         <source>Type a whole number from %1 to %2, or empty the cell to use the circuit&apos;s exercise interval.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een geheel getal van %1 tot en met %2, of maak de cel leeg om het oefeninterval van het circuit te gebruiken.</translation>
     </message>
     <message>
         <source>Type a whole number from %1 to %2, or empty the cell for a timed exercise.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een geheel getal van %1 tot en met %2, of maak de cel leeg voor een oefening op tijd.</translation>
     </message>
     <message>
         <source>Type a whole number from %1 to %2, or empty the cell for one side.</source>
-        <translation type="unfinished"></translation>
+        <translation>Typ een geheel getal van %1 tot en met %2, of maak de cel leeg voor één zijde.</translation>
     </message>
 </context>
 <context>
@@ -357,14 +373,14 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Unexpected error</source>
         <extracomment>An error that came without a text of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Onverwachte fout</translation>
     </message>
 </context>
 <context>
     <name>HistoryChart</name>
     <message>
         <source>Minutes trained per week</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuten getraind per week</translation>
     </message>
 </context>
 <context>
@@ -372,130 +388,130 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Finished</source>
         <comment>outcome of a run</comment>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid</translation>
     </message>
     <message>
         <source>Stopped after %1 of %2</source>
         <extracomment>Outcome of a run: &quot;Stopped after 4 of 10&quot; exercises.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gestopt na %1 van %2</translation>
     </message>
     <message>
         <source>Date</source>
         <extracomment>Column title: when the run started.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Circuit</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit</translation>
     </message>
     <message>
         <source>Time run</source>
         <extracomment>Column title over the run&apos;s minutes and seconds, about 70 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Duur</translation>
     </message>
     <message>
         <source>Finished</source>
         <comment>column title</comment>
         <extracomment>Column title over &quot;Finished&quot; or &quot;Stopped after 4 of 10&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Voltooid</translation>
     </message>
 </context>
 <context>
     <name>HistoryWindow</name>
     <message>
         <source>Your training history</source>
-        <translation type="unfinished">Je trainingsgeschiedenis</translation>
+        <translation>Je trainingsgeschiedenis</translation>
     </message>
     <message>
         <source>Reading the history...</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschiedenis wordt gelezen...</translation>
     </message>
     <message>
         <source>Export as CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporteren als CSV...</translation>
     </message>
     <message>
         <source>This week</source>
         <extracomment>Caption of the box with the time trained since Monday, a third of the window wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deze week</translation>
     </message>
     <message>
         <source>This month</source>
         <extracomment>Caption of the box with the time trained this calendar month.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deze maand</translation>
     </message>
     <message>
         <source>All time</source>
         <extracomment>Caption of the box with the time trained since the first run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Totaal</translation>
     </message>
     <message>
         <source>%1 min</source>
         <extracomment>Time trained under an hour: &quot;45 min&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
         <extracomment>Time trained: &quot;3 h 05 min&quot; (%1 hours, %2 minutes with two digits).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 u %2 min</translation>
     </message>
     <message>
         <source>1 run</source>
-        <translation type="unfinished"></translation>
+        <translation>1 training</translation>
     </message>
     <message numerus="yes">
         <source>%Ln runs</source>
         <extracomment>None, or two runs or more: &quot;0 runs&quot;, &quot;4 runs&quot;.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln training</numerusform>
+            <numerusform>%Ln trainingen</numerusform>
         </translation>
     </message>
     <message>
         <source>This week</source>
         <comment>chart label</comment>
         <extracomment>Label under the chart&apos;s bar of the current week, about 45 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Deze week</translation>
     </message>
     <message>
         <source>The history could not be read (%1).</source>
         <extracomment>%1 is the system&apos;s reason, as it gives it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De geschiedenis kon niet worden gelezen (%1).</translation>
     </message>
     <message>
         <source>1 damaged line in the file was skipped.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 beschadigde regel in het bestand is overgeslagen.</translation>
     </message>
     <message numerus="yes">
         <source>%Ln damaged lines in the file were skipped.</source>
         <extracomment>Two lines or more.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%Ln beschadigde regel in het bestand is overgeslagen.</numerusform>
+            <numerusform>%Ln beschadigde regels in het bestand zijn overgeslagen.</numerusform>
         </translation>
     </message>
     <message>
         <source>No runs yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nog geen trainingen.</translation>
     </message>
     <message>
         <source>Saved a copy as %1</source>
         <extracomment>%1 is the path of the CSV file just written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kopie opgeslagen als %1</translation>
     </message>
     <message>
         <source>Export your training history</source>
-        <translation type="unfinished"></translation>
+        <translation>Je trainingsgeschiedenis exporteren</translation>
     </message>
     <message>
         <source>training-history.csv</source>
         <extracomment>The suggested file name; keep &quot;.csv&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>trainingsgeschiedenis.csv</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
     </message>
 </context>
 <context>
@@ -503,7 +519,7 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Stridewell is already running in %1. Use the window that is open; this copy ends without changing anything.</source>
         <extracomment>%1 is the data folder&apos;s path, ending in &quot;/&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stridewell draait al in %1. Gebruik het venster dat open is; deze kopie stopt zonder iets te wijzigen.</translation>
     </message>
 </context>
 <context>
@@ -511,17 +527,17 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Speak exercise names</source>
         <extracomment>A run option on the runner&apos;s context menu: the exercises&apos; names are spoken.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Namen van oefeningen uitspreken</translation>
     </message>
     <message>
         <source>Count down the last three seconds</source>
         <extracomment>A run option: a tick sounds at 3, 2 and 1 seconds left.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De laatste drie seconden aftellen</translation>
     </message>
     <message>
         <source>Keep the screen awake during a run</source>
         <extracomment>A run option: the screen saver is held off while a circuit runs.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Scherm aan houden tijdens een training</translation>
     </message>
 </context>
 <context>
@@ -529,114 +545,114 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>This circuit has no exercises</source>
         <extracomment>The runner&apos;s status label, after Start on a circuit without exercises.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dit circuit heeft geen oefeningen</translation>
     </message>
     <message>
         <source>Stopped</source>
         <extracomment>The runner&apos;s status label while a run is paused. Large type on one line: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gestopt</translation>
     </message>
     <message>
         <source>Finished</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label once the circuit has run to its end. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klaar</translation>
     </message>
     <message>
         <source>Warm-up</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during the warm-up phase. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warming-up</translation>
     </message>
     <message>
         <source>Cool-down</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during the cool-down phase. Keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cooling-down</translation>
     </message>
     <message>
         <source>Next: %1</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during a rest; %1 is the exercise due next. Large type on one line of about 480 pixels with the name: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hierna: %1</translation>
     </message>
     <message>
         <source>Now: %1</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during an exercise; %1 is the exercise. Large type on one line of about 480 pixels with the name: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nu: %1</translation>
     </message>
     <message>
         <source>Now: %1 x %2</source>
         <comment>status label</comment>
         <extracomment>The runner&apos;s status label during a repetition exercise: %1 repetitions of the exercise %2 (&quot;Now: 15 x Push-Up&quot;). Large type on one line: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nu: %1 x %2</translation>
     </message>
     <message>
         <source>Warm-up</source>
         <comment>spoken</comment>
         <extracomment>Spoken aloud as the warm-up begins.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Warming-up</translation>
     </message>
     <message>
         <source>Cool-down</source>
         <comment>spoken</comment>
         <extracomment>Spoken aloud as the cool-down begins.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Cooling-down</translation>
     </message>
     <message>
         <source>Next: %1</source>
         <comment>spoken</comment>
         <extracomment>Spoken aloud as a rest begins; %1 is the exercise due next.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hierna: %1</translation>
     </message>
     <message>
         <source>Next: %1 %2</source>
         <comment>spoken</comment>
         <extracomment>Spoken aloud as a rest begins: %1 repetitions of the exercise %2 come next (&quot;Next: 15 Push-Up&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Hierna: %1 %2</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>spoken repetitions</comment>
         <extracomment>Spoken aloud as a repetition exercise begins: %1 repetitions of the exercise %2 (&quot;15 Push-Up&quot;).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>Switch sides</source>
         <extracomment>Spoken aloud halfway through a one-sided exercise: do the other side now.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Wissel van kant</translation>
     </message>
     <message>
         <source>Circuit finished</source>
         <extracomment>Spoken aloud as the circuit ends.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuit voltooid</translation>
     </message>
     <message>
         <source>Round %1 of %2. %3</source>
         <extracomment>Spoken aloud as round %1 of %2 begins; %3 is the phrase of the phase that begins with it, e.g. &quot;Next: Squat&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ronde %1 van %2. %3</translation>
     </message>
     <message>
         <source>%1 left · %2 / %3 · round %4 / %5</source>
         <extracomment>Below the runner&apos;s clock: %1 the circuit&apos;s time left (&quot;12:34&quot;), at exercise %2 of %3, in round %4 of %5. The line is 160 pixels wide in 11-pixel type: abbreviate rather than lengthen.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nog %1 · %2 / %3 · ronde %4 / %5</translation>
     </message>
     <message>
         <source>%1 left · %2 / %3</source>
         <extracomment>Below the runner&apos;s clock: %1 the circuit&apos;s time left (&quot;12:34&quot;), at exercise %2 of %3. The line is 160 pixels wide in 11-pixel type.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nog %1 · %2 / %3</translation>
     </message>
     <message>
         <source>Your training history could not be saved (%1). The run goes on, but it will be missing from the history.</source>
         <extracomment>%1 is the system&apos;s reason, e.g. &quot;No space left on device&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Je trainingsgeschiedenis kon niet worden opgeslagen (%1). De training gaat door, maar ontbreekt straks in de geschiedenis.</translation>
     </message>
     <message>
         <source>en</source>
         <comment>espeak-ng voice</comment>
         <extracomment>Not shown: the espeak-ng voice that speaks this translation, as its language code: de, fr, es, it, pt-br, nl, pl, ...</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nl</translation>
     </message>
 </context>
 <context>
@@ -644,12 +660,12 @@ which is made and filled with starter exercises and circuits on first start.
     <message>
         <source>Stridewell cannot use the data folder: %1</source>
         <extracomment>%1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stridewell kan de gegevensmap niet gebruiken: %1</translation>
     </message>
     <message>
         <source>Stridewell cannot use the data folder %1: %2</source>
         <extracomment>%1 is the folder&apos;s path, %2 the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stridewell kan de gegevensmap %1 niet gebruiken: %2</translation>
     </message>
 </context>
 <context>
@@ -714,66 +730,66 @@ circuit.</translation>
     <message>
         <source>Information About The Selected Circuit</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar (title case in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Informatie over het geselecteerde circuit</translation>
     </message>
     <message>
         <source>Start The Selected Circuit</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar (title case in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde circuit starten</translation>
     </message>
     <message>
         <source>Create A New Circuit</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar (title case in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw circuit maken</translation>
     </message>
     <message>
         <source>Delete The Selected Circuit</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar (title case in English).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde circuit verwijderen</translation>
     </message>
     <message>
         <source>Modify Exercises</source>
         <extracomment>Tool tip of a picture button of the main window&apos;s bar: opens the exercise library.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefeningen wijzigen</translation>
     </message>
     <message>
         <source>Available Circuits</source>
         <extracomment>Heading over the list of the user&apos;s circuits.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beschikbare circuits</translation>
     </message>
     <message>
         <source>Circuit Name</source>
         <extracomment>Column title over the circuits&apos; names, in a box 154 pixels wide (bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuitnaam</translation>
     </message>
     <message>
         <source>Circuit Type</source>
         <extracomment>Column title over the circuits&apos; kinds (Upper Body, Legs...), 152 pixels wide (bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuittype</translation>
     </message>
     <message>
         <source>Exercises</source>
         <extracomment>Column title over each circuit&apos;s number of exercises, 152 pixels wide (bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefeningen</translation>
     </message>
     <message>
         <source>Circuit Time</source>
         <extracomment>Column title over each circuit&apos;s planned time, 120 pixels wide (bold).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuittijd</translation>
     </message>
     <message>
         <source>Circuit must be stopped before clicking here</source>
         <extracomment>A click on a bar button while a circuit is being run.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Stop het circuit voordat je hier klikt</translation>
     </message>
     <message>
         <source>This will delete the circuit and is not undoable. Continue?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hiermee wordt het circuit verwijderd en dat kan niet ongedaan worden gemaakt. Doorgaan?</translation>
     </message>
     <message>
         <source>Circuit: %1</source>
         <extracomment>Second line of the removal question; %1 is the circuit&apos;s name as the grid shows it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuit: %1</translation>
     </message>
 </context>
 <context>
@@ -781,12 +797,17 @@ circuit.</translation>
     <message>
         <source>Description Of Exercise</source>
         <extracomment>Tool tip of the exercise picture before a circuit is loaded; once loaded it shows the exercise&apos;s own description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beschrijving van de oefening</translation>
     </message>
     <message>
         <source>Click here for instructions on the exercise (Will pause your circuit)</source>
         <extracomment>A link below the runner, one line of 332 pixels in small type: keep it short.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klik hier voor uitleg over de oefening (pauzeert je circuit)</translation>
+    </message>
+    <message>
+        <source>Your Circuit</source>
+        <extracomment>The runner&apos;s title strip.</extracomment>
+        <translation>Je circuit</translation>
     </message>
 </context>
 <context>
@@ -794,57 +815,57 @@ circuit.</translation>
     <message>
         <source>Circuit Modifier</source>
         <extracomment>Title of the circuit editor, in a strip across the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuit bewerken</translation>
     </message>
     <message>
         <source>Circuit Name</source>
         <extracomment>Caption above the name field, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuitnaam</translation>
     </message>
     <message>
         <source>Circuit Type</source>
         <extracomment>Caption above the type list, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuittype</translation>
     </message>
     <message>
         <source>Exercise Interval</source>
         <extracomment>Caption above a field of seconds, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefeninterval</translation>
     </message>
     <message>
         <source>Rest Interval</source>
         <extracomment>Caption above a field of seconds, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rustinterval</translation>
     </message>
     <message>
         <source>Rounds and times...</source>
         <extracomment>Button 145 pixels wide that opens the circuit plan.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rondes en tijden...</translation>
     </message>
     <message>
         <source>Circuits Exercises</source>
         <extracomment>Title of the group 241 pixels wide that holds the circuit&apos;s exercises.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuitoefeningen</translation>
     </message>
     <message>
         <source>Add</source>
         <extracomment>Tool tip: adds the exercise chosen in the list to the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Toevoegen</translation>
     </message>
     <message>
         <source>Move Up</source>
         <extracomment>Tool tip: moves the selected exercise one place up in the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Omhoog</translation>
     </message>
     <message>
         <source>Move Down</source>
         <extracomment>Tool tip: moves the selected exercise one place down in the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Omlaag</translation>
     </message>
     <message>
         <source>Remove</source>
         <extracomment>Tool tip: removes the selected exercise from the circuit.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Verwijderen</translation>
     </message>
 </context>
 <context>
@@ -852,42 +873,42 @@ circuit.</translation>
     <message>
         <source>Circuit Information</source>
         <extracomment>Title of the circuit information panel, in a strip across it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuitinformatie</translation>
     </message>
     <message>
         <source>Circuit Name:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuitnaam:</translation>
     </message>
     <message>
         <source>Circuit Type:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuittype:</translation>
     </message>
     <message>
         <source>Exercises:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefeningen:</translation>
     </message>
     <message>
         <source>Total Circuit Time:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Totale circuittijd:</translation>
     </message>
     <message>
         <source>Rest Interval:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Rustinterval:</translation>
     </message>
     <message>
         <source>Exercise Interval:</source>
         <extracomment>Information panel before a circuit is shown. Keep the length.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefeninterval:</translation>
     </message>
     <message>
         <source>Click here for more information on the selected exercise.</source>
         <extracomment>A link 283 pixels wide that opens the exercise&apos;s page in the browser.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Klik hier voor meer info over de gekozen oefening.</translation>
     </message>
 </context>
 <context>
@@ -895,46 +916,46 @@ circuit.</translation>
     <message>
         <source>Exercise Editor</source>
         <extracomment>Title of the exercise library editor, in a strip across the frame.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefeningen bewerken</translation>
     </message>
     <message>
         <source>Exercise Name</source>
         <extracomment>Column head of the exercise grid, 152 pixels wide in a large bold font.
 ----------
 Caption above the name field, 193 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Naam oefening</translation>
     </message>
     <message>
         <source>Type</source>
         <extracomment>Column head of the exercise grid, 104 pixels wide in a large bold font.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Type</translation>
     </message>
     <message>
         <source>Exercise Description</source>
         <extracomment>Column head of the exercise grid, over the rest of the width.
 ----------
 Caption above the description field.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Beschrijving oefening</translation>
     </message>
     <message>
         <source>Exercise Type</source>
         <extracomment>Caption above the type list, 145 pixels wide.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Type oefening</translation>
     </message>
     <message>
         <source>Save the exercise library</source>
         <extracomment>Tool tip of the save picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Oefeningenbibliotheek opslaan</translation>
     </message>
     <message>
         <source>Add a new exercise</source>
         <extracomment>Tool tip of the new exercise picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nieuwe oefening toevoegen</translation>
     </message>
     <message>
         <source>Delete the selected exercise</source>
         <extracomment>Tool tip of the delete picture.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geselecteerde oefening verwijderen</translation>
     </message>
 </context>
 <context>
@@ -942,142 +963,145 @@ Caption above the description field.</extracomment>
     <message>
         <source>This circuit file could not be read and is not listed:</source>
         <extracomment>Followed by the file&apos;s path and the reason, on a line of their own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dit circuitbestand kon niet worden gelezen en staat niet in de lijst:</translation>
     </message>
     <message>
         <source>These circuit files could not be read and are not listed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Deze circuitbestanden konden niet worden gelezen en staan niet in de lijst:</translation>
     </message>
 </context>
 <context>
     <name>UpdateMessages</name>
     <message>
         <source>The download module could not be loaded</source>
-        <translation type="unfinished"></translation>
+        <translation>De downloadmodule kon niet worden geladen</translation>
     </message>
     <message>
         <source>The server name %1 is unknown</source>
         <extracomment>%1 is the server&apos;s host name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De servernaam %1 is onbekend</translation>
     </message>
     <message>
         <source>No connection to %1</source>
         <extracomment>%1 is the server&apos;s host and port: &quot;localhost:80&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Geen verbinding met %1</translation>
     </message>
     <message>
         <source>The connection timed out</source>
-        <translation type="unfinished"></translation>
+        <translation>De verbinding kreeg een time-out</translation>
     </message>
     <message>
         <source>The server closed the connection without an answer</source>
-        <translation type="unfinished"></translation>
+        <translation>De server sloot de verbinding zonder antwoord</translation>
     </message>
     <message>
         <source>The connection was lost</source>
-        <translation type="unfinished"></translation>
+        <translation>De verbinding is verbroken</translation>
     </message>
     <message>
         <source>The server answered %1</source>
         <extracomment>%1 is the HTTP status code: &quot;404&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>De server antwoordde %1</translation>
     </message>
     <message>
         <source>The server&apos;s answer could not be read</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de server kon niet worden gelezen</translation>
     </message>
     <message>
         <source>The server&apos;s answer did not give its length</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de server vermeldde de lengte niet</translation>
     </message>
     <message>
         <source>The server&apos;s answer was cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de server was afgebroken</translation>
     </message>
     <message>
         <source>The server&apos;s answer was empty</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de server was leeg</translation>
     </message>
     <message>
         <source>The server&apos;s answer was too large</source>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de server was te groot</translation>
     </message>
     <message>
         <source>The server sent the program to another address</source>
-        <translation type="unfinished"></translation>
+        <translation>De server stuurde het programma naar een ander adres</translation>
     </message>
     <message>
         <source>The server redirected the program too often</source>
-        <translation type="unfinished"></translation>
+        <translation>De server stuurde het programma te vaak door</translation>
     </message>
     <message>
         <source>The server&apos;s answer %1</source>
         <extracomment>%1 says what was wrong with the answer: &quot;is empty&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Het antwoord van de server %1</translation>
     </message>
     <message>
         <source>%1 could not be written</source>
         <extracomment>%1 is the path of a file.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden geschreven</translation>
     </message>
     <message>
         <source>The download was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>De download is gestopt</translation>
     </message>
     <message>
         <source>The download failed</source>
-        <translation type="unfinished"></translation>
+        <translation>De download is mislukt</translation>
     </message>
     <message>
         <source>%1 Exercises Added. The exercise library is full (%2 exercises)</source>
         <extracomment>Title case in English, as the launcher&apos;s links.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oefeningen toegevoegd. De oefeningenbibliotheek is vol (%2 oefeningen)</translation>
     </message>
     <message>
         <source>%1 Exercises Added</source>
         <extracomment>Title case in English, as the launcher&apos;s links.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 oefeningen toegevoegd</translation>
     </message>
     <message>
         <source>No new exercises available at this time</source>
-        <translation type="unfinished"></translation>
+        <translation>Op dit moment geen nieuwe oefeningen beschikbaar</translation>
     </message>
     <message>
         <source>No new circuits available at this time</source>
-        <translation type="unfinished"></translation>
+        <translation>Op dit moment geen nieuwe circuits beschikbaar</translation>
     </message>
     <message>
         <source>New exercise file was refused: the server&apos;s answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw oefeningenbestand geweigerd: het antwoord van de server %1</translation>
     </message>
     <message>
         <source>New exercise file could not be found
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw oefeningenbestand kon niet worden gevonden
+%1</translation>
     </message>
     <message>
         <source>New circuit file was refused: the server&apos;s answer %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw circuitbestand geweigerd: het antwoord van de server %1</translation>
     </message>
     <message>
         <source>New circuit file could not be found
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nieuw circuitbestand kon niet worden gevonden
+%1</translation>
     </message>
     <message>
         <source>%1 Circuits Added</source>
         <extracomment>Title case in English, as the launcher&apos;s links.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 circuits toegevoegd</translation>
     </message>
     <message>
         <source>Circuit %1 was refused: the server&apos;s answer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Circuit %1 geweigerd: het antwoord van de server %2</translation>
     </message>
     <message>
         <source>Circuit %1 could not be downloaded
 %2</source>
         <extracomment>%1 is the circuit file&apos;s name, %2 the reason on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Circuit %1 kon niet worden gedownload
+%2</translation>
     </message>
 </context>
 </TS>

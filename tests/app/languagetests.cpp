@@ -2,6 +2,7 @@
 // windows, which are laid out in fixed pixels (no text may be wider than the
 // control that shows it; English is checked too, as the yardstick), and every
 // text on screen taken from the translation sources.
+#include "app/history/historyopen.h"
 #include "app/startup/languagechoice.h"
 #include "appfixture.h"
 #include "data/apppaths.h"
@@ -9,6 +10,7 @@
 #include "testsupport/testdialogs.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -96,7 +98,14 @@ TEST_F(Clipping, everyLanguageFitsTheDesignedWindows) {
         }
         startProgram();
         clickStartLink();
-        const QString here = overflowsIn(m_launcher.get()) + overflowsIn(m_main.get());
+        showtraininghistory();
+        QWidget* history = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("form_History"))
+                history = window;
+        ASSERT_NE(history, nullptr);
+        QString here = overflowsIn(m_launcher.get()) + overflowsIn(m_main.get()) + overflowsIn(history);
+        history->close();
         if (!here.isEmpty())
             found += QString::fromStdString(code.empty() ? "en" : code) + ": " + here + "\n";
         m_launcher.reset();
