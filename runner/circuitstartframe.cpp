@@ -13,6 +13,7 @@
 
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QTimer>
 
 #include <string>
@@ -26,6 +27,29 @@ constexpr int kBevel = 2; // lowered outer and inner bevel of the white panel
 
 const QColor kTitleStrip(233, 233, 233);
 
+// The phase picture: the designed pictures carry the English words, so in
+// another language the same picture is drawn with that language's words, the
+// current one in black and the other faded, as the artwork has them.
+QPixmap phasePicture(bool resting, const QString& exercise, const QString& rest) {
+    if (exercise == QLatin1String("Exercise") && rest == QLatin1String("Rest"))
+        return picture(resting ? QStringLiteral("phase_rest.jpg") : QStringLiteral("phase_exercise.jpg"));
+    const QColor ink(0x11, 0x11, 0x11);
+    const QColor faded(0xC6, 0xC6, 0xC6);
+    QPixmap pixmap(200, 20);
+    pixmap.fill(QColor(0xF4, 0xF4, 0xF4));
+    QPainter painter(&pixmap);
+    QFont font(QStringLiteral("DejaVu Sans"));
+    font.setBold(true);
+    font.setPixelSize(13);
+    painter.setFont(font);
+    painter.setPen(resting ? faded : ink);
+    painter.drawText(QRect(0, 0, 104, 20), Qt::AlignCenter, exercise);
+    painter.setPen(resting ? ink : faded);
+    painter.drawText(QRect(105, 0, 95, 20), Qt::AlignCenter, rest);
+    painter.fillRect(QRect(104, 5, 1, 11), faded);
+    return pixmap;
+}
+
 } // namespace
 
 Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent)
@@ -34,8 +58,13 @@ Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent)
         img_numbers[static_cast<size_t>(digit)] = picture(QStringLiteral("digit%1.jpg").arg(digit));
         m_digitPictures[static_cast<size_t>(digit)] = img_numbers[static_cast<size_t>(digit)];
     }
-    img_numbers[kExercisePicture] = picture(QStringLiteral("phase_exercise.jpg"));
-    img_numbers[kRestPicture] = picture(QStringLiteral("phase_rest.jpg"));
+    //: The phase the clock counts, beside "Rest" in a picture of 200 pixels:
+    //: about 95 pixels of bold text.
+    const QString exercise = tr("Exercise");
+    //: The phase the clock counts, beside "Exercise": about 90 pixels of bold text.
+    const QString rest = tr("Rest");
+    img_numbers[kExercisePicture] = phasePicture(false, exercise, rest);
+    img_numbers[kRestPicture] = phasePicture(true, exercise, rest);
 
     m_run = std::make_unique<CircuitRun>(static_cast<RunView&>(*this));
     buildLayout();

@@ -810,6 +810,16 @@ ausreichend auf.</translation>
         <extracomment>The runner&apos;s title strip.</extracomment>
         <translation>Dein Zirkel</translation>
     </message>
+    <message>
+        <source>Exercise</source>
+        <extracomment>The phase the clock counts, beside &quot;Rest&quot; in a picture of 200 pixels: about 95 pixels of bold text.</extracomment>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <extracomment>The phase the clock counts, beside &quot;Exercise&quot;: about 90 pixels of bold text.</extracomment>
+        <translation>Pause</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitEdit</name>

@@ -810,6 +810,16 @@ prima di ogni circuito.</translation>
         <extracomment>The runner&apos;s title strip.</extracomment>
         <translation>Il tuo circuito</translation>
     </message>
+    <message>
+        <source>Exercise</source>
+        <extracomment>The phase the clock counts, beside &quot;Rest&quot; in a picture of 200 pixels: about 95 pixels of bold text.</extracomment>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <extracomment>The phase the clock counts, beside &quot;Exercise&quot;: about 90 pixels of bold text.</extracomment>
+        <translation>Riposo</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitEdit</name>

@@ -809,6 +809,16 @@ circuit.</translation>
         <extracomment>The runner&apos;s title strip.</extracomment>
         <translation>Je circuit</translation>
     </message>
+    <message>
+        <source>Exercise</source>
+        <extracomment>The phase the clock counts, beside &quot;Rest&quot; in a picture of 200 pixels: about 95 pixels of bold text.</extracomment>
+        <translation>Oefening</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <extracomment>The phase the clock counts, beside &quot;Exercise&quot;: about 90 pixels of bold text.</extracomment>
+        <translation>Rust</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitEdit</name>

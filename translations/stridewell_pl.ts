@@ -813,6 +813,16 @@ przed każdym obwodem.</translation>
         <extracomment>The runner&apos;s title strip.</extracomment>
         <translation>Twój obwód</translation>
     </message>
+    <message>
+        <source>Exercise</source>
+        <extracomment>The phase the clock counts, beside &quot;Rest&quot; in a picture of 200 pixels: about 95 pixels of bold text.</extracomment>
+        <translation>Ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <extracomment>The phase the clock counts, beside &quot;Exercise&quot;: about 90 pixels of bold text.</extracomment>
+        <translation>Przerwa</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitEdit</name>

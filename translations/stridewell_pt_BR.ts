@@ -808,6 +808,16 @@ antes de cada circuito.</translation>
         <extracomment>The runner&apos;s title strip.</extracomment>
         <translation>Seu circuito</translation>
     </message>
+    <message>
+        <source>Exercise</source>
+        <extracomment>The phase the clock counts, beside &quot;Rest&quot; in a picture of 200 pixels: about 95 pixels of bold text.</extracomment>
+        <translation>Exercício</translation>
+    </message>
+    <message>
+        <source>Rest</source>
+        <extracomment>The phase the clock counts, beside &quot;Exercise&quot;: about 90 pixels of bold text.</extracomment>
+        <translation>Descanso</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitEdit</name>
