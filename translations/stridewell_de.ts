@@ -524,6 +524,41 @@ Beispielzirkeln gefüllt.
     </message>
 </context>
 <context>
+    <name>IoError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Datei nicht gefunden</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Pfad nicht gefunden</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Zugriff auf die Datei verweigert</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Datenträger voll</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zu viele offene Dateien</translation>
+    </message>
+    <message>
+        <source>Disk write error</source>
+        <translation>Schreibfehler auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>Disk read error</source>
+        <translation>Lesefehler auf dem Datenträger</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Ungültige Zahl</translation>
+    </message>
+</context>
+<context>
     <name>RunOptionsMenu</name>
     <message>
         <source>Speak exercise names</source>

@@ -523,6 +523,41 @@ que se crea y se llena con ejercicios y circuitos de inicio la primera vez.
     </message>
 </context>
 <context>
+    <name>IoError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Archivo no encontrado</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Ruta no encontrada</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acceso al archivo denegado</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco lleno</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Demasiados archivos abiertos</translation>
+    </message>
+    <message>
+        <source>Disk write error</source>
+        <translation>Error de escritura en el disco</translation>
+    </message>
+    <message>
+        <source>Disk read error</source>
+        <translation>Error de lectura del disco</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Número no válido</translation>
+    </message>
+</context>
+<context>
     <name>RunOptionsMenu</name>
     <message>
         <source>Speak exercise names</source>

@@ -525,6 +525,41 @@ lancement.
     </message>
 </context>
 <context>
+    <name>IoError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Fichier introuvable</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Chemin introuvable</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accès au fichier refusé</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disque plein</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Trop de fichiers ouverts</translation>
+    </message>
+    <message>
+        <source>Disk write error</source>
+        <translation>Erreur d'écriture sur le disque</translation>
+    </message>
+    <message>
+        <source>Disk read error</source>
+        <translation>Erreur de lecture sur le disque</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Nombre non valide</translation>
+    </message>
+</context>
+<context>
     <name>RunOptionsMenu</name>
     <message>
         <source>Speak exercise names</source>

@@ -524,6 +524,41 @@ circuiti iniziali al primo avvio.
     </message>
 </context>
 <context>
+    <name>IoError</name>
+    <message>
+        <source>File not found</source>
+        <translation>File non trovato</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Percorso non trovato</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Accesso al file negato</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco pieno</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Troppi file aperti</translation>
+    </message>
+    <message>
+        <source>Disk write error</source>
+        <translation>Errore di scrittura su disco</translation>
+    </message>
+    <message>
+        <source>Disk read error</source>
+        <translation>Errore di lettura da disco</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Numero non valido</translation>
+    </message>
+</context>
+<context>
     <name>RunOptionsMenu</name>
     <message>
         <source>Speak exercise names</source>

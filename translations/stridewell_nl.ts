@@ -523,6 +523,41 @@ en -circuits.
     </message>
 </context>
 <context>
+    <name>IoError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Bestand niet gevonden</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Pad niet gevonden</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Toegang tot bestand geweigerd</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Schijf vol</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Te veel geopende bestanden</translation>
+    </message>
+    <message>
+        <source>Disk write error</source>
+        <translation>Schrijffout op schijf</translation>
+    </message>
+    <message>
+        <source>Disk read error</source>
+        <translation>Leesfout op schijf</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Ongeldig getal</translation>
+    </message>
+</context>
+<context>
     <name>RunOptionsMenu</name>
     <message>
         <source>Speak exercise names</source>

@@ -527,6 +527,41 @@ utworzony i wypełniony startowymi ćwiczeniami i obwodami.
     </message>
 </context>
 <context>
+    <name>IoError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Nie znaleziono pliku</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Nie znaleziono ścieżki</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Odmowa dostępu do pliku</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Dysk pełny</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Zbyt wiele otwartych plików</translation>
+    </message>
+    <message>
+        <source>Disk write error</source>
+        <translation>Błąd zapisu na dysku</translation>
+    </message>
+    <message>
+        <source>Disk read error</source>
+        <translation>Błąd odczytu z dysku</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Nieprawidłowa liczba</translation>
+    </message>
+</context>
+<context>
     <name>RunOptionsMenu</name>
     <message>
         <source>Speak exercise names</source>

@@ -523,6 +523,41 @@ criada e preenchida com exercícios e circuitos iniciais na primeira execução.
     </message>
 </context>
 <context>
+    <name>IoError</name>
+    <message>
+        <source>File not found</source>
+        <translation>Arquivo não encontrado</translation>
+    </message>
+    <message>
+        <source>Path not found</source>
+        <translation>Caminho não encontrado</translation>
+    </message>
+    <message>
+        <source>File access denied</source>
+        <translation>Acesso ao arquivo negado</translation>
+    </message>
+    <message>
+        <source>Disk full</source>
+        <translation>Disco cheio</translation>
+    </message>
+    <message>
+        <source>Too many open files</source>
+        <translation>Arquivos abertos demais</translation>
+    </message>
+    <message>
+        <source>Disk write error</source>
+        <translation>Erro de gravação no disco</translation>
+    </message>
+    <message>
+        <source>Disk read error</source>
+        <translation>Erro de leitura do disco</translation>
+    </message>
+    <message>
+        <source>Invalid numeric input</source>
+        <translation>Número inválido</translation>
+    </message>
+</context>
+<context>
     <name>RunOptionsMenu</name>
     <message>
         <source>Speak exercise names</source>

@@ -13,6 +13,24 @@ void reporterror(QWidget* parent, const QString& text) {
     }
 }
 
+QString errortext(const std::string& what) {
+    // The texts the runtime gives for a file error (data/ioerror.cpp).
+    static const char* const kRuntimeTexts[] = {
+        QT_TRANSLATE_NOOP("IoError", "File not found"),
+        QT_TRANSLATE_NOOP("IoError", "Path not found"),
+        QT_TRANSLATE_NOOP("IoError", "File access denied"),
+        QT_TRANSLATE_NOOP("IoError", "Disk full"),
+        QT_TRANSLATE_NOOP("IoError", "Too many open files"),
+        QT_TRANSLATE_NOOP("IoError", "Disk write error"),
+        QT_TRANSLATE_NOOP("IoError", "Disk read error"),
+        QT_TRANSLATE_NOOP("IoError", "Invalid numeric input"),
+    };
+    for (const char* text : kRuntimeTexts)
+        if (what == text)
+            return QCoreApplication::translate("IoError", text);
+    return totext(what);
+}
+
 QString unexpectederrortext() {
     //: An error that came without a text of its own.
     return QCoreApplication::translate("ErrorGuard", "Unexpected error");

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <exception>
+#include <string>
 #include <utility>
 
 class QWidget;
@@ -15,6 +16,11 @@ void reporterror(QWidget* parent, const QString& text);
 // What an error without a text of its own reads as: "Unexpected error".
 QString unexpectederrortext();
 
+// An error's text in the user's language: the runtime's own texts ("File not
+// found", "Disk full", ...) are worded; any other text (it names a file or a
+// line) is shown as it came.
+QString errortext(const std::string& what);
+
 // Every Qt entry point (slot, event handler, timer, posted call) runs its body
 // through this guard, so no exception ever crosses a Qt frame. A file error
 // ends the reaction and is shown with its text; whatever the reaction changed
@@ -24,7 +30,7 @@ void guarded(QWidget* parent, Body&& body) noexcept {
     try {
         std::forward<Body>(body)();
     } catch (const std::exception& error) {
-        reporterror(parent, totext(error.what())); // paths and names are bytes
+        reporterror(parent, errortext(error.what())); // paths and names are bytes
     } catch (...) {
         reporterror(parent, unexpectederrortext());
     }

@@ -2,6 +2,7 @@
 
 #include "data/textencoding.h"
 #include "ui/dialogs.h"
+#include "ui/errorguard.h"
 #include "ui/textconv.h"
 
 #include <QCoreApplication>
@@ -18,6 +19,11 @@ QString unreadablecircuitsmessage(const std::vector<UnreadableFile>& files) {
         return utf8 ? totext(bytes)
                     : QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
     };
+    // The runtime's own reasons are worded; a key's problem names its file as written.
+    const auto reason = [&text](const std::string& bytes) {
+        const QString worded = errortext(bytes);
+        return worded == totext(bytes) ? text(bytes) : worded;
+    };
     QString message =
         files.size() == 1
             //: Followed by the file's path and the reason, on a line of their own.
@@ -27,7 +33,7 @@ QString unreadablecircuitsmessage(const std::vector<UnreadableFile>& files) {
             : QCoreApplication::translate(
                   "UnreadableCircuits", "These circuit files could not be read and are not listed:");
     for (const UnreadableFile& file : files)
-        message += QLatin1Char('\n') + text(file.path) + QStringLiteral(" (") + text(file.reason) +
+        message += QLatin1Char('\n') + text(file.path) + QStringLiteral(" (") + reason(file.reason) +
                    QLatin1Char(')');
     return message;
 }

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QSize>
 #include <QTimer>
+#include <QTranslator>
 
 #include <gtest/gtest.h>
 
@@ -275,6 +276,26 @@ TEST_F(DialogsTest, guard_reportsTheErrorTextAndSwallowsIt) {
     guarded(nullptr, [&] { after = true; });
     EXPECT_TRUE(after);
     EXPECT_EQ(TestDialogs::takeShown(), (QStringList{"File not found", "Unexpected error"}));
+
+    // In another language the runtime's texts are worded; a text naming a
+    // file and a line comes as it is.
+    class German final : public QTranslator {
+    public:
+        bool isEmpty() const override { return false; }
+        QString translate(const char* context, const char* source, const char*, int) const override {
+            return QLatin1String(context) == QLatin1String("IoError") &&
+                           QLatin1String(source) == QLatin1String("File not found")
+                       ? QStringLiteral("Datei nicht gefunden")
+                       : QString();
+        }
+    } german;
+    QCoreApplication::installTranslator(&german);
+    guarded(nullptr, [] { throw IoError("File not found"); });
+    guarded(nullptr, [] { throw IoError("Legs.cir, line 3: \"rounds\" must be a number from 1 to 99"); });
+    QCoreApplication::removeTranslator(&german);
+    EXPECT_EQ(TestDialogs::takeShown(),
+              (QStringList{"Datei nicht gefunden",
+                           "Legs.cir, line 3: \"rounds\" must be a number from 1 to 99"}));
 }
 
 } // namespace
