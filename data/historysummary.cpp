@@ -45,12 +45,3 @@ std::vector<size_t> newestfirst(const std::vector<HistoryEntry>& entries) {
     });
     return order;
 }
-
-std::string trainedtext(uint64_t seconds) {
-    const uint64_t minutes = seconds / 60;
-    if (minutes < 60)
-        return std::to_string(minutes) + " min";
-    const uint64_t rest = minutes % 60;
-    return std::to_string(minutes / 60) + " h " + (rest < 10 ? "0" : "") + std::to_string(rest) +
-           " min";
-}

@@ -32,6 +32,3 @@ HistorySummary summarisehistory(const std::vector<HistoryEntry>& entries, const 
 // Positions into entries, newest start first; runs that started at the same
 // moment keep the order of the file, later lines first.
 std::vector<size_t> newestfirst(const std::vector<HistoryEntry>& entries);
-
-// Time trained for people: "0 min", "45 min", "3 h 05 min".
-std::string trainedtext(uint64_t seconds);

@@ -45,6 +45,3 @@ struct RunText {
     friend bool operator==(const RunText&, const RunText&) = default;
 };
 
-// Whether `words` are how `text` is worded in the language in use
-// (runner/runwords.cpp): a worded text checked against the text it names.
-bool operator==(const std::string& words, const RunText& text);

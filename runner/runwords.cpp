@@ -136,10 +136,6 @@ std::string RunWords::spokenLanguage() {
     return plain ? code : "en";
 }
 
-bool operator==(const std::string& words, const RunText& text) {
-    return words == RunWords::text(text);
-}
-
 // The views' and the announcer's defaults: the named text, worded.
 
 void RunView::showStatus(const RunText& status) {

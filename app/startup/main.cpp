@@ -56,15 +56,16 @@ int main(int argc, char** argv) {
     }
 
     std::string folder;
+    std::string language; // chosen once: it seeds a new folder and words the windows
     try {
         folder = choosedatafolder({programfolder(), line.dataDir, environmentValue("XDG_DATA_HOME"),
                                    environmentValue("HOME")});
+        language = chosenlanguage(line.language, folder);
         // A portable copy's folder is never seeded from itself. A new folder
         // starts in the user's language where the starter data have it.
         const std::string starter = starterfolder(programfolder());
-        preparedatafolder(folder, starter == folder ? std::string()
-                                                    : starterfolderin(starter, chosenlanguage(
-                                                                                   line.language, folder)));
+        preparedatafolder(folder,
+                          starter == folder ? std::string() : starterfolderin(starter, language));
         setapplicationfolder(folder);
     } catch (const std::exception& error) {
         // Without a usable $HOME there is no folder to name.
@@ -81,5 +82,5 @@ int main(int argc, char** argv) {
 
     // Every option has been read here; the window system sees none of them.
     int windowArgc = 1;
-    return runstridewell(windowArgc, argv, line.language);
+    return runstridewell(windowArgc, argv, language);
 }

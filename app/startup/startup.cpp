@@ -24,11 +24,11 @@ void nameapplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.stridewell.Stridewell"));
 }
 
-int runstridewell(int& argc, char** argv, const std::string& languageOption,
+int runstridewell(int& argc, char** argv, const std::string& language,
                   const StartupHooks& hooks) {
     QApplication app(argc, argv);
     nameapplication();
-    installtranslation(languageOption, applicationfolder());
+    installtranslationfor(language);
     // The launcher leaves the screen after the start link; from then on only
     // the main window's close ends the program.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -18,6 +18,6 @@ void nameapplication();
 // Program start: the application and its title, the launcher, the main window
 // with its four frames built behind the launcher as soon as the launcher is on
 // the screen (hidden until the start link), and the event loop.
-// languageOption: --lang as given ("" when not), see languagechoice.h.
-int runstridewell(int& argc, char** argv, const std::string& languageOption = {},
+// language: the translation to speak, as chosenlanguage() gives it ("" for English).
+int runstridewell(int& argc, char** argv, const std::string& language = {},
                   const StartupHooks& hooks = {});

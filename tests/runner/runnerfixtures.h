@@ -1,11 +1,18 @@
 #pragma once
 
 #include "data/exercises.h"
+#include "runner/runtext.h"
+#include "runner/runwords.h"
 #include "testsupport/tempfolder.h"
 
 #include <cstdint>
 #include <string>
 #include <vector>
+
+// A view's recorded English text against the text the run named.
+inline bool operator==(const std::string& words, const RunText& text) {
+    return words == RunWords::text(text);
+}
 
 // Circuit files and a small exercise library for the runner's tests.
 namespace runnerfixtures {
