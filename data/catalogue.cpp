@@ -106,7 +106,7 @@ std::vector<UnreadableFile> scancircuits(CircuitGrid& grid) {
         try {
             circuit = readcircuitsummary(path);
         } catch (const IoError& error) {
-            unreadable.push_back({path, error.what()});
+            unreadable.push_back({path, error.words()});
             continue;
         }
         grid.setcell(0, row, circuit.circuitname);

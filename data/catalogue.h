@@ -2,6 +2,8 @@
 
 #include "data/circuitkeys.h"
 
+#include "data/filetext.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -43,10 +45,10 @@ TStrings2 listfiles(const std::string& folder, const std::string& mask);
 // reads every file through it. Raises IoError.
 TCircuit readcircuitsummary(const std::string& path);
 
-// A circuit file the scan could not read, and the runtime's reason.
+// A circuit file the scan could not read, and why.
 struct UnreadableFile {
     std::string path;
-    std::string reason;
+    FileText reason;
 };
 
 // Writes one row per readable circuit file of the Circuits folder: name, type,

@@ -82,15 +82,14 @@ void writecircuit(const std::string& path, TCircuit2 circuit) {
     writefileatomically(path, bytes);
 }
 
-std::string tabnamemessage(const std::string& name) {
-    return "The exercise \"" + name +
-           "\" has a tab character in its name, so its times cannot be stored with it. Rename "
-           "it in the exercise library first.";
+FileText tabnamemessage(const std::string& name) {
+    return {FileTextId::TabInName, {name}, {}};
 }
 
-std::string circuittoolongmessage(const TCircuit2& circuit) {
-    return "The circuit \"" + circuit.circuitname + "\" lists " +
-           std::to_string(circuit.exercisecount) + " exercises, more than the " +
-           std::to_string(kMaxCircuitExercises) +
-           " a circuit can hold, so it is not stored: its file stays as it is.";
+FileText circuittoolongmessage(const TCircuit2& circuit) {
+    return {FileTextId::CircuitTooLong,
+            {circuit.circuitname, std::to_string(circuit.exercisecount),
+             std::to_string(kMaxCircuitExercises)},
+            {}};
 }
+

@@ -50,7 +50,7 @@ void readcircuit(const std::string& path, const ExerciseTable& table, TCircuit2&
 void writecircuit(const std::string& path, TCircuit2 circuit);
 
 // Why an exercise whose name holds a TAB cannot carry keys.
-std::string tabnamemessage(const std::string& name);
+FileText tabnamemessage(const std::string& name);
 
 // Why a record read from a file of more than 100 exercises is not written.
-std::string circuittoolongmessage(const TCircuit2& circuit);
+FileText circuittoolongmessage(const TCircuit2& circuit);

@@ -304,19 +304,21 @@ std::string_view circuitkeywordsof(std::string_view afterSeconds) {
     return afterSeconds.substr(first);
 }
 
-std::string keyproblemreason(const KeyProblem& problem) {
+FileText keyproblemtext(const std::string& path, int64_t line, const KeyProblem& problem) {
     switch (problem.kind) {
     case KeyProblem::Kind::NotKeyValue:
-        return "\"" + problem.key + "\" is not a key=value word";
+        return {FileTextId::KeyNotKeyValue, {path, std::to_string(line), problem.key}, {}};
     case KeyProblem::Kind::Twice:
-        return "\"" + problem.key + "\" is given twice";
+        return {FileTextId::KeyTwice, {path, std::to_string(line), problem.key}, {}};
     case KeyProblem::Kind::OutOfRange:
         break;
     }
-    return "\"" + problem.key + "\" must be a number from " + std::to_string(problem.low) + " to " +
-           std::to_string(problem.high);
+    return {FileTextId::KeyOutOfRange,
+            {path, std::to_string(line), problem.key, std::to_string(problem.low),
+             std::to_string(problem.high)},
+            {}};
 }
 
-std::string keyproblemtext(const std::string& path, int64_t line, const KeyProblem& problem) {
-    return path + ", line " + std::to_string(line) + ": " + keyproblemreason(problem);
+std::string keyproblemreason(const KeyProblem& problem) {
+    return englishkeyreason(keyproblemtext({}, 0, problem));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/filetext.h"
+
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -72,4 +74,4 @@ std::string_view circuitkeywordsof(std::string_view afterSeconds);
 // "\"rounds\" must be a number from 1 to 99", and the like.
 std::string keyproblemreason(const KeyProblem& problem);
 // "<path>, line 3: \"rounds\" must be a number from 1 to 99", and the like.
-std::string keyproblemtext(const std::string& path, int64_t line, const KeyProblem& problem);
+FileText keyproblemtext(const std::string& path, int64_t line, const KeyProblem& problem);

@@ -146,9 +146,9 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
         // A missing file is an empty library that a save may create; anything
         // else leaves the file holding records the table may lack.
         if (fileismissing(path))
-            table.unheldreason.clear();
+            table.unheldreason = {};
         else
-            table.unheldreason = path + " could not be read (" + error.what() + ")";
+            table.unheldreason = {FileTextId::LibraryUnread, {path}, {error.words()}};
         throw;
     }
     // Slots past the records just read are emptied, so no record of an earlier
@@ -164,10 +164,10 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
     table.librarysize = count;
     table.selectedexercise = 0;
     if (result.truncated)
-        table.unheldreason = path + " holds more than " + std::to_string(kLibraryCapacity) +
-                             " exercises, more than the library can take";
+        table.unheldreason = {
+            FileTextId::LibraryTooLarge, {path, std::to_string(kLibraryCapacity)}, {}};
     else
-        table.unheldreason.clear();
+        table.unheldreason = {};
     result.loaded = count;
     return result;
 }
@@ -175,9 +175,7 @@ LoadResult loadexercises(ExerciseTable& table, const std::string& path) {
 void checklibrarysave(const ExerciseTable& table, const std::string& path) {
     if (table.holdsfile())
         return;
-    throw IoError("The exercise library is not saved to " + path + ": " + table.unheldreason +
-                  ", and saving would replace what the file holds. The file stays as it is; "
-                  "mend it and start Stridewell again.");
+    throw IoError(FileText{FileTextId::LibraryNotSaved, {path}, {table.unheldreason}});
 }
 
 void saveexercises(const ExerciseTable& table, const std::string& path) {

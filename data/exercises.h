@@ -3,6 +3,8 @@
 #include "data/namehash.h"
 #include "data/shorttext.h"
 
+#include "data/filetext.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -47,7 +49,7 @@ struct ExerciseTable {
     // does. A load that fails or leaves records out sets it, and while it is set
     // no save may replace the file (saveexercises refuses). A table that was
     // never loaded, and a missing file, count as holding: nothing can be lost.
-    std::string unheldreason;
+    FileText unheldreason;
 
     bool holdsfile() const { return unheldreason.empty(); }
 

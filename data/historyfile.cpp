@@ -346,7 +346,7 @@ void exporthistory(const std::string& history, const std::string& target) {
     }, chosen{};
     if (::stat(history.c_str(), &source) == 0 && ::stat(target.c_str(), &chosen) == 0 &&
         source.st_dev == chosen.st_dev && source.st_ino == chosen.st_ino)
-        throw IoError("The history cannot be exported over itself");
+        throw IoError(FileText{FileTextId::ExportOverItself, {}, {}});
     const HistoryContents contents = readhistory(history);
     std::string bytes = kHistoryHeader;
     bytes += "\r\n";

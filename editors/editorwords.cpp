@@ -1,5 +1,6 @@
 #include "editors/editorwords.h"
 
+#include "ui/filewords.h"
 #include "ui/textconv.h"
 
 #include <QStringList>
@@ -46,11 +47,8 @@ QString EditorWords::text(const EditorText& text) {
         return tr("Create a circuit or open one before modifying it.");
     case EditorTextId::CircuitNeedsType:
         return tr("Choose a circuit type before modifying this circuit.");
-    case EditorTextId::CircuitTooLong:
-        //: %1 is the circuit's name, %2 the exercises its file lists (more than %3).
-        return tr("The circuit \"%1\" lists %2 exercises, more than the %3 a circuit can hold, so "
-                  "it is not stored: its file stays as it is.")
-            .arg(arg(text, 0), arg(text, 1), arg(text, 2));
+    case EditorTextId::CircuitTooLong: // the refusal the file writer would give
+        return filetextwords({FileTextId::CircuitTooLong, text.args, {}});
     case EditorTextId::CircuitFull:
         return tr("A circuit holds at most %1 exercises. Remove one before adding another.")
             .arg(arg(text, 0));

@@ -20,7 +20,7 @@ constexpr const char* kCircuitFolder = "/kinoradex/circuits/";
 constexpr int32_t kMaxContentFileSize = 1024 * 1024;
 
 bool isemptyreply(const TransferFailure& failure) {
-    return failure.kind == TransferFailureKind::Refused && failure.detail == kEmptyReply;
+    return failure.kind == TransferFailureKind::Refused && failure.refusal.fault == ReplyFault::Empty;
 }
 
 void makecircuitsfolder() {

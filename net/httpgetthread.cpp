@@ -3,6 +3,7 @@
 #include "data/texttrim.h"
 #include "net/handlercall.h"
 #include "net/httpmodule.h"
+#include "net/replycheck.h"
 
 #include <QMetaObject>
 
@@ -123,8 +124,11 @@ bool THTTPGetThread::transfer() {
     if (m_stop)
         return fail(TransferFailureKind::Stopped);
     if (m_check) {
-        if (std::string refusal = m_check(m_text, m_contentType); !refusal.empty())
-            return fail(TransferFailureKind::Refused, std::move(refusal));
+        if (ReplyRefusal refusal = m_check(m_text, m_contentType)) {
+            if (m_failure.kind == TransferFailureKind::None)
+                m_failure = {TransferFailureKind::Refused, refusalreason(refusal), std::move(refusal)};
+            return false;
+        }
     }
     if (m_toFile && !m_part.commit(m_request.ReplaceExisting))
         return fail(TransferFailureKind::NotWritten, m_request.FileName);

@@ -19,9 +19,9 @@
 using TOnProgressEvent = std::function<void(QObject* Sender, int32_t TotalSize, int32_t Readed)>;
 
 // Judges a whole reply (body and its media type) before anything of it is
-// stored or handed on: "" to take it, else the reason it is refused. Runs on
+// stored or handed on: no refusal to take it, else why it is refused. Runs on
 // the worker thread, so it may look only at its arguments.
-using TReplyCheck = std::function<std::string(std::string_view body, std::string_view contentType)>;
+using TReplyCheck = std::function<ReplyRefusal(std::string_view body, std::string_view contentType)>;
 
 // Host and object path of an address.
 struct TUrlParts {

@@ -36,13 +36,13 @@ bool isWebPage(std::string_view body, std::string_view contentType) {
     return containsNoCase(body.substr(0, 4096), "<html");
 }
 
-std::string checkText(std::string_view body, std::string_view contentType) {
+ReplyRefusal checkText(std::string_view body, std::string_view contentType) {
     if (body.empty())
-        return std::string(kEmptyReply);
+        return {ReplyFault::Empty, {}};
     if (body.find('\0') != std::string_view::npos)
-        return "holds NUL bytes";
+        return {ReplyFault::NulBytes, {}};
     if (isWebPage(body, contentType))
-        return "is a web page";
+        return {ReplyFault::WebPage, {}};
     return {};
 }
 
@@ -69,11 +69,11 @@ bool isInterval(std::string_view line) {
 }
 
 // The circuit's keys as the reader takes them: a circuit the program would
-// refuse to read is not stored. "" when every key reads.
-std::string checkKeys(const std::vector<std::string_view>& all) {
+// refuse to read is not stored. No refusal when every key reads.
+ReplyRefusal checkKeys(const std::vector<std::string_view>& all) {
     const auto badKey = [](size_t index, const KeyProblem& problem) {
-        return "has a bad key on line " + std::to_string(index + 1) + ": " +
-               keyproblemreason(problem);
+        return ReplyRefusal{ReplyFault::BadKey,
+                            keyproblemtext({}, static_cast<int64_t>(index + 1), problem)};
     };
     const std::string_view seconds = trimmed(all[2]);
     const size_t numberEnd = std::min(seconds.find_first_of(" \t"), seconds.size());
@@ -93,25 +93,48 @@ std::string checkKeys(const std::vector<std::string_view>& all) {
 
 } // namespace
 
-std::string checkexerciselist(std::string_view body, std::string_view contentType) {
+ReplyRefusal checkexerciselist(std::string_view body, std::string_view contentType) {
     return checkText(body, contentType);
 }
 
-std::string checkcircuitlist(std::string_view body, std::string_view contentType) {
+ReplyRefusal checkcircuitlist(std::string_view body, std::string_view contentType) {
     return checkText(body, contentType);
 }
 
-std::string checkcircuit(std::string_view body, std::string_view contentType) {
-    if (std::string reason = checkText(body, contentType); !reason.empty())
-        return reason;
+ReplyRefusal checkcircuit(std::string_view body, std::string_view contentType) {
+    if (ReplyRefusal refusal = checkText(body, contentType))
+        return refusal;
     const std::vector<std::string_view> all = lines(body);
     if (all.empty() || trimmed(all[0]).empty())
-        return "has no circuit name";
+        return {ReplyFault::NoCircuitName, {}};
     if (all.size() < 4 || !isInterval(all[2]) || !isInterval(all[3]))
-        return "has no intervals";
+        return {ReplyFault::NoIntervals, {}};
     const bool exercise = std::any_of(all.begin() + 4, all.end(),
                                       [](std::string_view line) { return !trimmed(line).empty(); });
     if (!exercise)
-        return "has no exercises";
+        return {ReplyFault::NoExercises, {}};
     return checkKeys(all);
+}
+
+std::string refusalreason(const ReplyRefusal& refusal) {
+    switch (refusal.fault) {
+    case ReplyFault::None:
+        break;
+    case ReplyFault::Empty:
+        return "is empty";
+    case ReplyFault::NulBytes:
+        return "holds NUL bytes";
+    case ReplyFault::WebPage:
+        return "is a web page";
+    case ReplyFault::NoCircuitName:
+        return "has no circuit name";
+    case ReplyFault::NoIntervals:
+        return "has no intervals";
+    case ReplyFault::NoExercises:
+        return "has no exercises";
+    case ReplyFault::BadKey:
+        return "has a bad key on line " + (refusal.key.args.size() > 1 ? refusal.key.args[1] : "") +
+               ": " + englishkeyreason(refusal.key);
+    }
+    return {};
 }

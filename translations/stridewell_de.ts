@@ -196,11 +196,6 @@ Beispielzirkeln gefüllt.
         <translation>Wähle einen Zirkeltyp, bevor du diesen Zirkel änderst.</translation>
     </message>
     <message>
-        <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
-        <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
-        <translation>Der Zirkel „%1“ enthält %2 Übungen, mehr als die %3, die ein Zirkel fassen kann. Er wird daher nicht gespeichert: Seine Datei bleibt unverändert.</translation>
-    </message>
-    <message>
         <source>A circuit holds at most %1 exercises. Remove one before adding another.</source>
         <translation>Ein Zirkel fasst höchstens %1 Übungen. Entferne eine, bevor du eine weitere hinzufügst.</translation>
     </message>
@@ -375,6 +370,56 @@ Beispielzirkeln gefüllt.
         <source>Unexpected error</source>
         <extracomment>An error that came without a text of its own.</extracomment>
         <translation>Unerwarteter Fehler</translation>
+    </message>
+</context>
+<context>
+    <name>FileWords</name>
+    <message>
+        <source>&quot;%1&quot; is not a key=value word</source>
+        <extracomment>%1 is a word of a circuit file, as written; &quot;key=value&quot; is a technical term.</extracomment>
+        <translation>„%1“ ist kein Schlüssel=Wert-Wort</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <extracomment>%1 is a key of a circuit file (&quot;rounds&quot;), which stays English.</extracomment>
+        <translation>„%1“ ist doppelt angegeben</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number from %2 to %3</source>
+        <extracomment>%1 is a key of a circuit file (&quot;rounds&quot;), which stays English; %2 and %3 the range.</extracomment>
+        <translation>„%1“ muss eine Zahl von %2 bis %3 sein</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number, %3 what is wrong with a key there.</extracomment>
+        <translation>%1, Zeile %2: %3</translation>
+    </message>
+    <message>
+        <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
+        <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
+        <translation>Der Zirkel „%1“ enthält %2 Übungen, mehr als die %3, die ein Zirkel fassen kann. Er wird daher nicht gespeichert: Seine Datei bleibt unverändert.</translation>
+    </message>
+    <message>
+        <source>The exercise &quot;%1&quot; has a tab character in its name, so its times cannot be stored with it. Rename it in the exercise library first.</source>
+        <translation>Die Übung „%1“ hat ein Tabulatorzeichen im Namen, daher können ihre Zeiten nicht mit ihr gespeichert werden. Benenne sie zuerst in der Übungsbibliothek um.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <extracomment>%1 is the library file&apos;s path, %2 why it could not be read.</extracomment>
+        <translation>%1 konnte nicht gelesen werden (%2)</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 exercises, more than the library can take</source>
+        <translation>%1 enthält mehr als %2 Übungen, mehr als die Bibliothek aufnehmen kann</translation>
+    </message>
+    <message>
+        <source>The exercise library is not saved to %1: %2, and saving would replace what the file holds. The file stays as it is; mend it and start Stridewell again.</source>
+        <extracomment>%1 is the library file&apos;s path; %2 says why the program does not hold all of it.</extracomment>
+        <translation>Die Übungsbibliothek wird nicht in %1 gespeichert: %2, und das Speichern würde ersetzen, was die Datei enthält. Die Datei bleibt unverändert; korrigiere sie und starte Stridewell neu.</translation>
+    </message>
+    <message>
+        <source>The history cannot be exported over itself</source>
+        <translation>Der Trainingsverlauf kann nicht über sich selbst exportiert werden</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1193,41 @@ Caption above the description field.</extracomment>
         <extracomment>%1 is the circuit file&apos;s name, %2 the reason on a line of its own.</extracomment>
         <translation>Zirkel %1 konnte nicht heruntergeladen werden
 %2</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>ist leer</translation>
+    </message>
+    <message>
+        <source>holds NUL bytes</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;; NUL is the name of a byte value.</extracomment>
+        <translation>enthält NUL-Bytes</translation>
+    </message>
+    <message>
+        <source>is a web page</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>ist eine Webseite</translation>
+    </message>
+    <message>
+        <source>has no circuit name</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>hat keinen Zirkelnamen</translation>
+    </message>
+    <message>
+        <source>has no intervals</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>hat keine Intervalle</translation>
+    </message>
+    <message>
+        <source>has no exercises</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>hat keine Übungen</translation>
+    </message>
+    <message>
+        <source>has a bad key on line %1: %2</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;; %1 is a line number, %2 what is wrong with the key.</extracomment>
+        <translation>hat einen fehlerhaften Schlüssel in Zeile %1: %2</translation>
     </message>
 </context>
 </TS>

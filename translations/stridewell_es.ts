@@ -195,11 +195,6 @@ que se crea y se llena con ejercicios y circuitos de inicio la primera vez.
         <translation>Elige un tipo de circuito antes de modificar este circuito.</translation>
     </message>
     <message>
-        <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
-        <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
-        <translation>El circuito «%1» incluye %2 ejercicios, más de los %3 que puede tener un circuito, así que no se guarda: su archivo se queda como está.</translation>
-    </message>
-    <message>
         <source>A circuit holds at most %1 exercises. Remove one before adding another.</source>
         <translation>Un circuito puede tener como máximo %1 ejercicios. Quita uno antes de añadir otro.</translation>
     </message>
@@ -374,6 +369,56 @@ que se crea y se llena con ejercicios y circuitos de inicio la primera vez.
         <source>Unexpected error</source>
         <extracomment>An error that came without a text of its own.</extracomment>
         <translation>Error inesperado</translation>
+    </message>
+</context>
+<context>
+    <name>FileWords</name>
+    <message>
+        <source>&quot;%1&quot; is not a key=value word</source>
+        <extracomment>%1 is a word of a circuit file, as written; &quot;key=value&quot; is a technical term.</extracomment>
+        <translation>«%1» no es una palabra clave=valor</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <extracomment>%1 is a key of a circuit file (&quot;rounds&quot;), which stays English.</extracomment>
+        <translation>«%1» aparece dos veces</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number from %2 to %3</source>
+        <extracomment>%1 is a key of a circuit file (&quot;rounds&quot;), which stays English; %2 and %3 the range.</extracomment>
+        <translation>«%1» debe ser un número de %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number, %3 what is wrong with a key there.</extracomment>
+        <translation>%1, línea %2: %3</translation>
+    </message>
+    <message>
+        <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
+        <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
+        <translation>El circuito «%1» incluye %2 ejercicios, más de los %3 que puede tener un circuito, así que no se guarda: su archivo se queda como está.</translation>
+    </message>
+    <message>
+        <source>The exercise &quot;%1&quot; has a tab character in its name, so its times cannot be stored with it. Rename it in the exercise library first.</source>
+        <translation>El ejercicio «%1» tiene un tabulador en su nombre, así que sus tiempos no se pueden guardar con él. Cámbiale antes el nombre en la biblioteca de ejercicios.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <extracomment>%1 is the library file&apos;s path, %2 why it could not be read.</extracomment>
+        <translation>No se pudo leer %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 exercises, more than the library can take</source>
+        <translation>%1 contiene más de %2 ejercicios, más de los que admite la biblioteca</translation>
+    </message>
+    <message>
+        <source>The exercise library is not saved to %1: %2, and saving would replace what the file holds. The file stays as it is; mend it and start Stridewell again.</source>
+        <extracomment>%1 is the library file&apos;s path; %2 says why the program does not hold all of it.</extracomment>
+        <translation>La biblioteca de ejercicios no se guarda en %1: %2, y guardarla reemplazaría lo que contiene el archivo. El archivo se queda como está; corrígelo y vuelve a iniciar Stridewell.</translation>
+    </message>
+    <message>
+        <source>The history cannot be exported over itself</source>
+        <translation>El historial no se puede exportar sobre sí mismo</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1192,41 @@ Caption above the description field.</extracomment>
         <extracomment>%1 is the circuit file&apos;s name, %2 the reason on a line of its own.</extracomment>
         <translation>No se pudo descargar el circuito %1
 %2</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>está vacía</translation>
+    </message>
+    <message>
+        <source>holds NUL bytes</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;; NUL is the name of a byte value.</extracomment>
+        <translation>contiene bytes NUL</translation>
+    </message>
+    <message>
+        <source>is a web page</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>es una página web</translation>
+    </message>
+    <message>
+        <source>has no circuit name</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>no tiene nombre de circuito</translation>
+    </message>
+    <message>
+        <source>has no intervals</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>no tiene intervalos</translation>
+    </message>
+    <message>
+        <source>has no exercises</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>no tiene ejercicios</translation>
+    </message>
+    <message>
+        <source>has a bad key on line %1: %2</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;; %1 is a line number, %2 what is wrong with the key.</extracomment>
+        <translation>tiene una clave incorrecta en la línea %1: %2</translation>
     </message>
 </context>
 </TS>

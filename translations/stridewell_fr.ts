@@ -197,11 +197,6 @@ lancement.
         <translation>Choisissez un type de circuit avant de modifier ce circuit.</translation>
     </message>
     <message>
-        <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
-        <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
-        <translation>Le circuit «&#xa0;%1&#xa0;» compte %2 exercices, plus que les %3 qu&apos;un circuit peut contenir&#xa0;; il n&apos;est donc pas enregistré et son fichier reste tel quel.</translation>
-    </message>
-    <message>
         <source>A circuit holds at most %1 exercises. Remove one before adding another.</source>
         <translation>Un circuit contient au plus %1 exercices. Retirez-en un avant d&apos;en ajouter un autre.</translation>
     </message>
@@ -379,6 +374,56 @@ lancement.
     </message>
 </context>
 <context>
+    <name>FileWords</name>
+    <message>
+        <source>&quot;%1&quot; is not a key=value word</source>
+        <extracomment>%1 is a word of a circuit file, as written; &quot;key=value&quot; is a technical term.</extracomment>
+        <translation>« %1 » n&apos;est pas un mot clé=valeur</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <extracomment>%1 is a key of a circuit file (&quot;rounds&quot;), which stays English.</extracomment>
+        <translation>« %1 » est donné deux fois</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number from %2 to %3</source>
+        <extracomment>%1 is a key of a circuit file (&quot;rounds&quot;), which stays English; %2 and %3 the range.</extracomment>
+        <translation>« %1 » doit être un nombre de %2 à %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number, %3 what is wrong with a key there.</extracomment>
+        <translation>%1, ligne %2 : %3</translation>
+    </message>
+    <message>
+        <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
+        <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
+        <translation>Le circuit « %1 » compte %2 exercices, plus que les %3 qu&apos;un circuit peut contenir ; il n&apos;est donc pas enregistré et son fichier reste tel quel.</translation>
+    </message>
+    <message>
+        <source>The exercise &quot;%1&quot; has a tab character in its name, so its times cannot be stored with it. Rename it in the exercise library first.</source>
+        <translation>L&apos;exercice « %1 » contient une tabulation dans son nom, ses durées ne peuvent donc pas être enregistrées avec lui. Renommez-le d&apos;abord dans la bibliothèque d&apos;exercices.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <extracomment>%1 is the library file&apos;s path, %2 why it could not be read.</extracomment>
+        <translation>%1 n&apos;a pas pu être lu (%2)</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 exercises, more than the library can take</source>
+        <translation>%1 contient plus de %2 exercices, plus que la bibliothèque ne peut en prendre</translation>
+    </message>
+    <message>
+        <source>The exercise library is not saved to %1: %2, and saving would replace what the file holds. The file stays as it is; mend it and start Stridewell again.</source>
+        <extracomment>%1 is the library file&apos;s path; %2 says why the program does not hold all of it.</extracomment>
+        <translation>La bibliothèque d&apos;exercices n&apos;est pas enregistrée dans %1 : %2, et l&apos;enregistrer remplacerait ce que contient le fichier. Le fichier reste tel quel ; corrigez-le et relancez Stridewell.</translation>
+    </message>
+    <message>
+        <source>The history cannot be exported over itself</source>
+        <translation>L&apos;historique ne peut pas être exporté sur lui-même</translation>
+    </message>
+</context>
+<context>
     <name>HistoryChart</name>
     <message>
         <source>Minutes trained per week</source>
@@ -548,7 +593,7 @@ lancement.
     </message>
     <message>
         <source>Disk write error</source>
-        <translation>Erreur d'écriture sur le disque</translation>
+        <translation>Erreur d&apos;écriture sur le disque</translation>
     </message>
     <message>
         <source>Disk read error</source>
@@ -1149,6 +1194,41 @@ Caption above the description field.</extracomment>
         <extracomment>%1 is the circuit file&apos;s name, %2 the reason on a line of its own.</extracomment>
         <translation>Impossible de télécharger le circuit %1
 %2</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>vide</translation>
+    </message>
+    <message>
+        <source>holds NUL bytes</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;; NUL is the name of a byte value.</extracomment>
+        <translation>contenant des octets NUL</translation>
+    </message>
+    <message>
+        <source>is a web page</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>une page web</translation>
+    </message>
+    <message>
+        <source>has no circuit name</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>sans nom de circuit</translation>
+    </message>
+    <message>
+        <source>has no intervals</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>sans intervalles</translation>
+    </message>
+    <message>
+        <source>has no exercises</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>sans exercices</translation>
+    </message>
+    <message>
+        <source>has a bad key on line %1: %2</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;; %1 is a line number, %2 what is wrong with the key.</extracomment>
+        <translation>clé incorrecte à la ligne %1 : %2</translation>
     </message>
 </context>
 </TS>

@@ -196,11 +196,6 @@ circuiti iniziali al primo avvio.
         <translation>Scegli un tipo di circuito prima di modificare questo circuito.</translation>
     </message>
     <message>
-        <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
-        <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
-        <translation>Il circuito &quot;%1&quot; elenca %2 esercizi, più dei %3 che un circuito può contenere, quindi non viene salvato: il suo file resta invariato.</translation>
-    </message>
-    <message>
         <source>A circuit holds at most %1 exercises. Remove one before adding another.</source>
         <translation>Un circuito contiene al massimo %1 esercizi. Rimuovine uno prima di aggiungerne un altro.</translation>
     </message>
@@ -375,6 +370,56 @@ circuiti iniziali al primo avvio.
         <source>Unexpected error</source>
         <extracomment>An error that came without a text of its own.</extracomment>
         <translation>Errore imprevisto</translation>
+    </message>
+</context>
+<context>
+    <name>FileWords</name>
+    <message>
+        <source>&quot;%1&quot; is not a key=value word</source>
+        <extracomment>%1 is a word of a circuit file, as written; &quot;key=value&quot; is a technical term.</extracomment>
+        <translation>&quot;%1&quot; non è una parola chiave=valore</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <extracomment>%1 is a key of a circuit file (&quot;rounds&quot;), which stays English.</extracomment>
+        <translation>&quot;%1&quot; è indicato due volte</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number from %2 to %3</source>
+        <extracomment>%1 is a key of a circuit file (&quot;rounds&quot;), which stays English; %2 and %3 the range.</extracomment>
+        <translation>&quot;%1&quot; deve essere un numero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number, %3 what is wrong with a key there.</extracomment>
+        <translation>%1, riga %2: %3</translation>
+    </message>
+    <message>
+        <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
+        <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
+        <translation>Il circuito &quot;%1&quot; elenca %2 esercizi, più dei %3 che un circuito può contenere, quindi non viene salvato: il suo file resta invariato.</translation>
+    </message>
+    <message>
+        <source>The exercise &quot;%1&quot; has a tab character in its name, so its times cannot be stored with it. Rename it in the exercise library first.</source>
+        <translation>L&apos;esercizio &quot;%1&quot; ha un carattere di tabulazione nel nome, quindi i suoi tempi non possono essere salvati con esso. Rinominalo prima nella libreria di esercizi.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <extracomment>%1 is the library file&apos;s path, %2 why it could not be read.</extracomment>
+        <translation>Impossibile leggere %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 exercises, more than the library can take</source>
+        <translation>%1 contiene più di %2 esercizi, più di quanti la libreria ne possa accogliere</translation>
+    </message>
+    <message>
+        <source>The exercise library is not saved to %1: %2, and saving would replace what the file holds. The file stays as it is; mend it and start Stridewell again.</source>
+        <extracomment>%1 is the library file&apos;s path; %2 says why the program does not hold all of it.</extracomment>
+        <translation>La libreria di esercizi non viene salvata in %1: %2, e salvarla sostituirebbe ciò che il file contiene. Il file resta invariato; correggilo e riavvia Stridewell.</translation>
+    </message>
+    <message>
+        <source>The history cannot be exported over itself</source>
+        <translation>Lo storico non può essere esportato su se stesso</translation>
     </message>
 </context>
 <context>
@@ -1148,6 +1193,41 @@ Caption above the description field.</extracomment>
         <extracomment>%1 is the circuit file&apos;s name, %2 the reason on a line of its own.</extracomment>
         <translation>Impossibile scaricare il circuito %1
 %2</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>è vuota</translation>
+    </message>
+    <message>
+        <source>holds NUL bytes</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;; NUL is the name of a byte value.</extracomment>
+        <translation>contiene byte NUL</translation>
+    </message>
+    <message>
+        <source>is a web page</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>è una pagina web</translation>
+    </message>
+    <message>
+        <source>has no circuit name</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>non ha il nome del circuito</translation>
+    </message>
+    <message>
+        <source>has no intervals</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>non ha intervalli</translation>
+    </message>
+    <message>
+        <source>has no exercises</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>non ha esercizi</translation>
+    </message>
+    <message>
+        <source>has a bad key on line %1: %2</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;; %1 is a line number, %2 what is wrong with the key.</extracomment>
+        <translation>ha una chiave errata alla riga %1: %2</translation>
     </message>
 </context>
 </TS>

@@ -195,11 +195,6 @@ en -circuits.
         <translation>Kies een circuittype voordat je dit circuit wijzigt.</translation>
     </message>
     <message>
-        <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
-        <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
-        <translation>Het circuit &quot;%1&quot; bevat %2 oefeningen, meer dan de %3 die een circuit kan bevatten, dus het wordt niet opgeslagen: het bestand blijft zoals het is.</translation>
-    </message>
-    <message>
         <source>A circuit holds at most %1 exercises. Remove one before adding another.</source>
         <translation>Een circuit bevat maximaal %1 oefeningen. Verwijder er een voordat je een andere toevoegt.</translation>
     </message>
@@ -374,6 +369,56 @@ en -circuits.
         <source>Unexpected error</source>
         <extracomment>An error that came without a text of its own.</extracomment>
         <translation>Onverwachte fout</translation>
+    </message>
+</context>
+<context>
+    <name>FileWords</name>
+    <message>
+        <source>&quot;%1&quot; is not a key=value word</source>
+        <extracomment>%1 is a word of a circuit file, as written; &quot;key=value&quot; is a technical term.</extracomment>
+        <translation>&quot;%1&quot; is geen sleutel=waarde-woord</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <extracomment>%1 is a key of a circuit file (&quot;rounds&quot;), which stays English.</extracomment>
+        <translation>&quot;%1&quot; staat er twee keer</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number from %2 to %3</source>
+        <extracomment>%1 is a key of a circuit file (&quot;rounds&quot;), which stays English; %2 and %3 the range.</extracomment>
+        <translation>&quot;%1&quot; moet een getal van %2 tot %3 zijn</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number, %3 what is wrong with a key there.</extracomment>
+        <translation>%1, regel %2: %3</translation>
+    </message>
+    <message>
+        <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
+        <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
+        <translation>Het circuit &quot;%1&quot; bevat %2 oefeningen, meer dan de %3 die een circuit kan bevatten, dus het wordt niet opgeslagen: het bestand blijft zoals het is.</translation>
+    </message>
+    <message>
+        <source>The exercise &quot;%1&quot; has a tab character in its name, so its times cannot be stored with it. Rename it in the exercise library first.</source>
+        <translation>De oefening &quot;%1&quot; heeft een tabteken in de naam, dus de tijden kunnen er niet mee worden opgeslagen. Geef haar eerst een andere naam in de oefeningenbibliotheek.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <extracomment>%1 is the library file&apos;s path, %2 why it could not be read.</extracomment>
+        <translation>%1 kon niet worden gelezen (%2)</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 exercises, more than the library can take</source>
+        <translation>%1 bevat meer dan %2 oefeningen, meer dan de bibliotheek kan opnemen</translation>
+    </message>
+    <message>
+        <source>The exercise library is not saved to %1: %2, and saving would replace what the file holds. The file stays as it is; mend it and start Stridewell again.</source>
+        <extracomment>%1 is the library file&apos;s path; %2 says why the program does not hold all of it.</extracomment>
+        <translation>De oefeningenbibliotheek wordt niet opgeslagen in %1: %2, en opslaan zou vervangen wat het bestand bevat. Het bestand blijft zoals het is; herstel het en start Stridewell opnieuw.</translation>
+    </message>
+    <message>
+        <source>The history cannot be exported over itself</source>
+        <translation>De trainingsgeschiedenis kan niet over zichzelf heen worden geëxporteerd</translation>
     </message>
 </context>
 <context>
@@ -1147,6 +1192,41 @@ Caption above the description field.</extracomment>
         <extracomment>%1 is the circuit file&apos;s name, %2 the reason on a line of its own.</extracomment>
         <translation>Circuit %1 kon niet worden gedownload
 %2</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>is leeg</translation>
+    </message>
+    <message>
+        <source>holds NUL bytes</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;; NUL is the name of a byte value.</extracomment>
+        <translation>bevat NUL-bytes</translation>
+    </message>
+    <message>
+        <source>is a web page</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>is een webpagina</translation>
+    </message>
+    <message>
+        <source>has no circuit name</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>heeft geen circuitnaam</translation>
+    </message>
+    <message>
+        <source>has no intervals</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>heeft geen intervallen</translation>
+    </message>
+    <message>
+        <source>has no exercises</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>heeft geen oefeningen</translation>
+    </message>
+    <message>
+        <source>has a bad key on line %1: %2</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;; %1 is a line number, %2 what is wrong with the key.</extracomment>
+        <translation>heeft een ongeldige sleutel op regel %1: %2</translation>
     </message>
 </context>
 </TS>

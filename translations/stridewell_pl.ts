@@ -195,11 +195,6 @@ utworzony i wypełniony startowymi ćwiczeniami i obwodami.
         <translation>Wybierz typ obwodu, zanim zmienisz ten obwód.</translation>
     </message>
     <message>
-        <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
-        <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
-        <translation>Obwód „%1” ma za dużo ćwiczeń (%2, a obwód mieści najwyżej %3), więc nie zostaje zapisany: jego plik pozostaje bez zmian.</translation>
-    </message>
-    <message>
         <source>A circuit holds at most %1 exercises. Remove one before adding another.</source>
         <translation>Obwód mieści najwyżej tyle ćwiczeń: %1. Usuń jedno, zanim dodasz kolejne.</translation>
     </message>
@@ -376,6 +371,56 @@ utworzony i wypełniony startowymi ćwiczeniami i obwodami.
         <source>Unexpected error</source>
         <extracomment>An error that came without a text of its own.</extracomment>
         <translation>Nieoczekiwany błąd</translation>
+    </message>
+</context>
+<context>
+    <name>FileWords</name>
+    <message>
+        <source>&quot;%1&quot; is not a key=value word</source>
+        <extracomment>%1 is a word of a circuit file, as written; &quot;key=value&quot; is a technical term.</extracomment>
+        <translation>„%1” nie jest słowem klucz=wartość</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <extracomment>%1 is a key of a circuit file (&quot;rounds&quot;), which stays English.</extracomment>
+        <translation>„%1” podano dwa razy</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a number from %2 to %3</source>
+        <extracomment>%1 is a key of a circuit file (&quot;rounds&quot;), which stays English; %2 and %3 the range.</extracomment>
+        <translation>„%1” musi być liczbą od %2 do %3</translation>
+    </message>
+    <message>
+        <source>%1, line %2: %3</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number, %3 what is wrong with a key there.</extracomment>
+        <translation>%1, wiersz %2: %3</translation>
+    </message>
+    <message>
+        <source>The circuit &quot;%1&quot; lists %2 exercises, more than the %3 a circuit can hold, so it is not stored: its file stays as it is.</source>
+        <extracomment>%1 is the circuit&apos;s name, %2 the exercises its file lists (more than %3).</extracomment>
+        <translation>Obwód „%1” ma za dużo ćwiczeń (%2, a obwód mieści najwyżej %3), więc nie zostaje zapisany: jego plik pozostaje bez zmian.</translation>
+    </message>
+    <message>
+        <source>The exercise &quot;%1&quot; has a tab character in its name, so its times cannot be stored with it. Rename it in the exercise library first.</source>
+        <translation>Ćwiczenie „%1” ma w nazwie znak tabulacji, więc nie można zapisać z nim jego czasów. Najpierw zmień jego nazwę w bibliotece ćwiczeń.</translation>
+    </message>
+    <message>
+        <source>%1 could not be read (%2)</source>
+        <extracomment>%1 is the library file&apos;s path, %2 why it could not be read.</extracomment>
+        <translation>Nie udało się odczytać %1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 holds more than %2 exercises, more than the library can take</source>
+        <translation>%1 zawiera ponad %2 ćwiczeń, więcej, niż mieści biblioteka</translation>
+    </message>
+    <message>
+        <source>The exercise library is not saved to %1: %2, and saving would replace what the file holds. The file stays as it is; mend it and start Stridewell again.</source>
+        <extracomment>%1 is the library file&apos;s path; %2 says why the program does not hold all of it.</extracomment>
+        <translation>Biblioteka ćwiczeń nie zostaje zapisana w %1: %2, a zapis zastąpiłby zawartość pliku. Plik pozostaje bez zmian; popraw go i uruchom Stridewell ponownie.</translation>
+    </message>
+    <message>
+        <source>The history cannot be exported over itself</source>
+        <translation>Historii treningów nie można wyeksportować do niej samej</translation>
     </message>
 </context>
 <context>
@@ -1151,6 +1196,41 @@ Caption above the description field.</extracomment>
         <extracomment>%1 is the circuit file&apos;s name, %2 the reason on a line of its own.</extracomment>
         <translation>Nie udało się pobrać obwodu %1
 %2</translation>
+    </message>
+    <message>
+        <source>is empty</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>jest pusta</translation>
+    </message>
+    <message>
+        <source>holds NUL bytes</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;; NUL is the name of a byte value.</extracomment>
+        <translation>zawiera bajty NUL</translation>
+    </message>
+    <message>
+        <source>is a web page</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>jest stroną internetową</translation>
+    </message>
+    <message>
+        <source>has no circuit name</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>nie ma nazwy obwodu</translation>
+    </message>
+    <message>
+        <source>has no intervals</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>nie ma interwałów</translation>
+    </message>
+    <message>
+        <source>has no exercises</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;.</extracomment>
+        <translation>nie ma ćwiczeń</translation>
+    </message>
+    <message>
+        <source>has a bad key on line %1: %2</source>
+        <extracomment>Completes &quot;the server&apos;s answer ...&quot;; %1 is a line number, %2 what is wrong with the key.</extracomment>
+        <translation>ma błędny klucz w wierszu %1: %2</translation>
     </message>
 </context>
 </TS>

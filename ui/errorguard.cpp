@@ -1,6 +1,8 @@
 #include "ui/errorguard.h"
 
+#include "data/ioerror.h"
 #include "ui/dialogs.h"
+#include "ui/filewords.h"
 
 #include <QCoreApplication>
 
@@ -29,6 +31,12 @@ QString errortext(const std::string& what) {
         if (what == text)
             return QCoreApplication::translate("IoError", text);
     return totext(what);
+}
+
+QString errortext(const std::exception& error) {
+    if (const auto* fileError = dynamic_cast<const IoError*>(&error))
+        return filetextwords(fileError->words());
+    return errortext(error.what());
 }
 
 QString unexpectederrortext() {

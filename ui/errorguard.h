@@ -20,6 +20,8 @@ QString unexpectederrortext();
 // found", "Disk full", ...) are worded; any other text (it names a file or a
 // line) is shown as it came.
 QString errortext(const std::string& what);
+// An exception's text in the user's language: a file error's by its words.
+QString errortext(const std::exception& error);
 
 // Every Qt entry point (slot, event handler, timer, posted call) runs its body
 // through this guard, so no exception ever crosses a Qt frame. A file error
@@ -30,7 +32,7 @@ void guarded(QWidget* parent, Body&& body) noexcept {
     try {
         std::forward<Body>(body)();
     } catch (const std::exception& error) {
-        reporterror(parent, errortext(error.what())); // paths and names are bytes
+        reporterror(parent, errortext(error)); // paths and names are bytes
     } catch (...) {
         reporterror(parent, unexpectederrortext());
     }

@@ -221,7 +221,7 @@ void HistoryWindow::showState(const HistoryState& state) {
         break;
     case HistoryState::Kind::ReadFailed:
         //: %1 is the system's reason, as it gives it.
-        text = tr("The history could not be read (%1).").arg(totext(state.detail));
+        text = tr("The history could not be read (%1).").arg(errortext(state.detail));
         break;
     case HistoryState::Kind::Damaged:
         if (state.count == 1) {

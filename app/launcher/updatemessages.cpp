@@ -4,11 +4,45 @@
 #include "data/textencoding.h"
 #include "ui/dialogs.h"
 #include "ui/errorguard.h"
+#include "ui/filewords.h"
 #include "ui/textconv.h"
 
 namespace {
 
-QString reasontext(TransferFailureKind kind, const QString& detail) {
+// Each completes "the server's answer ..." in the texts of a refused download.
+QString refusalwords(const ReplyRefusal& refusal) {
+    switch (refusal.fault) {
+    case ReplyFault::None:
+        break;
+    case ReplyFault::Empty:
+        //: Completes "the server's answer ...".
+        return UpdateMessages::tr("is empty");
+    case ReplyFault::NulBytes:
+        //: Completes "the server's answer ..."; NUL is the name of a byte value.
+        return UpdateMessages::tr("holds NUL bytes");
+    case ReplyFault::WebPage:
+        //: Completes "the server's answer ...".
+        return UpdateMessages::tr("is a web page");
+    case ReplyFault::NoCircuitName:
+        //: Completes "the server's answer ...".
+        return UpdateMessages::tr("has no circuit name");
+    case ReplyFault::NoIntervals:
+        //: Completes "the server's answer ...".
+        return UpdateMessages::tr("has no intervals");
+    case ReplyFault::NoExercises:
+        //: Completes "the server's answer ...".
+        return UpdateMessages::tr("has no exercises");
+    case ReplyFault::BadKey:
+        //: Completes "the server's answer ..."; %1 is a line number, %2 what is wrong with the key.
+        return UpdateMessages::tr("has a bad key on line %1: %2")
+            .arg(totext(refusal.key.args.size() > 1 ? refusal.key.args[1] : std::string()),
+                 keyreasonwords(refusal.key));
+    }
+    return {};
+}
+
+QString reasontext(const TransferFailure& failure, const QString& detail) {
+    const TransferFailureKind kind = failure.kind;
     switch (kind) {
     case TransferFailureKind::None:
         return {};
@@ -45,7 +79,7 @@ QString reasontext(TransferFailureKind kind, const QString& detail) {
         return UpdateMessages::tr("The server redirected the program too often");
     case TransferFailureKind::Refused:
         //: %1 says what was wrong with the answer: "is empty".
-        return UpdateMessages::tr("The server's answer %1").arg(detail);
+        return UpdateMessages::tr("The server's answer %1").arg(refusalwords(failure.refusal));
     case TransferFailureKind::NotWritten:
         //: %1 is the path of a file.
         return UpdateMessages::tr("%1 could not be written").arg(detail);
@@ -60,7 +94,7 @@ QString reasontext(TransferFailureKind kind, const QString& detail) {
 } // namespace
 
 QString transferfailuretext(const TransferFailure& failure) {
-    return reasontext(failure.kind, totext(failure.detail));
+    return reasontext(failure, totext(failure.detail));
 }
 
 void UpdateMessages::show(const QString& text) {
@@ -90,12 +124,12 @@ void UpdateMessages::listFailed(ContentList list, const TransferFailure& failure
     const bool refused = failure.kind == TransferFailureKind::Refused;
     if (list == ContentList::Exercises)
         show(refused ? tr("New exercise file was refused: the server's answer %1")
-                           .arg(totext(failure.detail))
+                           .arg(refusalwords(failure.refusal))
                      : tr("New exercise file could not be found\n%1")
                            .arg(transferfailuretext(failure)));
     else
         show(refused ? tr("New circuit file was refused: the server's answer %1")
-                           .arg(totext(failure.detail))
+                           .arg(refusalwords(failure.refusal))
                      : tr("New circuit file could not be found\n%1")
                            .arg(transferfailuretext(failure)));
 }
@@ -116,11 +150,11 @@ void UpdateMessages::circuitFailed(const std::string& name, const TransferFailur
     };
     if (failure.kind == TransferFailureKind::Refused)
         show(tr("Circuit %1 was refused: the server's answer %2")
-                 .arg(text(name), text(failure.detail)));
+                 .arg(text(name), refusalwords(failure.refusal)));
     else
         //: %1 is the circuit file's name, %2 the reason on a line of its own.
         show(tr("Circuit %1 could not be downloaded\n%2")
-                 .arg(text(name), reasontext(failure.kind, text(failure.detail))));
+                 .arg(text(name), reasontext(failure, text(failure.detail))));
 }
 
 void UpdateMessages::stepFailed(std::exception_ptr error) {

@@ -65,7 +65,7 @@ int runstridewell(int& argc, char** argv, const std::string& language,
         return QApplication::exec();
     } catch (const std::exception& error) {
         // Every reaction is guarded; this is the last resort.
-        Dialogs::message(nullptr, QString::fromUtf8(error.what()));
+        Dialogs::message(nullptr, errortext(error));
     } catch (...) {
         Dialogs::message(nullptr, unexpectederrortext());
     }

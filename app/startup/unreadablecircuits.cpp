@@ -2,7 +2,7 @@
 
 #include "data/textencoding.h"
 #include "ui/dialogs.h"
-#include "ui/errorguard.h"
+#include "ui/filewords.h"
 #include "ui/textconv.h"
 
 #include <QCoreApplication>
@@ -10,19 +10,14 @@
 QString unreadablecircuitsmessage(const std::vector<UnreadableFile>& files) {
     if (files.empty())
         return {};
-    // The paths and reasons are read as one message's bytes: unless all are
-    // UTF-8, all are Latin-1.
+    // The paths are read as one message's bytes: unless all are UTF-8, all
+    // are Latin-1.
     bool utf8 = true;
     for (const UnreadableFile& file : files)
-        utf8 = utf8 && isutf8(file.path) && isutf8(file.reason);
+        utf8 = utf8 && isutf8(file.path);
     const auto text = [utf8](const std::string& bytes) {
         return utf8 ? totext(bytes)
                     : QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-    };
-    // The runtime's own reasons are worded; a key's problem names its file as written.
-    const auto reason = [&text](const std::string& bytes) {
-        const QString worded = errortext(bytes);
-        return worded == totext(bytes) ? text(bytes) : worded;
     };
     QString message =
         files.size() == 1
@@ -33,7 +28,7 @@ QString unreadablecircuitsmessage(const std::vector<UnreadableFile>& files) {
             : QCoreApplication::translate(
                   "UnreadableCircuits", "These circuit files could not be read and are not listed:");
     for (const UnreadableFile& file : files)
-        message += QLatin1Char('\n') + text(file.path) + QStringLiteral(" (") + reason(file.reason) +
+        message += QLatin1Char('\n') + text(file.path) + QStringLiteral(" (") + filetextwords(file.reason) +
                    QLatin1Char(')');
     return message;
 }

@@ -3,8 +3,10 @@
 #include "appfixture.h"
 
 #include "app/launcher/updatemessages.h"
+#include "data/circuitkeys.h"
 #include "data/ioerror.h"
 #include "net/contentupdate.h"
+#include "net/replycheck.h"
 #include "net/runningcontentserver.h"
 #include "testsupport/testdialogs.h"
 
@@ -25,10 +27,10 @@ TEST(UpdateMessages, eachReport_readsAsTheUserKnowsIt) {
     messages.nothingNew(ContentList::Circuits);
     messages.listFailed(ContentList::Exercises,
                         {TransferFailureKind::NoConnection, "localhost:80"});
-    messages.listFailed(ContentList::Circuits, {TransferFailureKind::Refused, "holds NUL bytes"});
+    messages.listFailed(ContentList::Circuits, {TransferFailureKind::Refused, "", {ReplyFault::NulBytes, {}}});
     messages.circuitsAdded(3);
     // A name that looks like a placeholder stays as it is.
-    messages.circuitFailed("50% Effort %1.cir", {TransferFailureKind::Refused, "is empty"});
+    messages.circuitFailed("50% Effort %1.cir", {TransferFailureKind::Refused, "", {ReplyFault::Empty, {}}});
     // A Latin-1 name, also in the path of the file that could not be written.
     messages.circuitFailed("Caf\xE9.cir",
                            {TransferFailureKind::NotWritten, "/data/Circuits/Caf\xE9.cir"});
@@ -67,11 +69,22 @@ TEST(UpdateMessages, transferFailures_giveTheirReasonInOneLine) {
          "The server sent the program to another address"},
         {{TransferFailureKind::TooManyRedirects, ""},
          "The server redirected the program too often"},
-        {{TransferFailureKind::Refused, "is a web page"}, "The server's answer is a web page"},
         {{TransferFailureKind::Failed, ""}, "The download failed"},
     };
     for (const auto& [failure, text] : reasons)
         EXPECT_EQ(transferfailuretext(failure), text) << static_cast<int>(failure.kind);
+
+    // A refusal reads in English as the check's own reason, a bad key with its line.
+    const KeyProblem sides{KeyProblem::Kind::OutOfRange, "sides", 1, 2};
+    for (const ReplyRefusal& refusal : std::vector<ReplyRefusal>{
+             {ReplyFault::Empty, {}},         {ReplyFault::NulBytes, {}},
+             {ReplyFault::WebPage, {}},       {ReplyFault::NoCircuitName, {}},
+             {ReplyFault::NoIntervals, {}},   {ReplyFault::NoExercises, {}},
+             {ReplyFault::BadKey, keyproblemtext({}, 6, sides)}})
+        EXPECT_EQ(transferfailuretext({TransferFailureKind::Refused, "", refusal}),
+                  QString::fromStdString("The server's answer " + refusalreason(refusal)));
+    EXPECT_EQ(refusalreason({ReplyFault::BadKey, keyproblemtext({}, 6, sides)}),
+              "has a bad key on line 6: \"sides\" must be a number from 1 to 2");
 }
 
 class UpdateLinks : public AppFixture {

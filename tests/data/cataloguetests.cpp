@@ -90,7 +90,7 @@ TEST_F(Catalogue, scan_passesOverUnreadableFilesAndListsTheRest) {
     const std::vector<UnreadableFile> unreadable = scancircuits(grid);
     ASSERT_EQ(unreadable.size(), 1u);
     EXPECT_EQ(unreadable[0].path, circuitsfolder() + "b.cir");
-    EXPECT_EQ(unreadable[0].reason, "Invalid numeric input");
+    EXPECT_EQ(englishtext(unreadable[0].reason), "Invalid numeric input");
     EXPECT_EQ(grid.cell(0, 0), "Good");
     EXPECT_EQ(grid.cell(1, 0), "Later");
     EXPECT_EQ(grid.cell(2, 0), "Morning");

@@ -1,5 +1,6 @@
 // The shared view helpers: embedded artwork and cue, JPEG decoding, text
 // conversion, the dialogs and their stand-in and the error guard.
+#include "data/circuitkeys.h"
 #include "data/ioerror.h"
 #include "testsupport/testdialogs.h"
 #include "ui/browser.h"
@@ -277,25 +278,55 @@ TEST_F(DialogsTest, guard_reportsTheErrorTextAndSwallowsIt) {
     EXPECT_TRUE(after);
     EXPECT_EQ(TestDialogs::takeShown(), (QStringList{"File not found", "Unexpected error"}));
 
-    // In another language the runtime's texts are worded; a text naming a
-    // file and a line comes as it is.
+    // In another language the runtime's texts and the program's own file
+    // texts are worded; paths, keys and other text from files come as they are.
     class German final : public QTranslator {
     public:
         bool isEmpty() const override { return false; }
-        QString translate(const char* context, const char* source, const char*, int) const override {
-            return QLatin1String(context) == QLatin1String("IoError") &&
-                           QLatin1String(source) == QLatin1String("File not found")
-                       ? QStringLiteral("Datei nicht gefunden")
-                       : QString();
+        QString translate(const char*, const char* source, const char*, int) const override {
+            const QLatin1String text(source);
+            if (text == QLatin1String("File not found"))
+                return QStringLiteral("Datei nicht gefunden");
+            if (text == QLatin1String("%1, line %2: %3"))
+                return QStringLiteral("%1, Zeile %2: %3");
+            if (text == QLatin1String("\"%1\" must be a number from %2 to %3"))
+                return QStringLiteral("\"%1\" muss eine Zahl von %2 bis %3 sein");
+            return {};
         }
     } german;
+    const KeyProblem rounds{KeyProblem::Kind::OutOfRange, "rounds", 1, 99};
     QCoreApplication::installTranslator(&german);
     guarded(nullptr, [] { throw IoError("File not found"); });
-    guarded(nullptr, [] { throw IoError("Legs.cir, line 3: \"rounds\" must be a number from 1 to 99"); });
+    guarded(nullptr, [&] { throw IoError(keyproblemtext("Beine.cir", 3, rounds)); });
+    guarded(nullptr, [] { throw IoError("Beine.cir names no file here"); });
     QCoreApplication::removeTranslator(&german);
     EXPECT_EQ(TestDialogs::takeShown(),
               (QStringList{"Datei nicht gefunden",
-                           "Legs.cir, line 3: \"rounds\" must be a number from 1 to 99"}));
+                           "Beine.cir, Zeile 3: \"rounds\" muss eine Zahl von 1 bis 99 sein",
+                           "Beine.cir names no file here"}));
+}
+
+// The windows' English wording of every file text is the one the error
+// itself carries, nested causes and Latin-1 paths included.
+TEST(FileWords, englishIsTheErrorsOwnText) {
+    const std::string path = "/home/j\xF6rg/exercises.lst";
+    const std::vector<FileText> texts = {
+        {FileTextId::Plain, {"Disk full"}, {}},
+        keyproblemtext(path, 7, {KeyProblem::Kind::NotKeyValue, "rounds:8", 0, 0}),
+        keyproblemtext(path, 5, {KeyProblem::Kind::Twice, "work", 0, 0}),
+        keyproblemtext(path, 3, {KeyProblem::Kind::OutOfRange, "warmup", 0, 3600}),
+        {FileTextId::CircuitTooLong, {"Long", "101", "100"}, {}},
+        {FileTextId::TabInName, {"Plank\tside"}, {}},
+        {FileTextId::LibraryTooLarge, {path, "500"}, {}},
+        {FileTextId::LibraryNotSaved,
+         {path},
+         {{FileTextId::LibraryUnread, {path}, {{FileTextId::Plain, {"Disk read error"}, {}}}}}},
+        {FileTextId::ExportOverItself, {}, {}},
+    };
+    for (const FileText& text : texts) {
+        const IoError error(text);
+        EXPECT_EQ(errortext(error), totext(error.what())) << error.what();
+    }
 }
 
 } // namespace
