@@ -2,6 +2,7 @@
 
 #include "data/circuitplan.h"
 #include "data/contentaddress.h"
+#include "data/encyclopedianames.h"
 #include "data/durationtext.h"
 
 #include <utility>
@@ -67,5 +68,6 @@ void CircuitInfoController::libraryChanged() {
 }
 
 void CircuitInfoController::lbl_openbrowserClick() {
-    m_view.openAddress(kinoradexpageaddress(m_table[infoexercise].name));
+    const TExercise& record = m_table[infoexercise];
+    m_view.openAddress(kinoradexpageaddress(encyclopedianame(record.number, record.name)));
 }

@@ -1,6 +1,7 @@
 #include "runner/runlogic.h"
 
 #include "data/contentaddress.h"
+#include "data/encyclopedianames.h"
 #include "runner/cuesound.h"
 #include "runner/runobserver.h"
 
@@ -250,9 +251,9 @@ void CircuitRun::startOrStop() {
 }
 
 void CircuitRun::lbl_launchClick() {
-    const std::string name = current().name;
+    const std::string page = encyclopedianame(current().number, current().name);
     btn_stopClick();
-    tell(&RunView::openPage, kinoradexpageaddress(name));
+    tell(&RunView::openPage, kinoradexpageaddress(page));
 }
 
 void CircuitRun::exercisetimerTimer() {

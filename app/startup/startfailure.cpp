@@ -3,6 +3,7 @@
 #include "app/startup/startup.h"
 #include "app/startup/translation.h"
 #include "ui/dialogs.h"
+#include "ui/errorguard.h"
 #include "ui/textconv.h"
 
 #include <QApplication>
@@ -50,10 +51,10 @@ void showstartfailure(char* programName, const std::string& languageOption,
         folder.empty()
             //: %1 is the system's reason.
             ? QCoreApplication::translate("StartFailure", "Stridewell cannot use the data folder: %1")
-                  .arg(totext(reason))
+                  .arg(errortext(reason))
             //: %1 is the folder's path, %2 the system's reason.
             : QCoreApplication::translate("StartFailure",
                                           "Stridewell cannot use the data folder %1: %2")
-                  .arg(totext(folder), totext(reason));
+                  .arg(totext(folder), errortext(reason));
     Dialogs::message(nullptr, text);
 }

@@ -1,4 +1,5 @@
 #include "data/contentaddress.h"
+#include "data/encyclopedianames.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,23 @@ TEST(ContentAddress, pageAddressesHangOffTheContentServer) {
     EXPECT_EQ(kinoradexpageaddress("Side plank"),
               base + "/kinoradex/index.php?show=Side%20plank");
     EXPECT_EQ(kinoradexindexaddress(), base + "/kinoradex/index.php");
+}
+
+// A seeded starter exercise links to its English page in every language;
+// anything the user named links by its own name.
+TEST(ContentAddress, translatedStarterExercisesLinkToTheEnglishPage) {
+    const EncyclopediaNames names = EncyclopediaNames::read(STRIDEWELL_SOURCE_DIR "/starter/");
+    EXPECT_EQ(names.pagename(1000, "Liegest\xC3\xBCtz"), "Push-Up");
+    EXPECT_EQ(names.pagename(1000, "Pompki"), "Push-Up");
+    EXPECT_EQ(names.pagename(1250, "Pompki szerokie"), names.pagename(1250, "Wide Push-Up"));
+    EXPECT_EQ(names.pagename(1000, "Push-Up"), "Push-Up");
+    // Renamed by the user, or another exercise that happens to have the number.
+    EXPECT_EQ(names.pagename(1000, "Liegest\xC3\xBCtze auf den Knien"),
+              "Liegest\xC3\xBCtze auf den Knien");
+    EXPECT_EQ(names.pagename(1250, "Pompki"), "Pompki");
+    EXPECT_EQ(names.pagename(77777, "Pompki"), "Pompki");
+    // Without starter data every exercise links by its own name.
+    EXPECT_EQ(EncyclopediaNames::read("/nonexistent/").pagename(1000, "Pompki"), "Pompki");
 }
 
 } // namespace
