@@ -7,17 +7,23 @@
 #include "appfixture.h"
 #include "data/apppaths.h"
 #include "data/exercises.h"
+#include "editors/circuitedit.h"
 #include "testsupport/testdialogs.h"
+#include "ui/dialogs.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QTableView>
 #include <QTextDocument>
+#include <QTimer>
 #include <QTranslator>
 
 #include <filesystem>
@@ -41,11 +47,21 @@ QString overflow(const QWidget& widget, const QString& text, int room) {
 }
 
 // What in `root` does not fit: labels, buttons, group titles, list items,
-// memo lines and grid headers.
+// memo lines, grid headers and menu entries.
 QString overflowsIn(QWidget* root) {
     QString found;
-    for (QWidget* widget : root->findChildren<QWidget*>()) {
-        if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap() &&
+    QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    widgets.prepend(root);
+    for (QWidget* widget : widgets) {
+        if (auto* menu = qobject_cast<QMenu*>(widget)) {
+            menu->ensurePolished();
+            menu->adjustSize(); // lays out the entries as a popup would
+            for (QAction* action : menu->actions()) {
+                // The room left of the text: the check mark's column and the margins.
+                const int room = menu->actionGeometry(action).width() - 2 * menu->fontMetrics().height();
+                found += overflow(*menu, QString(action->text()).remove(QLatin1Char('&')), room);
+            }
+        } else if (auto* label = qobject_cast<QLabel*>(widget); label && !label->wordWrap() &&
                                                          label->pixmap().isNull()) {
             found += overflow(*label, label->text(), label->contentsRect().width());
         } else if (auto* button = qobject_cast<QAbstractButton*>(widget);
@@ -81,6 +97,42 @@ protected:
         AppFixture::TearDown();
         QCoreApplication::removeTranslator(&m_translator);
     }
+
+    // The first circuit's "Circuit plan" dialog, opened from its editor.
+    QString overflowsInPlanDialog() {
+        doubleClickAt(m_main->gridView()->viewport(), cellCentre(0, 0), Qt::LeftButton);
+        click(m_main->circuitEditFrame(), "btn_circuitplan");
+        QWidget* dialog = nullptr;
+        for (QWidget* window : QApplication::topLevelWidgets())
+            if (window->objectName() == QLatin1String("dlg_circuitplan") && window->isVisible())
+                dialog = window;
+        if (!dialog)
+            return QStringLiteral("the circuit plan dialog did not open; ");
+        const QString found = overflowsIn(dialog);
+        dialog->close();
+        return found;
+    }
+
+    // The real message boxes' buttons (OK, Cancel, Yes, No), closed as they show.
+    static QString overflowsInMessageBoxes() {
+        QString found;
+        TestDialogs::uninstall();
+        for (const bool yesNo : {false, true}) {
+            QTimer::singleShot(0, [&found] {
+                QWidget* box = QApplication::activeModalWidget();
+                found += box ? overflowsIn(box) : QStringLiteral("no message box; ");
+                if (auto* dialog = qobject_cast<QDialog*>(box))
+                    dialog->reject();
+            });
+            if (yesNo)
+                Dialogs::ask(nullptr, QStringLiteral("?"));
+            else
+                Dialogs::confirm(nullptr, QStringLiteral("?"));
+        }
+        TestDialogs::install();
+        return found;
+    }
+
     QTranslator m_translator;
 };
 
@@ -106,6 +158,7 @@ TEST_F(Clipping, everyLanguageFitsTheDesignedWindows) {
         ASSERT_NE(history, nullptr);
         QString here = overflowsIn(m_launcher.get()) + overflowsIn(m_main.get()) + overflowsIn(history);
         history->close();
+        here += overflowsInPlanDialog() + overflowsInMessageBoxes();
         if (!here.isEmpty())
             found += QString::fromStdString(code.empty() ? "en" : code) + ": " + here + "\n";
         m_launcher.reset();
