@@ -51,6 +51,23 @@ TEST(RunWords, everyTextId_wordedInEnglish_namesAsWritten) {
     }
     EXPECT_EQ(seen.size(), static_cast<size_t>(RunTextId::SayFinished) + 1) << "every id";
 
+    // Every text but a bare name, spoken ones too, is looked up in the
+    // translation sources: a translator that marks what it is asked for marks it.
+    class Marking final : public QTranslator {
+    public:
+        bool isEmpty() const override { return false; }
+        QString translate(const char*, const char* source, const char*, int) const override {
+            return QStringLiteral("\u2039") + QString::fromUtf8(source);
+        }
+    } marking;
+    QCoreApplication::installTranslator(&marking);
+    for (const Case& entry : cases) {
+        if (entry.text.id != RunTextId::CircuitName && entry.text.id != RunTextId::SayName) {
+            EXPECT_EQ(RunWords::text(entry.text).rfind("\u2039", 0), 0u) << entry.words;
+        }
+    }
+    QCoreApplication::removeTranslator(&marking);
+
     RunText round{RunTextId::SayNext, "Squat"};
     round.round = 2;
     round.rounds = 3;
