@@ -19,6 +19,16 @@ CommandLine parsecommandline(int argc, const char* const* argv) {
     CommandLine line;
     bool dataDirGiven = false;
     bool optionsEnded = false;
+    // --help and --version are answered once every option is read, so
+    // "--help --lang de" is German; the first of them wins, and what follows
+    // it cannot make it a refusal.
+    CommandLine::Action answer = CommandLine::Action::Run;
+    const auto refuse = [&answer, &line](const std::string& problem) {
+        if (answer == CommandLine::Action::Run)
+            return ::refuse(problem);
+        line.action = answer;
+        return line;
+    };
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         // "--" ends the options; the program takes no other arguments.
@@ -28,13 +38,11 @@ CommandLine parsecommandline(int argc, const char* const* argv) {
             optionsEnded = true;
             continue;
         }
-        if (argument == "--help") {
-            line.action = CommandLine::Action::Help;
-            return line;
-        }
-        if (argument == "--version") {
-            line.action = CommandLine::Action::Version;
-            return line;
+        if (argument == "--help" || argument == "--version") {
+            if (answer == CommandLine::Action::Run)
+                answer = argument == "--help" ? CommandLine::Action::Help
+                                              : CommandLine::Action::Version;
+            continue;
         }
         if (argument == "--plan" || argument.starts_with("--plan=")) {
             line.action = CommandLine::Action::Plan;
@@ -78,6 +86,8 @@ CommandLine parsecommandline(int argc, const char* const* argv) {
         dataDirGiven = true;
         line.dataDir = folder;
     }
+    if (answer != CommandLine::Action::Run)
+        line.action = answer;
     return line;
 }
 

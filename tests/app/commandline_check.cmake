@@ -49,7 +49,7 @@ endif()
 # --help speaks the language --lang or the environment names, before any
 # window system; an unknown code is English.
 set(english "${out}")
-foreach(language "--lang;de" "--lang=pl")
+foreach(language "--lang;de" "--lang=pl" "--help;--lang;de")
   run_program(${language} --help)
   if(NOT status EQUAL 0 OR out STREQUAL english OR NOT out MATCHES "--data-dir")
     fail("'${language} --help': exit ${status}, stdout '${out}' (want a translation)")
