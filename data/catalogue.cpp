@@ -88,6 +88,22 @@ TCircuit readcircuitsummary(const std::string& path) {
     return circuit;
 }
 
+std::string circuitpathnamed(const std::string& name) {
+    const TStrings2 files = listfiles(circuitsfolder(), "*.cir");
+    for (int listed = 0; listed < kCatalogueRows; ++listed) {
+        const std::string& path = files[static_cast<size_t>(listed)];
+        if (path.empty())
+            break;
+        try {
+            if (readcircuitsummary(path).circuitname == name)
+                return path;
+        } catch (const IoError&) {
+            // passed over, as the scan does
+        }
+    }
+    return {};
+}
+
 std::vector<UnreadableFile> scancircuits(CircuitGrid& grid) {
     const TStrings2 files = listfiles(circuitsfolder(), "*.cir");
     std::vector<UnreadableFile> unreadable;

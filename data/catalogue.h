@@ -45,6 +45,10 @@ TStrings2 listfiles(const std::string& folder, const std::string& mask);
 // reads every file through it. Raises IoError.
 TCircuit readcircuitsummary(const std::string& path);
 
+// The file of the circuit named `name` (its first line, byte for byte) in the
+// Circuits folder, as the scan lists them; "" when no readable one has it.
+std::string circuitpathnamed(const std::string& name);
+
 // A circuit file the scan could not read, and why.
 struct UnreadableFile {
     std::string path;

@@ -1,6 +1,7 @@
 #include "runner/dbusscreenawake.h"
 
 #include "ui/errorguard.h"
+#include "ui/sessionbus.h"
 
 #include <QCoreApplication>
 #include <QDBusConnection>
@@ -8,7 +9,6 @@
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QObject>
 
 #include <algorithm>
@@ -24,21 +24,6 @@ const QString kPath = QStringLiteral("/org/freedesktop/ScreenSaver");
 const QString kInterface = QStringLiteral("org.freedesktop.ScreenSaver");
 constexpr int kCallTimeoutMs = 1500;
 constexpr int kLastCallMs = 250;
-
-// The session bus's address, or empty. The usual places only: libdbus's own
-// fallback would launch a new bus, which is not ours to start.
-QString sessionBusAddress() {
-    const QString address = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
-    if (!address.isEmpty())
-        return address;
-    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
-    if (runtime.isEmpty())
-        return {};
-    const QString socket = runtime + QStringLiteral("/bus");
-    if (!QFileInfo::exists(socket))
-        return {};
-    return QStringLiteral("unix:path=") + socket;
-}
 
 QDBusMessage screenSaverCall(const QString& method) {
     return QDBusMessage::createMethodCall(kService, kPath, kInterface, method);
@@ -118,7 +103,7 @@ void DBusScreenAwake::connectInBackground() {
     m_link = Link::Connecting;
     m_connector = std::thread([shared = m_shared, name = m_connectionName,
                                context = m_context.get(), this] {
-        const QString address = sessionBusAddress();
+        const QString address = sessionbusaddress();
         const bool connected =
             !address.isEmpty() && QDBusConnection::connectToBus(address, name).isConnected();
         std::lock_guard lock(shared->lock);

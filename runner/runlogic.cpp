@@ -343,6 +343,19 @@ void CircuitRun::skipForward() {
     publish();
 }
 
+bool CircuitRun::canSkipForward() const {
+    return (m_state == RunState::Running || m_state == RunState::Stopped) && !finishedPlan();
+}
+
+bool CircuitRun::canSkipBack() const {
+    if (m_plan.phases.empty())
+        return false;
+    if (m_state == RunState::Finished)
+        return true;
+    return (m_state == RunState::Running || m_state == RunState::Stopped) &&
+           (m_phase > 0 || !atPhaseStart());
+}
+
 void CircuitRun::repetitionsDone() {
     if (!finishedPlan() && m_plan.phases[m_phase].kind == PhaseKind::Reps)
         skipForward();

@@ -30,6 +30,7 @@ public:
     // the circuit being left; none by default. The caller keeps it alive
     // longer than the run.
     void setObserver(RunObserver* observer) { m_observer = observer; }
+    RunObserver* observer() const { return m_observer; }
 
     // Loads the circuit file at path. Raises IoError and changes nothing when
     // the file cannot be read.
@@ -56,6 +57,9 @@ public:
     // kRestartAfter seconds of it have run. Never before the first phase.
     void skipBack();
     static constexpr int64_t kRestartAfter = 3;
+    // Whether skipForward() and skipBack() would change anything now.
+    bool canSkipForward() const;
+    bool canSkipBack() const;
 
     // True exactly while the run timer is active.
     bool runInProgress() const { return m_state == RunState::Running; }

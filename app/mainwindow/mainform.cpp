@@ -4,6 +4,7 @@
 #include "app/mainwindow/circuitgridmodel.h"
 #include "app/mainwindow/circuitgridview.h"
 #include "app/mainwindow/runnerassembly.h"
+#include "app/mainwindow/runnerdesktop.h"
 #include "data/apppaths.h"
 #include "editors/circuitedit.h"
 #include "editors/circuitinfoform.h"
@@ -223,6 +224,7 @@ void Tform_Main::buildFrames(QWidget* holder) {
     frame_ExerciseStart1 = new Tframe_ExerciseStart(pnl_frameholder);
     frame_ExerciseStart1->setObjectName(QStringLiteral("frame_ExerciseStart1"));
     new RunnerAssembly(*frame_ExerciseStart1, applicationfolder());
+    new RunnerDesktop(*frame_ExerciseStart1);
     frm_ExerciseFrame1 = new Tfrm_ExerciseFrame(pnl_frameholder);
     frm_ExerciseFrame1->setObjectName(QStringLiteral("frm_ExerciseFrame1"));
     // The information panel shows library records; after a change it shows the
@@ -300,6 +302,19 @@ void Tform_Main::selectcircuit(const std::string& path) {
 }
 
 void Tform_Main::releasecircuit(const std::string& path) { frm_CircuitEdit1->releaseifedited(path); }
+
+Tform_Main::Started Tform_Main::startcircuitat(const std::string& path) {
+    if (runInProgress())
+        return Started::RunUnderWay;
+    clearcells();
+    scancircuits();
+    selectcircuit(path);
+    if (!samecircuitfile(selectedpath(), path))
+        return Started::NotListed;
+    btn_startMouseDown();
+    frame_ExerciseStart1->run().btn_startClick();
+    return Started::Yes;
+}
 
 bool Tform_Main::runInProgress() const { return frame_ExerciseStart1->runInProgress(); }
 

@@ -50,6 +50,12 @@ public:
     int selectedrow() const;
     // Makes the row of the circuit stored at the path the selected one.
     void selectcircuit(const std::string& path);
+    // Starts the circuit in that file as Start on the bar and then the
+    // runner's Start would: listed afresh, selected, loaded and run. Changes
+    // nothing while a run is in progress or when the file is not listed.
+    // Raises IoError when it cannot be read.
+    enum class Started { Yes, RunUnderWay, NotListed };
+    Started startcircuitat(const std::string& path);
 
     CircuitGridModel* grid() const { return m_grid; }
     QTableView* gridView() const;

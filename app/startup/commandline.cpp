@@ -67,6 +67,28 @@ CommandLine parsecommandline(int argc, const char* const* argv) {
             }
             continue;
         }
+        if (argument == "--run" || argument.starts_with("--run=")) {
+            if (argument == "--run") {
+                if (i + 1 >= argc)
+                    return refuse("option '--run' requires an argument");
+                line.circuitName = argv[++i];
+            } else {
+                line.circuitName = argument.substr(6);
+            }
+            if (line.circuitName.empty())
+                return refuse("option '--run' requires a circuit name");
+            if (line.open != CommandLine::Open::Launcher)
+                return refuse("only one of '--run', '--run-last' and '--history' may be given");
+            line.open = CommandLine::Open::Circuit;
+            continue;
+        }
+        if (argument == "--run-last" || argument == "--history") {
+            if (line.open != CommandLine::Open::Launcher)
+                return refuse("only one of '--run', '--run-last' and '--history' may be given");
+            line.open = argument == "--history" ? CommandLine::Open::History
+                                                : CommandLine::Open::LastCircuit;
+            continue;
+        }
         std::string folder;
         if (argument == "--data-dir") {
             if (i + 1 >= argc)

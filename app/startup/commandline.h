@@ -9,6 +9,9 @@
 //   --data-dir DIR      (or --data-dir=DIR) keep the data in DIR
 //   --plan FILE         (or --plan=FILE) the plan of a circuit file on stdout
 //   --lang CODE         (or --lang=CODE) the language to speak ("de", "pt_BR")
+//   --run NAME          (or --run=NAME) start the circuit of that name
+//   --run-last          start the circuit run last
+//   --history           open the training history
 //   --                  ends the options (nothing may follow it)
 // Anything else is refused with one line on stderr and exit status 2.
 struct CommandLine {
@@ -17,6 +20,11 @@ struct CommandLine {
     std::string dataDir;  // empty when not given
     std::string planFile; // for Plan
     std::string language; // --lang, "" when not given
+    // What the windows open with: the launcher, a circuit started at once, or
+    // the training history. In a copy already running on the data folder too.
+    enum class Open { Launcher, Circuit, LastCircuit, History };
+    Open open = Open::Launcher;
+    std::string circuitName; // for Circuit
     std::string problem; // for Refuse: the one line to print
 };
 

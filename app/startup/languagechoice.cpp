@@ -1,11 +1,11 @@
 #include "app/startup/languagechoice.h"
 
+#include "data/generalsetting.h"
 #include "data/texttrim.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 
 #ifndef STRIDEWELL_TRANSLATION_RELATIVE
 #error "STRIDEWELL_TRANSLATION_RELATIVE is set by the build"
@@ -61,25 +61,7 @@ std::string chooselanguage(const LanguageSources& sources) {
 }
 
 std::string settingslanguage(const std::string& iniPath) {
-    std::error_code error;
-    // Larger than any file this program writes by far: not ours.
-    if (!fs::is_regular_file(iniPath, error) || fs::file_size(iniPath, error) > 64 * 1024)
-        return {};
-    std::ifstream file(iniPath);
-    std::string line;
-    bool general = true;
-    while (std::getline(file, line)) {
-        const std::string_view text = trimmed(line);
-        if (text.starts_with('[')) {
-            general = text == "[General]";
-            continue;
-        }
-        const size_t equals = text.find('=');
-        if (general && equals != std::string_view::npos &&
-            trimmed(text.substr(0, equals)) == "language")
-            return std::string(trimmed(text.substr(equals + 1)));
-    }
-    return {};
+    return generalsetting(iniPath, "language");
 }
 
 std::vector<std::string> translationsin(const std::string& folder) {

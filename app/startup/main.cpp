@@ -2,9 +2,12 @@
 #include "app/startup/planprint.h"
 #include "app/startup/startfailure.h"
 #include "app/startup/translation.h"
-#include "app/startup/usagewords.h"
 #include "app/startup/startup.h"
+#include "app/startup/usagewords.h"
 #include "data/apppaths.h"
+#include "data/catalogue.h"
+#include "data/generalsetting.h"
+#include "runner/runsettings.h"
 #include "data/datafolder.h"
 
 #include <cerrno>
@@ -80,7 +83,29 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    // A circuit to start is looked up before any window: an unknown name
+    // changes nothing.
+    StartRequest request;
+    if (line.open == CommandLine::Open::History)
+        request.open = StartRequest::Open::History;
+    if (line.open == CommandLine::Open::Circuit || line.open == CommandLine::Open::LastCircuit) {
+        request.open = StartRequest::Open::Circuit;
+        request.circuitName = line.open == CommandLine::Open::Circuit
+                                  ? line.circuitName
+                                  : generalsetting(RunSettings::pathIn(folder), kLastCircuitKey);
+        if (request.circuitName.empty()) {
+            std::fprintf(stderr, "stridewell: no circuit has been run yet\n");
+            return 1;
+        }
+        request.circuitPath = circuitpathnamed(request.circuitName);
+        if (request.circuitPath.empty()) {
+            std::fprintf(stderr, "stridewell: there is no circuit named '%s' in %s\n",
+                         request.circuitName.c_str(), folderwithoutseparator(circuitsfolder()).c_str());
+            return 1;
+        }
+    }
+
     // Every option has been read here; the window system sees none of them.
     int windowArgc = 1;
-    return runstridewell(windowArgc, argv, language);
+    return runstridewell(windowArgc, argv, language, {}, request);
 }

@@ -1,5 +1,7 @@
 #include "app/startup/startup.h"
 
+#include "app/desktop/desktopbus.h"
+#include "app/desktop/instancedoor.h"
 #include "app/launcher/launcher.h"
 #include "app/mainwindow/mainform.h"
 #include "app/startup/instancelock.h"
@@ -12,7 +14,9 @@
 #include "ui/textconv.h"
 
 #include <QApplication>
+#include <QTimer>
 
+#include <cstdio>
 #include <exception>
 #include <memory>
 
@@ -24,8 +28,68 @@ void nameapplication() {
     QGuiApplication::setDesktopFileName(QStringLiteral("org.stridewell.Stridewell"));
 }
 
+namespace {
+
+// The launcher, or the main window once it is shown, to the front.
+void raisefront(TForm1& launcher, Tform_Main* mainForm) {
+    QWidget* front = mainForm && mainForm->isVisible() ? static_cast<QWidget*>(mainForm)
+                                                        : static_cast<QWidget*>(&launcher);
+    front->setWindowState(front->windowState() & ~Qt::WindowMinimized);
+    front->show();
+    front->raise();
+    front->activateWindow();
+}
+
+// Starts the circuit in that file as the user would: the start link first
+// when the main window is not shown yet, then Start. "" when it started.
+std::string startcircuit(TForm1& launcher, const std::string& path) {
+    Tform_Main* main = launcher.mainForm();
+    if (!main)
+        return DoorRefusal::kUnknownCircuit;
+    if (!main->isVisible())
+        launcher.lbl_startstridewellClick();
+    switch (main->startcircuitat(path)) {
+    case Tform_Main::Started::RunUnderWay:
+        return DoorRefusal::kRunUnderWay;
+    case Tform_Main::Started::NotListed:
+        return DoorRefusal::kUnknownCircuit;
+    case Tform_Main::Started::Yes:
+        break;
+    }
+    raisefront(launcher, main);
+    return {};
+}
+
+// A copy already runs on the folder: it is asked to do what this one was
+// started for. Without a session bus, or when it does not answer, the user
+// is told as before.
+int askrunningcopy(const std::string& folder, const StartRequest& request) {
+    Knock knock;
+    if (request.open == StartRequest::Open::Circuit)
+        knock = {Knock::Ask::Run, request.circuitName};
+    else if (request.open == StartRequest::Open::History)
+        knock = {Knock::Ask::History, {}};
+    switch (knockat(folder, knock)) {
+    case KnockAnswer::Done:
+        return 0;
+    case KnockAnswer::UnknownCircuit:
+        std::fprintf(stderr, "stridewell: the running copy has no circuit named '%s'\n",
+                     request.circuitName.c_str());
+        return 1;
+    case KnockAnswer::RunUnderWay:
+        std::fprintf(stderr, "stridewell: a run is under way in the running copy; stop it first\n");
+        return 1;
+    case KnockAnswer::NotReached:
+        break;
+    }
+    Dialogs::message(nullptr, totext(alreadyrunningmessage(folder)));
+    return 0;
+}
+
+} // namespace
+
 int runstridewell(int& argc, char** argv, const std::string& language,
-                  const StartupHooks& hooks) {
+                  const StartupHooks& hooks, const StartRequest& request) {
     QApplication app(argc, argv);
     nameapplication();
     installtranslationfor(language);
@@ -36,14 +100,14 @@ int runstridewell(int& argc, char** argv, const std::string& language,
     // Held until the program ends: no second copy writes into the same folder.
     const std::string folder = applicationfolder();
     const InstanceLock lock(folder);
-    if (lock.heldElsewhere()) {
-        Dialogs::message(nullptr, totext(alreadyrunningmessage(folder)));
-        return 0;
-    }
+    if (lock.heldElsewhere())
+        return askrunningcopy(folder, request);
     removeleftovertemporaries(lock, folder);
     const QuitOnSignal quitOnSignal;
 
     try {
+        // Outlives the windows, whose services use it.
+        DesktopBus bus;
         TForm1 launcher;
         std::unique_ptr<Tform_Main> mainForm;
         launcher.setMainFormFactory([&launcher, &mainForm] {
@@ -54,12 +118,35 @@ int runstridewell(int& argc, char** argv, const std::string& language,
             launcher.setLibraryLoader([library] { library->loadexercises(); });
             return mainForm.get();
         });
-        launcher.onFirstShown = [&launcher, &hooks] {
+        const DoorActions actions{
+            .raise = [&launcher, &mainForm] { raisefront(launcher, mainForm.get()); },
+            .startCircuit = [&launcher](const std::string& path) { return startcircuit(launcher, path); },
+            .openHistory = [&launcher] { launcher.lbl_historyClick(); },
+        };
+        std::unique_ptr<InstanceDoor> door;
+        const auto openDoor = [&] {
+            bus.start();
+            door = std::make_unique<InstanceDoor>(bus, folder, actions);
+        };
+        if (request.open == StartRequest::Open::Circuit) {
+            // Straight to the runner: no launcher.
+            guarded(nullptr, [&] {
+                const std::string refusal = startcircuit(launcher, request.circuitPath);
+                if (!refusal.empty())
+                    launcher.show();
+            });
+            QTimer::singleShot(0, &launcher, openDoor);
+            return QApplication::exec();
+        }
+        launcher.onFirstShown = [&launcher, &hooks, &openDoor, &request] {
             if (hooks.launcherShown)
                 hooks.launcherShown();
             launcher.mainForm();
             if (hooks.mainBuilt)
                 hooks.mainBuilt(launcher);
+            openDoor();
+            if (request.open == StartRequest::Open::History)
+                launcher.lbl_historyClick();
         };
         launcher.show();
         return QApplication::exec();

@@ -24,6 +24,15 @@ const char* const kUsage = QT_TRANSLATE_NOOP("CommandLine", "Usage: stridewell [
                "there, else in $XDG_DATA_HOME/stridewell (~/.local/share/stridewell),\n"
                "which is made and filled with starter exercises and circuits on first start.\n");
 
+//: The end of the answer to --help. Keep the option names and the layout of
+//: the columns; lines of at most 79 characters.
+const char* const kOpenOptions = QT_TRANSLATE_NOOP("CommandLine", "\n"
+               "What the program opens with, in the copy already running on the data folder\n"
+               "when there is one:\n"
+               "      --run=NAME      start the circuit of that name\n"
+               "      --run-last      start the circuit run last\n"
+               "      --history       open the training history\n");
+
 } // namespace
 
 std::string usagewords(const std::string& languageOption) {
@@ -34,5 +43,7 @@ std::string usagewords(const std::string& languageOption) {
     char* argv[] = {name, nullptr};
     const QCoreApplication application(argc, argv);
     installtranslationfor(chosenlanguage(languageOption, {}));
-    return QCoreApplication::translate("CommandLine", kUsage).toStdString();
+    return (QCoreApplication::translate("CommandLine", kUsage) +
+            QCoreApplication::translate("CommandLine", kOpenOptions))
+        .toStdString();
 }
