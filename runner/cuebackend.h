@@ -29,6 +29,9 @@ struct CueBackend {
     void (*threadEnding)();
     // Silences the sample wherever it is sounding; other samples go on.
     void (*halt)(CueSample* sample);
+    // How loud the sample plays from now on, in percent of its own loudness
+    // (100: as decoded).
+    void (*setVolume)(CueSample* sample, int percent);
 };
 
 inline constexpr int kCueBackendVersion = moduleversion({
@@ -40,6 +43,7 @@ inline constexpr int kCueBackendVersion = moduleversion({
     STRIDEWELL_MODULE_MEMBER(CueBackend, close),
     STRIDEWELL_MODULE_MEMBER(CueBackend, threadEnding),
     STRIDEWELL_MODULE_MEMBER(CueBackend, halt),
+    STRIDEWELL_MODULE_MEMBER(CueBackend, setVolume),
 });
 // The module's one exported function, of type CueBackendEntry.
 inline constexpr char kCueBackendEntry[] = "stridewell_cue_backend";

@@ -8,7 +8,7 @@ constinit ModuleTable<CueBackend> g_backend{
     STRIDEWELL_CUE_MODULE, kCueBackendEntry, kCueBackendVersion,
     [](const CueBackend& backend) {
         return backend.open && backend.play && backend.sounding && backend.close &&
-               backend.threadEnding && backend.halt;
+               backend.threadEnding && backend.halt && backend.setVolume;
     }};
 
 } // namespace

@@ -20,7 +20,7 @@ struct RunAidParts {
     RunAids borrowed() const { return {cue.get(), announcer.get(), awake.get()}; }
 };
 
-// The stored cue through the sound device.
+// The stored cue, in each of its sounds, through the sound device.
 std::unique_ptr<CueSound> makeCue();
 // Spoken names and the countdown tick through the cue's sound device, in the
 // voice of the language in use.

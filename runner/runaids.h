@@ -1,22 +1,33 @@
 #pragma once
 
+#include "runner/cuesound.h"
 #include "runner/runtext.h"
 
 #include <string>
-
-class CueSound;
 
 // The training aids around a run. The run logic decides when each is asked
 // for; the program supplies the real ones (runaidfactory.h: speech and ticks
 // through the cue's sound device, the desktop's screen saver over D-Bus) and
 // tests fake them.
 
+// The volume is chosen in steps of this many percent.
+inline constexpr int kVolumeStep = 10;
+
 // What the user has turned on. The defaults are the program as designed:
-// nothing spoken, no countdown; the screen kept awake during a run.
+// nothing spoken, no countdown; the screen kept awake during a run; the
+// chime at its full loudness; the big clock on a screen of its own where
+// there is one.
 struct RunOptions {
     bool speakNames = false;
     bool countdown = false;
     bool keepAwake = true;
+    CueTone cueTone = CueTone::Chime;
+    // Of the cue, the countdown tick and the voice together: 10 to 100 in
+    // steps of 10, percent of the designed loudness.
+    int volume = kFullVolume;
+    // With more than one screen, the big clock opens on one the main window
+    // is not on (a projector, a television).
+    bool bigClockElsewhere = true;
 };
 
 // Spoken phrases and the countdown tick, played beside the cue without
@@ -31,6 +42,9 @@ public:
     virtual void speak(const std::string& phrase) = 0;
     // The short tick at 3, 2 and 1 seconds left.
     virtual void countdownTick() = 0;
+    // The loudness of the voice and the tick from now on, in percent of the
+    // designed one.
+    virtual void setVolume(int /*percent*/) {}
 
     // What the run calls: it names its phrases (runtext.h). By default they
     // are worded in the user's language (runner/runwords.cpp) and handed to

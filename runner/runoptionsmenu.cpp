@@ -2,6 +2,7 @@
 
 #include "ui/errorguard.h"
 
+#include <QActionGroup>
 #include <QContextMenuEvent>
 #include <QMenu>
 #include <QWidget>
@@ -11,6 +12,24 @@ namespace {
 // The parts of the clock: its box, the clock itself or its digits and colon.
 const char* const kClockParts[] = {"Image2", "pnl_clock", "img_m10s", "img_ms",
                                    "Image3", "img_s10s",  "img_s"};
+
+QString toneName(CueTone tone) {
+    switch (tone) {
+    case CueTone::Chime:
+        //: A cue sound on the run options' Sound submenu: the designed two-note chime.
+        return RunOptionsMenu::tr("Chime");
+    case CueTone::Bell:
+        //: A cue sound on the Sound submenu: one struck bell.
+        return RunOptionsMenu::tr("Bell");
+    case CueTone::DoubleBeep:
+        //: A cue sound on the Sound submenu: two short electronic beeps, as of a sports watch.
+        return RunOptionsMenu::tr("Double beep");
+    case CueTone::Gong:
+        //: A cue sound on the Sound submenu: a low gong.
+        return RunOptionsMenu::tr("Gong");
+    }
+    return {};
+}
 
 } // namespace
 
@@ -25,6 +44,12 @@ RunOptionsMenu::RunOptionsMenu(QWidget* frame, Apply apply, RunSettings settings
     addOption(tr("Count down the last three seconds"), &RunOptions::countdown);
     //: A run option: the screen saver is held off while a circuit runs.
     addOption(tr("Keep the screen awake during a run"), &RunOptions::keepAwake);
+    //: A run option: with two screens or more (a projector, a television), the big
+    //: clock (F11) fills a screen the main window is not on.
+    addOption(tr("Big clock on the other screen"), &RunOptions::bigClockElsewhere);
+    m_menu->addSeparator();
+    addSoundMenu();
+    addVolumeMenu();
 
     const QString hint = tr(kClockHint);
     for (const char* part : kClockParts)
@@ -44,11 +69,69 @@ void RunOptionsMenu::addOption(const QString& text, bool RunOptions::*option) {
     connect(action, &QAction::toggled, this, [this, option](bool on) { changed(option, on); });
 }
 
+QMenu* RunOptionsMenu::addSubmenu(const QString& title, const char* objectName) {
+    QMenu* submenu = m_menu->addMenu(title);
+    submenu->setObjectName(QLatin1String(objectName));
+    submenu->setAccessibleName(title);
+    return submenu;
+}
+
+QAction* RunOptionsMenu::addChoice(QMenu* submenu, QActionGroup* group, const QString& text,
+                                   bool checked) {
+    QAction* action = submenu->addAction(text);
+    action->setCheckable(true);
+    action->setChecked(checked);
+    group->addAction(action);
+    return action;
+}
+
+void RunOptionsMenu::addSoundMenu() {
+    //: A submenu of the run options: the sound played at every change of phase.
+    QMenu* sounds = addSubmenu(tr("Sound"), "mnu_runsound");
+    auto* group = new QActionGroup(sounds);
+    for (int i = 0; i < kCueToneCount; ++i) {
+        const auto tone = static_cast<CueTone>(i);
+        // Triggered also when chosen again: the user hears it once more.
+        connect(addChoice(sounds, group, toneName(tone), m_options.cueTone == tone),
+                &QAction::triggered, this, [this, tone] {
+                    RunOptions changed = m_options;
+                    changed.cueTone = tone;
+                    soundChanged(changed);
+                });
+    }
+}
+
+void RunOptionsMenu::addVolumeMenu() {
+    //: A submenu of the run options: how loud the cue, the countdown and the voice are.
+    QMenu* volumes = addSubmenu(tr("Volume"), "mnu_runvolume");
+    auto* group = new QActionGroup(volumes);
+    for (int percent = kVolumeStep; percent <= kFullVolume; percent += kVolumeStep) {
+        //: A volume on the Volume submenu, in percent of the designed loudness (%1 is 10 to 100).
+        const QString text = tr("%1%").arg(percent);
+        connect(addChoice(volumes, group, text, m_options.volume == percent), &QAction::triggered,
+                this, [this, percent] {
+                    RunOptions changed = m_options;
+                    changed.volume = percent;
+                    soundChanged(changed);
+                });
+    }
+}
+
 void RunOptionsMenu::changed(bool RunOptions::*option, bool on) {
     guarded(m_frame, [this, option, on] {
         m_options.*option = on;
         m_apply(m_options);
         // Applied even when it cannot be remembered; the error says why.
+        m_settings.save(m_options);
+    });
+}
+
+void RunOptionsMenu::soundChanged(const RunOptions& changed) {
+    guarded(m_frame, [this, &changed] {
+        m_options = changed;
+        m_apply(m_options);
+        emit soundChosen();
+        // Applied and heard even when it cannot be remembered; the error says why.
         m_settings.save(m_options);
     });
 }

@@ -7,12 +7,22 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <iterator>
+#include <string>
+
 namespace {
 
 const char kGroup[] = "Runner";
 const char kSpeakNames[] = "SpeakExerciseNames";
 const char kCountdown[] = "CountDown";
 const char kKeepAwake[] = "KeepScreenAwake";
+const char kSound[] = "Sound";
+const char kVolume[] = "Volume";
+const char kBigClockElsewhere[] = "BigClockOnOtherScreen";
+
+// The sounds' words in the file, in CueTone's order.
+const char* const kToneWords[] = {"chime", "bell", "doublebeep", "gong"};
+static_assert(std::size(kToneWords) == kCueToneCount);
 
 // Larger than any file this program writes by far: a file this big is not
 // ours, and is not read.
@@ -29,6 +39,23 @@ bool flag(const QSettings& settings, const char* key, bool fallback) {
 
 const char* text(bool value) {
     return value ? "true" : "false";
+}
+
+CueTone tone(const QSettings& settings, CueTone fallback) {
+    const QString value = settings.value(QLatin1String(kSound)).toString().trimmed().toLower();
+    for (int i = 0; i < kCueToneCount; ++i)
+        if (value == QLatin1String(kToneWords[i]))
+            return static_cast<CueTone>(i);
+    return fallback;
+}
+
+// One of the menu's steps, 10 to 100; "55", "0" or "loud" are not.
+int volume(const QSettings& settings, int fallback) {
+    bool number = false;
+    const int value = settings.value(QLatin1String(kVolume)).toString().trimmed().toInt(&number);
+    if (!number || value < kVolumeStep || value > kFullVolume || value % kVolumeStep != 0)
+        return fallback;
+    return value;
 }
 
 } // namespace
@@ -55,6 +82,9 @@ RunOptions RunSettings::load() const {
     options.speakNames = flag(settings, kSpeakNames, defaults.speakNames);
     options.countdown = flag(settings, kCountdown, defaults.countdown);
     options.keepAwake = flag(settings, kKeepAwake, defaults.keepAwake);
+    options.cueTone = tone(settings, defaults.cueTone);
+    options.volume = volume(settings, defaults.volume);
+    options.bigClockElsewhere = flag(settings, kBigClockElsewhere, defaults.bigClockElsewhere);
     return options;
 }
 
@@ -94,5 +124,14 @@ void RunSettings::save(const RunOptions& options) const {
     bytes += std::string(kSpeakNames) + "=" + text(options.speakNames) + "\n";
     bytes += std::string(kCountdown) + "=" + text(options.countdown) + "\n";
     bytes += std::string(kKeepAwake) + "=" + text(options.keepAwake) + "\n";
+    // Written only once changed: a file of someone who never touched them
+    // stays as earlier versions wrote it.
+    const RunOptions defaults;
+    if (options.cueTone != defaults.cueTone)
+        bytes += std::string(kSound) + "=" + kToneWords[static_cast<int>(options.cueTone)] + "\n";
+    if (options.volume != defaults.volume)
+        bytes += std::string(kVolume) + "=" + std::to_string(options.volume) + "\n";
+    if (options.bigClockElsewhere != defaults.bigClockElsewhere)
+        bytes += std::string(kBigClockElsewhere) + "=" + text(options.bigClockElsewhere) + "\n";
     writefileatomically(m_path, bytes);
 }

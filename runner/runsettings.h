@@ -11,9 +11,15 @@
 //   SpeakExerciseNames=true
 //   CountDown=false
 //   KeepScreenAwake=true
+//   Sound=bell
+//   Volume=50
+//   BigClockOnOtherScreen=false
 //
 // A missing, unreadable or broken file, or a key that is missing or holds
-// anything but true/false (or 1/0), gives that option its default.
+// anything but true/false (or 1/0), gives that option its default. Sound is
+// one of chime, bell, doublebeep and gong; Volume one of 10, 20, ... 100.
+// These three are written only when they differ from their defaults (chime,
+// 100, true).
 class RunSettings final {
 public:
     RunSettings();

@@ -5,6 +5,7 @@
 #include <SDL_mixer.h>
 #include <dlfcn.h>
 
+#include <algorithm>
 #include <climits>
 #include <mutex>
 #include <type_traits>
@@ -102,12 +103,17 @@ void haltSample(CueSample* sample) {
             Mix_HaltChannel(channel);
 }
 
+void setSampleVolume(CueSample* sample, int percent) {
+    // Scaled by the mixer as it plays: the decoded sound stays as it is.
+    Mix_VolumeChunk(sample->chunk, std::clamp(percent, 0, 100) * MIX_MAX_VOLUME / 100);
+}
+
 void threadEnding() {
     SDL_TLSCleanup(); // SDL keeps its error text per thread
 }
 
 constexpr CueBackend kBackend{kCueBackendVersion, &openSample,   &playSample, &soundingSamples,
-                              &closeSample,       &threadEnding, &haltSample};
+                              &closeSample,       &threadEnding, &haltSample, &setSampleVolume};
 
 } // namespace
 

@@ -88,6 +88,18 @@ void SoundAnnouncer::countdownTick() {
     m_tick.play();
 }
 
+void SoundAnnouncer::setVolume(int percent) {
+    m_tick.setVolume(percent);
+    std::lock_guard lock(m_lock);
+    if (percent == m_volume)
+        return;
+    m_volume = percent;
+    // Phrases made from now on are set as they are kept.
+    if (m_sound)
+        for (const Ready& ready : m_ready)
+            m_sound->setVolume(ready.sample, percent);
+}
+
 bool SoundAnnouncer::waitUntilPrepared(const std::string& phrase) {
     std::unique_lock lock(m_lock);
     m_idle.wait(lock, [this] { return m_silent || (m_waiting.empty() && !m_busy); });
@@ -165,6 +177,8 @@ CueSample* SoundAnnouncer::synthesise(const std::string& phrase) {
 }
 
 void SoundAnnouncer::keep(const std::string& phrase, CueSample* sample) {
+    if (m_volume != kFullVolume)
+        m_sound->setVolume(sample, m_volume);
     m_ready.push_back({phrase, sample});
     if (m_ready.size() <= kKeptPhrases)
         return;

@@ -36,6 +36,7 @@ public:
     void prepare(const std::string& phrase) override;
     void speak(const std::string& phrase) override;
     void countdownTick() override;
+    void setVolume(int percent) override;
 
     // Waits until the worker has nothing left to do; true when `phrase` is
     // ready to start at once.
@@ -68,6 +69,7 @@ private:
     std::string m_due;                 // spoken before it was ready
     Clock::time_point m_dueSince;
     CueSample* m_speaking = nullptr;
+    int m_volume = kFullVolume;
     const CueBackend* m_sound = nullptr; // set by the worker
     const SpeechBackend* m_speech = nullptr;
     bool m_busy = false;   // the worker is synthesising

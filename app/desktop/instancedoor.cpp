@@ -7,6 +7,7 @@
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QTimer>
 
 #include <cstdint>
 #include <cstdio>
@@ -68,11 +69,13 @@ void InstanceDoor::open(QDBusConnection& connection) {
     m_connectionName = connection.name();
 }
 
+void InstanceDoor::later(std::function<void()> action) {
+    if (action)
+        QTimer::singleShot(0, this, [action = std::move(action)] { guarded(nullptr, action); });
+}
+
 void InstanceDoor::Raise() {
-    guarded(nullptr, [this] {
-        if (m_actions.raise)
-            m_actions.raise();
-    });
+    later(m_actions.raise);
 }
 
 QString InstanceDoor::Run(const QByteArray& name) {
@@ -81,16 +84,15 @@ QString InstanceDoor::Run(const QByteArray& name) {
         const std::string path = circuitpathnamed(name.toStdString());
         if (path.empty() || !m_actions.startCircuit)
             return;
-        answer = QString::fromStdString(m_actions.startCircuit(path));
+        answer = QString::fromStdString(m_actions.startRefusal ? m_actions.startRefusal() : "");
+        if (answer.isEmpty())
+            later([this, path] { m_actions.startCircuit(path); });
     });
     return answer;
 }
 
 void InstanceDoor::History() {
-    guarded(nullptr, [this] {
-        if (m_actions.openHistory)
-            m_actions.openHistory();
-    });
+    later(m_actions.openHistory);
 }
 
 KnockAnswer knockat(const std::string& dataFolder, const Knock& knock) {
@@ -110,6 +112,9 @@ KnockAnswer knockat(const std::string& dataFolder, const Knock& knock) {
             if (knock.ask == Knock::Ask::Run)
                 call << QByteArray::fromStdString(knock.circuitName);
             const QDBusMessage reply = connection.call(call, QDBus::Block, kKnockTimeoutMs);
+            if (reply.type() == QDBusMessage::ErrorMessage &&
+                reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply"))
+                answer = KnockAnswer::NoAnswer;
             if (reply.type() == QDBusMessage::ReplyMessage) {
                 const QString refusal =
                     reply.arguments().isEmpty() ? QString() : reply.arguments().front().toString();

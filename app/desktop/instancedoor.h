@@ -19,11 +19,13 @@ class QDBusConnection;
 // "org.stridewell.Stridewell.f<16 hex digits>": the folder's name on the bus.
 QString doorservicename(const std::string& dataFolder);
 
-// What the running copy does when asked.
+// What the running copy does when asked. Each is done after the answer has
+// gone back, so a message it shows never keeps the second start waiting.
 struct DoorActions {
     std::function<void()> raise;
-    // The circuit file to start; "" when it started, else why not (DoorRefusal).
-    std::function<std::string(const std::string& path)> startCircuit;
+    // Why no circuit can be started now (DoorRefusal), or "".
+    std::function<std::string()> startRefusal;
+    std::function<void(const std::string& path)> startCircuit;
     std::function<void()> openHistory;
 };
 
@@ -50,6 +52,7 @@ public slots:
 
 private:
     void open(QDBusConnection& connection);
+    void later(std::function<void()> action);
 
     std::string m_folder;
     DoorActions m_actions;
@@ -63,5 +66,6 @@ struct Knock {
     Ask ask = Ask::Raise;
     std::string circuitName; // for Run
 };
-enum class KnockAnswer { NotReached, Done, UnknownCircuit, RunUnderWay };
+// NoAnswer: the running copy took the call and did not answer in time.
+enum class KnockAnswer { NotReached, Done, UnknownCircuit, RunUnderWay, NoAnswer };
 KnockAnswer knockat(const std::string& dataFolder, const Knock& knock);

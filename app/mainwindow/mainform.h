@@ -56,6 +56,7 @@ public:
     // Raises IoError when it cannot be read.
     enum class Started { Yes, RunUnderWay, NotListed };
     Started startcircuitat(const std::string& path);
+    bool runInProgress() const override;
 
     CircuitGridModel* grid() const { return m_grid; }
     QTableView* gridView() const;
@@ -87,7 +88,6 @@ private:
     BarPictures& pictures(BarButton button);
 
     // MainWindowView
-    bool runInProgress() const override;
     void bringToFront(MainFrame frame) override;
     void showButtonPicture(BarButton button, bool hover) override;
     void showMessage(MainMessage message) override;

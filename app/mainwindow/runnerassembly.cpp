@@ -2,6 +2,7 @@
 
 #include "data/historyfile.h"
 #include "runner/bigclock.h"
+#include "runner/bigclockscreen.h"
 #include "runner/circuitstartframe.h"
 #include "runner/runoptionsmenu.h"
 #include "runner/runrecorder.h"
@@ -14,6 +15,7 @@
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -22,6 +24,7 @@
 
 #include <cstdio>
 #include <ctime>
+#include <vector>
 
 namespace {
 
@@ -87,6 +90,24 @@ QShortcut* windowKey(QWidget* owner, Qt::Key key) {
     return shortcut;
 }
 
+ScreenArea areaOf(const QRect& rect) {
+    return {rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+// The screen the big clock is to fill (bigclockscreen.h); null without any.
+QScreen* bigClockScreenFor(const QWidget& window, bool elsewhere) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (screens.isEmpty())
+        return nullptr;
+    std::vector<ScreenArea> areas;
+    for (const QScreen* screen : screens)
+        areas.push_back(areaOf(screen->geometry()));
+    const qsizetype own = screens.indexOf(window.screen());
+    const size_t ownIndex = own < 0 ? areas.size() : static_cast<size_t>(own);
+    return screens[static_cast<qsizetype>(
+        bigClockScreen(areas, areaOf(window.frameGeometry()), ownIndex, elsewhere))];
+}
+
 } // namespace
 
 RunnerAssembly::RunnerAssembly(Tframe_ExerciseStart& frame, const std::string& dataFolder,
@@ -106,9 +127,14 @@ RunnerAssembly::RunnerAssembly(Tframe_ExerciseStart& frame, const std::string& d
         });
     run.setObserver(m_recorder.get());
 
-    new RunOptionsMenu(
-        &frame, [&run](const RunOptions& options) { run.setOptions(options); },
+    auto* options = new RunOptionsMenu(
+        &frame, [this](const RunOptions& chosen) { applyOptions(chosen); },
         RunSettings(RunSettings::pathIn(dataFolder)));
+    // Heard only when chosen: the cue alone, nothing else of the run.
+    connect(options, &RunOptionsMenu::soundChosen, this, [this] {
+        if (m_aids.cue)
+            m_aids.cue->preview();
+    });
 
     // The sound device opens on a worker thread; the runner does not wait for it.
     if (m_aids.cue)
@@ -123,6 +149,16 @@ RunnerAssembly::~RunnerAssembly() {
     // A run written as the program closes has no window left to tell.
     for (const std::string& text : m_untold)
         std::fprintf(stderr, "%s\n", text.c_str());
+}
+
+void RunnerAssembly::applyOptions(const RunOptions& options) {
+    m_frame.run().setOptions(options);
+    if (m_aids.cue) {
+        m_aids.cue->choose(options.cueTone);
+        m_aids.cue->setVolume(options.volume);
+    }
+    if (m_aids.announcer)
+        m_aids.announcer->setVolume(options.volume);
 }
 
 void RunnerAssembly::historyNotWritten(const std::string& text) {
@@ -186,10 +222,13 @@ void RunnerAssembly::toggleBigClock() {
         connect(m_bigClock, &BigClockWindow::hidden, this,
                 [this] { m_frame.window()->activateWindow(); });
     }
-    // Full screen on the runner's screen, also where no window manager
-    // answers the request.
-    if (QScreen* screen = m_frame.window()->screen())
+    // Full screen on the runner's screen, or on another one if the user wants
+    // it there; also where no window manager answers the request.
+    if (QScreen* screen =
+            bigClockScreenFor(*m_frame.window(), m_frame.run().options().bigClockElsewhere)) {
+        m_bigClock->setScreen(screen);
         m_bigClock->setGeometry(screen->geometry());
+    }
     m_bigClock->showFullScreen();
     m_bigClock->raise();
     m_bigClock->activateWindow();

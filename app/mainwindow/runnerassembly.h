@@ -18,8 +18,11 @@ class Tframe_ExerciseStart;
 // - the cue and the training aids, handed to the frame's run;
 // - the training history: every run worth keeping is written as it finishes
 //   or is left, and a failed write is told after the reaction that caused it;
-// - the run options on the frame's context menu, remembered in stridewell.ini;
-// - the big clock, opened and closed by F11 or a double click on the clock;
+// - the run options on the frame's context menu, remembered in stridewell.ini:
+//   the run's own, the cue's sound and the volume of every sound, heard once
+//   when chosen;
+// - the big clock, opened and closed by F11 or a double click on the clock,
+//   on a screen of its own where there is one and the options want it;
 // - the keys, as shortcuts of the runner's window and of the big clock.
 //
 // Keys, while the runner is the front frame and no text field has the focus:
@@ -43,6 +46,7 @@ public:
     BigClockWindow* bigClock() const; // made when first opened
 
 private:
+    void applyOptions(const RunOptions& options);
     void addRunnerKeys();
     void addBigClockKeys();
     void historyNotWritten(const std::string& text);

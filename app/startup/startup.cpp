@@ -41,28 +41,21 @@ void raisefront(TForm1& launcher, Tform_Main* mainForm) {
 }
 
 // Starts the circuit in that file as the user would: the start link first
-// when the main window is not shown yet, then Start. "" when it started.
-std::string startcircuit(TForm1& launcher, const std::string& path) {
+// when the main window is not shown yet, then Start. False when a run is
+// under way or the file is not listed.
+bool startcircuit(TForm1& launcher, const std::string& path) {
     Tform_Main* main = launcher.mainForm();
     if (!main)
-        return DoorRefusal::kUnknownCircuit;
+        return false;
     if (!main->isVisible())
         launcher.lbl_startstridewellClick();
-    switch (main->startcircuitat(path)) {
-    case Tform_Main::Started::RunUnderWay:
-        return DoorRefusal::kRunUnderWay;
-    case Tform_Main::Started::NotListed:
-        return DoorRefusal::kUnknownCircuit;
-    case Tform_Main::Started::Yes:
-        break;
-    }
     raisefront(launcher, main);
-    return {};
+    return main->startcircuitat(path) == Tform_Main::Started::Yes;
 }
 
 // A copy already runs on the folder: it is asked to do what this one was
-// started for. Without a session bus, or when it does not answer, the user
-// is told as before.
+// started for. Without a session bus, or without the running copy on it,
+// the user is told as before.
 int askrunningcopy(const std::string& folder, const StartRequest& request) {
     Knock knock;
     if (request.open == StartRequest::Open::Circuit)
@@ -78,6 +71,10 @@ int askrunningcopy(const std::string& folder, const StartRequest& request) {
         return 1;
     case KnockAnswer::RunUnderWay:
         std::fprintf(stderr, "stridewell: a run is under way in the running copy; stop it first\n");
+        return 1;
+    case KnockAnswer::NoAnswer:
+        // It has the request, and a window of its own to tell the user.
+        std::fprintf(stderr, "stridewell: the running copy did not answer in time\n");
         return 1;
     case KnockAnswer::NotReached:
         break;
@@ -120,7 +117,12 @@ int runstridewell(int& argc, char** argv, const std::string& language,
         });
         const DoorActions actions{
             .raise = [&launcher, &mainForm] { raisefront(launcher, mainForm.get()); },
-            .startCircuit = [&launcher](const std::string& path) { return startcircuit(launcher, path); },
+            .startRefusal = [&mainForm]() -> std::string {
+                return mainForm && mainForm->isVisible() && mainForm->runInProgress()
+                           ? DoorRefusal::kRunUnderWay
+                           : "";
+            },
+            .startCircuit = [&launcher](const std::string& path) { startcircuit(launcher, path); },
             .openHistory = [&launcher] { launcher.lbl_historyClick(); },
         };
         std::unique_ptr<InstanceDoor> door;
@@ -131,8 +133,7 @@ int runstridewell(int& argc, char** argv, const std::string& language,
         if (request.open == StartRequest::Open::Circuit) {
             // Straight to the runner: no launcher.
             guarded(nullptr, [&] {
-                const std::string refusal = startcircuit(launcher, request.circuitPath);
-                if (!refusal.empty())
+                if (!startcircuit(launcher, request.circuitPath) && !launcher.mainForm())
                     launcher.show();
             });
             QTimer::singleShot(0, &launcher, openDoor);

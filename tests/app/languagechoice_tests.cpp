@@ -1,4 +1,5 @@
 #include "app/startup/languagechoice.h"
+#include "data/generalsetting.h"
 #include "testsupport/tempfolder.h"
 
 #include <gtest/gtest.h>
@@ -46,6 +47,24 @@ TEST(LanguageChoice, settingsAndTranslationFiles_areReadAsWritten) {
     EXPECT_EQ(settingslanguage(folder.path() + "b.ini"), "it"); // only outside other sections
     EXPECT_EQ(settingslanguage(folder.path() + "c.ini"), "");
     EXPECT_EQ(settingslanguage(folder.path() + "missing.ini"), "");
+
+    // Another key of the same place is set beside the language, every other
+    // line kept as it was, in its place.
+    setgeneralsetting(folder.path() + "a.ini", kLastCircuitKey, "Leg Day");
+    setgeneralsetting(folder.path() + "b.ini", kLastCircuitKey, "Core");
+    setgeneralsetting(folder.path() + "b.ini", kLastCircuitKey, "Arms");
+    setgeneralsetting(folder.path() + "new.ini", kLastCircuitKey, "Tabata");
+    EXPECT_EQ(folder.readFile("a.ini"), "lastcircuit=Leg Day\nlanguage = de\n[Runner]\nlanguage=fr\n");
+    EXPECT_EQ(folder.readFile("b.ini"),
+              "lastcircuit=Arms\n[Runner]\nlanguage=fr\n[General]\nlanguage=it\n");
+    EXPECT_EQ(generalsetting(folder.path() + "b.ini", kLastCircuitKey), "Arms");
+    EXPECT_EQ(settingslanguage(folder.path() + "b.ini"), "it");
+    EXPECT_EQ(folder.readFile("new.ini"), "lastcircuit=Tabata\n");
+    // A file far larger than the program writes is not the program's.
+    const std::string huge(70 * 1024, '#');
+    folder.writeFile("huge.ini", huge);
+    setgeneralsetting(folder.path() + "huge.ini", kLastCircuitKey, "Core");
+    EXPECT_EQ(folder.readFile("huge.ini"), huge);
 
     folder.writeFile("translations/stridewell_pt_BR.qm", "");
     folder.writeFile("translations/stridewell_de.qm", "");

@@ -65,14 +65,17 @@ foreach(path IN LISTS installed)
   endif()
 endforeach()
 
-# The menu entry starts the installed program and names an installed icon.
-file(STRINGS "${share}/applications/org.stridewell.Stridewell.desktop" exec REGEX "^Exec=")
+# The menu entry and each of its actions start the installed program, and
+# the entry names an installed icon.
+file(STRINGS "${share}/applications/org.stridewell.Stridewell.desktop" execs REGEX "^Exec=")
 file(STRINGS "${share}/applications/org.stridewell.Stridewell.desktop" icon REGEX "^Icon=")
-string(REGEX REPLACE "^Exec=([^ ]+).*" "\\1" exec "${exec}")
 string(REGEX REPLACE "^Icon=" "" icon "${icon}")
-if(NOT EXISTS "${bin}/${exec}")
-  fail("the menu entry runs '${exec}', which is not in ${bin}")
-endif()
+foreach(exec IN LISTS execs)
+  string(REGEX REPLACE "^Exec=([^ ]+).*" "\\1" exec "${exec}")
+  if(NOT EXISTS "${bin}/${exec}")
+    fail("the menu entry runs '${exec}', which is not in ${bin}")
+  endif()
+endforeach()
 if(NOT EXISTS "${share}/icons/hicolor/scalable/apps/${icon}.svg")
   fail("the menu entry's icon '${icon}' is not installed")
 endif()

@@ -13,12 +13,13 @@
 #include <mutex>
 #include <string>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace {
 
-std::string storedWave() {
-    const QByteArray wave = assetbytes(QStringLiteral("cue.wav"));
+std::string storedWave(const char* name = "cue.wav") {
+    const QByteArray wave = assetbytes(QLatin1String(name));
     return std::string(wave.constData(), static_cast<size_t>(wave.size()));
 }
 
@@ -86,6 +87,7 @@ const CueBackend kRecording{
     [](CueSample* sample) { g_calls.note(sample == kSample ? "close" : "close?"); },
     [] { g_calls.note("threadEnding"); },
     [](CueSample* sample) { g_calls.note(sample == kSample ? "halt" : "halt?"); },
+    [](CueSample* sample, int) { g_calls.note(sample == kSample ? "volume" : "volume?"); },
 };
 
 TEST_F(CueModuleTest, openedOnTheWorkerAndClosedWithThePlayer) {
@@ -123,6 +125,74 @@ TEST_F(CueModuleTest, openedOnTheWorkerAndClosedWithThePlayer) {
     }
     EXPECT_EQ(g_calls.names, (std::vector<std::string>{"open", "threadEnding"}));
     g_calls.openSucceeds = true;
+}
+
+// A stand-in module whose samples are told apart: the n-th opened is number n.
+struct Numbered {
+    std::mutex lock;
+    std::vector<std::string> calls;
+    char places[8] = {};
+    int opened = 0;
+
+    void note(const std::string& what, CueSample* sample) {
+        std::lock_guard guard(lock);
+        calls.push_back(what + " " + std::to_string(reinterpret_cast<char*>(sample) - places));
+    }
+    std::vector<std::string> take() {
+        std::lock_guard guard(lock);
+        return std::exchange(calls, {});
+    }
+};
+Numbered g_numbered;
+
+const CueBackend kNumbered{
+    kCueBackendVersion,
+    [](const char*, size_t) -> CueSample* {
+        std::lock_guard guard(g_numbered.lock);
+        return reinterpret_cast<CueSample*>(&g_numbered.places[g_numbered.opened++]);
+    },
+    [](CueSample* sample) { g_numbered.note("play", sample); },
+    [] { return 0; },
+    [](CueSample*) {},
+    [] {},
+    [](CueSample*) {},
+    [](CueSample* sample, int percent) {
+        g_numbered.note("volume " + std::to_string(percent), sample);
+    },
+};
+
+TEST_F(CueModuleTest, chosenSoundAndVolume_reachTheModule_aPreviewWaitsForTheOpening) {
+    replaceCueBackend(&kNumbered);
+    CuePlayer player(std::vector<std::string>{"chime", "bell", "beeps", "gong"});
+    player.setVolume(50);
+    player.choose(CueTone::Gong);
+    player.preview(); // nothing is open yet: heard as soon as it is
+    ASSERT_TRUE(player.waitUntilOpened());
+    EXPECT_EQ(g_numbered.take(),
+              (std::vector<std::string>{"volume 50 0", "volume 50 1", "volume 50 2", "volume 50 3",
+                                        "play 3"}));
+
+    player.choose(CueTone::Bell);
+    player.play();
+    player.setVolume(100);
+    player.setVolume(100);
+    player.preview();
+    EXPECT_EQ(g_numbered.take(),
+              (std::vector<std::string>{"play 1", "volume 100 0", "volume 100 1", "volume 100 2",
+                                        "volume 100 3", "play 1"}));
+
+    // The real module decodes every stored sound and turns it down.
+    restoreCueBackend();
+    CuePlayer real(std::vector<std::string>{storedWave(), storedWave("cue_bell.wav"),
+                                            storedWave("cue_doublebeep.wav"),
+                                            storedWave("cue_gong.wav")});
+    real.setVolume(30);
+    ASSERT_TRUE(real.waitUntilOpened());
+    for (const CueTone tone : {CueTone::Bell, CueTone::DoubleBeep, CueTone::Gong}) {
+        real.choose(tone);
+        real.preview();
+    }
+    EXPECT_EQ(real.soundingCount(), 3);
 }
 
 class PreparingCue final : public CueSound {

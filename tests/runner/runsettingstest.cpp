@@ -86,7 +86,8 @@ TEST(RunOptions, missingOrBrokenFileGivesDefaults_aChangeOnTheMenuIsAppliedAndRe
                             clockDigit->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(clockDigit, &click);
     EXPECT_TRUE(menu->isVisible());
-    ASSERT_EQ(menu->actions().size(), 3);
+    // The four check items, a separator and the Sound and Volume submenus.
+    ASSERT_EQ(menu->actions().size(), 7);
     QAction* countdown = option(*menu, "Count down the last three seconds");
     ASSERT_NE(countdown, nullptr);
     ASSERT_NE(option(*menu, "Speak exercise names"), nullptr);
@@ -148,6 +149,154 @@ TEST(RunOptions, missingOrBrokenFileGivesDefaults_aChangeOnTheMenuIsAppliedAndRe
         ->trigger();
     EXPECT_EQ(applied, (std::vector<std::string>{kDefaults, "speak - awake"}));
     EXPECT_EQ(TestDialogs::takeShown().size(), 1);
+}
+
+// The cue's sound, the volume and the big clock's screen, as remembered.
+std::string describeSound(const RunOptions& options) {
+    const char* const tones[] = {"chime", "bell", "doublebeep", "gong"};
+    return std::string(tones[static_cast<int>(options.cueTone)]) + " " +
+           std::to_string(options.volume) + "% " +
+           (options.bigClockElsewhere ? "elsewhere" : "here");
+}
+
+const std::string kSoundDefaults = "chime 100% elsewhere";
+
+TEST(RunOptions, soundVolumeAndBigClockScreen_roundTrip_badValuesGiveDefaults) {
+    TempFolder folder;
+    folder.makeApplicationFolder();
+    const RunSettings settings;
+    EXPECT_EQ(describeSound(settings.load()), kSoundDefaults) << "no file";
+    for (const char* bad :
+         {"Sound=trumpet\nVolume=55\nBigClockOnOtherScreen=maybe\n", "Sound=\nVolume=0\n",
+          "Volume=110\n", "Volume=-10\n", "Volume=loud\n", "Volume=1e2\n"}) {
+        folder.writeFile("stridewell.ini", std::string("[Runner]\n") + bad);
+        EXPECT_EQ(describeSound(settings.load()), kSoundDefaults) << bad;
+    }
+    folder.writeFile("stridewell.ini",
+                     "[Runner]\r\nSound = Gong\r\nVolume= 30\r\nBigClockOnOtherScreen=0\r\n");
+    EXPECT_EQ(describeSound(settings.load()), "gong 30% here");
+
+    // Every sound and volume reads back as saved; the other lines stay.
+    folder.writeFile("stridewell.ini", "language=fr\n[Elsewhere]\nkey=value\n");
+    for (const CueTone tone : {CueTone::Chime, CueTone::Bell, CueTone::DoubleBeep, CueTone::Gong})
+        for (const int volume : {10, 40, 100}) {
+            RunOptions options;
+            options.cueTone = tone;
+            options.volume = volume;
+            options.bigClockElsewhere = volume != 40;
+            settings.save(options);
+            EXPECT_EQ(describeSound(settings.load()), describeSound(options));
+        }
+    RunOptions changed;
+    changed.cueTone = CueTone::DoubleBeep;
+    changed.volume = 70;
+    changed.bigClockElsewhere = false;
+    settings.save(changed);
+    EXPECT_EQ(folder.readFile("stridewell.ini"),
+              "language=fr\n[Elsewhere]\nkey=value\n[Runner]\nSpeakExerciseNames=false\n"
+              "CountDown=false\nKeepScreenAwake=true\nSound=doublebeep\nVolume=70\n"
+              "BigClockOnOtherScreen=false\n");
+}
+
+TEST(RunOptions, soundAndVolumeSubmenus_aChoiceIsAppliedHeardOnceAndRemembered) {
+    TempFolder folder;
+    folder.makeApplicationFolder();
+    QWidget frame;
+    std::vector<RunOptions> applied;
+    auto* options =
+        new RunOptionsMenu(&frame, [&](const RunOptions& chosen) { applied.push_back(chosen); });
+    int previews = 0;
+    QObject::connect(options, &RunOptionsMenu::soundChosen, [&] { ++previews; });
+    auto* menu = frame.findChild<QMenu*>(QStringLiteral("mnu_runoptions"));
+    auto* sounds = frame.findChild<QMenu*>(QStringLiteral("mnu_runsound"));
+    auto* volumes = frame.findChild<QMenu*>(QStringLiteral("mnu_runvolume"));
+    ASSERT_NE(menu, nullptr);
+    ASSERT_NE(sounds, nullptr);
+    ASSERT_NE(volumes, nullptr);
+    EXPECT_EQ(sounds->accessibleName(), QStringLiteral("Sound"));
+    EXPECT_EQ(volumes->accessibleName(), QStringLiteral("Volume"));
+    EXPECT_EQ(option(*menu, "Sound"), sounds->menuAction());
+    EXPECT_EQ(option(*menu, "Volume"), volumes->menuAction());
+
+    const auto texts = [](const QMenu& submenu) {
+        std::vector<std::string> found;
+        for (const QAction* action : submenu.actions())
+            found.push_back(action->text().toStdString() + (action->isChecked() ? "*" : ""));
+        return found;
+    };
+    EXPECT_EQ(texts(*sounds), (std::vector<std::string>{"Chime*", "Bell", "Double beep", "Gong"}));
+    EXPECT_EQ(texts(*volumes), (std::vector<std::string>{"10%", "20%", "30%", "40%", "50%", "60%",
+                                                         "70%", "80%", "90%", "100%*"}));
+    QAction* elsewhere = option(*menu, "Big clock on the other screen");
+    ASSERT_NE(elsewhere, nullptr);
+    EXPECT_TRUE(elsewhere->isChecked());
+    EXPECT_EQ(previews, 0) << "nothing is heard as the options are loaded";
+
+    option(*sounds, "Bell")->trigger();
+    EXPECT_EQ(describeSound(applied.back()), "bell 100% elsewhere");
+    EXPECT_EQ(previews, 1);
+    option(*volumes, "50%")->trigger();
+    EXPECT_EQ(describeSound(applied.back()), "bell 50% elsewhere");
+    EXPECT_EQ(previews, 2);
+    EXPECT_EQ(texts(*sounds), (std::vector<std::string>{"Chime", "Bell*", "Double beep", "Gong"}));
+    elsewhere->trigger();
+    option(*menu, "Speak exercise names")->trigger();
+    EXPECT_EQ(describeSound(applied.back()), "bell 50% here");
+    EXPECT_EQ(describe(applied.back()), "speak - awake");
+    EXPECT_EQ(previews, 2) << "the other options are not heard";
+    EXPECT_EQ(describeSound(RunSettings().load()), "bell 50% here");
+
+    // Another runner reads them back, checked.
+    QWidget again;
+    new RunOptionsMenu(&again, [](const RunOptions&) {});
+    EXPECT_EQ(texts(*again.findChild<QMenu*>(QStringLiteral("mnu_runsound")))[1], "Bell*");
+    EXPECT_EQ(texts(*again.findChild<QMenu*>(QStringLiteral("mnu_runvolume")))[4], "50%*");
+}
+
+// What the runner asks of its cue and its voice, in order, in one list.
+class CueRecorder final : public CueSound {
+public:
+    explicit CueRecorder(std::vector<std::string>& calls) : m_calls(calls) {}
+    void prepare() override { m_calls.emplace_back("prepare"); }
+    void play() override { m_calls.emplace_back("play"); }
+    void choose(CueTone tone) override {
+        m_calls.push_back("choose " + std::to_string(static_cast<int>(tone)));
+    }
+    void setVolume(int percent) override { m_calls.push_back("cue " + std::to_string(percent)); }
+    void preview() override { m_calls.emplace_back("preview"); }
+
+private:
+    std::vector<std::string>& m_calls;
+};
+
+class VoiceRecorder final : public RunAnnouncer {
+public:
+    explicit VoiceRecorder(std::vector<std::string>& calls) : m_calls(calls) {}
+    void prepare(const std::string&) override {}
+    void speak(const std::string&) override {}
+    void countdownTick() override {}
+    void setVolume(int percent) override { m_calls.push_back("voice " + std::to_string(percent)); }
+
+private:
+    std::vector<std::string>& m_calls;
+};
+
+TEST(RunOptions, runner_choiceReachesTheCueAndTheVoice_previewStartsNothingElse) {
+    TempFolder folder;
+    folder.makeApplicationFolder();
+    folder.writeFile("stridewell.ini", "[Runner]\nSound=gong\nVolume=80\n");
+    std::vector<std::string> calls;
+    Tframe_ExerciseStart runner;
+    new RunnerAssembly(runner, folder.path(),
+                       RunAidParts{.cue = std::make_unique<CueRecorder>(calls),
+                                   .announcer = std::make_unique<VoiceRecorder>(calls)});
+    EXPECT_EQ(calls, (std::vector<std::string>{"choose 3", "cue 80", "voice 80", "prepare"}));
+    calls.clear();
+    auto* menu = runner.findChild<QMenu*>(QStringLiteral("mnu_runvolume"));
+    ASSERT_NE(menu, nullptr);
+    option(*menu, "30%")->trigger();
+    EXPECT_EQ(calls, (std::vector<std::string>{"choose 3", "cue 30", "voice 30", "preview"}));
+    EXPECT_FALSE(runner.runInProgress());
 }
 
 } // namespace

@@ -2,7 +2,7 @@
 // dbus-daemon) with a small stand-in for the desktop's screen saver.
 #include "runner/runaidfactory.h"
 #include "stderrcapture.h"
-#include "testsupport/tempfolder.h"
+#include "testsupport/privatebus.h"
 
 #include <QDBusConnection>
 #include <QProcess>
@@ -12,7 +12,6 @@
 
 #include <atomic>
 #include <chrono>
-#include <fstream>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -57,39 +56,6 @@ private:
     std::vector<std::string> m_calls;
     uint m_cookie = 100;
     std::atomic<std::chrono::milliseconds> m_inhibitDelay{};
-};
-
-// A session bus of the test's own, gone with it.
-class PrivateBus final {
-public:
-    PrivateBus() {
-        std::ofstream(m_folder.path() + "bus.conf")
-            << "<!DOCTYPE busconfig PUBLIC \"-//freedesktop//DTD D-Bus Bus Configuration "
-               "1.0//EN\"\n"
-               " \"http://www.freedesktop.org/standards/dbus/1.0/busconfig.dtd\">\n"
-               "<busconfig><type>session</type>\n"
-               "<listen>unix:dir="
-            << m_folder.path()
-            << "</listen><auth>EXTERNAL</auth>\n"
-               "<policy context=\"default\"><allow send_destination=\"*\" eavesdrop=\"true\"/>"
-               "<allow eavesdrop=\"true\"/><allow own=\"*\"/></policy></busconfig>\n";
-        m_daemon.start(QStringLiteral("dbus-daemon"),
-                       {QStringLiteral("--config-file=") +
-                            QString::fromStdString(m_folder.path() + "bus.conf"),
-                        QStringLiteral("--nofork"), QStringLiteral("--print-address")});
-        if (m_daemon.waitForStarted(5000) && m_daemon.waitForReadyRead(5000))
-            m_address = QString::fromUtf8(m_daemon.readLine().trimmed());
-    }
-    ~PrivateBus() {
-        m_daemon.terminate();
-        m_daemon.waitForFinished(5000);
-    }
-    const QString& address() const { return m_address; }
-
-private:
-    TempFolder m_folder;
-    QProcess m_daemon;
-    QString m_address;
 };
 
 bool waitForCalls(FakeScreenSaver& service, const std::vector<std::string>& expected) {

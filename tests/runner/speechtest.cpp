@@ -121,6 +121,9 @@ const CueBackend kRecordingDevice{
     [](CueSample* sample) { g_device.note("close", sample); },
     [] {},
     [](CueSample* sample) { g_device.note("halt", sample); },
+    [](CueSample* sample, int percent) {
+        g_device.note(("volume " + std::to_string(percent)).c_str(), sample);
+    },
 };
 
 uint32_t le32(const std::string& bytes, size_t at) {
@@ -198,6 +201,41 @@ TEST_F(AnnouncerTest, preparedPhraseStartsAtOnce_newPhraseSilencesTheOld_fewAreK
     const std::vector<std::string> closed = g_device.takeCalls();
     EXPECT_EQ(closed.size(), SoundAnnouncer::kKeptPhrases + 1);
     EXPECT_EQ(std::count(closed.begin(), closed.end(), "close 0"), 1);
+}
+
+// The volume reaches the tick and every phrase, whether set before they are
+// made or while they are kept.
+TEST_F(AnnouncerTest, volume_reachesTheTickAndEveryPhrase) {
+    g_device.takeCalls();
+    size_t next = 0; // the tick and the phrase are the next two samples, in either order
+    {
+        std::lock_guard guard(g_device.lock);
+        next = g_device.waves.size();
+    }
+    SoundAnnouncer announcer("RIFF the tick");
+    announcer.setVolume(50);
+    announcer.prepare("Now: Plank");
+    ASSERT_TRUE(announcer.waitUntilPrepared("Now: Plank"));
+    std::vector<std::string> calls;
+    ASSERT_TRUE(waituntil([&] {
+        for (const std::string& call : g_device.takeCalls())
+            calls.push_back(call);
+        return calls.size() >= 2;
+    }));
+    std::sort(calls.begin(), calls.end());
+    const auto both = [next](const std::string& what) {
+        std::vector<std::string> expected{what + " " + std::to_string(next),
+                                          what + " " + std::to_string(next + 1)};
+        std::sort(expected.begin(), expected.end());
+        return expected;
+    };
+    EXPECT_EQ(calls, both("volume 50"));
+
+    announcer.setVolume(100);
+    announcer.setVolume(100);
+    calls = g_device.takeCalls();
+    std::sort(calls.begin(), calls.end());
+    EXPECT_EQ(calls, both("volume 100"));
 }
 
 } // namespace
