@@ -127,6 +127,23 @@ allí; si no, en $XDG_DATA_HOME/stridewell (~/.local/share/stridewell),
 que se crea y se llena con ejercicios y circuitos de inicio la primera vez.
 </translation>
     </message>
+    <message>
+        <source>
+What the program opens with, in the copy already running on the data folder
+when there is one:
+      --run=NAME      start the circuit of that name
+      --run-last      start the circuit run last
+      --history       open the training history
+</source>
+        <extracomment>The end of the answer to --help. Keep the option names and the layout of the columns; lines of at most 79 characters.</extracomment>
+        <translation>
+Con qué se abre el programa, en la copia que ya se ejecuta con la carpeta de
+datos si la hay:
+      --run=NOMBRE    iniciar el circuito con ese nombre
+      --run-last      iniciar el último circuito
+      --history       abrir el historial
+</translation>
+    </message>
 </context>
 <context>
     <name>DBusScreenAwake</name>
@@ -422,6 +439,19 @@ que se crea y se llena con ejercicios y circuitos de inicio la primera vez.
     </message>
 </context>
 <context>
+    <name>FinishNotice</name>
+    <message>
+        <source>Trained for %1</source>
+        <extracomment>The second line of the notice at a run&apos;s finish; %1 is the time run: &quot;12:34&quot;.</extracomment>
+        <translation>Entrenado: %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>The notice&apos;s button that brings the window forward.</extracomment>
+        <translation>Mostrar</translation>
+    </message>
+</context>
+<context>
     <name>HistoryChart</name>
     <message>
         <source>Minutes trained per week</source>
@@ -618,6 +648,46 @@ que se crea y se llena con ejercicios y circuitos de inicio la primera vez.
         <source>Keep the screen awake during a run</source>
         <extracomment>A run option: the screen saver is held off while a circuit runs.</extracomment>
         <translation>Mantener la pantalla encendida durante la sesión</translation>
+    </message>
+    <message>
+        <source>Chime</source>
+        <extracomment>A cue sound on the run options&apos; Sound submenu: the designed two-note chime.</extracomment>
+        <translation>Campanilla</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <extracomment>A cue sound on the Sound submenu: one struck bell.</extracomment>
+        <translation>Campana</translation>
+    </message>
+    <message>
+        <source>Double beep</source>
+        <extracomment>A cue sound on the Sound submenu: two short electronic beeps, as of a sports watch.</extracomment>
+        <translation>Doble pitido</translation>
+    </message>
+    <message>
+        <source>Gong</source>
+        <extracomment>A cue sound on the Sound submenu: a low gong.</extracomment>
+        <translation>Gong</translation>
+    </message>
+    <message>
+        <source>Big clock on the other screen</source>
+        <extracomment>A run option: with two screens or more (a projector, a television), the big clock (F11) fills a screen the main window is not on.</extracomment>
+        <translation>Reloj grande en la otra pantalla</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>A submenu of the run options: the sound played at every change of phase.</extracomment>
+        <translation>Sonido</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <extracomment>A submenu of the run options: how loud the cue, the countdown and the voice are.</extracomment>
+        <translation>Volumen</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A volume on the Volume submenu, in percent of the designed loudness (%1 is 10 to 100).</extracomment>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>

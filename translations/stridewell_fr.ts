@@ -129,6 +129,23 @@ qui est créé et garni d&apos;exercices et de circuits de départ au premier
 lancement.
 </translation>
     </message>
+    <message>
+        <source>
+What the program opens with, in the copy already running on the data folder
+when there is one:
+      --run=NAME      start the circuit of that name
+      --run-last      start the circuit run last
+      --history       open the training history
+</source>
+        <extracomment>The end of the answer to --help. Keep the option names and the layout of the columns; lines of at most 79 characters.</extracomment>
+        <translation>
+Ce que le programme ouvre, dans la copie qui tourne déjà sur le dossier de
+données s&apos;il y en a une :
+      --run=NOM       lancer le circuit de ce nom
+      --run-last      lancer le dernier circuit lancé
+      --history       ouvrir l&apos;historique
+</translation>
+    </message>
 </context>
 <context>
     <name>DBusScreenAwake</name>
@@ -424,6 +441,19 @@ lancement.
     </message>
 </context>
 <context>
+    <name>FinishNotice</name>
+    <message>
+        <source>Trained for %1</source>
+        <extracomment>The second line of the notice at a run&apos;s finish; %1 is the time run: &quot;12:34&quot;.</extracomment>
+        <translation>Entraînement : %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>The notice&apos;s button that brings the window forward.</extracomment>
+        <translation>Afficher</translation>
+    </message>
+</context>
+<context>
     <name>HistoryChart</name>
     <message>
         <source>Minutes trained per week</source>
@@ -620,6 +650,46 @@ lancement.
         <source>Keep the screen awake during a run</source>
         <extracomment>A run option: the screen saver is held off while a circuit runs.</extracomment>
         <translation>Garder l&apos;écran allumé pendant une séance</translation>
+    </message>
+    <message>
+        <source>Chime</source>
+        <extracomment>A cue sound on the run options&apos; Sound submenu: the designed two-note chime.</extracomment>
+        <translation>Carillon</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <extracomment>A cue sound on the Sound submenu: one struck bell.</extracomment>
+        <translation>Cloche</translation>
+    </message>
+    <message>
+        <source>Double beep</source>
+        <extracomment>A cue sound on the Sound submenu: two short electronic beeps, as of a sports watch.</extracomment>
+        <translation>Double bip</translation>
+    </message>
+    <message>
+        <source>Gong</source>
+        <extracomment>A cue sound on the Sound submenu: a low gong.</extracomment>
+        <translation>Gong</translation>
+    </message>
+    <message>
+        <source>Big clock on the other screen</source>
+        <extracomment>A run option: with two screens or more (a projector, a television), the big clock (F11) fills a screen the main window is not on.</extracomment>
+        <translation>Grande horloge sur l&apos;autre écran</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>A submenu of the run options: the sound played at every change of phase.</extracomment>
+        <translation>Son</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <extracomment>A submenu of the run options: how loud the cue, the countdown and the voice are.</extracomment>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A volume on the Volume submenu, in percent of the designed loudness (%1 is 10 to 100).</extracomment>
+        <translation>%1 %</translation>
     </message>
 </context>
 <context>

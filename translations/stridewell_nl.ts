@@ -127,6 +127,23 @@ dat bij de eerste start wordt aangemaakt en gevuld met startoefeningen
 en -circuits.
 </translation>
     </message>
+    <message>
+        <source>
+What the program opens with, in the copy already running on the data folder
+when there is one:
+      --run=NAME      start the circuit of that name
+      --run-last      start the circuit run last
+      --history       open the training history
+</source>
+        <extracomment>The end of the answer to --help. Keep the option names and the layout of the columns; lines of at most 79 characters.</extracomment>
+        <translation>
+Waarmee het programma opent, in het exemplaar dat al in de gegevensmap
+draait als dat er is:
+      --run=NAAM      het circuit met die naam starten
+      --run-last      het laatst gedraaide circuit starten
+      --history       de trainingsgeschiedenis openen
+</translation>
+    </message>
 </context>
 <context>
     <name>DBusScreenAwake</name>
@@ -422,6 +439,19 @@ en -circuits.
     </message>
 </context>
 <context>
+    <name>FinishNotice</name>
+    <message>
+        <source>Trained for %1</source>
+        <extracomment>The second line of the notice at a run&apos;s finish; %1 is the time run: &quot;12:34&quot;.</extracomment>
+        <translation>Getraind: %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>The notice&apos;s button that brings the window forward.</extracomment>
+        <translation>Tonen</translation>
+    </message>
+</context>
+<context>
     <name>HistoryChart</name>
     <message>
         <source>Minutes trained per week</source>
@@ -618,6 +648,46 @@ en -circuits.
         <source>Keep the screen awake during a run</source>
         <extracomment>A run option: the screen saver is held off while a circuit runs.</extracomment>
         <translation>Scherm aan houden tijdens een training</translation>
+    </message>
+    <message>
+        <source>Chime</source>
+        <extracomment>A cue sound on the run options&apos; Sound submenu: the designed two-note chime.</extracomment>
+        <translation>Klokkenspel</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <extracomment>A cue sound on the Sound submenu: one struck bell.</extracomment>
+        <translation>Bel</translation>
+    </message>
+    <message>
+        <source>Double beep</source>
+        <extracomment>A cue sound on the Sound submenu: two short electronic beeps, as of a sports watch.</extracomment>
+        <translation>Dubbele piep</translation>
+    </message>
+    <message>
+        <source>Gong</source>
+        <extracomment>A cue sound on the Sound submenu: a low gong.</extracomment>
+        <translation>Gong</translation>
+    </message>
+    <message>
+        <source>Big clock on the other screen</source>
+        <extracomment>A run option: with two screens or more (a projector, a television), the big clock (F11) fills a screen the main window is not on.</extracomment>
+        <translation>Grote klok op het andere scherm</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>A submenu of the run options: the sound played at every change of phase.</extracomment>
+        <translation>Geluid</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <extracomment>A submenu of the run options: how loud the cue, the countdown and the voice are.</extracomment>
+        <translation>Volume</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A volume on the Volume submenu, in percent of the designed loudness (%1 is 10 to 100).</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

@@ -127,6 +127,23 @@ zapisywać, a w przeciwnym razie w $XDG_DATA_HOME/stridewell
 utworzony i wypełniony startowymi ćwiczeniami i obwodami.
 </translation>
     </message>
+    <message>
+        <source>
+What the program opens with, in the copy already running on the data folder
+when there is one:
+      --run=NAME      start the circuit of that name
+      --run-last      start the circuit run last
+      --history       open the training history
+</source>
+        <extracomment>The end of the answer to --help. Keep the option names and the layout of the columns; lines of at most 79 characters.</extracomment>
+        <translation>
+Od czego program zaczyna, w kopii już działającej w folderze danych,
+jeśli taka jest:
+      --run=NAZWA     uruchom obwód o tej nazwie
+      --run-last      uruchom ostatnio uruchomiony obwód
+      --history       otwórz historię treningów
+</translation>
+    </message>
 </context>
 <context>
     <name>DBusScreenAwake</name>
@@ -424,6 +441,19 @@ utworzony i wypełniony startowymi ćwiczeniami i obwodami.
     </message>
 </context>
 <context>
+    <name>FinishNotice</name>
+    <message>
+        <source>Trained for %1</source>
+        <extracomment>The second line of the notice at a run&apos;s finish; %1 is the time run: &quot;12:34&quot;.</extracomment>
+        <translation>Trening: %1</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <extracomment>The notice&apos;s button that brings the window forward.</extracomment>
+        <translation>Pokaż</translation>
+    </message>
+</context>
+<context>
     <name>HistoryChart</name>
     <message>
         <source>Minutes trained per week</source>
@@ -622,6 +652,46 @@ utworzony i wypełniony startowymi ćwiczeniami i obwodami.
         <source>Keep the screen awake during a run</source>
         <extracomment>A run option: the screen saver is held off while a circuit runs.</extracomment>
         <translation>Nie wygaszaj ekranu podczas treningu</translation>
+    </message>
+    <message>
+        <source>Chime</source>
+        <extracomment>A cue sound on the run options&apos; Sound submenu: the designed two-note chime.</extracomment>
+        <translation>Kurant</translation>
+    </message>
+    <message>
+        <source>Bell</source>
+        <extracomment>A cue sound on the Sound submenu: one struck bell.</extracomment>
+        <translation>Dzwon</translation>
+    </message>
+    <message>
+        <source>Double beep</source>
+        <extracomment>A cue sound on the Sound submenu: two short electronic beeps, as of a sports watch.</extracomment>
+        <translation>Podwójny sygnał</translation>
+    </message>
+    <message>
+        <source>Gong</source>
+        <extracomment>A cue sound on the Sound submenu: a low gong.</extracomment>
+        <translation>Gong</translation>
+    </message>
+    <message>
+        <source>Big clock on the other screen</source>
+        <extracomment>A run option: with two screens or more (a projector, a television), the big clock (F11) fills a screen the main window is not on.</extracomment>
+        <translation>Duży zegar na drugim ekranie</translation>
+    </message>
+    <message>
+        <source>Sound</source>
+        <extracomment>A submenu of the run options: the sound played at every change of phase.</extracomment>
+        <translation>Dźwięk</translation>
+    </message>
+    <message>
+        <source>Volume</source>
+        <extracomment>A submenu of the run options: how loud the cue, the countdown and the voice are.</extracomment>
+        <translation>Głośność</translation>
+    </message>
+    <message>
+        <source>%1%</source>
+        <extracomment>A volume on the Volume submenu, in percent of the designed loudness (%1 is 10 to 100).</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 <context>

@@ -82,6 +82,7 @@ void FinishNotice::notify(QDBusConnection& connection, const QString& summary, c
                         << QGuiApplication::desktopFileName() << summary
                         << (markup ? escapedForMarkup(body) : body)
                         << QStringList{kDefaultAction,
+                                       //: The notice's button that brings the window forward.
                                        QCoreApplication::translate("FinishNotice", "Show")}
                         << QVariantMap{{QStringLiteral("desktop-entry"),
                                         QGuiApplication::desktopFileName()}}
