@@ -29,11 +29,12 @@ MediaState mediastateof(const MediaRun& run) {
     const int64_t into = moment.kind == PhaseKind::Reps ? moment.intervalLeft
                                                         : moment.intervalLength - moment.intervalLeft;
     state.positionMicroseconds = std::max<int64_t>(into, 0) * 1000000;
+    // As the interfaces mean them, properties of what is loaded, not of the
+    // moment: clients (playerctl) pass over a player that cannot play. A Play
+    // while running and a Pause while stopped do nothing, as the keys.
     const bool loaded = moment.state != RunState::Idle;
-    // Start and Stop as the runner's buttons take them: a circuit without
-    // exercises refuses Start with its own message, so Play stays offered.
-    state.canPlay = loaded && moment.state != RunState::Running;
-    state.canPause = moment.state == RunState::Running;
+    state.canPlay = loaded;
+    state.canPause = loaded;
     state.canGoNext = run.canSkipForward;
     state.canGoPrevious = run.canSkipBack;
     return state;

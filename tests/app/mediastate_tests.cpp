@@ -28,10 +28,10 @@ TEST(MediaState, followsTheRunsStateAndItsEdges) {
     };
     const Case cases[] = {
         {RunState::Idle, false, false, MediaState::Playback::Stopped, false, false},
-        {RunState::Loaded, false, false, MediaState::Playback::Stopped, true, false},
-        {RunState::Running, true, false, MediaState::Playback::Playing, false, true},
-        {RunState::Stopped, true, true, MediaState::Playback::Paused, true, false},
-        {RunState::Finished, false, true, MediaState::Playback::Stopped, true, false},
+        {RunState::Loaded, false, false, MediaState::Playback::Stopped, true, true},
+        {RunState::Running, true, false, MediaState::Playback::Playing, true, true},
+        {RunState::Stopped, true, true, MediaState::Playback::Paused, true, true},
+        {RunState::Finished, false, true, MediaState::Playback::Stopped, true, true},
     };
     for (const Case& each : cases) {
         const RunMoment moment = momentIn(each.state);
