@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-tools-dev qt6-l10n-tools libjpeg62-turbo-dev libcurl4-openssl-dev libsdl2-mixer-dev
+  libfontconfig-dev
   libgtest-dev libbenchmark-dev libcpp-httplib-dev libespeak-ng-dev dbus-daemon
   libmicrohttpd-dev
   fonts-dejavu-core fonts-urw-base35 xvfb xauth

@@ -4,6 +4,7 @@
 #include "app/desktop/instancedoor.h"
 #include "app/launcher/launcher.h"
 #include "app/mainwindow/mainform.h"
+#include "app/startup/fontwarmup.h"
 #include "app/startup/instancelock.h"
 #include "app/startup/quitonsignal.h"
 #include "app/startup/translation.h"
@@ -87,7 +88,9 @@ int askrunningcopy(const std::string& folder, const StartRequest& request) {
 
 int runstridewell(int& argc, char** argv, const std::string& language,
                   const StartupHooks& hooks, const StartRequest& request) {
+    FontWarmup fonts;
     QApplication app(argc, argv);
+    fonts.join();
     nameapplication();
     installtranslationfor(language);
     // The launcher leaves the screen after the start link; from then on only
