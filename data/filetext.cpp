@@ -55,6 +55,16 @@ std::string englishtext(const FileText& text) {
                "it and start Stridewell again.";
     case FileTextId::ExportOverItself:
         return "The history cannot be exported over itself";
+    case FileTextId::BundleForeign:
+        return arg(text, 0) + " is not a Stridewell circuit file";
+    case FileTextId::BundleNewer:
+        return arg(text, 0) + " was written by a newer Stridewell (format " + arg(text, 1) + ")";
+    case FileTextId::BundleCut:
+        return arg(text, 0) + " is cut short";
+    case FileTextId::BundleTooLarge:
+        return arg(text, 0) + " is larger than " + arg(text, 1) + " MiB";
+    case FileTextId::BundleDamaged:
+        return arg(text, 0) + " is damaged at line " + arg(text, 1);
     }
     return arg(text, 0);
 }

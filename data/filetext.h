@@ -18,6 +18,11 @@ enum class FileTextId : uint8_t {
     LibraryTooLarge,  // [path, most the library holds]
     LibraryNotSaved,  // [path] and the cause: why the table does not hold the file
     ExportOverItself, // []
+    BundleForeign,    // [path]: not a circuit file of this program
+    BundleNewer,      // [path, version]: written by a newer version
+    BundleCut,        // [path]: ends before its end line
+    BundleTooLarge,   // [path, most in MiB]
+    BundleDamaged,    // [path, line]
 };
 
 struct FileText {

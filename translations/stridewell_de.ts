@@ -438,6 +438,31 @@ falls es eine gibt:
         <source>The history cannot be exported over itself</source>
         <translation>Der Trainingsverlauf kann nicht über sich selbst exportiert werden</translation>
     </message>
+    <message>
+        <source>%1 is not a Stridewell circuit file</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 ist keine Zirkeldatei von Stridewell</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Stridewell (format %2)</source>
+        <extracomment>%1 is a file&apos;s path, %2 the number of its format.</extracomment>
+        <translation>%1 wurde von einem neueren Stridewell geschrieben (Format %2)</translation>
+    </message>
+    <message>
+        <source>%1 is cut short</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 ist unvollständig</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB</source>
+        <extracomment>%1 is a file&apos;s path, %2 a size in mebibytes.</extracomment>
+        <translation>%1 ist größer als %2 MiB</translation>
+    </message>
+    <message>
+        <source>%1 is damaged at line %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1 ist in Zeile %2 beschädigt</translation>
+    </message>
 </context>
 <context>
     <name>FinishNotice</name>

@@ -437,6 +437,31 @@ datos si la hay:
         <source>The history cannot be exported over itself</source>
         <translation>El historial no se puede exportar sobre sí mismo</translation>
     </message>
+    <message>
+        <source>%1 is not a Stridewell circuit file</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 no es un archivo de circuito de Stridewell</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Stridewell (format %2)</source>
+        <extracomment>%1 is a file&apos;s path, %2 the number of its format.</extracomment>
+        <translation>%1 lo escribió una versión más reciente de Stridewell (formato %2)</translation>
+    </message>
+    <message>
+        <source>%1 is cut short</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 está incompleto</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB</source>
+        <extracomment>%1 is a file&apos;s path, %2 a size in mebibytes.</extracomment>
+        <translation>%1 ocupa más de %2 MiB</translation>
+    </message>
+    <message>
+        <source>%1 is damaged at line %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1 está dañado en la línea %2</translation>
+    </message>
 </context>
 <context>
     <name>FinishNotice</name>

@@ -439,6 +439,31 @@ données s&apos;il y en a une :
         <source>The history cannot be exported over itself</source>
         <translation>L&apos;historique ne peut pas être exporté sur lui-même</translation>
     </message>
+    <message>
+        <source>%1 is not a Stridewell circuit file</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 n&apos;est pas un fichier de circuit Stridewell</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Stridewell (format %2)</source>
+        <extracomment>%1 is a file&apos;s path, %2 the number of its format.</extracomment>
+        <translation>%1 a été écrit par une version plus récente de Stridewell (format %2)</translation>
+    </message>
+    <message>
+        <source>%1 is cut short</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 est tronqué</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB</source>
+        <extracomment>%1 is a file&apos;s path, %2 a size in mebibytes.</extracomment>
+        <translation>%1 dépasse %2 Mio</translation>
+    </message>
+    <message>
+        <source>%1 is damaged at line %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1 est endommagé à la ligne %2</translation>
+    </message>
 </context>
 <context>
     <name>FinishNotice</name>

@@ -438,6 +438,31 @@ cartella dei dati se c&apos;è:
         <source>The history cannot be exported over itself</source>
         <translation>Lo storico non può essere esportato su se stesso</translation>
     </message>
+    <message>
+        <source>%1 is not a Stridewell circuit file</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 non è un file di circuito di Stridewell</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Stridewell (format %2)</source>
+        <extracomment>%1 is a file&apos;s path, %2 the number of its format.</extracomment>
+        <translation>%1 è stato scritto da uno Stridewell più recente (formato %2)</translation>
+    </message>
+    <message>
+        <source>%1 is cut short</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 è troncato</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB</source>
+        <extracomment>%1 is a file&apos;s path, %2 a size in mebibytes.</extracomment>
+        <translation>%1 supera i %2 MiB</translation>
+    </message>
+    <message>
+        <source>%1 is damaged at line %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1 è danneggiato alla riga %2</translation>
+    </message>
 </context>
 <context>
     <name>FinishNotice</name>

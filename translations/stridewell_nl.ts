@@ -437,6 +437,31 @@ draait als dat er is:
         <source>The history cannot be exported over itself</source>
         <translation>De trainingsgeschiedenis kan niet over zichzelf heen worden geëxporteerd</translation>
     </message>
+    <message>
+        <source>%1 is not a Stridewell circuit file</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 is geen circuitbestand van Stridewell</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer Stridewell (format %2)</source>
+        <extracomment>%1 is a file&apos;s path, %2 the number of its format.</extracomment>
+        <translation>%1 is geschreven door een nieuwere Stridewell (formaat %2)</translation>
+    </message>
+    <message>
+        <source>%1 is cut short</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 is afgebroken</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MiB</source>
+        <extracomment>%1 is a file&apos;s path, %2 a size in mebibytes.</extracomment>
+        <translation>%1 is groter dan %2 MiB</translation>
+    </message>
+    <message>
+        <source>%1 is damaged at line %2</source>
+        <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
+        <translation>%1 is beschadigd op regel %2</translation>
+    </message>
 </context>
 <context>
     <name>FinishNotice</name>

@@ -69,6 +69,22 @@ QString filetextwords(const FileText& text) {
             .arg(arg(text, 0), causewords(text));
     case FileTextId::ExportOverItself:
         return FileWords::tr("The history cannot be exported over itself");
+    case FileTextId::BundleForeign:
+        //: %1 is a file's path.
+        return FileWords::tr("%1 is not a Stridewell circuit file").arg(arg(text, 0));
+    case FileTextId::BundleNewer:
+        //: %1 is a file's path, %2 the number of its format.
+        return FileWords::tr("%1 was written by a newer Stridewell (format %2)")
+            .arg(arg(text, 0), arg(text, 1));
+    case FileTextId::BundleCut:
+        //: %1 is a file's path.
+        return FileWords::tr("%1 is cut short").arg(arg(text, 0));
+    case FileTextId::BundleTooLarge:
+        //: %1 is a file's path, %2 a size in mebibytes.
+        return FileWords::tr("%1 is larger than %2 MiB").arg(arg(text, 0), arg(text, 1));
+    case FileTextId::BundleDamaged:
+        //: %1 is a file's path, %2 a line number.
+        return FileWords::tr("%1 is damaged at line %2").arg(arg(text, 0), arg(text, 1));
     }
     return errortext(text.args.empty() ? std::string() : text.args[0]);
 }

@@ -322,6 +322,11 @@ TEST(FileWords, englishIsTheErrorsOwnText) {
          {path},
          {{FileTextId::LibraryUnread, {path}, {{FileTextId::Plain, {"Disk read error"}, {}}}}}},
         {FileTextId::ExportOverItself, {}, {}},
+        {FileTextId::BundleForeign, {path}, {}},
+        {FileTextId::BundleNewer, {path, "2"}, {}},
+        {FileTextId::BundleCut, {path}, {}},
+        {FileTextId::BundleTooLarge, {path, "16"}, {}},
+        {FileTextId::BundleDamaged, {path, "7"}, {}},
     };
     for (const FileText& text : texts) {
         const IoError error(text);
