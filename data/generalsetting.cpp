@@ -1,8 +1,10 @@
 #include "data/generalsetting.h"
 
 #include "data/atomicfile.h"
+#include "data/ioerror.h"
 #include "data/texttrim.h"
 
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -55,8 +57,14 @@ void setgeneralsetting(const std::string& iniPath, std::string_view key, const s
     if (fs::exists(iniPath)) {
         if (!readable(iniPath))
             return;
+        // A file that is there but cannot be read is not replaced by one
+        // without its other lines.
         std::ifstream file(iniPath, std::ios::binary);
+        if (!file)
+            throw IoError(ioerrortext(errno, false));
         old.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        if (file.bad())
+            throw IoError(ioerrortext(EIO, false));
     }
     const std::string keyLine = std::string(key) + "=" + value + "\n";
     std::string bytes;

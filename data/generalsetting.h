@@ -16,6 +16,6 @@ std::string generalsetting(const std::string& iniPath, std::string_view key);
 
 // Sets the key's line (the first one outside every section), or adds it at
 // the top; every other line stays as it was. The file is replaced atomically;
-// raises IoError when it cannot be, and leaves a file too large to be the
-// program's as it is.
+// raises IoError when it cannot be read or replaced, and leaves a file too
+// large to be the program's as it is.
 void setgeneralsetting(const std::string& iniPath, std::string_view key, const std::string& value);

@@ -1,5 +1,7 @@
 #include "runner/runsettings.h"
 
+#include "data/ioerror.h"
+
 #include "data/apppaths.h"
 #include "data/atomicfile.h"
 
@@ -7,6 +9,7 @@
 #include <QFileInfo>
 #include <QSettings>
 
+#include <cerrno>
 #include <iterator>
 #include <string>
 
@@ -97,8 +100,12 @@ std::string otherLines(const std::string& path) {
     const QString file = QFile::decodeName(QByteArray::fromStdString(path));
     const QFileInfo info(file);
     QFile in(file);
-    if (!info.isFile() || info.size() > kMaxFileSize || !in.open(QIODevice::ReadOnly))
+    if (!info.isFile() || info.size() > kMaxFileSize)
         return {};
+    // A file that is there but cannot be read is not replaced by one without
+    // its other lines.
+    if (!in.open(QIODevice::ReadOnly))
+        throw IoError(ioerrortext(EACCES, false));
     std::string kept;
     bool ours = false;
     for (QByteArray line : in.readAll().split('\n')) {

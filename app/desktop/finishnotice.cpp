@@ -73,30 +73,33 @@ void FinishNotice::notify(QDBusConnection& connection, const QString& summary, c
     connect(capabilities, &QDBusPendingCallWatcher::finished, this,
             [this, summary, body, connectionName](QDBusPendingCallWatcher* call) {
                 call->deleteLater();
-                const QDBusPendingReply<QStringList> reply = *call;
-                if (reply.isError())
-                    return; // no notification service: nothing is shown
-                const bool markup = reply.value().contains(QStringLiteral("body-markup"));
-                QDBusMessage message = notificationsCall(QStringLiteral("Notify"));
-                message << QGuiApplication::applicationDisplayName() << m_shown
-                        << QGuiApplication::desktopFileName() << summary
-                        << (markup ? escapedForMarkup(body) : body)
-                        << QStringList{kDefaultAction,
-                                       //: The notice's button that brings the window forward.
-                                       QCoreApplication::translate("FinishNotice", "Show")}
-                        << QVariantMap{{QStringLiteral("desktop-entry"),
-                                        QGuiApplication::desktopFileName()}}
-                        << -1;
-                auto* shown = new QDBusPendingCallWatcher(
-                    QDBusConnection(connectionName).asyncCall(message), this);
-                connect(shown, &QDBusPendingCallWatcher::finished, this,
-                        [this](QDBusPendingCallWatcher* notified) {
-                            notified->deleteLater();
-                            const QDBusPendingReply<uint> id = *notified;
-                            if (!id.isError())
-                                m_shown = id.value();
-                        });
+                guarded(nullptr, [&] { send(connectionName, *call, summary, body); });
             });
+}
+
+void FinishNotice::send(const QString& connectionName, const QDBusPendingCall& capabilities,
+                        const QString& summary, const QString& body) {
+    const QDBusPendingReply<QStringList> reply = capabilities;
+    if (reply.isError())
+        return; // no notification service: nothing is shown
+    const bool markup = reply.value().contains(QStringLiteral("body-markup"));
+    QDBusMessage message = notificationsCall(QStringLiteral("Notify"));
+    message << QGuiApplication::applicationDisplayName() << m_shown
+            << QGuiApplication::desktopFileName() << summary
+            << (markup ? escapedForMarkup(body) : body)
+            << QStringList{kDefaultAction,
+                           //: The notice's button that brings the window forward.
+                           QCoreApplication::translate("FinishNotice", "Show")}
+            << QVariantMap{{QStringLiteral("desktop-entry"), QGuiApplication::desktopFileName()}}
+            << -1;
+    auto* shown =
+        new QDBusPendingCallWatcher(QDBusConnection(connectionName).asyncCall(message), this);
+    connect(shown, &QDBusPendingCallWatcher::finished, this, [this](QDBusPendingCallWatcher* notified) {
+        notified->deleteLater();
+        const QDBusPendingReply<uint> id = *notified;
+        if (!id.isError())
+            m_shown = id.value();
+    });
 }
 
 void FinishNotice::actionInvoked(uint id, const QString& action) {

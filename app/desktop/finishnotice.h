@@ -11,6 +11,7 @@
 
 class DesktopBus;
 class QDBusConnection;
+class QDBusPendingCall;
 
 // One desktop notification (org.freedesktop.Notifications) when a run
 // finishes while none of the program's windows is active: "Circuit
@@ -36,6 +37,9 @@ private slots:
 
 private:
     void notify(QDBusConnection& connection, const QString& summary, const QString& body);
+    // The Notify call, once the server's capabilities have answered.
+    void send(const QString& connectionName, const QDBusPendingCall& capabilities,
+              const QString& summary, const QString& body);
 
     DesktopBus& m_bus;
     std::function<bool()> m_windowsActive;

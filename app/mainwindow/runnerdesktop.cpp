@@ -12,16 +12,20 @@
 #include <QApplication>
 #include <QWidget>
 
+#include <optional>
+
 namespace {
 
 // Remembers the name of each circuit started, once per change.
 class LastCircuitKeeper final : public RunObserver {
 public:
-    explicit LastCircuitKeeper(std::string iniPath)
-        : m_iniPath(std::move(iniPath)), m_name(generalsetting(m_iniPath, kLastCircuitKey)) {}
+    explicit LastCircuitKeeper(std::string iniPath) : m_iniPath(std::move(iniPath)) {}
 
     void runStarted(const TCircuit2& circuit, int) override {
-        if (circuit.circuitname == m_name || circuit.circuitname.empty())
+        // Read at the first start, not while the window is built.
+        if (!m_name)
+            m_name = generalsetting(m_iniPath, kLastCircuitKey);
+        if (circuit.circuitname == *m_name || circuit.circuitname.empty())
             return;
         // A convenience: a file that cannot be written costs the menu entry
         // its memory, never the run.
@@ -38,7 +42,7 @@ public:
 
 private:
     std::string m_iniPath;
-    std::string m_name;
+    std::optional<std::string> m_name; // as the file has it, once read
 };
 
 } // namespace
