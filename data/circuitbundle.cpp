@@ -1,11 +1,14 @@
 #include "data/circuitbundle.h"
 
+#include "data/atomicfile.h"
+
 #include "data/circuitfile.h"
 #include "data/circuitkeys.h"
 #include "data/ioerror.h"
 #include "data/textreader.h"
 
 #include <charconv>
+#include <filesystem>
 
 namespace {
 
@@ -74,6 +77,23 @@ std::string bundlebytes(const CircuitBundle& bundle) {
     }
     bytes += "end " + std::to_string(bundle.exercises.size()) + "\n";
     return bytes;
+}
+
+void exportcircuit(const std::string& circuitPath, const ExerciseTable& library,
+                   const std::string& libraryPath, const std::string& destination) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    const fs::path target(destination);
+    const bool overLibrary = fs::equivalent(target, libraryPath, error);
+    std::string extension = target.extension().string();
+    for (char& c : extension)
+        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+    const bool aCircuit = extension == ".cir" &&
+                          fs::equivalent(fs::absolute(target, error).parent_path(),
+                                         fs::path(circuitPath).parent_path(), error);
+    if (overLibrary || aCircuit)
+        throw IoError(FileText{FileTextId::ExportOverData, {destination}, {}});
+    writefileatomically(destination, bundlebytes(bundlecircuit(circuitPath, library)));
 }
 
 CircuitBundle readbundle(std::string_view bytes, const std::string& path) {

@@ -47,6 +47,13 @@ CircuitBundle bundlecircuit(const std::string& circuitPath, const ExerciseTable&
 
 std::string bundlebytes(const CircuitBundle& bundle);
 
+// Writes the bundle of the circuit file at `circuitPath` to `destination`,
+// replacing it atomically. A destination that is the library file or a
+// circuit file of the circuit's folder is refused (ExportOverData): an export
+// never takes the place of the data it comes from. Raises IoError.
+void exportcircuit(const std::string& circuitPath, const ExerciseTable& library,
+                   const std::string& libraryPath, const std::string& destination);
+
 // Raises IoError naming `path` and why when `bytes` are not a whole bundle
 // this program can read.
 CircuitBundle readbundle(std::string_view bytes, const std::string& path);

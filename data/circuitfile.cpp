@@ -14,8 +14,12 @@ TCircuit2 readcircuit(const std::string& path, const ExerciseTable& table) {
 
 void readcircuit(const std::string& path, const ExerciseTable& table, TCircuit2& circuit) {
     TextReader reader(path);
+    readcircuit(reader, table, circuit);
+}
+
+void readcircuit(TextReader& reader, const ExerciseTable& table, TCircuit2& circuit) {
     readCircuitHead(reader, circuit);
-    circuit.filename = path;
+    circuit.filename = reader.path();
     LineCursor lines = reader.lines();
 
     int count = 0;

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+class TextReader;
+
 inline constexpr int kCircuitEntries = 101;     // entry 100 always stays free
 inline constexpr int kMaxCircuitExercises = 100;
 
@@ -41,6 +43,9 @@ TCircuit2 readcircuit(const std::string& path, const ExerciseTable& table = exer
 // allocates little. After an IoError the record holds part of the file; a
 // caller reads into a spare record and swaps it in once the read succeeded.
 void readcircuit(const std::string& path, const ExerciseTable& table, TCircuit2& into);
+// The same from a reader already holding the text (a circuit carried in
+// another file); the record's filename is the reader's path.
+void readcircuit(TextReader& reader, const ExerciseTable& table, TCircuit2& into);
 
 // Replaces the file atomically: name, type, exercise interval, rest interval,
 // then the names of the entries up to the first free one. Raises IoError and

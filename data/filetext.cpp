@@ -65,6 +65,12 @@ std::string englishtext(const FileText& text) {
         return arg(text, 0) + " is larger than " + arg(text, 1) + " MiB";
     case FileTextId::BundleDamaged:
         return arg(text, 0) + " is damaged at line " + arg(text, 1);
+    case FileTextId::ImportBadName:
+        return arg(text, 0) + ": the circuit name \"" + arg(text, 1) + "\" cannot be a file name";
+    case FileTextId::ImportNothing:
+        return arg(text, 0) + " holds no circuit that can be imported";
+    case FileTextId::ExportOverData:
+        return arg(text, 0) + " is one of Stridewell's own data files; choose another file";
     }
     return arg(text, 0);
 }

@@ -23,6 +23,9 @@ enum class FileTextId : uint8_t {
     BundleCut,        // [path]: ends before its end line
     BundleTooLarge,   // [path, most in MiB]
     BundleDamaged,    // [path, line]
+    ImportBadName,    // [path, circuit name]: the name cannot be a file name
+    ImportNothing,    // [path]: no circuit in the file could be imported
+    ExportOverData,   // [path]: the file is one of the program's own data files
 };
 
 struct FileText {

@@ -86,6 +86,15 @@ const char* nextLineStart(const char* at, const char* stop) {
 TextReader::TextReader(const std::string& path) : m_path(path) {
     m_bytes.swap(t_spareBuffer);
     readWholeFile(path, m_bytes);
+    seatAfterMark();
+}
+
+TextReader::TextReader(std::string bytes, const std::string& path, int64_t firstLine)
+    : m_path(path), m_bytes(std::move(bytes)), m_firstLine(firstLine) {
+    seatAfterMark();
+}
+
+void TextReader::seatAfterMark() {
     // Editors on some systems put a byte-order mark in front of UTF-8 text; it
     // is no part of the first line.
     const char* const begin = m_bytes.data();
@@ -99,7 +108,7 @@ TextReader::~TextReader() {
 }
 
 int64_t TextReader::lineNumberOf(const char* at) const {
-    int64_t line = 1;
+    int64_t line = m_firstLine;
     const char* const begin = m_bytes.data();
     for (const char* c = begin; c < at; ++c) {
         // A CR LF pair ends one line, at its LF.

@@ -101,6 +101,10 @@ class TextReader final {
 public:
     // Raises IoError ("File not found", ...) when the file cannot be read.
     explicit TextReader(const std::string& path);
+    // A text already in memory, read as if it were the file at `path` from
+    // its line `firstLine` on: a circuit carried inside another file is
+    // checked by the circuit reader and its problems name the outer file's lines.
+    TextReader(std::string bytes, const std::string& path, int64_t firstLine);
     // The path the file was read from, for messages about its contents.
     const std::string& path() const { return m_path; }
     // The line of the file (from 1) that holds the byte at `at`, a place in bytes().
@@ -125,9 +129,12 @@ public:
     int64_t skipRemainingLines() { return m_lines.skipRemainingLines(); }
 
 private:
+    void seatAfterMark();
+
     std::string m_path;
     std::string m_bytes;
     LineCursor m_lines;
+    int64_t m_firstLine = 1;
 };
 
 // The line reading is the loaders' inner loop; it is kept here so it inlines.

@@ -9,6 +9,7 @@ packages=(
   libfontconfig-dev
   libgtest-dev libbenchmark-dev libcpp-httplib-dev libespeak-ng-dev dbus-daemon
   libmicrohttpd-dev
+  poppler-utils shared-mime-info
   fonts-dejavu-core fonts-urw-base35 xvfb xauth
   desktop-file-utils appstream dpkg-dev
   lintian devscripts systemd

@@ -85,6 +85,17 @@ QString filetextwords(const FileText& text) {
     case FileTextId::BundleDamaged:
         //: %1 is a file's path, %2 a line number.
         return FileWords::tr("%1 is damaged at line %2").arg(arg(text, 0), arg(text, 1));
+    case FileTextId::ImportBadName:
+        //: %1 is a file's path, %2 the name of a circuit it holds.
+        return FileWords::tr("%1: the circuit name \"%2\" cannot be a file name")
+            .arg(arg(text, 0), arg(text, 1));
+    case FileTextId::ImportNothing:
+        //: %1 is a file's path.
+        return FileWords::tr("%1 holds no circuit that can be imported").arg(arg(text, 0));
+    case FileTextId::ExportOverData:
+        //: %1 is a file's path.
+        return FileWords::tr("%1 is one of Stridewell's own data files; choose another file")
+            .arg(arg(text, 0));
     }
     return errortext(text.args.empty() ? std::string() : text.args[0]);
 }
