@@ -71,6 +71,11 @@ std::string englishtext(const FileText& text) {
         return arg(text, 0) + " holds no circuit that can be imported";
     case FileTextId::ExportOverData:
         return arg(text, 0) + " is one of Stridewell's own data files; choose another file";
+    case FileTextId::ImportNoReader:
+        return arg(text, 0) + " cannot be imported: this installation lacks its import module";
+    case FileTextId::ImportForeign:
+        return arg(text, 0) + " is neither a Stridewell circuit nor an export of Just Another "
+                              "Workout Timer, OpenHIIT, Feeel or TimeR Machine";
     }
     return arg(text, 0);
 }

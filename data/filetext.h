@@ -26,6 +26,8 @@ enum class FileTextId : uint8_t {
     ImportBadName,    // [path, circuit name]: the name cannot be a file name
     ImportNothing,    // [path]: no circuit in the file could be imported
     ExportOverData,   // [path]: the file is one of the program's own data files
+    ImportNoReader,   // [path]: the module that reads other timers' files is missing
+    ImportForeign,    // [path]: none of the formats the program imports
 };
 
 struct FileText {

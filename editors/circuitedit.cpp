@@ -7,6 +7,7 @@
 #include "editors/circuitplandialog.h"
 #include "editors/editorwords.h"
 #include "ui/dialogs.h"
+#include "editors/sharebutton.h"
 #include "ui/errorguard.h"
 #include "ui/fixedlayout.h"
 #include "ui/fonts.h"
@@ -99,6 +100,10 @@ void Tfrm_CircuitEdit::createControls() {
     btn_circuitplan = placeControl<QPushButton>(this, "btn_circuitplan", QRect(8, 192, 145, 25));
     //: Button 145 pixels wide that opens the circuit plan.
     btn_circuitplan->setText(tr("Rounds and times..."));
+    btn_share = makesharebutton(this, "btn_share", QRect(8, 224, 145, 25), [this](ShareAction action) {
+        if (onShare)
+            onShare(action, m_controller.storedpath());
+    });
 
     //: Title of the group 241 pixels wide that holds the circuit's exercises.
     GroupBox1 = new QGroupBox(tr("Circuits Exercises"), this);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "editors/circuiteditcontroller.h"
+#include "editors/shareaction.h"
 #include "editors/circuiteditview.h"
 #include "ui/quietchanges.h"
 
@@ -39,6 +40,10 @@ public:
     std::function<void(const std::string& path)> onCatalogueRescanned;
 
     const TCircuit2& workingcircuit() const { return m_controller.workingcircuit(); }
+
+    // A choice of the share menu, with the file of the circuit being edited
+    // ("" while there is none).
+    std::function<void(ShareAction, const std::string& circuitPath)> onShare;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -85,6 +90,7 @@ private:
     QLabel* Label3 = nullptr;
     CircuitIntervalField* spn_restint = nullptr;
     QPushButton* btn_circuitplan = nullptr;
+    QPushButton* btn_share = nullptr;
     QGroupBox* GroupBox1 = nullptr;
     QListWidget* lst_circuitex = nullptr;
     QComboBox* cmb_exercises = nullptr;

@@ -26,6 +26,8 @@ public:
     // The main window's circuit grid, rescanned after stores; none: no rescan.
     void setCatalogueGrid(CircuitGrid* grid) { m_grid = grid; }
     const TCircuit2& workingcircuit() const { return m_circuit; }
+    // The file the circuit is stored at; "" while there is none.
+    const std::string& storedpath() const { return m_ownPath; }
 
     void newcircuit();
     void modifycircuit(const std::string& path);

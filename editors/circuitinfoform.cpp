@@ -1,6 +1,7 @@
 #include "editors/circuitinfoform.h"
 
 #include "editors/editorwords.h"
+#include "editors/sharebutton.h"
 #include "ui/browser.h"
 #include "ui/clickablelabel.h"
 #include "ui/errorguard.h"
@@ -91,6 +92,12 @@ void Tfrm_CircuitInfo::createControls() {
     lbl_openbrowser->setText(tr("Click here for more information on the selected exercise."));
     styleAsLink(lbl_openbrowser);
     lbl_openbrowser->onClick = [this] { lbl_openbrowserClick(); };
+
+    // Bottom right, under the description.
+    btn_share = makesharebutton(Panel2, "btn_share", QRect(422, 286, 145, 25), [this](ShareAction action) {
+        if (onShare)
+            onShare(action, m_controller.shownCircuit().filename);
+    });
 
     // A selection by mouse or keyboard; a click on the line already selected
     // shows it again.

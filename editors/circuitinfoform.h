@@ -2,10 +2,12 @@
 
 #include "editors/circuitinfocontroller.h"
 #include "editors/circuitinfoview.h"
+#include "editors/shareaction.h"
 #include "ui/quietchanges.h"
 
 #include <QWidget>
 
+#include <functional>
 #include <string>
 
 class Browser;
@@ -14,6 +16,7 @@ class QFrame;
 class QLabel;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
 
 // The circuit information panel: one circuit's details and exercises, and the
 // description of the exercise selected last. It only reads. The rules live in
@@ -34,6 +37,10 @@ public:
     void setBrowser(Browser& browser) { m_browser = &browser; }
 
     const TCircuit2& shownCircuit() const { return m_controller.shownCircuit(); }
+
+    // A choice of the share menu, with the file of the circuit shown ("" while
+    // there is none).
+    std::function<void(ShareAction, const std::string& circuitPath)> onShare;
     int selectedExerciseSlot() const { return m_controller.selectedExerciseSlot(); }
 
 private:
@@ -69,4 +76,5 @@ private:
     QListWidget* lst_exercises = nullptr;
     QPlainTextEdit* mmo_exdescription = nullptr;
     ClickableLabel* lbl_openbrowser = nullptr;
+    QPushButton* btn_share = nullptr;
 };

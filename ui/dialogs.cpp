@@ -77,6 +77,14 @@ public:
             return std::nullopt;
         return path;
     }
+
+    std::optional<QString> openFileName(QWidget* parent, const QString& caption,
+                                        const QString& filter) override {
+        const QString path = QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+        if (path.isEmpty())
+            return std::nullopt;
+        return path;
+    }
 };
 
 DialogPresenter* g_presenter = nullptr;
@@ -107,6 +115,11 @@ bool Dialogs::ask(QWidget* parent, const QString& text) {
 std::optional<QString> Dialogs::saveFileName(QWidget* parent, const QString& caption,
                                              const QString& suggested, const QString& filter) {
     return presenter().saveFileName(parent, caption, suggested, filter);
+}
+
+std::optional<QString> Dialogs::openFileName(QWidget* parent, const QString& caption,
+                                             const QString& filter) {
+    return presenter().openFileName(parent, caption, filter);
 }
 
 void Dialogs::setPresenter(DialogPresenter* presenter) {

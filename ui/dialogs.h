@@ -19,6 +19,8 @@ public:
     virtual std::optional<QString> saveFileName(QWidget* parent, const QString& caption,
                                                 const QString& suggested,
                                                 const QString& filter) = 0;
+    virtual std::optional<QString> openFileName(QWidget* parent, const QString& caption,
+                                                const QString& filter) = 0;
 };
 
 // Every modal dialog of the program goes through here, so one presenter shows
@@ -44,6 +46,10 @@ public:
     // is the path offered first.
     static std::optional<QString> saveFileName(QWidget* parent, const QString& caption,
                                                const QString& suggested, const QString& filter);
+
+    // Asks which file to open; nothing when the user cancels.
+    static std::optional<QString> openFileName(QWidget* parent, const QString& caption,
+                                               const QString& filter);
 
     // Puts another presenter in place of the real dialogs; nullptr puts the
     // real ones back. The presenter must outlive its use.

@@ -85,6 +85,11 @@ QString filetextwords(const FileText& text) {
     case FileTextId::BundleDamaged:
         //: %1 is a file's path, %2 a line number.
         return FileWords::tr("%1 is damaged at line %2").arg(arg(text, 0), arg(text, 1));
+    case FileTextId::ImportForeign:
+        //: %1 is a file's path; the others are names of other interval timers.
+        return FileWords::tr("%1 is neither a Stridewell circuit nor an export of Just Another "
+                             "Workout Timer, OpenHIIT, Feeel or TimeR Machine")
+            .arg(arg(text, 0));
     case FileTextId::ImportBadName:
         //: %1 is a file's path, %2 the name of a circuit it holds.
         return FileWords::tr("%1: the circuit name \"%2\" cannot be a file name")
@@ -95,6 +100,10 @@ QString filetextwords(const FileText& text) {
     case FileTextId::ExportOverData:
         //: %1 is a file's path.
         return FileWords::tr("%1 is one of Stridewell's own data files; choose another file")
+            .arg(arg(text, 0));
+    case FileTextId::ImportNoReader:
+        //: %1 is a file's path; the module is a part of the program's installation.
+        return FileWords::tr("%1 cannot be imported: this installation lacks its import module")
             .arg(arg(text, 0));
     }
     return errortext(text.args.empty() ? std::string() : text.args[0]);

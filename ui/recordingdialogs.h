@@ -26,6 +26,15 @@ public:
 
     std::optional<QString> saveFileName(QWidget*, const QString& caption, const QString&,
                                         const QString&) override {
+        return fileName(caption);
+    }
+    std::optional<QString> openFileName(QWidget*, const QString& caption,
+                                        const QString&) override {
+        return fileName(caption);
+    }
+
+private:
+    std::optional<QString> fileName(const QString& caption) {
         shown << caption;
         if (fileNames.empty())
             return std::nullopt;
@@ -34,7 +43,6 @@ public:
         return path;
     }
 
-private:
     bool answer(const QString& question) {
         shown << question;
         if (answers.empty())

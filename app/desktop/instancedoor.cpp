@@ -95,6 +95,11 @@ void InstanceDoor::History() {
     later(m_actions.openHistory);
 }
 
+void InstanceDoor::Import(const QByteArray& path) {
+    if (m_actions.importFile)
+        later([this, path = path.toStdString()] { m_actions.importFile(path); });
+}
+
 KnockAnswer knockat(const std::string& dataFolder, const Knock& knock) {
     const QString address = sessionbusaddress();
     if (address.isEmpty())
@@ -106,11 +111,14 @@ KnockAnswer knockat(const std::string& dataFolder, const Knock& knock) {
         if (connection.isConnected()) {
             const char* method = knock.ask == Knock::Ask::Run       ? "Run"
                                  : knock.ask == Knock::Ask::History ? "History"
+                                 : knock.ask == Knock::Ask::Import  ? "Import"
                                                                     : "Raise";
             QDBusMessage call = QDBusMessage::createMethodCall(
                 doorservicename(dataFolder), kObjectPath, kInterface, QLatin1String(method));
             if (knock.ask == Knock::Ask::Run)
                 call << QByteArray::fromStdString(knock.circuitName);
+            if (knock.ask == Knock::Ask::Import)
+                call << QByteArray::fromStdString(knock.path);
             const QDBusMessage reply = connection.call(call, QDBus::Block, kKnockTimeoutMs);
             if (reply.type() == QDBusMessage::ErrorMessage &&
                 reply.errorName() == QLatin1String("org.freedesktop.DBus.Error.NoReply"))

@@ -13,8 +13,8 @@ class QDBusConnection;
 // The door a second start on the same data folder knocks at. The copy
 // running there owns a name of its own on the session bus (one per data
 // folder) once its launcher is on the screen, with an object that raises
-// its window, starts a circuit or opens the training history; the second
-// copy asks it and ends, writing nothing.
+// its window, starts a circuit, opens the training history or imports a
+// file; the second copy asks it and ends, writing nothing.
 
 // "org.stridewell.Stridewell.f<16 hex digits>": the folder's name on the bus.
 QString doorservicename(const std::string& dataFolder);
@@ -27,6 +27,7 @@ struct DoorActions {
     std::function<std::string()> startRefusal;
     std::function<void(const std::string& path)> startCircuit;
     std::function<void()> openHistory;
+    std::function<void(const std::string& path)> importFile;
 };
 
 // Why a knock came to nothing, as the running copy answers.
@@ -49,6 +50,8 @@ public slots:
     // started, else a DoorRefusal.
     QString Run(const QByteArray& name);
     void History();
+    // Imports the file (an absolute path, as bytes) and shows what it added.
+    void Import(const QByteArray& path);
 
 private:
     void open(QDBusConnection& connection);
@@ -62,9 +65,10 @@ private:
 
 // The second copy's side: asks the copy running on `dataFolder`.
 struct Knock {
-    enum class Ask { Raise, Run, History };
+    enum class Ask { Raise, Run, History, Import };
     Ask ask = Ask::Raise;
     std::string circuitName; // for Run
+    std::string path;        // for Import: absolute
 };
 // NoAnswer: the running copy took the call and did not answer in time.
 enum class KnockAnswer { NotReached, Done, UnknownCircuit, RunUnderWay, NoAnswer };

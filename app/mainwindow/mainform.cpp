@@ -2,6 +2,7 @@
 
 #include "app/history/historyopen.h"
 #include "app/mainwindow/circuitgridmodel.h"
+#include "app/mainwindow/circuitsharing.h"
 #include "app/mainwindow/circuitgridview.h"
 #include "app/mainwindow/runnerassembly.h"
 #include "app/mainwindow/runnerdesktop.h"
@@ -247,7 +248,26 @@ void Tform_Main::buildFrames(QWidget* holder) {
     frm_CircuitEdit1->onCatalogueRescanned = [this](const std::string& path) {
         selectcircuit(path);
     };
+
+    // After an import the grid lists the new circuits, the first selected,
+    // and the library editor and the panel show the new records.
+    m_sharing = std::make_unique<CircuitSharing>(*this, [this](const std::string& select) {
+        clearcells();
+        scancircuits();
+        selectcircuit(select);
+        frm_ExerciseFrame1->displayexercises();
+        frm_CircuitInfo1->libraryChanged();
+    });
+    const auto share = [this](ShareAction action, const std::string& path) {
+        m_sharing->choose(action, path);
+    };
+    frm_CircuitEdit1->onShare = share;
+    frm_CircuitInfo1->onShare = share;
     bringToFront(frm_ExerciseFrame1); // the last one created lies on top
+}
+
+void Tform_Main::importcircuits(const std::string& path) {
+    m_sharing->importFrom(path);
 }
 
 void Tform_Main::bringToFront(QWidget* frame) { bringframetofront(frame); }

@@ -7,9 +7,11 @@
 #include <QWidget>
 
 #include <array>
+#include <memory>
 #include <string>
 
 class Browser;
+class CircuitSharing;
 class CircuitGridModel;
 class CircuitGridView;
 class ClickableLabel;
@@ -71,6 +73,10 @@ public:
     // Where the frames open encyclopedia pages; the desktop's browser unless set.
     void setBrowser(Browser& browser);
 
+    // Imports a file named from outside (a second start, a file manager's
+    // double click) and shows what it added. Raises IoError.
+    void importcircuits(const std::string& path);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -101,6 +107,7 @@ private:
     void releasecircuit(const std::string& path) override;
 
     MainWindowController m_controller{*this};
+    std::unique_ptr<CircuitSharing> m_sharing;
     std::array<BarPictures, 5> m_buttons;
     QWidget* pnl_buttonholder = nullptr;
     CircuitGridView* grd_circuits = nullptr;

@@ -31,9 +31,15 @@ CommandLine parsecommandline(int argc, const char* const* argv) {
     };
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
-        // "--" ends the options; the program takes no other arguments.
-        if (optionsEnded)
-            return refuse("unexpected argument '" + argument + "'");
+        // "--" ends the options; only a file to import may follow.
+        if (optionsEnded || (!argument.starts_with('-') && !argument.empty())) {
+            if (!line.file.empty() || line.open != CommandLine::Open::Launcher ||
+                line.action != CommandLine::Action::Run)
+                return refuse("unexpected argument '" + argument + "'");
+            line.open = CommandLine::Open::ImportFile;
+            line.file = argument;
+            continue;
+        }
         if (argument == "--") {
             optionsEnded = true;
             continue;
@@ -45,6 +51,8 @@ CommandLine parsecommandline(int argc, const char* const* argv) {
             continue;
         }
         if (argument == "--plan" || argument.starts_with("--plan=")) {
+            if (line.action != CommandLine::Action::Run || line.open != CommandLine::Open::Launcher)
+                return refuse("'--plan' cannot be given with another task");
             line.action = CommandLine::Action::Plan;
             if (argument == "--plan") {
                 if (i + 1 >= argc)
@@ -82,6 +90,26 @@ CommandLine parsecommandline(int argc, const char* const* argv) {
             line.open = CommandLine::Open::Circuit;
             continue;
         }
+        if (argument == "--export" || argument == "--print" || argument == "--import") {
+            // Each takes the file last: "--export NAME FILE", "--import FILE".
+            const bool named = argument != "--import";
+            const int wanted = named ? 2 : 1;
+            if (i + wanted >= argc)
+                return refuse("option '" + argument + "' requires " +
+                              (named ? "a circuit name and a file" : "a file"));
+            if (line.action != CommandLine::Action::Run || line.open != CommandLine::Open::Launcher)
+                return refuse("'" + argument + "' cannot be given with another task");
+            line.action = argument == "--export"   ? CommandLine::Action::Export
+                          : argument == "--print" ? CommandLine::Action::Print
+                                                  : CommandLine::Action::Import;
+            if (named)
+                line.circuitName = argv[++i];
+            line.file = argv[++i];
+            if ((named && line.circuitName.empty()) || line.file.empty())
+                return refuse("option '" + argument + "' requires " +
+                              (named ? "a circuit name and a file" : "a file"));
+            continue;
+        }
         if (argument == "--run-last" || argument == "--history") {
             if (line.open != CommandLine::Open::Launcher)
                 return refuse("only one of '--run', '--run-last' and '--history' may be given");
@@ -96,10 +124,8 @@ CommandLine parsecommandline(int argc, const char* const* argv) {
             folder = argv[++i];
         } else if (argument.rfind("--data-dir=", 0) == 0) {
             folder = argument.substr(11);
-        } else if (argument.size() > 1 && argument.front() == '-') {
-            return refuse("unrecognized option '" + argument + "'");
         } else {
-            return refuse("unexpected argument '" + argument + "'");
+            return refuse("unrecognized option '" + argument + "'");
         }
         if (folder.empty())
             return refuse("option '--data-dir' requires a folder");

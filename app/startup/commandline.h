@@ -12,19 +12,26 @@
 //   --run NAME          (or --run=NAME) start the circuit of that name
 //   --run-last          start the circuit run last
 //   --history           open the training history
-//   --                  ends the options (nothing may follow it)
-// Anything else is refused with one line on stderr and exit status 2.
+//   --export NAME FILE  write the circuit NAME with its exercises to FILE
+//   --import FILE       add the circuits (and exercises) a file holds
+//   --print NAME FILE   write the circuit card of NAME to FILE (a PDF)
+//   FILE                open the windows and import FILE there (a file
+//                       manager's double click)
+//   --                  ends the options (only FILE may follow it)
+// Export, import and print need no display. Anything else is refused with
+// one line on stderr and exit status 2.
 struct CommandLine {
-    enum class Action { Run, Help, Version, Plan, Refuse };
+    enum class Action { Run, Help, Version, Plan, Export, Import, Print, Refuse };
     Action action = Action::Run;
     std::string dataDir;  // empty when not given
     std::string planFile; // for Plan
     std::string language; // --lang, "" when not given
     // What the windows open with: the launcher, a circuit started at once, or
     // the training history. In a copy already running on the data folder too.
-    enum class Open { Launcher, Circuit, LastCircuit, History };
+    enum class Open { Launcher, Circuit, LastCircuit, History, ImportFile };
     Open open = Open::Launcher;
-    std::string circuitName; // for Circuit
+    std::string circuitName; // for Circuit, Export and Print
+    std::string file;        // for ImportFile, Export, Import and Print
     std::string problem; // for Refuse: the one line to print
 };
 

@@ -1,5 +1,6 @@
 #include "app/startup/commandline.h"
 #include "app/startup/planprint.h"
+#include "app/startup/sharecommands.h"
 #include "app/startup/startfailure.h"
 #include "app/startup/translation.h"
 #include "app/startup/startup.h"
@@ -15,6 +16,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 
 namespace {
 
@@ -54,6 +56,9 @@ int main(int argc, char** argv) {
     case CommandLine::Action::Refuse:
         std::fprintf(stderr, "%s\n", line.problem.c_str());
         return 2;
+    case CommandLine::Action::Export:
+    case CommandLine::Action::Print:
+    case CommandLine::Action::Import:
     case CommandLine::Action::Run:
         break;
     }
@@ -64,11 +69,15 @@ int main(int argc, char** argv) {
         folder = choosedatafolder({programfolder(), line.dataDir, environmentValue("XDG_DATA_HOME"),
                                    environmentValue("HOME")});
         language = chosenlanguage(line.language, folder);
+        // Sending or printing a circuit reads the folder and never makes one.
+        const bool onlyReads = line.action == CommandLine::Action::Export ||
+                               line.action == CommandLine::Action::Print;
         // A portable copy's folder is never seeded from itself. A new folder
         // starts in the user's language where the starter data have it.
         const std::string starter = starterfolder(programfolder());
-        preparedatafolder(folder,
-                          starter == folder ? std::string() : starterfolderin(starter, language));
+        if (!onlyReads)
+            preparedatafolder(folder, starter == folder ? std::string()
+                                                        : starterfolderin(starter, language));
         setapplicationfolder(folder);
     } catch (const std::exception& error) {
         // Without a usable $HOME there is no folder to name.
@@ -83,11 +92,24 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    if (line.action == CommandLine::Action::Export)
+        return exportcommand(line.circuitName, line.file);
+    if (line.action == CommandLine::Action::Import)
+        return importcommand(line.file);
+    if (line.action == CommandLine::Action::Print)
+        return printcommand(line.circuitName, line.file, language);
+
     // A circuit to start is looked up before any window: an unknown name
     // changes nothing.
     StartRequest request;
     if (line.open == CommandLine::Open::History)
         request.open = StartRequest::Open::History;
+    if (line.open == CommandLine::Open::ImportFile) {
+        // A copy already running has another working folder.
+        std::error_code error;
+        request.open = StartRequest::Open::ImportFile;
+        request.importPath = std::filesystem::absolute(line.file, error).string();
+    }
     if (line.open == CommandLine::Open::Circuit || line.open == CommandLine::Open::LastCircuit) {
         request.open = StartRequest::Open::Circuit;
         request.circuitName = line.open == CommandLine::Open::Circuit

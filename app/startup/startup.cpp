@@ -54,15 +54,29 @@ bool startcircuit(TForm1& launcher, const std::string& path) {
     return main->startcircuitat(path) == Tform_Main::Started::Yes;
 }
 
+// Imports the file into the main window, shown in front as the start link
+// shows it, and tells what was added.
+void importintowindows(TForm1& launcher, const std::string& path) {
+    Tform_Main* main = launcher.mainForm();
+    if (!main)
+        return;
+    if (!main->isVisible())
+        launcher.lbl_startstridewellClick();
+    raisefront(launcher, main);
+    main->importcircuits(path);
+}
+
 // A copy already runs on the folder: it is asked to do what this one was
 // started for. Without a session bus, or without the running copy on it,
 // the user is told as before.
 int askrunningcopy(const std::string& folder, const StartRequest& request) {
     Knock knock;
     if (request.open == StartRequest::Open::Circuit)
-        knock = {Knock::Ask::Run, request.circuitName};
+        knock = {Knock::Ask::Run, request.circuitName, {}};
     else if (request.open == StartRequest::Open::History)
-        knock = {Knock::Ask::History, {}};
+        knock = {Knock::Ask::History, {}, {}};
+    else if (request.open == StartRequest::Open::ImportFile)
+        knock = {Knock::Ask::Import, {}, request.importPath};
     switch (knockat(folder, knock)) {
     case KnockAnswer::Done:
         return 0;
@@ -127,6 +141,7 @@ int runstridewell(int& argc, char** argv, const std::string& language,
             },
             .startCircuit = [&launcher](const std::string& path) { startcircuit(launcher, path); },
             .openHistory = [&launcher] { launcher.lbl_historyClick(); },
+            .importFile = [&launcher](const std::string& path) { importintowindows(launcher, path); },
         };
         std::unique_ptr<InstanceDoor> door;
         const auto openDoor = [&] {
@@ -151,6 +166,8 @@ int runstridewell(int& argc, char** argv, const std::string& language,
             openDoor();
             if (request.open == StartRequest::Open::History)
                 launcher.lbl_historyClick();
+            if (request.open == StartRequest::Open::ImportFile)
+                guarded(&launcher, [&] { importintowindows(launcher, request.importPath); });
         };
         launcher.show();
         return QApplication::exec();

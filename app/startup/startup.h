@@ -15,11 +15,13 @@ struct StartupHooks {
 // main window with the runner in front, no launcher), or the launcher with
 // the training history. A copy already running on the data folder is asked
 // to do it instead, and this one ends.
+// Or the main window with a file imported into it.
 struct StartRequest {
-    enum class Open { Launcher, Circuit, History };
+    enum class Open { Launcher, Circuit, History, ImportFile };
     Open open = Open::Launcher;
     std::string circuitName; // Circuit: as the command line named it
     std::string circuitPath; // Circuit: its file
+    std::string importPath;  // ImportFile: absolute
 };
 
 // Names the application for the window system: the title of its windows,

@@ -31,7 +31,14 @@ const char* const kOpenOptions = QT_TRANSLATE_NOOP("CommandLine", "\n"
                "when there is one:\n"
                "      --run=NAME      start the circuit of that name\n"
                "      --run-last      start the circuit run last\n"
-               "      --history       open the training history\n");
+               "      --history       open the training history\n"
+               "      FILE            import FILE and show what it added\n"
+               "\n"
+               "Without a display, one line on stdout per thing done:\n"
+               "      --export NAME FILE  write the circuit NAME with its exercises to FILE\n"
+               "      --import FILE       add the circuits (and exercises) of FILE: a\n"
+               "                          .stridewell file or another timer's export\n"
+               "      --print NAME FILE   write the card of the circuit NAME to FILE (PDF)\n");
 
 } // namespace
 

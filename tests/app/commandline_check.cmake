@@ -75,17 +75,19 @@ foreach(option --data-dir --plan --help --version)
   endif()
 endforeach()
 
-foreach(arguments "--bogus" "-x" "stray" "--data-dir" "--data-dir=" "--data-dir;a;--data-dir;b")
+foreach(arguments "--bogus" "-x" "stray;other" "--data-dir" "--data-dir=" "--data-dir;a;--data-dir;b"
+    "--export" "--export;Legs" "--import" "--print;Legs" "--export;A;b;--import;c" "--import;a;stray"
+    "--plan;a;--import;b" "--run;A;stray")
   run_program(${arguments})
   if(NOT status EQUAL 2 OR NOT out STREQUAL "" OR NOT err MATCHES "^stridewell: [^\n]+\n$")
     fail("'${arguments}': exit ${status}, stdout '${out}', stderr '${err}' (want 2 and one line on stderr)")
   endif()
 endforeach()
 
-# "--" ends the options: what follows is no option.
-run_program(-- --version)
-if(NOT status EQUAL 2 OR NOT err MATCHES "unexpected argument '--version'")
-  fail("'-- --version': exit ${status}, stderr '${err}' (want 2, an unexpected argument)")
+# "--" ends the options: what follows is a file to import, never an option.
+run_program(-- --version --help)
+if(NOT status EQUAL 2 OR NOT err MATCHES "unexpected argument '--help'")
+  fail("'-- --version --help': exit ${status}, stderr '${err}' (want 2, an unexpected argument)")
 endif()
 
 # --data-dir reaches the data folder rule before any window: a folder that
@@ -159,6 +161,55 @@ foreach(wrong "--run" "--run=" "--run;A;--history" "--history;--run-last")
     fail("'${wrong}' is not refused: exit ${status}, stderr '${err}'")
   endif()
 endforeach()
+file(REMOVE_RECURSE "${WORK}")
+
+# A circuit goes from one data folder to another as one file, and its card
+# to a PDF, all without a display; each thing done is a line on stdout. A
+# refusal is one line on stderr and exit 1, and changes nothing.
+file(MAKE_DIRECTORY "${WORK}/from/Circuits")
+file(WRITE "${WORK}/from/exercises.lst"
+  "7\r\nSquat\r\nLower Body\r\nSit back.\r\n1\r\n9\r\nLunge\r\nLower Body\r\nStep.\r\n0\r\n")
+file(WRITE "${WORK}/from/Circuits/Legs.cir"
+  "Legs\r\nLower Body\r\n30 rounds=3\r\n10\r\nSquat\r\nLunge\tsides=2\r\n")
+run_program(--data-dir "${WORK}/from" --export Legs "${WORK}/Legs.stridewell")
+file(READ "${WORK}/Legs.stridewell" bundle)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "exported 'Legs' to ${WORK}/Legs.stridewell\n"
+   OR NOT bundle MATCHES "^Stridewell circuit 1\ncircuit 6\n")
+  fail("--export: exit ${status}, stdout '${out}', stderr '${err}', file '${bundle}'")
+endif()
+file(MAKE_DIRECTORY "${WORK}/to/Circuits")
+file(WRITE "${WORK}/to/exercises.lst" "3\r\nSquat\r\nLegs\r\nMine.\r\n0\r\n")
+foreach(want "added circuit 'Legs'\nadded exercise 'Lunge'\n" "added circuit 'Legs (2)'\n")
+  run_program(--data-dir=${WORK}/to --import "${WORK}/Legs.stridewell")
+  if(NOT status EQUAL 0 OR NOT out STREQUAL want OR NOT err STREQUAL "")
+    fail("--import: exit ${status}, stdout '${out}', stderr '${err}' (want '${want}')")
+  endif()
+endforeach()
+# (file(READ) gives the lines without their CRs.)
+file(READ "${WORK}/to/exercises.lst" library)
+if(NOT library STREQUAL "3\nSquat\nLegs\nMine.\n0\n4\nLunge\nLower Body\nStep.\n0\n")
+  fail("--import changed the library to '${library}'")
+endif()
+file(WRITE "${WORK}/cut.stridewell" "Stridewell circuit 1\ncircuit 4\nCut\nx\n30\n")
+file(WRITE "${WORK}/foreign.json" "{\"not\": \"a workout\"}")
+file(GLOB before RELATIVE "${WORK}/to" "${WORK}/to/*" "${WORK}/to/Circuits/*")
+foreach(refused "--import;${WORK}/cut.stridewell" "--import;${WORK}/foreign.json"
+    "--import;${WORK}/missing.stridewell" "--export;Nope;${WORK}/nope.stridewell"
+    "--export;Legs;${WORK}/to/exercises.lst" "--print;Nope;${WORK}/nope.pdf")
+  run_program(--data-dir=${WORK}/to ${refused})
+  if(NOT status EQUAL 1 OR NOT out STREQUAL "" OR NOT err MATCHES "^stridewell: [^\n]+\n$")
+    fail("'${refused}': exit ${status}, stdout '${out}', stderr '${err}' (want 1 and one line)")
+  endif()
+endforeach()
+file(GLOB after RELATIVE "${WORK}/to" "${WORK}/to/*" "${WORK}/to/Circuits/*")
+if(NOT before STREQUAL after OR EXISTS "${WORK}/nope.stridewell" OR EXISTS "${WORK}/nope.pdf")
+  fail("a refused command changed files: '${before}' became '${after}'")
+endif()
+run_program(--data-dir=${WORK}/to --print "Legs (2)" "${WORK}/legs.pdf")
+file(STRINGS "${WORK}/legs.pdf" pdf LIMIT_COUNT 1)
+if(NOT status EQUAL 0 OR NOT out STREQUAL "printed 'Legs (2)' to ${WORK}/legs.pdf\n" OR NOT pdf MATCHES "^%PDF-")
+  fail("--print: exit ${status}, stdout '${out}', stderr '${err}', file '${pdf}'")
+endif()
 file(REMOVE_RECURSE "${WORK}")
 
 if(failures)

@@ -126,6 +126,30 @@ foreach(check
   unset(tool_path)
 endforeach()
 
+# The type of exported circuits: known by name and by content once the
+# desktop's database takes the installed file in.
+find_program(update_mime update-mime-database NO_CACHE)
+if(update_mime)
+  file(MAKE_DIRECTORY "${WORK}/mime/packages")
+  file(COPY_FILE "${share}/mime/packages/org.stridewell.Stridewell.xml"
+       "${WORK}/mime/packages/org.stridewell.Stridewell.xml")
+  execute_process(COMMAND ${update_mime} "${WORK}/mime"
+    RESULT_VARIABLE status OUTPUT_VARIABLE out ERROR_VARIABLE err TIMEOUT 60)
+  file(READ "${WORK}/mime/globs2" globs)
+  # The magic file is binary: only its lines naming the type are read.
+  file(STRINGS "${WORK}/mime/magic" magic REGEX "x-stridewell-circuit")
+  if(NOT status EQUAL 0 OR NOT globs MATCHES "application/x-stridewell-circuit:[*][.]stridewell"
+     OR NOT magic MATCHES "application/x-stridewell-circuit")
+    fail("the circuit file type is not taken in (${status}): ${out}${err}")
+  endif()
+else()
+  fail("update-mime-database is not installed (scripts/install-deps.sh installs it)")
+endif()
+file(READ "${share}/applications/org.stridewell.Stridewell.desktop" entry)
+if(NOT entry MATCHES "\nMimeType=application/x-stridewell-circuit;\n" OR NOT entry MATCHES "\nExec=stridewell %f\n")
+  fail("the menu entry does not open circuit files")
+endif()
+
 file(REMOVE_RECURSE "${WORK}")
 if(failures)
   message(FATAL_ERROR "install layout:${failures}")
