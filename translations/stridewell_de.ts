@@ -33,6 +33,82 @@
     </message>
 </context>
 <context>
+    <name>CircuitCardWords</name>
+    <message>
+        <source>Planned time</source>
+        <extracomment>Printed circuit card: above the circuit&apos;s planned time, top right.</extracomment>
+        <translation>Geplante Zeit</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <extracomment>Printed circuit card: the number of exercises, followed by the count.</extracomment>
+        <translation>Übungen</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <extracomment>Printed circuit card: the number of rounds, followed by the count.</extracomment>
+        <translation>Runden</translation>
+    </message>
+    <message>
+        <source>Rest between rounds</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Pause zwischen Runden</translation>
+    </message>
+    <message>
+        <source>Warm-up</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Aufwärmen</translation>
+    </message>
+    <message>
+        <source>Cool-down</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Abwärmen</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <extracomment>Column title of the printed circuit card: the exercise&apos;s name.</extracomment>
+        <translation>Übung</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <extracomment>Column title of the printed circuit card: the time of work; a narrow column.</extracomment>
+        <translation>Arbeit</translation>
+    </message>
+    <message>
+        <source>Rest before</source>
+        <extracomment>Column title of the printed circuit card: the rest before the exercise; a narrow column.</extracomment>
+        <translation>Pause davor</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <extracomment>Column title of the printed circuit card: repetitions; a narrow column.</extracomment>
+        <translation>Wdh.</translation>
+    </message>
+    <message>
+        <source>Sides</source>
+        <extracomment>Column title of the printed circuit card: 1, or 2 for left then right; a narrow column.</extracomment>
+        <translation>Seiten</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <extracomment>Column title of the printed circuit card: the exercise&apos;s description.</extracomment>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>This circuit has no exercises.</source>
+        <extracomment>Printed circuit card, in place of the table of a circuit without exercises.</extracomment>
+        <translation>Dieser Zirkel hat keine Übungen.</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module of this installation is missing or belongs to another version of the program.</source>
+        <translation>Drucken ist nicht möglich: Das Druckmodul dieser Installation fehlt oder gehört zu einer anderen Version des Programms.</translation>
+    </message>
+    <message>
+        <source>The circuit card could not be printed.</source>
+        <translation>Die Zirkelkarte konnte nicht gedruckt werden.</translation>
+    </message>
+</context>
+<context>
     <name>CircuitPlanDialog</name>
     <message>
         <source>None</source>
@@ -90,6 +166,27 @@
     </message>
 </context>
 <context>
+    <name>CircuitSharing</name>
+    <message>
+        <source>Export circuit</source>
+        <translation>Zirkel exportieren</translation>
+    </message>
+    <message>
+        <source>Stridewell circuits (*.stridewell);;All files (*)</source>
+        <extracomment>File types of the save dialog; keep &quot;(*.stridewell)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
+        <translation>Stridewell-Zirkel (*.stridewell);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Import circuits</source>
+        <translation>Zirkel importieren</translation>
+    </message>
+    <message>
+        <source>Circuits and other timers&apos; exports (*.stridewell *.json *.feeel *.txt);;All files (*)</source>
+        <extracomment>File types of the open dialog; keep the patterns in brackets and &quot;;;&quot;.</extracomment>
+        <translation>Zirkel und Exporte anderer Timer (*.stridewell *.json *.feeel *.txt);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: stridewell [OPTION]...
@@ -135,6 +232,13 @@ when there is one:
       --run=NAME      start the circuit of that name
       --run-last      start the circuit run last
       --history       open the training history
+      FILE            import FILE and show what it added
+
+Without a display, one line on stdout per thing done:
+      --export NAME FILE  write the circuit NAME with its exercises to FILE
+      --import FILE       add the circuits (and exercises) of FILE: a
+                          .stridewell file or another timer&apos;s export
+      --print NAME FILE   write the card of the circuit NAME to FILE (PDF)
 </source>
         <extracomment>The end of the answer to --help. Keep the option names and the layout of the columns; lines of at most 79 characters.</extracomment>
         <translation>
@@ -143,6 +247,13 @@ falls es eine gibt:
       --run=NAME      den Zirkel mit diesem Namen starten
       --run-last      den zuletzt gelaufenen Zirkel starten
       --history       den Trainingsverlauf öffnen
+      FILE            FILE importieren und zeigen, was hinzukam
+
+Ohne Anzeige, eine Zeile auf stdout für jeden erledigten Schritt:
+      --export NAME FILE  den Zirkel NAME mit seinen Übungen in FILE schreiben
+      --import FILE       die Zirkel (und Übungen) aus FILE hinzufügen: eine
+                          .stridewell-Datei oder Export eines anderen Timers
+      --print NAME FILE   die Karte des Zirkels NAME in FILE schreiben (PDF)
 </translation>
     </message>
 </context>
@@ -463,6 +574,31 @@ falls es eine gibt:
         <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
         <translation>%1 ist in Zeile %2 beschädigt</translation>
     </message>
+    <message>
+        <source>%1 is neither a Stridewell circuit nor an export of Just Another Workout Timer, OpenHIIT, Feeel or TimeR Machine</source>
+        <extracomment>%1 is a file&apos;s path; the others are names of other interval timers.</extracomment>
+        <translation>%1 ist weder ein Stridewell-Zirkel noch ein Export von Just Another Workout Timer, OpenHIIT, Feeel oder TimeR Machine</translation>
+    </message>
+    <message>
+        <source>%1: the circuit name &quot;%2&quot; cannot be a file name</source>
+        <extracomment>%1 is a file&apos;s path, %2 the name of a circuit it holds.</extracomment>
+        <translation>%1: Der Zirkelname „%2“ kann kein Dateiname sein</translation>
+    </message>
+    <message>
+        <source>%1 holds no circuit that can be imported</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 enthält keinen Zirkel, der importiert werden kann</translation>
+    </message>
+    <message>
+        <source>%1 is one of Stridewell&apos;s own data files; choose another file</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 ist eine der eigenen Datendateien von Stridewell; wählen Sie eine andere Datei</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: this installation lacks its import module</source>
+        <extracomment>%1 is a file&apos;s path; the module is a part of the program&apos;s installation.</extracomment>
+        <translation>%1 kann nicht importiert werden: Dieser Installation fehlt ihr Importmodul</translation>
+    </message>
 </context>
 <context>
     <name>FinishNotice</name>
@@ -613,6 +749,115 @@ falls es eine gibt:
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
         <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportWords</name>
+    <message>
+        <source>%1 is not all UTF-8 text; it was read as Latin-1, so check the accented letters</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 ist nicht durchgehend UTF-8-Text; die Datei wurde als Latin-1 gelesen, prüfen Sie also die Umlaute und Akzente</translation>
+    </message>
+    <message>
+        <source>%1 holds no workouts</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 enthält keine Workouts</translation>
+    </message>
+    <message>
+        <source>Workout %1 of the file could not be read and was not imported</source>
+        <extracomment>%1 is the place of a workout without a name in the file (1, 2, ...).</extracomment>
+        <translation>Workout %1 der Datei konnte nicht gelesen werden und wurde nicht importiert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read and was not imported</source>
+        <extracomment>%1 is a workout&apos;s name.</extracomment>
+        <translation>„%1“ konnte nicht gelesen werden und wurde nicht importiert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in TimeR Machine&apos;s trash and was not imported</source>
+        <extracomment>%1 is a workout&apos;s name; TimeR Machine is another timer&apos;s name.</extracomment>
+        <translation>„%1“ liegt im Papierkorb von TimeR Machine und wurde nicht importiert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: it has %2 rounds, and a circuit has 1 to %3</source>
+        <extracomment>%1 is a workout&apos;s name, %2 its rounds, %3 the most a circuit can have.</extracomment>
+        <translation>„%1“ wurde nicht importiert: Es hat %2 Runden, ein Zirkel hat 1 bis %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: a time of %2 seconds is longer than the %3 seconds a circuit allows</source>
+        <extracomment>%1 is a workout&apos;s name, %2 and %3 times in seconds.</extracomment>
+        <translation>„%1“ wurde nicht importiert: Eine Zeit von %2 Sekunden ist länger als die %3 Sekunden, die ein Zirkel erlaubt</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: it has %2 exercises, more than the %3 a circuit can hold</source>
+        <extracomment>%1 is a workout&apos;s name, %2 its exercises, %3 the most a circuit can hold.</extracomment>
+        <translation>„%1“ wurde nicht importiert: Es hat %2 Übungen, mehr als die %3, die ein Zirkel fassen kann</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has parts with different rounds, so it became %2 circuits, &quot;%1 1&quot; to &quot;%1 %2&quot;</source>
+        <extracomment>%1 is a workout&apos;s name, %2 how many circuits it became, named &quot;%1 1&quot; to &quot;%1 %2&quot;.</extracomment>
+        <translation>„%1“ hat Teile mit verschiedenen Runden und wurde deshalb zu %2 Zirkeln, „%1 1“ bis „%1 %2“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no exercises; it was imported as an empty circuit</source>
+        <extracomment>%1 is a circuit&apos;s name.</extracomment>
+        <translation>„%1“ hat keine Übungen; es wurde als leerer Zirkel importiert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 exercises of 0 seconds were left out</source>
+        <extracomment>%1 is a workout&apos;s name, %2 how many of its exercises last 0 seconds.</extracomment>
+        <translation>„%1“: %2 Übungen von 0 Sekunden wurden weggelassen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses Feeel exercise %2, whose name this program does not know; it was imported as &quot;%3&quot;</source>
+        <extracomment>%1 is a workout&apos;s name, %2 Feeel&apos;s number of an exercise, %3 the name it was given.</extracomment>
+        <translation>„%1“ verwendet die Feeel-Übung %2, deren Namen dieses Programm nicht kennt; sie wurde als „%3“ importiert</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: times that were not whole seconds were rounded to whole seconds</source>
+        <extracomment>%1 is a workout&apos;s name.</extracomment>
+        <translation>„%1“: Zeiten, die keine ganzen Sekunden waren, wurden auf ganze Sekunden gerundet</translation>
+    </message>
+    <message>
+        <source>Imported from %1, an export of %2:</source>
+        <translation>Importiert aus %1, einem Export von %2:</translation>
+    </message>
+    <message>
+        <source>Imported from %1:</source>
+        <translation>Importiert aus %1:</translation>
+    </message>
+    <message>
+        <source>Added the circuit &quot;%1&quot;.</source>
+        <translation>Zirkel „%1“ hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more circuits.</source>
+        <translation>
+            <numerusform>... und %n weiterer Zirkel.</numerusform>
+            <numerusform>... und %n weitere Zirkel.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added the exercise &quot;%1&quot; to the library.</source>
+        <translation>Übung „%1“ zur Bibliothek hinzugefügt.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more exercises.</source>
+        <translation>
+            <numerusform>... und %n weitere Übung.</numerusform>
+            <numerusform>... und %n weitere Übungen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The library is full: &quot;%1&quot; was not added, and the circuits name it still.</source>
+        <translation>Die Bibliothek ist voll: „%1“ wurde nicht hinzugefügt, die Zirkel nennen die Übung aber weiterhin.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more exercises were not added.</source>
+        <translation>
+            <numerusform>... und %n weitere Übung wurde nicht hinzugefügt.</numerusform>
+            <numerusform>... und %n weitere Übungen wurden nicht hinzugefügt.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -829,6 +1074,29 @@ falls es eine gibt:
         <comment>espeak-ng voice</comment>
         <extracomment>Not shown: the espeak-ng voice that speaks this translation, as its language code: de, fr, es, it, pt-br, nl, pl, ...</extracomment>
         <translation>de</translation>
+    </message>
+</context>
+<context>
+    <name>ShareButton</name>
+    <message>
+        <source>Share</source>
+        <extracomment>Button 145 pixels wide with a menu: send, take in or print circuits.</extracomment>
+        <translation>Teilen</translation>
+    </message>
+    <message>
+        <source>Export circuit...</source>
+        <extracomment>Menu entry: writes the circuit with its exercises to one file.</extracomment>
+        <translation>Zirkel exportieren...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <extracomment>Menu entry: adds the circuits of a file (also other timers&apos; exports).</extracomment>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>Print circuit...</source>
+        <extracomment>Menu entry: prints the circuit card, or saves it as a PDF.</extracomment>
+        <translation>Zirkel drucken...</translation>
     </message>
 </context>
 <context>

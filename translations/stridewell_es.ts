@@ -33,6 +33,82 @@
     </message>
 </context>
 <context>
+    <name>CircuitCardWords</name>
+    <message>
+        <source>Planned time</source>
+        <extracomment>Printed circuit card: above the circuit&apos;s planned time, top right.</extracomment>
+        <translation>Tiempo previsto</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <extracomment>Printed circuit card: the number of exercises, followed by the count.</extracomment>
+        <translation>Ejercicios</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <extracomment>Printed circuit card: the number of rounds, followed by the count.</extracomment>
+        <translation>Rondas</translation>
+    </message>
+    <message>
+        <source>Rest between rounds</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Descanso entre rondas</translation>
+    </message>
+    <message>
+        <source>Warm-up</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Calentamiento</translation>
+    </message>
+    <message>
+        <source>Cool-down</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Vuelta a la calma</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <extracomment>Column title of the printed circuit card: the exercise&apos;s name.</extracomment>
+        <translation>Ejercicio</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <extracomment>Column title of the printed circuit card: the time of work; a narrow column.</extracomment>
+        <translation>Trabajo</translation>
+    </message>
+    <message>
+        <source>Rest before</source>
+        <extracomment>Column title of the printed circuit card: the rest before the exercise; a narrow column.</extracomment>
+        <translation>Descanso previo</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <extracomment>Column title of the printed circuit card: repetitions; a narrow column.</extracomment>
+        <translation>Rep.</translation>
+    </message>
+    <message>
+        <source>Sides</source>
+        <extracomment>Column title of the printed circuit card: 1, or 2 for left then right; a narrow column.</extracomment>
+        <translation>Lados</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <extracomment>Column title of the printed circuit card: the exercise&apos;s description.</extracomment>
+        <translation>Descripción</translation>
+    </message>
+    <message>
+        <source>This circuit has no exercises.</source>
+        <extracomment>Printed circuit card, in place of the table of a circuit without exercises.</extracomment>
+        <translation>Este circuito no tiene ejercicios.</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module of this installation is missing or belongs to another version of the program.</source>
+        <translation>No se puede imprimir: el módulo de impresión de esta instalación falta o pertenece a otra versión del programa.</translation>
+    </message>
+    <message>
+        <source>The circuit card could not be printed.</source>
+        <translation>No se pudo imprimir la ficha del circuito.</translation>
+    </message>
+</context>
+<context>
     <name>CircuitPlanDialog</name>
     <message>
         <source>None</source>
@@ -90,6 +166,27 @@
     </message>
 </context>
 <context>
+    <name>CircuitSharing</name>
+    <message>
+        <source>Export circuit</source>
+        <translation>Exportar circuito</translation>
+    </message>
+    <message>
+        <source>Stridewell circuits (*.stridewell);;All files (*)</source>
+        <extracomment>File types of the save dialog; keep &quot;(*.stridewell)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
+        <translation>Circuitos de Stridewell (*.stridewell);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>Import circuits</source>
+        <translation>Importar circuitos</translation>
+    </message>
+    <message>
+        <source>Circuits and other timers&apos; exports (*.stridewell *.json *.feeel *.txt);;All files (*)</source>
+        <extracomment>File types of the open dialog; keep the patterns in brackets and &quot;;;&quot;.</extracomment>
+        <translation>Circuitos y exportaciones de otros temporizadores (*.stridewell *.json *.feeel *.txt);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: stridewell [OPTION]...
@@ -134,6 +231,13 @@ when there is one:
       --run=NAME      start the circuit of that name
       --run-last      start the circuit run last
       --history       open the training history
+      FILE            import FILE and show what it added
+
+Without a display, one line on stdout per thing done:
+      --export NAME FILE  write the circuit NAME with its exercises to FILE
+      --import FILE       add the circuits (and exercises) of FILE: a
+                          .stridewell file or another timer&apos;s export
+      --print NAME FILE   write the card of the circuit NAME to FILE (PDF)
 </source>
         <extracomment>The end of the answer to --help. Keep the option names and the layout of the columns; lines of at most 79 characters.</extracomment>
         <translation>
@@ -142,6 +246,14 @@ datos si la hay:
       --run=NOMBRE    iniciar el circuito con ese nombre
       --run-last      iniciar el último circuito
       --history       abrir el historial
+      FILE            importar FILE y mostrar lo que añadió
+
+Sin pantalla, una línea en stdout por cada cosa hecha:
+      --export NOMBRE FILE  escribir el circuito NOMBRE y sus ejercicios en
+                          FILE
+      --import FILE       añadir los circuitos (y ejercicios) de FILE:
+                          un .stridewell o la exportación de otro temporizador
+      --print NOMBRE FILE   escribir la ficha del circuito NOMBRE en FILE (PDF)
 </translation>
     </message>
 </context>
@@ -462,6 +574,31 @@ datos si la hay:
         <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
         <translation>%1 está dañado en la línea %2</translation>
     </message>
+    <message>
+        <source>%1 is neither a Stridewell circuit nor an export of Just Another Workout Timer, OpenHIIT, Feeel or TimeR Machine</source>
+        <extracomment>%1 is a file&apos;s path; the others are names of other interval timers.</extracomment>
+        <translation>%1 no es un circuito de Stridewell ni una exportación de Just Another Workout Timer, OpenHIIT, Feeel o TimeR Machine</translation>
+    </message>
+    <message>
+        <source>%1: the circuit name &quot;%2&quot; cannot be a file name</source>
+        <extracomment>%1 is a file&apos;s path, %2 the name of a circuit it holds.</extracomment>
+        <translation>%1: el nombre de circuito «%2» no puede ser un nombre de archivo</translation>
+    </message>
+    <message>
+        <source>%1 holds no circuit that can be imported</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 no contiene ningún circuito que se pueda importar</translation>
+    </message>
+    <message>
+        <source>%1 is one of Stridewell&apos;s own data files; choose another file</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 es uno de los archivos de datos de Stridewell; elige otro archivo</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: this installation lacks its import module</source>
+        <extracomment>%1 is a file&apos;s path; the module is a part of the program&apos;s installation.</extracomment>
+        <translation>%1 no se puede importar: a esta instalación le falta su módulo de importación</translation>
+    </message>
 </context>
 <context>
     <name>FinishNotice</name>
@@ -612,6 +749,115 @@ datos si la hay:
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
         <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportWords</name>
+    <message>
+        <source>%1 is not all UTF-8 text; it was read as Latin-1, so check the accented letters</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 no es todo texto UTF-8; se leyó como Latin-1, así que revisa las letras acentuadas</translation>
+    </message>
+    <message>
+        <source>%1 holds no workouts</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 no contiene entrenamientos</translation>
+    </message>
+    <message>
+        <source>Workout %1 of the file could not be read and was not imported</source>
+        <extracomment>%1 is the place of a workout without a name in the file (1, 2, ...).</extracomment>
+        <translation>El entrenamiento %1 del archivo no se pudo leer y no se importó</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read and was not imported</source>
+        <extracomment>%1 is a workout&apos;s name.</extracomment>
+        <translation>«%1» no se pudo leer y no se importó</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in TimeR Machine&apos;s trash and was not imported</source>
+        <extracomment>%1 is a workout&apos;s name; TimeR Machine is another timer&apos;s name.</extracomment>
+        <translation>«%1» está en la papelera de TimeR Machine y no se importó</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: it has %2 rounds, and a circuit has 1 to %3</source>
+        <extracomment>%1 is a workout&apos;s name, %2 its rounds, %3 the most a circuit can have.</extracomment>
+        <translation>«%1» no se importó: tiene %2 rondas, y un circuito tiene de 1 a %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: a time of %2 seconds is longer than the %3 seconds a circuit allows</source>
+        <extracomment>%1 is a workout&apos;s name, %2 and %3 times in seconds.</extracomment>
+        <translation>«%1» no se importó: un tiempo de %2 segundos supera los %3 segundos que permite un circuito</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: it has %2 exercises, more than the %3 a circuit can hold</source>
+        <extracomment>%1 is a workout&apos;s name, %2 its exercises, %3 the most a circuit can hold.</extracomment>
+        <translation>«%1» no se importó: tiene %2 ejercicios, más de los %3 que cabe en un circuito</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has parts with different rounds, so it became %2 circuits, &quot;%1 1&quot; to &quot;%1 %2&quot;</source>
+        <extracomment>%1 is a workout&apos;s name, %2 how many circuits it became, named &quot;%1 1&quot; to &quot;%1 %2&quot;.</extracomment>
+        <translation>«%1» tiene partes con distinto número de rondas, así que se convirtió en %2 circuitos, de «%1 1» a «%1 %2»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no exercises; it was imported as an empty circuit</source>
+        <extracomment>%1 is a circuit&apos;s name.</extracomment>
+        <translation>«%1» no tiene ejercicios; se importó como un circuito vacío</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 exercises of 0 seconds were left out</source>
+        <extracomment>%1 is a workout&apos;s name, %2 how many of its exercises last 0 seconds.</extracomment>
+        <translation>«%1»: se omitieron %2 ejercicios de 0 segundos</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses Feeel exercise %2, whose name this program does not know; it was imported as &quot;%3&quot;</source>
+        <extracomment>%1 is a workout&apos;s name, %2 Feeel&apos;s number of an exercise, %3 the name it was given.</extracomment>
+        <translation>«%1» usa el ejercicio %2 de Feeel, cuyo nombre este programa no conoce; se importó como «%3»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: times that were not whole seconds were rounded to whole seconds</source>
+        <extracomment>%1 is a workout&apos;s name.</extracomment>
+        <translation>«%1»: los tiempos que no eran segundos enteros se redondearon a segundos enteros</translation>
+    </message>
+    <message>
+        <source>Imported from %1, an export of %2:</source>
+        <translation>Importado de %1, una exportación de %2:</translation>
+    </message>
+    <message>
+        <source>Imported from %1:</source>
+        <translation>Importado de %1:</translation>
+    </message>
+    <message>
+        <source>Added the circuit &quot;%1&quot;.</source>
+        <translation>Circuito «%1» añadido.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more circuits.</source>
+        <translation>
+            <numerusform>... y %n circuito más.</numerusform>
+            <numerusform>... y %n circuitos más.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added the exercise &quot;%1&quot; to the library.</source>
+        <translation>Ejercicio «%1» añadido a la biblioteca.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more exercises.</source>
+        <translation>
+            <numerusform>... y %n ejercicio más.</numerusform>
+            <numerusform>... y %n ejercicios más.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The library is full: &quot;%1&quot; was not added, and the circuits name it still.</source>
+        <translation>La biblioteca está llena: «%1» no se añadió, y los circuitos lo siguen nombrando.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more exercises were not added.</source>
+        <translation>
+            <numerusform>... y %n ejercicio más no se añadió.</numerusform>
+            <numerusform>... y %n ejercicios más no se añadieron.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -828,6 +1074,29 @@ datos si la hay:
         <comment>espeak-ng voice</comment>
         <extracomment>Not shown: the espeak-ng voice that speaks this translation, as its language code: de, fr, es, it, pt-br, nl, pl, ...</extracomment>
         <translation>es</translation>
+    </message>
+</context>
+<context>
+    <name>ShareButton</name>
+    <message>
+        <source>Share</source>
+        <extracomment>Button 145 pixels wide with a menu: send, take in or print circuits.</extracomment>
+        <translation>Compartir</translation>
+    </message>
+    <message>
+        <source>Export circuit...</source>
+        <extracomment>Menu entry: writes the circuit with its exercises to one file.</extracomment>
+        <translation>Exportar circuito...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <extracomment>Menu entry: adds the circuits of a file (also other timers&apos; exports).</extracomment>
+        <translation>Importar...</translation>
+    </message>
+    <message>
+        <source>Print circuit...</source>
+        <extracomment>Menu entry: prints the circuit card, or saves it as a PDF.</extracomment>
+        <translation>Imprimir circuito...</translation>
     </message>
 </context>
 <context>

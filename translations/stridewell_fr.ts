@@ -33,6 +33,82 @@
     </message>
 </context>
 <context>
+    <name>CircuitCardWords</name>
+    <message>
+        <source>Planned time</source>
+        <extracomment>Printed circuit card: above the circuit&apos;s planned time, top right.</extracomment>
+        <translation>Temps prévu</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <extracomment>Printed circuit card: the number of exercises, followed by the count.</extracomment>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <extracomment>Printed circuit card: the number of rounds, followed by the count.</extracomment>
+        <translation>Tours</translation>
+    </message>
+    <message>
+        <source>Rest between rounds</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Repos entre les tours</translation>
+    </message>
+    <message>
+        <source>Warm-up</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Échauffement</translation>
+    </message>
+    <message>
+        <source>Cool-down</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Retour au calme</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <extracomment>Column title of the printed circuit card: the exercise&apos;s name.</extracomment>
+        <translation>Exercice</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <extracomment>Column title of the printed circuit card: the time of work; a narrow column.</extracomment>
+        <translation>Travail</translation>
+    </message>
+    <message>
+        <source>Rest before</source>
+        <extracomment>Column title of the printed circuit card: the rest before the exercise; a narrow column.</extracomment>
+        <translation>Repos avant</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <extracomment>Column title of the printed circuit card: repetitions; a narrow column.</extracomment>
+        <translation>Rép.</translation>
+    </message>
+    <message>
+        <source>Sides</source>
+        <extracomment>Column title of the printed circuit card: 1, or 2 for left then right; a narrow column.</extracomment>
+        <translation>Côtés</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <extracomment>Column title of the printed circuit card: the exercise&apos;s description.</extracomment>
+        <translation>Description</translation>
+    </message>
+    <message>
+        <source>This circuit has no exercises.</source>
+        <extracomment>Printed circuit card, in place of the table of a circuit without exercises.</extracomment>
+        <translation>Ce circuit n&apos;a pas d&apos;exercices.</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module of this installation is missing or belongs to another version of the program.</source>
+        <translation>L&apos;impression n&apos;est pas disponible : le module d&apos;impression de cette installation manque ou appartient à une autre version du programme.</translation>
+    </message>
+    <message>
+        <source>The circuit card could not be printed.</source>
+        <translation>La fiche du circuit n&apos;a pas pu être imprimée.</translation>
+    </message>
+</context>
+<context>
     <name>CircuitPlanDialog</name>
     <message>
         <source>None</source>
@@ -90,6 +166,27 @@
     </message>
 </context>
 <context>
+    <name>CircuitSharing</name>
+    <message>
+        <source>Export circuit</source>
+        <translation>Exporter le circuit</translation>
+    </message>
+    <message>
+        <source>Stridewell circuits (*.stridewell);;All files (*)</source>
+        <extracomment>File types of the save dialog; keep &quot;(*.stridewell)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
+        <translation>Circuits Stridewell (*.stridewell);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>Import circuits</source>
+        <translation>Importer des circuits</translation>
+    </message>
+    <message>
+        <source>Circuits and other timers&apos; exports (*.stridewell *.json *.feeel *.txt);;All files (*)</source>
+        <extracomment>File types of the open dialog; keep the patterns in brackets and &quot;;;&quot;.</extracomment>
+        <translation>Circuits et exports d&apos;autres minuteurs (*.stridewell *.json *.feeel *.txt);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: stridewell [OPTION]...
@@ -136,6 +233,13 @@ when there is one:
       --run=NAME      start the circuit of that name
       --run-last      start the circuit run last
       --history       open the training history
+      FILE            import FILE and show what it added
+
+Without a display, one line on stdout per thing done:
+      --export NAME FILE  write the circuit NAME with its exercises to FILE
+      --import FILE       add the circuits (and exercises) of FILE: a
+                          .stridewell file or another timer&apos;s export
+      --print NAME FILE   write the card of the circuit NAME to FILE (PDF)
 </source>
         <extracomment>The end of the answer to --help. Keep the option names and the layout of the columns; lines of at most 79 characters.</extracomment>
         <translation>
@@ -144,6 +248,13 @@ données s&apos;il y en a une :
       --run=NOM       lancer le circuit de ce nom
       --run-last      lancer le dernier circuit lancé
       --history       ouvrir l&apos;historique
+      FILE            importer FILE et montrer ce qu&apos;il a ajouté
+
+Sans affichage, une ligne sur stdout par chose faite :
+      --export NOM FILE   écrire le circuit NOM avec ses exercices dans FILE
+      --import FILE       ajouter les circuits (et exercices) de FILE : un
+                          fichier .stridewell ou l&apos;export d&apos;un autre minuteur
+      --print NOM FILE    écrire la fiche du circuit NOM dans FILE (PDF)
 </translation>
     </message>
 </context>
@@ -464,6 +575,31 @@ données s&apos;il y en a une :
         <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
         <translation>%1 est endommagé à la ligne %2</translation>
     </message>
+    <message>
+        <source>%1 is neither a Stridewell circuit nor an export of Just Another Workout Timer, OpenHIIT, Feeel or TimeR Machine</source>
+        <extracomment>%1 is a file&apos;s path; the others are names of other interval timers.</extracomment>
+        <translation>%1 n&apos;est ni un circuit Stridewell ni un export de Just Another Workout Timer, OpenHIIT, Feeel ou TimeR Machine</translation>
+    </message>
+    <message>
+        <source>%1: the circuit name &quot;%2&quot; cannot be a file name</source>
+        <extracomment>%1 is a file&apos;s path, %2 the name of a circuit it holds.</extracomment>
+        <translation>%1 : le nom de circuit « %2 » ne peut pas être un nom de fichier</translation>
+    </message>
+    <message>
+        <source>%1 holds no circuit that can be imported</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 ne contient aucun circuit qui puisse être importé</translation>
+    </message>
+    <message>
+        <source>%1 is one of Stridewell&apos;s own data files; choose another file</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 est l&apos;un des fichiers de données de Stridewell ; choisissez un autre fichier</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: this installation lacks its import module</source>
+        <extracomment>%1 is a file&apos;s path; the module is a part of the program&apos;s installation.</extracomment>
+        <translation>%1 ne peut pas être importé : il manque à cette installation son module d&apos;importation</translation>
+    </message>
 </context>
 <context>
     <name>FinishNotice</name>
@@ -614,6 +750,115 @@ données s&apos;il y en a une :
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportWords</name>
+    <message>
+        <source>%1 is not all UTF-8 text; it was read as Latin-1, so check the accented letters</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 n&apos;est pas entièrement du texte UTF-8 ; il a été lu en Latin-1, vérifiez donc les lettres accentuées</translation>
+    </message>
+    <message>
+        <source>%1 holds no workouts</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 ne contient aucun entraînement</translation>
+    </message>
+    <message>
+        <source>Workout %1 of the file could not be read and was not imported</source>
+        <extracomment>%1 is the place of a workout without a name in the file (1, 2, ...).</extracomment>
+        <translation>L&apos;entraînement %1 du fichier n&apos;a pas pu être lu et n&apos;a pas été importé</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read and was not imported</source>
+        <extracomment>%1 is a workout&apos;s name.</extracomment>
+        <translation>« %1 » n&apos;a pas pu être lu et n&apos;a pas été importé</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in TimeR Machine&apos;s trash and was not imported</source>
+        <extracomment>%1 is a workout&apos;s name; TimeR Machine is another timer&apos;s name.</extracomment>
+        <translation>« %1 » est dans la corbeille de TimeR Machine et n&apos;a pas été importé</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: it has %2 rounds, and a circuit has 1 to %3</source>
+        <extracomment>%1 is a workout&apos;s name, %2 its rounds, %3 the most a circuit can have.</extracomment>
+        <translation>« %1 » n&apos;a pas été importé : il a %2 tours, et un circuit en a de 1 à %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: a time of %2 seconds is longer than the %3 seconds a circuit allows</source>
+        <extracomment>%1 is a workout&apos;s name, %2 and %3 times in seconds.</extracomment>
+        <translation>« %1 » n&apos;a pas été importé : une durée de %2 secondes dépasse les %3 secondes qu&apos;un circuit permet</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: it has %2 exercises, more than the %3 a circuit can hold</source>
+        <extracomment>%1 is a workout&apos;s name, %2 its exercises, %3 the most a circuit can hold.</extracomment>
+        <translation>« %1 » n&apos;a pas été importé : il a %2 exercices, plus que les %3 qu&apos;un circuit peut contenir</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has parts with different rounds, so it became %2 circuits, &quot;%1 1&quot; to &quot;%1 %2&quot;</source>
+        <extracomment>%1 is a workout&apos;s name, %2 how many circuits it became, named &quot;%1 1&quot; to &quot;%1 %2&quot;.</extracomment>
+        <translation>« %1 » a des parties aux nombres de tours différents ; il est donc devenu %2 circuits, de « %1 1 » à « %1 %2 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no exercises; it was imported as an empty circuit</source>
+        <extracomment>%1 is a circuit&apos;s name.</extracomment>
+        <translation>« %1 » n&apos;a pas d&apos;exercices ; il a été importé comme circuit vide</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 exercises of 0 seconds were left out</source>
+        <extracomment>%1 is a workout&apos;s name, %2 how many of its exercises last 0 seconds.</extracomment>
+        <translation>« %1 » : %2 exercices de 0 seconde ont été laissés de côté</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses Feeel exercise %2, whose name this program does not know; it was imported as &quot;%3&quot;</source>
+        <extracomment>%1 is a workout&apos;s name, %2 Feeel&apos;s number of an exercise, %3 the name it was given.</extracomment>
+        <translation>« %1 » utilise l&apos;exercice Feeel %2, dont ce programme ne connaît pas le nom ; il a été importé sous le nom « %3 »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: times that were not whole seconds were rounded to whole seconds</source>
+        <extracomment>%1 is a workout&apos;s name.</extracomment>
+        <translation>« %1 » : les durées qui n&apos;étaient pas des secondes entières ont été arrondies à la seconde</translation>
+    </message>
+    <message>
+        <source>Imported from %1, an export of %2:</source>
+        <translation>Importé de %1, un export de %2 :</translation>
+    </message>
+    <message>
+        <source>Imported from %1:</source>
+        <translation>Importé de %1 :</translation>
+    </message>
+    <message>
+        <source>Added the circuit &quot;%1&quot;.</source>
+        <translation>Circuit « %1 » ajouté.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more circuits.</source>
+        <translation>
+            <numerusform>... et %n autre circuit.</numerusform>
+            <numerusform>... et %n autres circuits.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added the exercise &quot;%1&quot; to the library.</source>
+        <translation>Exercice « %1 » ajouté à la bibliothèque.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more exercises.</source>
+        <translation>
+            <numerusform>... et %n autre exercice.</numerusform>
+            <numerusform>... et %n autres exercices.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The library is full: &quot;%1&quot; was not added, and the circuits name it still.</source>
+        <translation>La bibliothèque est pleine : « %1 » n&apos;a pas été ajouté, et les circuits le nomment toujours.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more exercises were not added.</source>
+        <translation>
+            <numerusform>... et %n autre exercice n&apos;a pas été ajouté.</numerusform>
+            <numerusform>... et %n autres exercices n&apos;ont pas été ajoutés.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -830,6 +1075,29 @@ données s&apos;il y en a une :
         <comment>espeak-ng voice</comment>
         <extracomment>Not shown: the espeak-ng voice that speaks this translation, as its language code: de, fr, es, it, pt-br, nl, pl, ...</extracomment>
         <translation>fr</translation>
+    </message>
+</context>
+<context>
+    <name>ShareButton</name>
+    <message>
+        <source>Share</source>
+        <extracomment>Button 145 pixels wide with a menu: send, take in or print circuits.</extracomment>
+        <translation>Partager</translation>
+    </message>
+    <message>
+        <source>Export circuit...</source>
+        <extracomment>Menu entry: writes the circuit with its exercises to one file.</extracomment>
+        <translation>Exporter le circuit...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <extracomment>Menu entry: adds the circuits of a file (also other timers&apos; exports).</extracomment>
+        <translation>Importer...</translation>
+    </message>
+    <message>
+        <source>Print circuit...</source>
+        <extracomment>Menu entry: prints the circuit card, or saves it as a PDF.</extracomment>
+        <translation>Imprimer le circuit...</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,82 @@
     </message>
 </context>
 <context>
+    <name>CircuitCardWords</name>
+    <message>
+        <source>Planned time</source>
+        <extracomment>Printed circuit card: above the circuit&apos;s planned time, top right.</extracomment>
+        <translation>Tempo previsto</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <extracomment>Printed circuit card: the number of exercises, followed by the count.</extracomment>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <extracomment>Printed circuit card: the number of rounds, followed by the count.</extracomment>
+        <translation>Giri</translation>
+    </message>
+    <message>
+        <source>Rest between rounds</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Riposo tra i giri</translation>
+    </message>
+    <message>
+        <source>Warm-up</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Riscaldamento</translation>
+    </message>
+    <message>
+        <source>Cool-down</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Defaticamento</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <extracomment>Column title of the printed circuit card: the exercise&apos;s name.</extracomment>
+        <translation>Esercizio</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <extracomment>Column title of the printed circuit card: the time of work; a narrow column.</extracomment>
+        <translation>Lavoro</translation>
+    </message>
+    <message>
+        <source>Rest before</source>
+        <extracomment>Column title of the printed circuit card: the rest before the exercise; a narrow column.</extracomment>
+        <translation>Riposo prima</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <extracomment>Column title of the printed circuit card: repetitions; a narrow column.</extracomment>
+        <translation>Rip.</translation>
+    </message>
+    <message>
+        <source>Sides</source>
+        <extracomment>Column title of the printed circuit card: 1, or 2 for left then right; a narrow column.</extracomment>
+        <translation>Lati</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <extracomment>Column title of the printed circuit card: the exercise&apos;s description.</extracomment>
+        <translation>Descrizione</translation>
+    </message>
+    <message>
+        <source>This circuit has no exercises.</source>
+        <extracomment>Printed circuit card, in place of the table of a circuit without exercises.</extracomment>
+        <translation>Questo circuito non ha esercizi.</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module of this installation is missing or belongs to another version of the program.</source>
+        <translation>La stampa non è disponibile: il modulo di stampa di questa installazione manca o appartiene a un&apos;altra versione del programma.</translation>
+    </message>
+    <message>
+        <source>The circuit card could not be printed.</source>
+        <translation>Non è stato possibile stampare la scheda del circuito.</translation>
+    </message>
+</context>
+<context>
     <name>CircuitPlanDialog</name>
     <message>
         <source>None</source>
@@ -90,6 +166,27 @@
     </message>
 </context>
 <context>
+    <name>CircuitSharing</name>
+    <message>
+        <source>Export circuit</source>
+        <translation>Esporta circuito</translation>
+    </message>
+    <message>
+        <source>Stridewell circuits (*.stridewell);;All files (*)</source>
+        <extracomment>File types of the save dialog; keep &quot;(*.stridewell)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
+        <translation>Circuiti di Stridewell (*.stridewell);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>Import circuits</source>
+        <translation>Importa circuiti</translation>
+    </message>
+    <message>
+        <source>Circuits and other timers&apos; exports (*.stridewell *.json *.feeel *.txt);;All files (*)</source>
+        <extracomment>File types of the open dialog; keep the patterns in brackets and &quot;;;&quot;.</extracomment>
+        <translation>Circuiti ed esportazioni di altri timer (*.stridewell *.json *.feeel *.txt);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: stridewell [OPTION]...
@@ -135,6 +232,13 @@ when there is one:
       --run=NAME      start the circuit of that name
       --run-last      start the circuit run last
       --history       open the training history
+      FILE            import FILE and show what it added
+
+Without a display, one line on stdout per thing done:
+      --export NAME FILE  write the circuit NAME with its exercises to FILE
+      --import FILE       add the circuits (and exercises) of FILE: a
+                          .stridewell file or another timer&apos;s export
+      --print NAME FILE   write the card of the circuit NAME to FILE (PDF)
 </source>
         <extracomment>The end of the answer to --help. Keep the option names and the layout of the columns; lines of at most 79 characters.</extracomment>
         <translation>
@@ -143,6 +247,13 @@ cartella dei dati se c&apos;è:
       --run=NOME      avvia il circuito con quel nome
       --run-last      avvia l&apos;ultimo circuito
       --history       apri lo storico
+      FILE            importa FILE e mostra che cosa ha aggiunto
+
+Senza schermo, una riga su stdout per ogni cosa fatta:
+      --export NOME FILE  scrivi il circuito NOME con i suoi esercizi in FILE
+      --import FILE       aggiungi i circuiti (e gli esercizi) di FILE: un
+                          file .stridewell o l&apos;esportazione di un altro timer
+      --print NOME FILE   scrivi la scheda del circuito NOME in FILE (PDF)
 </translation>
     </message>
 </context>
@@ -463,6 +574,31 @@ cartella dei dati se c&apos;è:
         <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
         <translation>%1 è danneggiato alla riga %2</translation>
     </message>
+    <message>
+        <source>%1 is neither a Stridewell circuit nor an export of Just Another Workout Timer, OpenHIIT, Feeel or TimeR Machine</source>
+        <extracomment>%1 is a file&apos;s path; the others are names of other interval timers.</extracomment>
+        <translation>%1 non è né un circuito di Stridewell né un&apos;esportazione di Just Another Workout Timer, OpenHIIT, Feeel o TimeR Machine</translation>
+    </message>
+    <message>
+        <source>%1: the circuit name &quot;%2&quot; cannot be a file name</source>
+        <extracomment>%1 is a file&apos;s path, %2 the name of a circuit it holds.</extracomment>
+        <translation>%1: il nome del circuito &quot;%2&quot; non può essere un nome di file</translation>
+    </message>
+    <message>
+        <source>%1 holds no circuit that can be imported</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 non contiene alcun circuito importabile</translation>
+    </message>
+    <message>
+        <source>%1 is one of Stridewell&apos;s own data files; choose another file</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 è uno dei file di dati di Stridewell; scegli un altro file</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: this installation lacks its import module</source>
+        <extracomment>%1 is a file&apos;s path; the module is a part of the program&apos;s installation.</extracomment>
+        <translation>%1 non può essere importato: a questa installazione manca il modulo di importazione</translation>
+    </message>
 </context>
 <context>
     <name>FinishNotice</name>
@@ -613,6 +749,115 @@ cartella dei dati se c&apos;è:
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
         <translation>File CSV (*.csv);;Tutti i file (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportWords</name>
+    <message>
+        <source>%1 is not all UTF-8 text; it was read as Latin-1, so check the accented letters</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 non è tutto testo UTF-8; è stato letto come Latin-1, quindi controlla le lettere accentate</translation>
+    </message>
+    <message>
+        <source>%1 holds no workouts</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 non contiene allenamenti</translation>
+    </message>
+    <message>
+        <source>Workout %1 of the file could not be read and was not imported</source>
+        <extracomment>%1 is the place of a workout without a name in the file (1, 2, ...).</extracomment>
+        <translation>L&apos;allenamento %1 del file non è stato letto e non è stato importato</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read and was not imported</source>
+        <extracomment>%1 is a workout&apos;s name.</extracomment>
+        <translation>&quot;%1&quot; non è stato letto e non è stato importato</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in TimeR Machine&apos;s trash and was not imported</source>
+        <extracomment>%1 is a workout&apos;s name; TimeR Machine is another timer&apos;s name.</extracomment>
+        <translation>&quot;%1&quot; è nel cestino di TimeR Machine e non è stato importato</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: it has %2 rounds, and a circuit has 1 to %3</source>
+        <extracomment>%1 is a workout&apos;s name, %2 its rounds, %3 the most a circuit can have.</extracomment>
+        <translation>&quot;%1&quot; non è stato importato: ha %2 giri, e un circuito ne ha da 1 a %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: a time of %2 seconds is longer than the %3 seconds a circuit allows</source>
+        <extracomment>%1 is a workout&apos;s name, %2 and %3 times in seconds.</extracomment>
+        <translation>&quot;%1&quot; non è stato importato: un tempo di %2 secondi supera i %3 secondi consentiti da un circuito</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: it has %2 exercises, more than the %3 a circuit can hold</source>
+        <extracomment>%1 is a workout&apos;s name, %2 its exercises, %3 the most a circuit can hold.</extracomment>
+        <translation>&quot;%1&quot; non è stato importato: ha %2 esercizi, più dei %3 che un circuito può contenere</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has parts with different rounds, so it became %2 circuits, &quot;%1 1&quot; to &quot;%1 %2&quot;</source>
+        <extracomment>%1 is a workout&apos;s name, %2 how many circuits it became, named &quot;%1 1&quot; to &quot;%1 %2&quot;.</extracomment>
+        <translation>&quot;%1&quot; ha parti con numeri di giri diversi, quindi è diventato %2 circuiti, da &quot;%1 1&quot; a &quot;%1 %2&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no exercises; it was imported as an empty circuit</source>
+        <extracomment>%1 is a circuit&apos;s name.</extracomment>
+        <translation>&quot;%1&quot; non ha esercizi; è stato importato come circuito vuoto</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 exercises of 0 seconds were left out</source>
+        <extracomment>%1 is a workout&apos;s name, %2 how many of its exercises last 0 seconds.</extracomment>
+        <translation>&quot;%1&quot;: %2 esercizi di 0 secondi sono stati tralasciati</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses Feeel exercise %2, whose name this program does not know; it was imported as &quot;%3&quot;</source>
+        <extracomment>%1 is a workout&apos;s name, %2 Feeel&apos;s number of an exercise, %3 the name it was given.</extracomment>
+        <translation>&quot;%1&quot; usa l&apos;esercizio Feeel %2, il cui nome questo programma non conosce; è stato importato come &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: times that were not whole seconds were rounded to whole seconds</source>
+        <extracomment>%1 is a workout&apos;s name.</extracomment>
+        <translation>&quot;%1&quot;: i tempi che non erano secondi interi sono stati arrotondati a secondi interi</translation>
+    </message>
+    <message>
+        <source>Imported from %1, an export of %2:</source>
+        <translation>Importato da %1, un&apos;esportazione di %2:</translation>
+    </message>
+    <message>
+        <source>Imported from %1:</source>
+        <translation>Importato da %1:</translation>
+    </message>
+    <message>
+        <source>Added the circuit &quot;%1&quot;.</source>
+        <translation>Circuito &quot;%1&quot; aggiunto.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more circuits.</source>
+        <translation>
+            <numerusform>... e %n altro circuito.</numerusform>
+            <numerusform>... e altri %n circuiti.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added the exercise &quot;%1&quot; to the library.</source>
+        <translation>Esercizio &quot;%1&quot; aggiunto alla libreria.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more exercises.</source>
+        <translation>
+            <numerusform>... e %n altro esercizio.</numerusform>
+            <numerusform>... e altri %n esercizi.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The library is full: &quot;%1&quot; was not added, and the circuits name it still.</source>
+        <translation>La libreria è piena: &quot;%1&quot; non è stato aggiunto, ma i circuiti continuano a nominarlo.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more exercises were not added.</source>
+        <translation>
+            <numerusform>... e %n altro esercizio non è stato aggiunto.</numerusform>
+            <numerusform>... e altri %n esercizi non sono stati aggiunti.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -829,6 +1074,29 @@ cartella dei dati se c&apos;è:
         <comment>espeak-ng voice</comment>
         <extracomment>Not shown: the espeak-ng voice that speaks this translation, as its language code: de, fr, es, it, pt-br, nl, pl, ...</extracomment>
         <translation>it</translation>
+    </message>
+</context>
+<context>
+    <name>ShareButton</name>
+    <message>
+        <source>Share</source>
+        <extracomment>Button 145 pixels wide with a menu: send, take in or print circuits.</extracomment>
+        <translation>Condividi</translation>
+    </message>
+    <message>
+        <source>Export circuit...</source>
+        <extracomment>Menu entry: writes the circuit with its exercises to one file.</extracomment>
+        <translation>Esporta circuito...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <extracomment>Menu entry: adds the circuits of a file (also other timers&apos; exports).</extracomment>
+        <translation>Importa...</translation>
+    </message>
+    <message>
+        <source>Print circuit...</source>
+        <extracomment>Menu entry: prints the circuit card, or saves it as a PDF.</extracomment>
+        <translation>Stampa circuito...</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,82 @@
     </message>
 </context>
 <context>
+    <name>CircuitCardWords</name>
+    <message>
+        <source>Planned time</source>
+        <extracomment>Printed circuit card: above the circuit&apos;s planned time, top right.</extracomment>
+        <translation>Geplande tijd</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <extracomment>Printed circuit card: the number of exercises, followed by the count.</extracomment>
+        <translation>Oefeningen</translation>
+    </message>
+    <message>
+        <source>Rounds</source>
+        <extracomment>Printed circuit card: the number of rounds, followed by the count.</extracomment>
+        <translation>Rondes</translation>
+    </message>
+    <message>
+        <source>Rest between rounds</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Rust tussen rondes</translation>
+    </message>
+    <message>
+        <source>Warm-up</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Warming-up</translation>
+    </message>
+    <message>
+        <source>Cool-down</source>
+        <extracomment>Printed circuit card, followed by a duration.</extracomment>
+        <translation>Cooling-down</translation>
+    </message>
+    <message>
+        <source>Exercise</source>
+        <extracomment>Column title of the printed circuit card: the exercise&apos;s name.</extracomment>
+        <translation>Oefening</translation>
+    </message>
+    <message>
+        <source>Work</source>
+        <extracomment>Column title of the printed circuit card: the time of work; a narrow column.</extracomment>
+        <translation>Werk</translation>
+    </message>
+    <message>
+        <source>Rest before</source>
+        <extracomment>Column title of the printed circuit card: the rest before the exercise; a narrow column.</extracomment>
+        <translation>Rust ervoor</translation>
+    </message>
+    <message>
+        <source>Reps</source>
+        <extracomment>Column title of the printed circuit card: repetitions; a narrow column.</extracomment>
+        <translation>Herh.</translation>
+    </message>
+    <message>
+        <source>Sides</source>
+        <extracomment>Column title of the printed circuit card: 1, or 2 for left then right; a narrow column.</extracomment>
+        <translation>Zijden</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <extracomment>Column title of the printed circuit card: the exercise&apos;s description.</extracomment>
+        <translation>Beschrijving</translation>
+    </message>
+    <message>
+        <source>This circuit has no exercises.</source>
+        <extracomment>Printed circuit card, in place of the table of a circuit without exercises.</extracomment>
+        <translation>Dit circuit heeft geen oefeningen.</translation>
+    </message>
+    <message>
+        <source>Printing is not available: the print module of this installation is missing or belongs to another version of the program.</source>
+        <translation>Afdrukken is niet mogelijk: de afdrukmodule van deze installatie ontbreekt of hoort bij een andere versie van het programma.</translation>
+    </message>
+    <message>
+        <source>The circuit card could not be printed.</source>
+        <translation>De circuitkaart kon niet worden afgedrukt.</translation>
+    </message>
+</context>
+<context>
     <name>CircuitPlanDialog</name>
     <message>
         <source>None</source>
@@ -90,6 +166,27 @@
     </message>
 </context>
 <context>
+    <name>CircuitSharing</name>
+    <message>
+        <source>Export circuit</source>
+        <translation>Circuit exporteren</translation>
+    </message>
+    <message>
+        <source>Stridewell circuits (*.stridewell);;All files (*)</source>
+        <extracomment>File types of the save dialog; keep &quot;(*.stridewell)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
+        <translation>Stridewell-circuits (*.stridewell);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>Import circuits</source>
+        <translation>Circuits importeren</translation>
+    </message>
+    <message>
+        <source>Circuits and other timers&apos; exports (*.stridewell *.json *.feeel *.txt);;All files (*)</source>
+        <extracomment>File types of the open dialog; keep the patterns in brackets and &quot;;;&quot;.</extracomment>
+        <translation>Circuits en exports van andere timers (*.stridewell *.json *.feeel *.txt);;Alle bestanden (*)</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Usage: stridewell [OPTION]...
@@ -134,6 +231,13 @@ when there is one:
       --run=NAME      start the circuit of that name
       --run-last      start the circuit run last
       --history       open the training history
+      FILE            import FILE and show what it added
+
+Without a display, one line on stdout per thing done:
+      --export NAME FILE  write the circuit NAME with its exercises to FILE
+      --import FILE       add the circuits (and exercises) of FILE: a
+                          .stridewell file or another timer&apos;s export
+      --print NAME FILE   write the card of the circuit NAME to FILE (PDF)
 </source>
         <extracomment>The end of the answer to --help. Keep the option names and the layout of the columns; lines of at most 79 characters.</extracomment>
         <translation>
@@ -142,6 +246,13 @@ draait als dat er is:
       --run=NAAM      het circuit met die naam starten
       --run-last      het laatst gedraaide circuit starten
       --history       de trainingsgeschiedenis openen
+      FILE            FILE importeren en tonen wat er is toegevoegd
+
+Zonder scherm, één regel op stdout per gedane stap:
+      --export NAAM FILE  het circuit NAAM met oefeningen naar FILE schrijven
+      --import FILE       de circuits (en oefeningen) van FILE toevoegen: een
+                          .stridewell-bestand of de export van een andere timer
+      --print NAAM FILE   de kaart van circuit NAAM naar FILE schrijven (PDF)
 </translation>
     </message>
 </context>
@@ -462,6 +573,31 @@ draait als dat er is:
         <extracomment>%1 is a file&apos;s path, %2 a line number.</extracomment>
         <translation>%1 is beschadigd op regel %2</translation>
     </message>
+    <message>
+        <source>%1 is neither a Stridewell circuit nor an export of Just Another Workout Timer, OpenHIIT, Feeel or TimeR Machine</source>
+        <extracomment>%1 is a file&apos;s path; the others are names of other interval timers.</extracomment>
+        <translation>%1 is geen Stridewell-circuit en geen export van Just Another Workout Timer, OpenHIIT, Feeel of TimeR Machine</translation>
+    </message>
+    <message>
+        <source>%1: the circuit name &quot;%2&quot; cannot be a file name</source>
+        <extracomment>%1 is a file&apos;s path, %2 the name of a circuit it holds.</extracomment>
+        <translation>%1: de circuitnaam &quot;%2&quot; kan geen bestandsnaam zijn</translation>
+    </message>
+    <message>
+        <source>%1 holds no circuit that can be imported</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 bevat geen circuit dat kan worden geïmporteerd</translation>
+    </message>
+    <message>
+        <source>%1 is one of Stridewell&apos;s own data files; choose another file</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 is een van de eigen gegevensbestanden van Stridewell; kies een ander bestand</translation>
+    </message>
+    <message>
+        <source>%1 cannot be imported: this installation lacks its import module</source>
+        <extracomment>%1 is a file&apos;s path; the module is a part of the program&apos;s installation.</extracomment>
+        <translation>%1 kan niet worden geïmporteerd: deze installatie mist haar importmodule</translation>
+    </message>
 </context>
 <context>
     <name>FinishNotice</name>
@@ -612,6 +748,115 @@ draait als dat er is:
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
         <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
+    </message>
+</context>
+<context>
+    <name>ImportWords</name>
+    <message>
+        <source>%1 is not all UTF-8 text; it was read as Latin-1, so check the accented letters</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 is niet helemaal UTF-8-tekst; het is als Latin-1 gelezen, controleer dus de letters met accenten</translation>
+    </message>
+    <message>
+        <source>%1 holds no workouts</source>
+        <extracomment>%1 is a file&apos;s path.</extracomment>
+        <translation>%1 bevat geen workouts</translation>
+    </message>
+    <message>
+        <source>Workout %1 of the file could not be read and was not imported</source>
+        <extracomment>%1 is the place of a workout without a name in the file (1, 2, ...).</extracomment>
+        <translation>Workout %1 van het bestand kon niet worden gelezen en is niet geïmporteerd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; could not be read and was not imported</source>
+        <extracomment>%1 is a workout&apos;s name.</extracomment>
+        <translation>&quot;%1&quot; kon niet worden gelezen en is niet geïmporteerd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is in TimeR Machine&apos;s trash and was not imported</source>
+        <extracomment>%1 is a workout&apos;s name; TimeR Machine is another timer&apos;s name.</extracomment>
+        <translation>&quot;%1&quot; staat in de prullenbak van TimeR Machine en is niet geïmporteerd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: it has %2 rounds, and a circuit has 1 to %3</source>
+        <extracomment>%1 is a workout&apos;s name, %2 its rounds, %3 the most a circuit can have.</extracomment>
+        <translation>&quot;%1&quot; is niet geïmporteerd: het heeft %2 rondes, en een circuit heeft er 1 tot %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: a time of %2 seconds is longer than the %3 seconds a circuit allows</source>
+        <extracomment>%1 is a workout&apos;s name, %2 and %3 times in seconds.</extracomment>
+        <translation>&quot;%1&quot; is niet geïmporteerd: een tijd van %2 seconden is langer dan de %3 seconden die een circuit toestaat</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; was not imported: it has %2 exercises, more than the %3 a circuit can hold</source>
+        <extracomment>%1 is a workout&apos;s name, %2 its exercises, %3 the most a circuit can hold.</extracomment>
+        <translation>&quot;%1&quot; is niet geïmporteerd: het heeft %2 oefeningen, meer dan de %3 die een circuit kan bevatten</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has parts with different rounds, so it became %2 circuits, &quot;%1 1&quot; to &quot;%1 %2&quot;</source>
+        <extracomment>%1 is a workout&apos;s name, %2 how many circuits it became, named &quot;%1 1&quot; to &quot;%1 %2&quot;.</extracomment>
+        <translation>&quot;%1&quot; heeft delen met verschillende aantallen rondes en is daarom %2 circuits geworden, &quot;%1 1&quot; tot &quot;%1 %2&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; has no exercises; it was imported as an empty circuit</source>
+        <extracomment>%1 is a circuit&apos;s name.</extracomment>
+        <translation>&quot;%1&quot; heeft geen oefeningen; het is als leeg circuit geïmporteerd</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: %2 exercises of 0 seconds were left out</source>
+        <extracomment>%1 is a workout&apos;s name, %2 how many of its exercises last 0 seconds.</extracomment>
+        <translation>&quot;%1&quot;: %2 oefeningen van 0 seconden zijn weggelaten</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; uses Feeel exercise %2, whose name this program does not know; it was imported as &quot;%3&quot;</source>
+        <extracomment>%1 is a workout&apos;s name, %2 Feeel&apos;s number of an exercise, %3 the name it was given.</extracomment>
+        <translation>&quot;%1&quot; gebruikt Feeel-oefening %2, waarvan dit programma de naam niet kent; ze is geïmporteerd als &quot;%3&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot;: times that were not whole seconds were rounded to whole seconds</source>
+        <extracomment>%1 is a workout&apos;s name.</extracomment>
+        <translation>&quot;%1&quot;: tijden die geen hele seconden waren, zijn afgerond op hele seconden</translation>
+    </message>
+    <message>
+        <source>Imported from %1, an export of %2:</source>
+        <translation>Geïmporteerd uit %1, een export van %2:</translation>
+    </message>
+    <message>
+        <source>Imported from %1:</source>
+        <translation>Geïmporteerd uit %1:</translation>
+    </message>
+    <message>
+        <source>Added the circuit &quot;%1&quot;.</source>
+        <translation>Circuit &quot;%1&quot; toegevoegd.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more circuits.</source>
+        <translation>
+            <numerusform>... en nog %n circuit.</numerusform>
+            <numerusform>... en nog %n circuits.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Added the exercise &quot;%1&quot; to the library.</source>
+        <translation>Oefening &quot;%1&quot; aan de bibliotheek toegevoegd.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more exercises.</source>
+        <translation>
+            <numerusform>... en nog %n oefening.</numerusform>
+            <numerusform>... en nog %n oefeningen.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>The library is full: &quot;%1&quot; was not added, and the circuits name it still.</source>
+        <translation>De bibliotheek is vol: &quot;%1&quot; is niet toegevoegd, en de circuits noemen de oefening nog steeds.</translation>
+    </message>
+    <message numerus="yes">
+        <source>... and %n more exercises were not added.</source>
+        <translation>
+            <numerusform>... en nog %n oefening is niet toegevoegd.</numerusform>
+            <numerusform>... en nog %n oefeningen zijn niet toegevoegd.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -828,6 +1073,29 @@ draait als dat er is:
         <comment>espeak-ng voice</comment>
         <extracomment>Not shown: the espeak-ng voice that speaks this translation, as its language code: de, fr, es, it, pt-br, nl, pl, ...</extracomment>
         <translation>nl</translation>
+    </message>
+</context>
+<context>
+    <name>ShareButton</name>
+    <message>
+        <source>Share</source>
+        <extracomment>Button 145 pixels wide with a menu: send, take in or print circuits.</extracomment>
+        <translation>Delen</translation>
+    </message>
+    <message>
+        <source>Export circuit...</source>
+        <extracomment>Menu entry: writes the circuit with its exercises to one file.</extracomment>
+        <translation>Circuit exporteren...</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <extracomment>Menu entry: adds the circuits of a file (also other timers&apos; exports).</extracomment>
+        <translation>Importeren...</translation>
+    </message>
+    <message>
+        <source>Print circuit...</source>
+        <extracomment>Menu entry: prints the circuit card, or saves it as a PDF.</extracomment>
+        <translation>Circuit afdrukken...</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,9 @@
 // and a file that cannot be taken in is told and changes nothing.
 #include "appfixture.h"
 
+#include "app/mainwindow/importwords.h"
+#include "ui/textconv.h"
+
 #include "data/apppaths.h"
 #include "editors/circuitedit.h"
 #include "editors/circuitinfoform.h"
@@ -72,4 +75,15 @@ TEST_F(AppFixture, shareMenus_exportThenImport_addsAListedCopy_andARefusalChange
     EXPECT_TRUE(refusal[1].endsWith(QStringLiteral("is cut short"))) << refusal[1].toStdString();
     EXPECT_EQ(m_main->selectedpath(), selected);
     EXPECT_FALSE(fileexists(circuitsfolder() + "Cut.cir"));
+}
+
+// The windows' English wording of every note is the command line's, word for
+// word, a workout's name that looks like a placeholder included.
+TEST(ImportWords, englishIsTheCommandLinesText) {
+    for (int id = 0; id <= static_cast<int>(PeerNoteId::Rounded); ++id) {
+        for (const std::string& name : {std::string("Legs %2"), std::string()}) {
+            const PeerNote note{static_cast<PeerNoteId>(id), {name, "7", "Caf\xC3\xA9"}};
+            EXPECT_EQ(peernotewords(note), totext(englishpeernote(note))) << englishpeernote(note);
+        }
+    }
 }

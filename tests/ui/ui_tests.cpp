@@ -327,6 +327,11 @@ TEST(FileWords, englishIsTheErrorsOwnText) {
         {FileTextId::BundleCut, {path}, {}},
         {FileTextId::BundleTooLarge, {path, "16"}, {}},
         {FileTextId::BundleDamaged, {path, "7"}, {}},
+        {FileTextId::ImportForeign, {path}, {}},
+        {FileTextId::ImportBadName, {path, "a/b"}, {}},
+        {FileTextId::ImportNothing, {path}, {}},
+        {FileTextId::ExportOverData, {path}, {}},
+        {FileTextId::ImportNoReader, {path}, {}},
     };
     for (const FileText& text : texts) {
         const IoError error(text);
