@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
 
@@ -80,7 +81,8 @@ public:
 
     std::optional<QString> openFileName(QWidget* parent, const QString& caption,
                                         const QString& filter) override {
-        const QString path = QFileDialog::getOpenFileName(parent, caption, QString(), filter);
+        // From the home folder, as a start from the desktop's menu would.
+        const QString path = QFileDialog::getOpenFileName(parent, caption, QDir::homePath(), filter);
         if (path.isEmpty())
             return std::nullopt;
         return path;

@@ -70,9 +70,11 @@ void finishstartupprobe(TForm1& launcher) {
     // Speech is loaded when a phrase is first prepared, never at start.
     const bool speech = libraryLoaded("espeak") || libraryLoaded("stridewell_speech");
     std::printf("speech_library_loaded %d\n", speech ? 1 : 0);
-    // So is printing, by the first print.
+    // So is printing, by the first print, and the other timers' readers, by
+    // the first import of their files.
     const bool print = libraryLoaded("libQt6PrintSupport") || libraryLoaded("stridewell_print");
     std::printf("print_library_loaded %d\n", print ? 1 : 0);
+    std::printf("import_module_loaded %d\n", libraryLoaded("stridewell_import") ? 1 : 0);
     std::printf("translations_loaded %d\n", translationsMapped());
     std::fflush(stdout);
     QCoreApplication::exit(shown.isEmpty() ? 0 : 1);

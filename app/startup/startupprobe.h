@@ -6,7 +6,8 @@ class TForm1;
 // start-up test: it starts the program as a user would, prints the
 // milliseconds from process start to the launcher being painted, runs the
 // start link, prints the time again with the resident memory and whether the
-// speech or the print library is loaded (neither may be), and ends.
+// speech library, the print library or the import module is loaded (none
+// may be), and ends.
 
 // Messages are printed instead of shown, so nothing can block it: this puts
 // the probe's own stand-in in place of the dialogs.
