@@ -7,6 +7,7 @@
 #include "editors/circuitplandialog.h"
 #include "editors/editorwords.h"
 #include "ui/dialogs.h"
+#include "ui/enterclick.h"
 #include "editors/sharebutton.h"
 #include "ui/errorguard.h"
 #include "ui/fixedlayout.h"
@@ -30,7 +31,10 @@ QPushButton* makeListButton(QWidget* parent, const char* name, const char* pictu
                             const QString& sign, const QString& tip, int left) {
     auto* button = placeControl<QPushButton>(parent, name, QRect(left, 208, 33, 33));
     button->setToolTip(tip);
+    // A picture button says its action in words, not the group it sits in.
+    button->setAccessibleName(tip);
     button->setCursor(Qt::PointingHandCursor);
+    clickonenter(button);
     try {
         button->setIcon(QIcon(picture(QString::fromLatin1(picturename))));
         button->setIconSize(QSize(33, 33));
@@ -64,6 +68,7 @@ void Tfrm_CircuitEdit::createControls() {
     //: Caption above the name field, 145 pixels wide.
     Label1 = makeCaption(this, "Label1", tr("Circuit Name"), 8, 24);
     edt_circuitname = placeControl<QLineEdit>(this, "edt_circuitname", QRect(8, 40, 145, 21));
+    Label1->setBuddy(edt_circuitname);
     // Beside the name field, in the free space left of the exercise group.
     lbl_nameproblem = placeControl<QLabel>(this, "lbl_nameproblem", QRect(160, 24, 162, 96));
     lbl_nameproblem->setTextFormat(Qt::PlainText);
@@ -77,16 +82,19 @@ void Tfrm_CircuitEdit::createControls() {
     //: Caption above the type list, 145 pixels wide.
     Label5 = makeCaption(this, "Label5", tr("Circuit Type"), 8, 64);
     cmb_circuittype = placeControl<QComboBox>(this, "cmb_circuittype", QRect(8, 80, 145, 21));
+    Label5->setBuddy(cmb_circuittype);
     for (const StoredWord type : kTypeWords)
         cmb_circuittype->addItem(EditorWords::storedWord(type));
 
     //: Caption above a field of seconds, 145 pixels wide.
     Label2 = makeCaption(this, "Label2", tr("Exercise Interval"), 8, 104);
     spn_exercise = placeControl<CircuitIntervalField>(this, "spn_exercise", QRect(8, 120, 73, 21));
+    Label2->setBuddy(spn_exercise);
 
     //: Caption above a field of seconds, 145 pixels wide.
     Label3 = makeCaption(this, "Label3", tr("Rest Interval"), 8, 144);
     spn_restint = placeControl<CircuitIntervalField>(this, "spn_restint", QRect(8, 160, 73, 21));
+    Label3->setBuddy(spn_restint);
 
     for (IntervalField which : {IntervalField::Exercise, IntervalField::Rest}) {
         const IntervalRange range = intervalrange(which);
@@ -100,10 +108,12 @@ void Tfrm_CircuitEdit::createControls() {
     btn_circuitplan = placeControl<QPushButton>(this, "btn_circuitplan", QRect(8, 192, 145, 25));
     //: Button 145 pixels wide that opens the circuit plan.
     btn_circuitplan->setText(tr("Rounds and times..."));
+    clickonenter(btn_circuitplan);
     btn_share = makesharebutton(this, "btn_share", QRect(8, 224, 145, 25), [this](ShareAction action) {
         if (onShare)
             onShare(action, m_controller.storedpath());
     });
+    clickonenter(btn_share);
 
     //: Title of the group 241 pixels wide that holds the circuit's exercises.
     GroupBox1 = new QGroupBox(tr("Circuits Exercises"), this);
@@ -112,8 +122,12 @@ void Tfrm_CircuitEdit::createControls() {
 
     lst_circuitex = placeControl<QListWidget>(GroupBox1, "lst_circuitex", QRect(8, 16, 217, 161));
     lst_circuitex->setSelectionMode(QAbstractItemView::SingleSelection);
+    // The group's title is the list's caption; the controls below it say their own.
+    lst_circuitex->setAccessibleName(GroupBox1->title());
 
     cmb_exercises = placeControl<QComboBox>(GroupBox1, "cmb_exercises", QRect(8, 184, 217, 21));
+    //: Read out by screen readers for the list of exercises to add to the circuit.
+    cmb_exercises->setAccessibleName(tr("Exercise to add"));
 
     //: Tool tip: adds the exercise chosen in the list to the circuit.
     btn_newexercise = makeListButton(GroupBox1, "btn_newexercise", "list_add.jpg",

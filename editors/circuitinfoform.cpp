@@ -4,6 +4,7 @@
 #include "editors/sharebutton.h"
 #include "ui/browser.h"
 #include "ui/clickablelabel.h"
+#include "ui/enterclick.h"
 #include "ui/errorguard.h"
 #include "ui/fixedlayout.h"
 #include "ui/fonts.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 
 namespace {
 constexpr int kStripHeight = 20;
@@ -78,6 +80,8 @@ void Tfrm_CircuitInfo::createControls() {
     lst_exercises->setLineWidth(1);
     lst_exercises->setUniformItemSizes(true);
     lst_exercises->setSelectionMode(QAbstractItemView::SingleSelection);
+    //: Read out by screen readers for the list of the shown circuit's exercises.
+    lst_exercises->setAccessibleName(tr("Exercises"));
     lst_exercises->setStyleSheet(
         QStringLiteral("QListWidget::item { height: %1px; padding: 0px; }").arg(kLineHeight));
 
@@ -85,12 +89,19 @@ void Tfrm_CircuitInfo::createControls() {
         placeControl<QPlainTextEdit>(Panel2, "mmo_exdescription", QRect(296, 112, 217, 169));
     mmo_exdescription->setFrameStyle(QFrame::NoFrame);
     mmo_exdescription->setReadOnly(true);
+    // Read with the arrow keys as with the mouse; Tab goes on to the next control.
+    mmo_exdescription->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                               Qt::TextSelectableByKeyboard);
+    mmo_exdescription->setTabChangesFocus(true);
+    //: Read out by screen readers for the description of the selected exercise.
+    mmo_exdescription->setAccessibleName(tr("Exercise description"));
 
     lbl_openbrowser =
         placeControl<ClickableLabel>(Panel2, "lbl_openbrowser", QRect(8, 280, 283, 12));
     //: A link 283 pixels wide that opens the exercise's page in the browser.
     lbl_openbrowser->setText(tr("Click here for more information on the selected exercise."));
     styleAsLink(lbl_openbrowser);
+    lbl_openbrowser->setRole(ClickableLabel::Role::Link);
     lbl_openbrowser->onClick = [this] { lbl_openbrowserClick(); };
 
     // Bottom right, under the description.
@@ -98,6 +109,7 @@ void Tfrm_CircuitInfo::createControls() {
         if (onShare)
             onShare(action, m_controller.shownCircuit().filename);
     });
+    clickonenter(btn_share);
 
     // A selection by mouse or keyboard; a click on the line already selected
     // shows it again.

@@ -45,6 +45,18 @@ QLabel* makeHead(QWidget* parent, const QString& name, const QString& caption, i
     return head;
 }
 
+// The grid's column heads, drawn above it in the design's own strip and
+// given to its model, so a screen reader names each cell's column.
+QStringList columnHeads() {
+    return {
+        //: Column head of the exercise grid, 152 pixels wide in a large bold font.
+        Tfrm_ExerciseFrame::tr("Exercise Name"),
+        //: Column head of the exercise grid, 104 pixels wide in a large bold font.
+        Tfrm_ExerciseFrame::tr("Type"),
+        //: Column head of the exercise grid, over the rest of the width.
+        Tfrm_ExerciseFrame::tr("Exercise Description")};
+}
+
 // Shows the text's bytes in a field without setting off its reaction; true
 // when the text the field shows changed. The bytes are kept so that a text the
 // user leaves alone is stored back byte for byte.
@@ -93,12 +105,10 @@ void Tfrm_ExerciseFrame::buildHeads() {
                    verdanafont(11, true));
 
     auto* heads = placeControl<QWidget>(this, "Panel2", QRect(0, 17, kFrameWidth, 24));
-    //: Column head of the exercise grid, 152 pixels wide in a large bold font.
-    makeHead(heads, QStringLiteral("Panel5"), tr("Exercise Name"), 0, 152);
-    //: Column head of the exercise grid, 104 pixels wide in a large bold font.
-    makeHead(heads, QStringLiteral("Panel4"), tr("Type"), 152, 104);
-    //: Column head of the exercise grid, over the rest of the width.
-    makeHead(heads, QStringLiteral("Panel3"), tr("Exercise Description"), 256, kFrameWidth - 256);
+    const QStringList captions = columnHeads();
+    makeHead(heads, QStringLiteral("Panel5"), captions[0], 0, 152);
+    makeHead(heads, QStringLiteral("Panel4"), captions[1], 152, 104);
+    makeHead(heads, QStringLiteral("Panel3"), captions[2], 256, kFrameWidth - 256);
 }
 
 void Tfrm_ExerciseFrame::buildGrid() {
@@ -106,7 +116,12 @@ void Tfrm_ExerciseFrame::buildGrid() {
                                         ExerciseEditController::kGridColumns, this);
     grd_circuits = placeControl<QTableView>(this, "grd_circuits",
                                             QRect(0, kGridTop, kFrameWidth, kGridHeight));
+    m_gridModel->setHeads(columnHeads());
     grd_circuits->setModel(m_gridModel);
+    //: Read out by screen readers for the grid of every exercise in the library.
+    grd_circuits->setAccessibleName(tr("Exercise library"));
+    // Tab leaves the grid for the name field; the arrows move between rows.
+    grd_circuits->setTabKeyNavigation(false);
     grd_circuits->setFont(verdanafont(11));
     grd_circuits->horizontalHeader()->hide();
     grd_circuits->verticalHeader()->hide();
@@ -134,8 +149,9 @@ void Tfrm_ExerciseFrame::buildGrid() {
 void Tfrm_ExerciseFrame::buildFields() {
     // The captions take the frame's font.
     //: Caption above the name field, 193 pixels wide.
-    makeCaption(this, "lbl_exname", tr("Exercise Name"), 8, 152);
+    QLabel* nameCaption = makeCaption(this, "lbl_exname", tr("Exercise Name"), 8, 152);
     txt_exname = placeControl<QLineEdit>(this, "txt_exname", QRect(8, 168, 193, 21));
+    nameCaption->setBuddy(txt_exname);
     txt_exname->setMaxLength(std::numeric_limits<int>::max()); // a long name is never cut
     connect(txt_exname, &QLineEdit::textChanged, this,
             m_quiet.reaction([this] { txt_exnameChange(); }));
@@ -143,8 +159,9 @@ void Tfrm_ExerciseFrame::buildFields() {
     txt_exname->installEventFilter(this);
 
     //: Caption above the type list, 145 pixels wide.
-    makeCaption(this, "Label2", tr("Exercise Type"), 216, 152);
+    QLabel* typeCaption = makeCaption(this, "Label2", tr("Exercise Type"), 216, 152);
     txt_extype = placeControl<QComboBox>(this, "txt_extype", QRect(216, 168, 145, 21));
+    typeCaption->setBuddy(txt_extype);
     txt_extype->setEditable(false);
     // The record takes the type as the list shows it.
     for (const StoredWord type : kTypeWords)
@@ -157,9 +174,10 @@ void Tfrm_ExerciseFrame::buildFields() {
     });
 
     //: Caption above the description field.
-    makeCaption(this, "Label1", tr("Exercise Description"), 8, 196);
+    QLabel* descriptionCaption = makeCaption(this, "Label1", tr("Exercise Description"), 8, 196);
     mmo_exdescription =
         placeControl<ExerciseMemo>(this, "mmo_exdescription", QRect(7, 212, 561, 41));
+    descriptionCaption->setBuddy(mmo_exdescription);
     connect(mmo_exdescription, &QPlainTextEdit::textChanged, this,
             m_quiet.reaction([this] { mmo_exdescriptionChange(); }));
 }
@@ -205,6 +223,9 @@ ClickableLabel* Tfrm_ExerciseFrame::makeTool(const QString& name, int left, cons
     tool->setGeometry(left, (kToolBarHeight - kToolHeight) / 2, kToolWidth, kToolHeight);
     tool->setCursor(Qt::PointingHandCursor);
     tool->setToolTip(hint);
+    // A picture button: Tab reaches it, and it says its action in words.
+    tool->setRole(ClickableLabel::Role::Button);
+    tool->setAccessibleName(hint);
     return tool;
 }
 

@@ -20,6 +20,19 @@ QVariant ExerciseGridModel::data(const QModelIndex& index, int role) const {
     return at(index.row(), index.column());
 }
 
+QVariant ExerciseGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (role != Qt::DisplayRole || section < 0)
+        return {};
+    if (orientation == Qt::Vertical)
+        return section + 1;
+    return section < m_heads.size() ? QVariant(m_heads[section]) : QVariant();
+}
+
+void ExerciseGridModel::setHeads(const QStringList& heads) {
+    m_heads = heads;
+    emit headerDataChanged(Qt::Horizontal, 0, m_columns - 1);
+}
+
 QString ExerciseGridModel::cell(int row, int column) const {
     return at(row, column);
 }

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
@@ -15,6 +16,10 @@ public:
     int rowCount(const QModelIndex& parent = QModelIndex()) const override;
     int columnCount(const QModelIndex& parent = QModelIndex()) const override;
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    // The column heads by column; rows are counted from 1.
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    void setHeads(const QStringList& heads);
 
     QString cell(int row, int column) const;
     void setCell(int row, int column, const QString& text);
@@ -27,4 +32,5 @@ private:
     int m_columns;
     int m_rows;
     std::vector<QString> m_cells;
+    QStringList m_heads;
 };

@@ -4,6 +4,7 @@
 
 #include "data/durationtext.h"
 #include "runner/phasecolours.h"
+#include "ui/fonts.h"
 #include "ui/textconv.h"
 
 #include <QPaintEvent>
@@ -109,9 +110,14 @@ void BigClockWindow::placeParts() {
     const int h = height();
     const int margin = std::max(4, h * 3 / 100);
     const int inner = w - 2 * margin;
-    m_top = QRect(margin, margin, inner, h * 11 / 100);
-    m_digitArea = QRect(margin, m_top.bottom() + 1, inner, h * 68 / 100);
-    m_line = QRect(margin, m_digitArea.bottom() + 1, inner, h * 9 / 100);
+    // A desktop with larger text gets a larger phase word, status and time
+    // line, up to twice their usual height, taken from the digits' height.
+    const qreal grow = std::min<qreal>(textscale(), 2.0) - 1.0;
+    const int topExtra = qRound(h * 11 / 100 * grow);
+    const int lineExtra = qRound(h * 9 / 100 * grow);
+    m_top = QRect(margin, margin, inner, h * 11 / 100 + topExtra);
+    m_digitArea = QRect(margin, m_top.bottom() + 1, inner, h * 68 / 100 - topExtra - lineExtra);
+    m_line = QRect(margin, m_digitArea.bottom() + 1, inner, h * 9 / 100 + lineExtra);
     m_bar = QRect(margin, m_line.bottom() + 1 + h / 100, inner, std::max(4, h * 4 / 100));
     m_topFont.setPixelSize(std::max(8, m_top.height() * 80 / 100));
     m_lineFont.setPixelSize(std::max(8, m_line.height() * 75 / 100));

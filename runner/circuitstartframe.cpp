@@ -67,14 +67,14 @@ Tframe_ExerciseStart::Tframe_ExerciseStart(QWidget* parent)
     img_numbers[kRestPicture] = phasePicture(true, exercise, rest);
 
     m_run = std::make_unique<CircuitRun>(static_cast<RunView&>(*this));
-    buildLayout();
+    buildLayout(exercise, rest);
 }
 
 Tframe_ExerciseStart::~Tframe_ExerciseStart() {
     exercisetimer->stop();
 }
 
-void Tframe_ExerciseStart::buildLayout() {
+void Tframe_ExerciseStart::buildLayout(const QString& exerciseWord, const QString& restWord) {
     resize(kWidth, kHeight);
 
     Panel1 = new QFrame(this);
@@ -86,7 +86,8 @@ void Tframe_ExerciseStart::buildLayout() {
     Panel1->setPalette(white);
 
     //: The runner's title strip.
-    Panel2 = new QLabel(QStringLiteral("   ") + tr("Your Circuit"), Panel1);
+    const QString title = tr("Your Circuit");
+    Panel2 = new QLabel(QStringLiteral("   ") + title, Panel1);
     Panel2->setObjectName(QStringLiteral("Panel2"));
     Panel2->setTextFormat(Qt::PlainText);
     Panel2->setFont(verdanafont(11, true));
@@ -117,6 +118,7 @@ void Tframe_ExerciseStart::buildLayout() {
     addPicture("Image5", 55, 97, picture(QStringLiteral("box_list.jpg")));
     lst_exercises = new QListWidget(Panel1);
     lst_exercises->setObjectName(QStringLiteral("lst_exercises"));
+    lst_exercises->setAccessibleName(title);
     lst_exercises->setGeometry(62, 104, 185, 185);
     lst_exercises->setFrameShape(QFrame::NoFrame);
     lst_exercises->setFont(courierfont(11));
@@ -128,6 +130,9 @@ void Tframe_ExerciseStart::buildLayout() {
     const QPixmap wideBox = picture(QStringLiteral("box_wide.jpg"));
     addPicture("Image1", 307, 96, wideBox);
     img_status = addPicture("img_status", 328, 120, img_numbers[kExercisePicture]);
+    // The picture says the phase in its words; a screen reader hears them.
+    m_phaseNames = {exerciseWord, restWord};
+    img_status->setAccessibleName(exerciseWord);
 
     addPicture("Image2", 307, 168, wideBox);
     pnl_clock = new DigitClock(Panel1, QRect(307, 168, 250, 70), m_digitPictures,
@@ -153,7 +158,14 @@ void Tframe_ExerciseStart::buildLayout() {
         return button;
     };
     btn_start = makeButton("btn_start", "runner_start.jpg");
-    btn_stop = makeButton("btn_stop", "runner_stop.jpg"); // created last: in front
+    btn_stop = makeButton("btn_stop", "runner_stop.jpg");
+    btn_start->setRole(ClickableLabel::Role::Button);
+    btn_stop->setRole(ClickableLabel::Role::Button);
+    //: What a screen reader says of the runner's Start picture button.
+    btn_start->setAccessibleName(tr("Start the circuit"));
+    //: What a screen reader says of the runner's Stop picture button; Start goes on from there.
+    btn_stop->setAccessibleName(tr("Stop the circuit"));
+    btn_start->hide(); // behind Stop until the run says otherwise
     btn_start->onClick = [this] { btn_startClick(); };
     btn_stop->onClick = [this] { btn_stopClick(); };
 
@@ -165,6 +177,7 @@ void Tframe_ExerciseStart::buildLayout() {
     lbl_launch->setTextFormat(Qt::PlainText);
     styleAsLink(lbl_launch);
     lbl_launch->setGeometry(56, 320, 332, 12);
+    lbl_launch->setRole(ClickableLabel::Role::Link);
     lbl_launch->onClick = [this] { lbl_launchClick(); };
 
     placePanels();
@@ -241,6 +254,7 @@ void Tframe_ExerciseStart::showDigits(int tenMinutes, int minutes, int tenSecond
 
 void Tframe_ExerciseStart::showPhase(bool resting) {
     img_status->setPixmap(img_numbers[resting ? kRestPicture : kExercisePicture]);
+    img_status->setAccessibleName(m_phaseNames[resting ? 1 : 0]);
 }
 
 void Tframe_ExerciseStart::setStatus(const std::string& text) {
@@ -268,7 +282,16 @@ void Tframe_ExerciseStart::setLinkVisible(bool visible) {
 }
 
 void Tframe_ExerciseStart::bringToFront(CommandButton button) {
-    (button == CommandButton::Start ? btn_start : btn_stop)->raise();
+    ClickableLabel* front = button == CommandButton::Start ? btn_start : btn_stop;
+    ClickableLabel* back = front == btn_start ? btn_stop : btn_start;
+    // The one behind is hidden, not only covered: Tab and screen readers pass
+    // it by, and the focus a keyboard user gave it goes to the one in front.
+    // Nothing is raised, so a reader meets the buttons in their place among
+    // the frame's controls.
+    front->show();
+    if (back->hasFocus())
+        front->setFocus(Qt::TabFocusReason);
+    back->hide();
 }
 
 void Tframe_ExerciseStart::openPage(const std::string& address) {
@@ -287,4 +310,11 @@ void Tframe_ExerciseStart::showMoment(const RunMoment& moment) {
     const QString line = totext(moment.timeLeftLine);
     if (lbl_timeleft->text() != line) // most ticks change only the seconds
         lbl_timeleft->setText(line);
+    // A screen reader hears the line as each phase begins, not at every tick:
+    // while the label has a name of its own, a new text is not announced.
+    const PhaseMark mark{moment.state, moment.round, moment.position, moment.resting};
+    if (mark != m_spokenPhase || line.isEmpty() != lbl_timeleft->accessibleName().isEmpty()) {
+        m_spokenPhase = mark;
+        lbl_timeleft->setAccessibleName(line);
+    }
 }

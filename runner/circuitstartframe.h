@@ -75,7 +75,7 @@ private:
     void stopRunTimer() override;
     void showMoment(const RunMoment& moment) override;
 
-    void buildLayout();
+    void buildLayout(const QString& exerciseWord, const QString& restWord);
     void placePanels();
     QLabel* addPicture(const char* name, int left, int top, const QPixmap& picture);
 
@@ -86,6 +86,17 @@ private:
     // left as it goes.
     std::unique_ptr<CircuitRun> m_run;
     Browser* m_browser;
+    std::array<QString, 2> m_phaseNames; // the phase picture's words: exercise, rest
+
+    // The phase whose time-left line a screen reader was last told.
+    struct PhaseMark {
+        RunState state = RunState::Idle;
+        int round = 0;
+        int position = 0;
+        bool resting = true;
+        bool operator==(const PhaseMark&) const = default;
+    };
+    PhaseMark m_spokenPhase;
 
     QFrame* Panel1 = nullptr;
     QLabel* Panel2 = nullptr;

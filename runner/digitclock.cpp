@@ -1,5 +1,7 @@
 #include "runner/digitclock.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
@@ -13,11 +15,39 @@ constexpr int kDigitTop = 173;
 constexpr int kDigitWidth = 30;
 constexpr int kDigitHeight = 60;
 constexpr int kTenMinutesLeft = 368;
+
+// The clock as one piece of text: the time, not five pictures.
+class DigitClockAccessible final : public QAccessibleWidget {
+public:
+    explicit DigitClockAccessible(DigitClock* clock) : QAccessibleWidget(clock, QAccessible::Clock) {}
+
+    QString text(QAccessible::Text kind) const override {
+        if (kind == QAccessible::Name)
+            return static_cast<const DigitClock*>(widget())->shownTime();
+        return QAccessibleWidget::text(kind);
+    }
+};
+
+QAccessibleInterface* clockInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("DigitClock"))
+        return new DigitClockAccessible(static_cast<DigitClock*>(object));
+    return nullptr;
+}
+
+void installClockInterface() {
+    static const bool installed = [] {
+        QAccessible::installFactory(clockInterface);
+        return true;
+    }();
+    Q_UNUSED(installed)
+}
+
 } // namespace
 
 DigitClock::DigitClock(QWidget* parent, const QRect& boxRect, const std::array<QPixmap, 10>& digits,
                        const QPixmap& colon)
     : QWidget(parent), m_digits(digits), m_origin(boxRect.topLeft()) {
+    installClockInterface();
     setGeometry(boxRect);
     img_m10s = addDigit("img_m10s", kTenMinutesLeft, digits[0]);
     img_ms = addDigit("img_ms", 398, digits[0]);
@@ -53,6 +83,8 @@ void DigitClock::showDigits(int tenMinutes, int minutes, int tenSeconds, int sec
     setDigit(img_ms, minutes);
     setDigit(img_s10s, tenSeconds);
     setDigit(img_s, seconds);
+    m_shownTime = QString::number(tenMinutes) + QString::number(minutes) + QLatin1Char(':') +
+                  QString::number(tenSeconds) + QString::number(seconds);
     const int leading = tenMinutes / 10;
     if (leading != m_leading) {
         m_leading = leading;

@@ -22,6 +22,10 @@ public:
     // tenMinutes above 9 spills into the drawn digits: 1234 tens of minutes
     // and 5 minutes read 12345 minutes.
     void showDigits(int tenMinutes, int minutes, int tenSeconds, int seconds);
+    // The time the digits show, "00:42" or "123:45": what a screen reader reads
+    // as the clock's name. It changes every second without telling the reader,
+    // which asks when the user wants to hear it.
+    QString shownTime() const { return m_shownTime; }
 
     std::function<void()> onDoubleClick; // a primary-button double click
     // A primary-button click that did not become a double click: told once
@@ -46,6 +50,7 @@ private:
     QLabel* img_ms = nullptr;
     QLabel* img_s10s = nullptr;
     QLabel* img_s = nullptr;
+    QString m_shownTime = QStringLiteral("00:00");
     bool m_pressed = false; // a primary press began here, and no double click since
     QTimer m_click;
 };

@@ -751,6 +751,11 @@ Sans affichage, une ligne sur stdout par chose faite :
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
         <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
+    <message>
+        <source>Runs</source>
+        <extracomment>Read out by screen readers for the table of every run, newest first.</extracomment>
+        <translation>Séances</translation>
+    </message>
 </context>
 <context>
     <name>ImportWords</name>
@@ -1169,6 +1174,11 @@ commencer un circuit.</translation>
         <source>Your training history</source>
         <translation>Votre historique</translation>
     </message>
+    <message>
+        <source>Close Stridewell</source>
+        <extracomment>What a screen reader says of the launcher&apos;s close mark, a small cross in its corner.</extracomment>
+        <translation>Fermer Stridewell</translation>
+    </message>
 </context>
 <context>
     <name>Tform_Main</name>
@@ -1264,6 +1274,16 @@ commencer un circuit.</translation>
         <extracomment>The phase the clock counts, beside &quot;Exercise&quot;: about 90 pixels of bold text.</extracomment>
         <translation>Repos</translation>
     </message>
+    <message>
+        <source>Start the circuit</source>
+        <extracomment>What a screen reader says of the runner&apos;s Start picture button.</extracomment>
+        <translation>Lancer le circuit</translation>
+    </message>
+    <message>
+        <source>Stop the circuit</source>
+        <extracomment>What a screen reader says of the runner&apos;s Stop picture button; Start goes on from there.</extracomment>
+        <translation>Arrêter le circuit</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitEdit</name>
@@ -1322,6 +1342,11 @@ commencer un circuit.</translation>
         <extracomment>Tool tip: removes the selected exercise from the circuit.</extracomment>
         <translation>Retirer</translation>
     </message>
+    <message>
+        <source>Exercise to add</source>
+        <extracomment>Read out by screen readers for the list of exercises to add to the circuit.</extracomment>
+        <translation>Exercice à ajouter</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitInfo</name>
@@ -1364,6 +1389,16 @@ commencer un circuit.</translation>
         <source>Click here for more information on the selected exercise.</source>
         <extracomment>A link 283 pixels wide that opens the exercise&apos;s page in the browser.</extracomment>
         <translation>Cliquez ici pour en savoir plus sur l&apos;exercice sélectionné.</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <extracomment>Read out by screen readers for the list of the shown circuit&apos;s exercises.</extracomment>
+        <translation>Exercices</translation>
+    </message>
+    <message>
+        <source>Exercise description</source>
+        <extracomment>Read out by screen readers for the description of the selected exercise.</extracomment>
+        <translation>Description de l&apos;exercice</translation>
     </message>
 </context>
 <context>
@@ -1411,6 +1446,11 @@ Caption above the description field.</extracomment>
         <source>Delete the selected exercise</source>
         <extracomment>Tool tip of the delete picture.</extracomment>
         <translation>Supprimer l&apos;exercice sélectionné</translation>
+    </message>
+    <message>
+        <source>Exercise library</source>
+        <extracomment>Read out by screen readers for the grid of every exercise in the library.</extracomment>
+        <translation>Bibliothèque des exercices</translation>
     </message>
 </context>
 <context>

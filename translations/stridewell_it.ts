@@ -750,6 +750,11 @@ Senza schermo, una riga su stdout per ogni cosa fatta:
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
         <translation>File CSV (*.csv);;Tutti i file (*)</translation>
     </message>
+    <message>
+        <source>Runs</source>
+        <extracomment>Read out by screen readers for the table of every run, newest first.</extracomment>
+        <translation>Sessioni</translation>
+    </message>
 </context>
 <context>
     <name>ImportWords</name>
@@ -1168,6 +1173,11 @@ prima di ogni circuito.</translation>
         <source>Your training history</source>
         <translation>Il tuo storico</translation>
     </message>
+    <message>
+        <source>Close Stridewell</source>
+        <extracomment>What a screen reader says of the launcher&apos;s close mark, a small cross in its corner.</extracomment>
+        <translation>Chiudi Stridewell</translation>
+    </message>
 </context>
 <context>
     <name>Tform_Main</name>
@@ -1263,6 +1273,16 @@ prima di ogni circuito.</translation>
         <extracomment>The phase the clock counts, beside &quot;Exercise&quot;: about 90 pixels of bold text.</extracomment>
         <translation>Riposo</translation>
     </message>
+    <message>
+        <source>Start the circuit</source>
+        <extracomment>What a screen reader says of the runner&apos;s Start picture button.</extracomment>
+        <translation>Avvia il circuito</translation>
+    </message>
+    <message>
+        <source>Stop the circuit</source>
+        <extracomment>What a screen reader says of the runner&apos;s Stop picture button; Start goes on from there.</extracomment>
+        <translation>Ferma il circuito</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitEdit</name>
@@ -1321,6 +1341,11 @@ prima di ogni circuito.</translation>
         <extracomment>Tool tip: removes the selected exercise from the circuit.</extracomment>
         <translation>Rimuovi</translation>
     </message>
+    <message>
+        <source>Exercise to add</source>
+        <extracomment>Read out by screen readers for the list of exercises to add to the circuit.</extracomment>
+        <translation>Esercizio da aggiungere</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitInfo</name>
@@ -1363,6 +1388,16 @@ prima di ogni circuito.</translation>
         <source>Click here for more information on the selected exercise.</source>
         <extracomment>A link 283 pixels wide that opens the exercise&apos;s page in the browser.</extracomment>
         <translation>Clicca qui per saperne di più sull&apos;esercizio selezionato.</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <extracomment>Read out by screen readers for the list of the shown circuit&apos;s exercises.</extracomment>
+        <translation>Esercizi</translation>
+    </message>
+    <message>
+        <source>Exercise description</source>
+        <extracomment>Read out by screen readers for the description of the selected exercise.</extracomment>
+        <translation>Descrizione dell&apos;esercizio</translation>
     </message>
 </context>
 <context>
@@ -1410,6 +1445,11 @@ Caption above the description field.</extracomment>
         <source>Delete the selected exercise</source>
         <extracomment>Tool tip of the delete picture.</extracomment>
         <translation>Elimina l&apos;esercizio selezionato</translation>
+    </message>
+    <message>
+        <source>Exercise library</source>
+        <extracomment>Read out by screen readers for the grid of every exercise in the library.</extracomment>
+        <translation>Libreria degli esercizi</translation>
     </message>
 </context>
 <context>

@@ -749,6 +749,11 @@ Zonder scherm, één regel op stdout per gedane stap:
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
         <translation>CSV-bestanden (*.csv);;Alle bestanden (*)</translation>
     </message>
+    <message>
+        <source>Runs</source>
+        <extracomment>Read out by screen readers for the table of every run, newest first.</extracomment>
+        <translation>Trainingen</translation>
+    </message>
 </context>
 <context>
     <name>ImportWords</name>
@@ -1167,6 +1172,11 @@ circuit.</translation>
         <source>Your training history</source>
         <translation>Je trainingsgeschiedenis</translation>
     </message>
+    <message>
+        <source>Close Stridewell</source>
+        <extracomment>What a screen reader says of the launcher&apos;s close mark, a small cross in its corner.</extracomment>
+        <translation>Stridewell sluiten</translation>
+    </message>
 </context>
 <context>
     <name>Tform_Main</name>
@@ -1262,6 +1272,16 @@ circuit.</translation>
         <extracomment>The phase the clock counts, beside &quot;Exercise&quot;: about 90 pixels of bold text.</extracomment>
         <translation>Rust</translation>
     </message>
+    <message>
+        <source>Start the circuit</source>
+        <extracomment>What a screen reader says of the runner&apos;s Start picture button.</extracomment>
+        <translation>Het circuit starten</translation>
+    </message>
+    <message>
+        <source>Stop the circuit</source>
+        <extracomment>What a screen reader says of the runner&apos;s Stop picture button; Start goes on from there.</extracomment>
+        <translation>Het circuit stoppen</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitEdit</name>
@@ -1320,6 +1340,11 @@ circuit.</translation>
         <extracomment>Tool tip: removes the selected exercise from the circuit.</extracomment>
         <translation>Verwijderen</translation>
     </message>
+    <message>
+        <source>Exercise to add</source>
+        <extracomment>Read out by screen readers for the list of exercises to add to the circuit.</extracomment>
+        <translation>Toe te voegen oefening</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitInfo</name>
@@ -1362,6 +1387,16 @@ circuit.</translation>
         <source>Click here for more information on the selected exercise.</source>
         <extracomment>A link 283 pixels wide that opens the exercise&apos;s page in the browser.</extracomment>
         <translation>Klik hier voor meer info over de gekozen oefening.</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <extracomment>Read out by screen readers for the list of the shown circuit&apos;s exercises.</extracomment>
+        <translation>Oefeningen</translation>
+    </message>
+    <message>
+        <source>Exercise description</source>
+        <extracomment>Read out by screen readers for the description of the selected exercise.</extracomment>
+        <translation>Beschrijving van de oefening</translation>
     </message>
 </context>
 <context>
@@ -1409,6 +1444,11 @@ Caption above the description field.</extracomment>
         <source>Delete the selected exercise</source>
         <extracomment>Tool tip of the delete picture.</extracomment>
         <translation>Geselecteerde oefening verwijderen</translation>
+    </message>
+    <message>
+        <source>Exercise library</source>
+        <extracomment>Read out by screen readers for the grid of every exercise in the library.</extracomment>
+        <translation>Oefeningenbibliotheek</translation>
     </message>
 </context>
 <context>

@@ -753,6 +753,11 @@ Bez ekranu, jeden wiersz na stdout na każdą wykonaną rzecz:
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
         <translation>Pliki CSV (*.csv);;Wszystkie pliki (*)</translation>
     </message>
+    <message>
+        <source>Runs</source>
+        <extracomment>Read out by screen readers for the table of every run, newest first.</extracomment>
+        <translation>Treningi</translation>
+    </message>
 </context>
 <context>
     <name>ImportWords</name>
@@ -1174,6 +1179,11 @@ przed każdym obwodem.</translation>
         <source>Your training history</source>
         <translation>Historia treningów</translation>
     </message>
+    <message>
+        <source>Close Stridewell</source>
+        <extracomment>What a screen reader says of the launcher&apos;s close mark, a small cross in its corner.</extracomment>
+        <translation>Zamknij Stridewell</translation>
+    </message>
 </context>
 <context>
     <name>Tform_Main</name>
@@ -1269,6 +1279,16 @@ przed każdym obwodem.</translation>
         <extracomment>The phase the clock counts, beside &quot;Exercise&quot;: about 90 pixels of bold text.</extracomment>
         <translation>Przerwa</translation>
     </message>
+    <message>
+        <source>Start the circuit</source>
+        <extracomment>What a screen reader says of the runner&apos;s Start picture button.</extracomment>
+        <translation>Uruchom obwód</translation>
+    </message>
+    <message>
+        <source>Stop the circuit</source>
+        <extracomment>What a screen reader says of the runner&apos;s Stop picture button; Start goes on from there.</extracomment>
+        <translation>Zatrzymaj obwód</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitEdit</name>
@@ -1327,6 +1347,11 @@ przed każdym obwodem.</translation>
         <extracomment>Tool tip: removes the selected exercise from the circuit.</extracomment>
         <translation>Usuń</translation>
     </message>
+    <message>
+        <source>Exercise to add</source>
+        <extracomment>Read out by screen readers for the list of exercises to add to the circuit.</extracomment>
+        <translation>Ćwiczenie do dodania</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitInfo</name>
@@ -1369,6 +1394,16 @@ przed każdym obwodem.</translation>
         <source>Click here for more information on the selected exercise.</source>
         <extracomment>A link 283 pixels wide that opens the exercise&apos;s page in the browser.</extracomment>
         <translation>Kliknij, by dowiedzieć się więcej o tym ćwiczeniu.</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <extracomment>Read out by screen readers for the list of the shown circuit&apos;s exercises.</extracomment>
+        <translation>Ćwiczenia</translation>
+    </message>
+    <message>
+        <source>Exercise description</source>
+        <extracomment>Read out by screen readers for the description of the selected exercise.</extracomment>
+        <translation>Opis ćwiczenia</translation>
     </message>
 </context>
 <context>
@@ -1416,6 +1451,11 @@ Caption above the description field.</extracomment>
         <source>Delete the selected exercise</source>
         <extracomment>Tool tip of the delete picture.</extracomment>
         <translation>Usuń wybrane ćwiczenie</translation>
+    </message>
+    <message>
+        <source>Exercise library</source>
+        <extracomment>Read out by screen readers for the grid of every exercise in the library.</extracomment>
+        <translation>Biblioteka ćwiczeń</translation>
     </message>
 </context>
 <context>

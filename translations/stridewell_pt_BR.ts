@@ -749,6 +749,11 @@ Sem tela, uma linha no stdout por coisa feita:
         <extracomment>File types of the save dialog; keep &quot;(*.csv)&quot;, &quot;(*)&quot; and &quot;;;&quot;.</extracomment>
         <translation>Arquivos CSV (*.csv);;Todos os arquivos (*)</translation>
     </message>
+    <message>
+        <source>Runs</source>
+        <extracomment>Read out by screen readers for the table of every run, newest first.</extracomment>
+        <translation>Treinos</translation>
+    </message>
 </context>
 <context>
     <name>ImportWords</name>
@@ -1166,6 +1171,11 @@ antes de cada circuito.</translation>
         <source>Your training history</source>
         <translation>Seu histórico</translation>
     </message>
+    <message>
+        <source>Close Stridewell</source>
+        <extracomment>What a screen reader says of the launcher&apos;s close mark, a small cross in its corner.</extracomment>
+        <translation>Fechar o Stridewell</translation>
+    </message>
 </context>
 <context>
     <name>Tform_Main</name>
@@ -1261,6 +1271,16 @@ antes de cada circuito.</translation>
         <extracomment>The phase the clock counts, beside &quot;Exercise&quot;: about 90 pixels of bold text.</extracomment>
         <translation>Descanso</translation>
     </message>
+    <message>
+        <source>Start the circuit</source>
+        <extracomment>What a screen reader says of the runner&apos;s Start picture button.</extracomment>
+        <translation>Iniciar o circuito</translation>
+    </message>
+    <message>
+        <source>Stop the circuit</source>
+        <extracomment>What a screen reader says of the runner&apos;s Stop picture button; Start goes on from there.</extracomment>
+        <translation>Parar o circuito</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitEdit</name>
@@ -1319,6 +1339,11 @@ antes de cada circuito.</translation>
         <extracomment>Tool tip: removes the selected exercise from the circuit.</extracomment>
         <translation>Remover</translation>
     </message>
+    <message>
+        <source>Exercise to add</source>
+        <extracomment>Read out by screen readers for the list of exercises to add to the circuit.</extracomment>
+        <translation>Exercício a adicionar</translation>
+    </message>
 </context>
 <context>
     <name>Tfrm_CircuitInfo</name>
@@ -1361,6 +1386,16 @@ antes de cada circuito.</translation>
         <source>Click here for more information on the selected exercise.</source>
         <extracomment>A link 283 pixels wide that opens the exercise&apos;s page in the browser.</extracomment>
         <translation>Clique para saber mais sobre o exercício selecionado.</translation>
+    </message>
+    <message>
+        <source>Exercises</source>
+        <extracomment>Read out by screen readers for the list of the shown circuit&apos;s exercises.</extracomment>
+        <translation>Exercícios</translation>
+    </message>
+    <message>
+        <source>Exercise description</source>
+        <extracomment>Read out by screen readers for the description of the selected exercise.</extracomment>
+        <translation>Descrição do exercício</translation>
     </message>
 </context>
 <context>
@@ -1408,6 +1443,11 @@ Caption above the description field.</extracomment>
         <source>Delete the selected exercise</source>
         <extracomment>Tool tip of the delete picture.</extracomment>
         <translation>Excluir o exercício selecionado</translation>
+    </message>
+    <message>
+        <source>Exercise library</source>
+        <extracomment>Read out by screen readers for the grid of every exercise in the library.</extracomment>
+        <translation>Biblioteca de exercícios</translation>
     </message>
 </context>
 <context>

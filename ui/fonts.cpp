@@ -1,5 +1,10 @@
 #include "ui/fonts.h"
 
+#include <QApplication>
+#include <QFontInfo>
+
+#include <algorithm>
+
 namespace {
 QFont sized(const QString& family, int pixelHeight, bool bold, QFont::StyleHint hint) {
     QFont font(family);
@@ -20,4 +25,15 @@ QFont centurygothicfont(int pixelHeight, bool bold) {
 
 QFont courierfont(int pixelHeight, bool bold) {
     return sized(QStringLiteral("DejaVu Sans Mono"), pixelHeight, bold, QFont::Monospace);
+}
+
+qreal textscale() {
+    // The size every toolkit starts from when the desktop sets none.
+    constexpr qreal kUsualPoints = 9.0;
+    const qreal points = QFontInfo(QApplication::font()).pointSizeF();
+    return std::max<qreal>(1.0, points / kUsualPoints);
+}
+
+int scaledpixels(int pixelHeight) {
+    return qRound(pixelHeight * textscale());
 }

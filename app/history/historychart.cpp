@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <QPainter>
+#include <QStringList>
 
 #include <algorithm>
 
@@ -26,13 +27,25 @@ uint64_t scaleTop(uint64_t highest) {
 
 HistoryChart::HistoryChart(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("HistoryChart"));
-    setMinimumSize(400, 180);
+    setMinimumSize(400, scaledpixels(180));
+    // A screen reader reads the chart's title and, as its description, each week's minutes.
+    setAccessibleName(title());
+}
+
+QString HistoryChart::title() {
+    return tr("Minutes trained per week");
 }
 
 void HistoryChart::setWeeks(const std::array<uint64_t, kChartWeeks>& minutes,
                             const std::array<QString, kChartWeeks>& labels) {
     m_minutes = minutes;
     m_labels = labels;
+    // "30 Nov: 45, 7 Dec: 20, This week: 0"
+    const QLocale locale;
+    QStringList weeks;
+    for (size_t week = 0; week < kChartWeeks; ++week)
+        weeks += m_labels[week] + QStringLiteral(": ") + locale.toString(m_minutes[week]);
+    setAccessibleDescription(weeks.join(QStringLiteral(", ")));
     update();
 }
 
@@ -40,16 +53,17 @@ void HistoryChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.fillRect(rect(), Qt::white);
-    painter.setFont(verdanafont(11, true));
+    // Sizes of the design at the usual text size, grown with the desktop's text.
+    const auto px = [scale = textscale()](int pixels) { return qRound(pixels * scale); };
+    painter.setFont(verdanafont(px(11), true));
     painter.setPen(Qt::black);
-    painter.drawText(QRect(8, 4, width() - 16, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                     tr("Minutes trained per week"));
+    painter.drawText(QRect(8, 4, width() - 16, px(16)), Qt::AlignLeft | Qt::AlignVCenter, title());
 
     const QLocale locale;
-    const QFont small = verdanafont(9);
-    const QFont smallBold = verdanafont(9, true);
+    const QFont small = verdanafont(px(9));
+    const QFont smallBold = verdanafont(px(9), true);
     painter.setFont(small);
-    const int left = 40, right = width() - 10, top = 30, bottom = height() - 34;
+    const int left = px(40), right = width() - 10, top = px(30), bottom = height() - px(34);
     const uint64_t highest = *std::max_element(m_minutes.begin(), m_minutes.end());
     const uint64_t scale = scaleTop(highest);
 
@@ -59,7 +73,7 @@ void HistoryChart::paintEvent(QPaintEvent*) {
         painter.setPen(step == 0 ? kAxis : kGuide);
         painter.drawLine(left, y, right, y);
         painter.setPen(kAxis);
-        painter.drawText(QRect(0, y - 8, left - 6, 16), Qt::AlignRight | Qt::AlignVCenter,
+        painter.drawText(QRect(0, y - px(8), left - 6, px(16)), Qt::AlignRight | Qt::AlignVCenter,
                          locale.toString(scale * static_cast<uint64_t>(step) / 2));
     }
 
@@ -77,10 +91,10 @@ void HistoryChart::paintEvent(QPaintEvent*) {
         painter.setPen(current ? kCurrentBar : Qt::black);
         painter.setFont(current ? smallBold : small);
         if (minutes > 0)
-            painter.drawText(QRect(centre - 30, bar.top() - 15, 60, 14),
+            painter.drawText(QRect(centre - px(30), bar.top() - px(15), px(60), px(14)),
                              Qt::AlignHCenter | Qt::AlignBottom, locale.toString(minutes));
         painter.drawText(QRect(centre - static_cast<int>(slot / 2) - 8, bottom + 4,
-                               static_cast<int>(slot) + 16, 14),
+                               static_cast<int>(slot) + 16, px(14)),
                          Qt::AlignHCenter | Qt::AlignTop, m_labels[static_cast<size_t>(week)]);
     }
 }

@@ -22,6 +22,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    static QString title();
+
     std::array<uint64_t, kChartWeeks> m_minutes{};
     std::array<QString, kChartWeeks> m_labels;
 };

@@ -3,6 +3,7 @@
 #include "app/history/historychart.h"
 #include "app/history/historytablemodel.h"
 #include "ui/dialogs.h"
+#include "ui/enterclick.h"
 #include "ui/errorguard.h"
 #include "ui/fonts.h"
 #include "ui/panels.h"
@@ -46,12 +47,14 @@ HistoryWindow::HistoryWindow(std::function<CivilDate()> today, QWidget* parent)
       m_controller(static_cast<HistoryView&>(*this), m_path, std::move(today)) {
     setObjectName(QStringLiteral("form_History"));
     setWindowTitle(tr("Your training history"));
-    setFont(verdanafont(9));
+    // Not laid out in fixed pixels: every size grows with the desktop's text.
+    const auto px = [scale = textscale()](int pixels) { return qRound(pixels * scale); };
+    setFont(verdanafont(px(9)));
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, lightGrey());
     setPalette(palette);
     setAutoFillBackground(true);
-    resize(600, 640);
+    resize(px(600), px(640));
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(10, 10, 10, 10);
@@ -59,13 +62,17 @@ HistoryWindow::HistoryWindow(std::function<CivilDate()> today, QWidget* parent)
     buildTotals(this, layout);
 
     m_chart = new HistoryChart(this);
-    m_chart->setFixedHeight(200);
+    m_chart->setFixedHeight(px(200));
     layout->addWidget(m_chart);
 
     m_model = new HistoryTableModel(this);
     grd_runs = new QTableView(this);
     grd_runs->setObjectName(QStringLiteral("grd_runs"));
     grd_runs->setModel(m_model);
+    //: Read out by screen readers for the table of every run, newest first.
+    grd_runs->setAccessibleName(tr("Runs"));
+    // Tab leaves the table for the next control; the arrows move between rows.
+    grd_runs->setTabKeyNavigation(false);
     grd_runs->setSelectionBehavior(QAbstractItemView::SelectRows);
     grd_runs->setSelectionMode(QAbstractItemView::SingleSelection);
     grd_runs->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -74,12 +81,12 @@ HistoryWindow::HistoryWindow(std::function<CivilDate()> today, QWidget* parent)
     grd_runs->verticalHeader()->hide();
     // Fixed sizes: nothing is measured row by row, whatever the number of runs.
     grd_runs->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    grd_runs->verticalHeader()->setDefaultSectionSize(18);
+    grd_runs->verticalHeader()->setDefaultSectionSize(px(18));
     grd_runs->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grd_runs->horizontalHeader()->setStretchLastSection(true);
-    grd_runs->setColumnWidth(HistoryController::Date, 130);
-    grd_runs->setColumnWidth(HistoryController::Circuit, 200);
-    grd_runs->setColumnWidth(HistoryController::TimeRun, 70);
+    grd_runs->setColumnWidth(HistoryController::Date, px(130));
+    grd_runs->setColumnWidth(HistoryController::Circuit, px(200));
+    grd_runs->setColumnWidth(HistoryController::TimeRun, px(70));
     layout->addWidget(grd_runs, 1);
 
     auto* bottom = new QHBoxLayout;
@@ -89,6 +96,7 @@ HistoryWindow::HistoryWindow(std::function<CivilDate()> today, QWidget* parent)
     bottom->addWidget(lbl_state, 1);
     auto* exportButton = new QPushButton(tr("Export as CSV..."), this);
     exportButton->setObjectName(QStringLiteral("btn_export"));
+    clickonenter(exportButton);
     connect(exportButton, &QPushButton::clicked, this,
             [this] { guarded(this, [this] { btn_exportClick(); }); });
     bottom->addWidget(exportButton);
@@ -132,10 +140,10 @@ void HistoryWindow::buildTotals(QWidget* holder, QBoxLayout* layout) {
         inner->setContentsMargins(10, 6, 10, 6);
         inner->setSpacing(2);
         auto* caption = new QLabel(tr(captions[box]), frame);
-        caption->setFont(verdanafont(11, true));
+        caption->setFont(verdanafont(scaledpixels(11), true));
         auto* time = new QLabel(QStringLiteral("-"), frame);
         time->setObjectName(QStringLiteral("lbl_%1time").arg(QLatin1String(names[box])));
-        time->setFont(verdanafont(18, true));
+        time->setFont(verdanafont(scaledpixels(18), true));
         auto* runs = new QLabel(QStringLiteral("-"), frame);
         runs->setObjectName(QStringLiteral("lbl_%1runs").arg(QLatin1String(names[box])));
         for (QLabel* label : {caption, time, runs}) {

@@ -109,6 +109,7 @@ TForm1::TForm1(QWidget* parent, const ContentServerAddress& contentServer)
     disclaimerHeading->setFont(verdanafont(11, true));
     disclaimerHeading->move(404, 104);
     disclaimerHeading->adjustSize();
+    mmo_disclaimer->setAccessibleName(disclaimerHeading->text());
 
     addPicture("Image3", QStringLiteral("separator.jpg"), QRect(180, 116, 5, 293));
     addPicture("Image2", QStringLiteral("separator.jpg"), QRect(396, 124, 5, 293));
@@ -139,6 +140,9 @@ TForm1::TForm1(QWidget* parent, const ContentServerAddress& contentServer)
     close->setGeometry(587, 0, 10, 10);
     close->setPixmap(picture(QStringLiteral("closemark.jpg")));
     close->setCursor(Qt::PointingHandCursor);
+    close->setRole(ClickableLabel::Role::Button);
+    //: What a screen reader says of the launcher's close mark, a small cross in its corner.
+    close->setAccessibleName(tr("Close Stridewell"));
     close->onClick = [this] { Image5Click(); };
 
     mmo_disclaimer->setFocus();
@@ -163,6 +167,7 @@ ClickableLabel* TForm1::addLink(const char* name, const QString& text, int top) 
     link->setText(text);
     link->setFont(verdanafont(9));
     link->setCursor(Qt::PointingHandCursor);
+    link->setRole(ClickableLabel::Role::Link);
     link->move(32, top);
     link->adjustSize();
     // Only the underline changes; repeated moves change nothing further.

@@ -69,6 +69,9 @@ Tform_Main::Tform_Main(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     buildFrames(holder);
     addhistoryshortcut(this);
+    // The grid holds the focus as the window opens, so the arrow keys choose a
+    // circuit at once; the bar before it is a Backtab away.
+    grd_circuits->setFocus();
 }
 
 Tform_Main::~Tform_Main() {
@@ -122,6 +125,8 @@ void Tform_Main::buildButtonBar(QWidget* holder) {
         button.image->setGeometry(design.left, 9, 48, 48);
         button.image->setCursor(Qt::PointingHandCursor);
         button.image->setToolTip(tr(design.hint));
+        // Named by its tool tip, and acted on from the keyboard as it is pressed.
+        button.image->setRole(ClickableLabel::Role::Button);
         // The start button is created with a picture of its own, not its normal one.
         button.image->setPixmap(design.button == BarButton::Start ? picture(QStringLiteral("main_start0.jpg"))
                                                        : button.normal);
@@ -146,8 +151,8 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
     QWidget* client = clientarea(panel);
 
     //: Heading over the list of the user's circuits.
-    captionLabel(client, QStringLiteral("   ") + tr("Available Circuits"), QRect(0, 0, 575, 17),
-                 Qt::AlignLeft);
+    const QString heading = tr("Available Circuits");
+    captionLabel(client, QStringLiteral("   ") + heading, QRect(0, 0, 575, 17), Qt::AlignLeft);
 
     struct Title {
         const char* text;
@@ -182,6 +187,7 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
     m_grid = new CircuitGridModel(this);
     grd_circuits = new CircuitGridView(gridHolder);
     grd_circuits->setObjectName(QStringLiteral("grd_circuits"));
+    grd_circuits->setAccessibleName(heading);
     grd_circuits->setGeometry(1, 1, 571, 181);
     grd_circuits->setModel(m_grid);
     grd_circuits->setFrameShape(QFrame::NoFrame);

@@ -7,9 +7,12 @@
 #include "data/circuitfile.h"
 #include "data/historyfile.h"
 #include "runner/circuitstartframe.h"
+#include "testsupport/accessiblewalk.h"
 #include "testsupport/testdialogs.h"
 
+#include <QAccessible>
 #include <QApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
 #include <QTableView>
@@ -235,4 +238,67 @@ TEST_F(AppFixture, historyWindow_germanLocale_showsGermanDatesFileUnchanged) {
     EXPECT_NE(m_folder.readFile("export.csv").find("2026-12-08T07:05:00+01:00,Core,"),
               std::string::npos);
     TestDialogs::takeShown();
+}
+
+// What a screen reader and the keyboard alone meet: the table with its column
+// heads and the export button, both reached by Tab; the chart read out week
+// by week; Escape closes the window.
+TEST_F(AppFixture, historyWindow_namedForScreenReadersReachedByTabClosedByEscape) {
+    m_folder.writeFile("history.csv", std::string(kHistoryHeader) + "\r\n" +
+                                          record("2026-12-08T07:00:00+01:00", "Core", 600, true));
+    HistoryWindow window([] { return CivilDate{2026, 12, 9}; });
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows(&window) > 0; }, 5000));
+
+    auto* table = window.findChild<QTableView*>(QStringLiteral("grd_runs"));
+    const QList<QWidget*> chain = tabOrderOf(&window);
+    EXPECT_EQ(accessFaultsIn(&window, chain).toStdString(), "");
+    QStringList named;
+    for (const AccessibleElement& control : interactiveElements(&window))
+        named += control.widget->objectName() + QLatin1Char('=') + control.name;
+    EXPECT_EQ(named.join(QStringLiteral(" | ")).toStdString(),
+              "grd_runs=Runs | btn_export=Export as CSV...");
+    // Each cell is read with its column's head.
+    QAccessibleTableInterface* cells =
+        QAccessible::queryAccessibleInterface(table)->tableInterface();
+    ASSERT_NE(cells, nullptr);
+    QStringList heads;
+    for (int column = 0; column < cells->columnCount(); ++column)
+        heads += cells->columnDescription(column);
+    EXPECT_EQ(heads.join(QStringLiteral(" | ")).toStdString(),
+              "Date | Circuit | Time run | Finished");
+
+    QAccessibleInterface* chart =
+        QAccessible::queryAccessibleInterface(window.findChild<QWidget*>("HistoryChart"));
+    ASSERT_NE(chart, nullptr);
+    EXPECT_EQ(chart->text(QAccessible::Name).toStdString(), "Minutes trained per week");
+    const QString weeks = chart->text(QAccessible::Description);
+    EXPECT_TRUE(weeks.startsWith(QStringLiteral("21 Sep: 0, 28 Sep: 0"))) << weeks.toStdString();
+    EXPECT_TRUE(weeks.endsWith(QStringLiteral("30 Nov: 0, This week: 10"))) << weeks.toStdString();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_FALSE(window.isVisible());
+}
+
+// A desktop set to twice the usual text size gets twice the text, and the
+// rows and columns grow with it.
+TEST_F(AppFixture, historyWindow_largerDesktopText_growsItsTextRowsAndColumns) {
+    const QFont desktop = QApplication::font();
+    QFont larger = desktop;
+    larger.setPointSizeF(18);
+    QApplication::setFont(larger);
+    HistoryWindow window([] { return CivilDate{2026, 12, 9}; });
+    QApplication::setFont(desktop);
+
+    EXPECT_EQ(window.font().pixelSize(), 18);
+    auto* table = window.findChild<QTableView*>(QStringLiteral("grd_runs"));
+    EXPECT_EQ(table->verticalHeader()->defaultSectionSize(), 36);
+    EXPECT_EQ(table->columnWidth(0), 260);
+    EXPECT_EQ(window.findChild<QLabel*>(QStringLiteral("lbl_weektime"))->font().pixelSize(), 36);
+
+    HistoryWindow usual([] { return CivilDate{2026, 12, 9}; });
+    EXPECT_EQ(usual.font().pixelSize(), 9);
+    EXPECT_EQ(usual.findChild<QTableView*>(QStringLiteral("grd_runs"))->columnWidth(0), 130);
 }

@@ -4,16 +4,20 @@
 #include "data/ioerror.h"
 #include "testsupport/testdialogs.h"
 #include "ui/browser.h"
+#include "ui/clickablelabel.h"
 #include "ui/errorguard.h"
 #include "ui/pictures.h"
 #include "ui/textconv.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QColor>
 #include <QImage>
 #include <QLabel>
 #include <QMessageBox>
+#include <QShortcut>
 #include <QSize>
+#include <QTest>
 #include <QTimer>
 #include <QTranslator>
 
@@ -353,4 +357,123 @@ TEST(Browser, descriptorsAreKeptFromTheProgramsItStarts) {
     EXPECT_FALSE(::fcntl(STDERR_FILENO, F_GETFD) & FD_CLOEXEC) << "the standard three stay";
     ::close(pair[0]);
     ::close(pair[1]);
+}
+
+namespace {
+
+// A window holding one clickable label that records what it runs, and a
+// window shortcut on Return that records too.
+struct LabelWindow {
+    LabelWindow() {
+        window.resize(120, 60);
+        label->setGeometry(10, 10, 48, 40);
+        QPixmap art(48, 40);
+        art.fill(QColor(200, 200, 200));
+        label->setPixmap(art);
+        label->onPress = [this] { done += QStringLiteral("press "); };
+        label->onClick = [this] { done += QStringLiteral("click "); };
+        auto* key = new QShortcut(QKeySequence(Qt::Key_Return), &window);
+        key->setContext(Qt::WindowShortcut);
+        QObject::connect(key, &QShortcut::activated, [this] { done += QStringLiteral("shortcut "); });
+    }
+
+    bool showWithFocus() {
+        window.show();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            return false;
+        label->setFocus(Qt::TabFocusReason);
+        return label->hasFocus();
+    }
+
+    QWidget window;
+    ClickableLabel* label = new ClickableLabel(&window);
+    QString done;
+};
+
+} // namespace
+
+TEST(ClickableLabel, keys_actOnButtonsAndLinksAsAPrimaryClick_picturesTakeNoFocus) {
+    LabelWindow shown;
+    EXPECT_EQ(shown.label->focusPolicy(), Qt::NoFocus);
+    shown.label->setRole(ClickableLabel::Role::Button);
+    EXPECT_EQ(shown.label->focusPolicy(), Qt::TabFocus) << "a click leaves the focus where it is";
+    ASSERT_TRUE(shown.showWithFocus());
+
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        QTest::keyClick(shown.label, key);
+        EXPECT_EQ(shown.done, QStringLiteral("press click ")) << key;
+        shown.done.clear();
+    }
+    // The focused control's key is not also the window's shortcut; others do nothing.
+    QTest::keyClick(shown.label, Qt::Key_Space, Qt::ShiftModifier);
+    QTest::keyClick(shown.label, Qt::Key_A);
+    EXPECT_EQ(shown.done, QString());
+
+    // A picture neither takes the keys nor holds the window's shortcut back.
+    shown.label->setRole(ClickableLabel::Role::Picture);
+    QTest::keyClick(shown.label, Qt::Key_Space);
+    QTest::keyClick(shown.label, Qt::Key_Return);
+    EXPECT_EQ(shown.done, QStringLiteral("shortcut "));
+}
+
+TEST(ClickableLabel, focusMark_isDrawnInBlueOnlyWhileTheFocusIsThere) {
+    LabelWindow shown;
+    shown.label->setRole(ClickableLabel::Role::Link);
+    shown.window.show();
+    const QImage plain = shown.label->grab().toImage();
+    ASSERT_TRUE(shown.showWithFocus());
+    const QImage focused = shown.label->grab().toImage();
+    const QColor edge = focused.pixelColor(1, focused.height() / 2);
+    EXPECT_GT(edge.blue(), 200);
+    EXPECT_LT(edge.red(), 120);
+    EXPECT_EQ(focused.pixelColor(focused.width() / 2, focused.height() / 2),
+              plain.pixelColor(plain.width() / 2, plain.height() / 2))
+        << "the picture inside is left as it is";
+    shown.label->clearFocus();
+    EXPECT_EQ(shown.label->grab().toImage(), plain);
+}
+
+TEST(ClickableLabel, screenReaders_meetButtonsAndLinksByName_andNoDecoration) {
+    LabelWindow shown;
+    shown.label->setRole(ClickableLabel::Role::Button);
+    shown.label->setToolTip(QStringLiteral("Start The Selected Circuit"));
+    QAccessibleInterface* button = QAccessible::queryAccessibleInterface(shown.label);
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->role(), QAccessible::Button);
+    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("Start The Selected Circuit"));
+    EXPECT_TRUE(button->state().focusable);
+    shown.label->setAccessibleName(QStringLiteral("Start the circuit"));
+    EXPECT_EQ(button->text(QAccessible::Name), QStringLiteral("Start the circuit"));
+    ASSERT_NE(button->actionInterface(), nullptr);
+    button->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(shown.done, QStringLiteral("press click "));
+
+    auto* link = new ClickableLabel(&shown.window);
+    link->setText(QStringLiteral("Your training history"));
+    link->setRole(ClickableLabel::Role::Link);
+    QAccessibleInterface* linked = QAccessible::queryAccessibleInterface(link);
+    EXPECT_EQ(linked->role(), QAccessible::Link);
+    EXPECT_EQ(linked->text(QAccessible::Name), QStringLiteral("Your training history"));
+
+    // Artwork is invisible to a reader, a clickable one without an action
+    // too; a picture given a name is not artwork.
+    QPixmap art(8, 8);
+    art.fill(Qt::red);
+    auto* picture = new QLabel(&shown.window);
+    picture->setPixmap(art);
+    auto* logo = new ClickableLabel(&shown.window);
+    logo->setPixmap(art);
+    auto* phase = new QLabel(&shown.window);
+    phase->setPixmap(art);
+    phase->setAccessibleName(QStringLiteral("Rest"));
+    auto* caption = new QLabel(QStringLiteral("Disclaimer"), &shown.window);
+    shown.window.show();
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(picture)->state().invisible);
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(logo)->state().invisible);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(phase)->state().invisible);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(phase)->text(QAccessible::Name),
+              QStringLiteral("Rest"));
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(caption)->state().invisible);
+    EXPECT_FALSE(button->state().invisible);
 }
