@@ -48,3 +48,20 @@ void CircuitGridModel::clearcells() {
             text.clear();
     emit dataChanged(index(0, 0), index(kCatalogueRows - 1, kDisplayedCircuitColumns - 1));
 }
+
+QVariant CircuitGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+        section < kDisplayedCircuitColumns)
+        return m_heads[static_cast<size_t>(section)];
+    return QAbstractTableModel::headerData(section, orientation, role);
+}
+
+bool CircuitGridModel::setHeaderData(int section, Qt::Orientation orientation,
+                                     const QVariant& value, int role) {
+    if (orientation != Qt::Horizontal || (role != Qt::EditRole && role != Qt::DisplayRole) ||
+        section < 0 || section >= kDisplayedCircuitColumns)
+        return false;
+    m_heads[static_cast<size_t>(section)] = value.toString();
+    emit headerDataChanged(orientation, section, section);
+    return true;
+}

@@ -22,6 +22,11 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
+    // The column heads (display role, horizontal): what a screen reader
+    // names the columns by. The grid itself shows them in boxes above it.
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
+    bool setHeaderData(int section, Qt::Orientation orientation, const QVariant& value,
+                       int role = Qt::EditRole) override;
 
     void setcell(int column, int row, const std::string& text) override;
     const std::string& cell(int row, int column) const;
@@ -31,4 +36,5 @@ public:
 
 private:
     std::vector<std::array<std::string, kCatalogueColumns>> m_rows;
+    std::array<QString, kDisplayedCircuitColumns> m_heads;
 };

@@ -17,6 +17,7 @@
 #include "ui/errorguard.h"
 #include "ui/fonts.h"
 #include "ui/frontframe.h"
+#include "ui/panekeys.h"
 #include "ui/panels.h"
 #include "ui/pictures.h"
 #include "ui/textconv.h"
@@ -69,6 +70,17 @@ Tform_Main::Tform_Main(QWidget* parent) : QWidget(parent, Qt::Window) {
 
     buildFrames(holder);
     addhistoryshortcut(this);
+    addpanekeys(this, {[this] { return pnl_buttonholder; },
+                       [this] { return static_cast<QWidget*>(grd_circuits); },
+                       [this]() -> QWidget* {
+                           for (QWidget* frame : {static_cast<QWidget*>(frm_CircuitEdit1),
+                                                  static_cast<QWidget*>(frm_CircuitInfo1),
+                                                  static_cast<QWidget*>(frame_ExerciseStart1),
+                                                  static_cast<QWidget*>(frm_ExerciseFrame1)})
+                               if (frame->isVisible())
+                                   return frame;
+                           return nullptr;
+                       }});
     // The grid holds the focus as the window opens, so the arrow keys choose a
     // circuit at once; the bar before it is a Backtab away.
     grd_circuits->setFocus();
@@ -185,6 +197,10 @@ void Tform_Main::buildCircuitList(QWidget* holder) {
     gridHolder->setObjectName(QStringLiteral("pnl_gridholder"));
 
     m_grid = new CircuitGridModel(this);
+    // The titles are boxes of their own; the grid tells them to a screen
+    // reader as its column heads.
+    for (int column = 0; column < kDisplayedCircuitColumns; ++column)
+        m_grid->setHeaderData(column, Qt::Horizontal, tr(titles[column].text));
     grd_circuits = new CircuitGridView(gridHolder);
     grd_circuits->setObjectName(QStringLiteral("grd_circuits"));
     grd_circuits->setAccessibleName(heading);

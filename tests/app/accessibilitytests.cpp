@@ -108,6 +108,11 @@ TEST_F(AppFixture, screenReaders_findEveryControlNamedAndReachable_andNoArtwork)
                            "grd_circuits", "lst_exercises", "btn_start", "lbl_launch"}));
     EXPECT_EQ(accessFaultsIn(m_main.get(), mainTabs).toStdString(), "");
     EXPECT_EQ(namelessPictures(m_main.get()), QStringList{});
+    // The grid's columns are named by the titles above it.
+    QAccessibleInterface* grid = QAccessible::queryAccessibleInterface(m_main->gridView());
+    ASSERT_TRUE(grid && grid->tableInterface());
+    EXPECT_EQ(grid->tableInterface()->columnDescription(0), QStringLiteral("Circuit Name"));
+    EXPECT_EQ(grid->tableInterface()->columnDescription(3), QStringLiteral("Circuit Time"));
 
     // The clock reads as the time it shows, the phase picture as its word.
     bool clockFound = false;
@@ -180,4 +185,15 @@ TEST_F(AppFixture, keyboardAlone_runsACircuitFromTheLauncherToItsFinish) {
     EXPECT_EQ(accessibleName(status), QStringLiteral("Finished"));
     EXPECT_FALSE(m_main->runnerFrame()->runInProgress());
     EXPECT_TRUE(runner()->isAncestorOf(focused())) << "the focus stays in the runner";
+
+    // Tab goes round within the runner; F6 is the way out: to the bar, to the
+    // grid, back into the front frame, and Shift+F6 the other way.
+    QTest::keyClick(focused(), Qt::Key_F6);
+    EXPECT_TRUE(bar()->isAncestorOf(focused()));
+    QTest::keyClick(focused(), Qt::Key_F6);
+    EXPECT_EQ(focused(), m_main->gridView());
+    QTest::keyClick(focused(), Qt::Key_F6);
+    EXPECT_TRUE(runner()->isAncestorOf(focused()));
+    QTest::keyClick(focused(), Qt::Key_F6, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), m_main->gridView());
 }
