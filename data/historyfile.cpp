@@ -16,16 +16,30 @@
 
 const char* const kHistoryHeader =
     "started,circuit,type,planned_seconds,seconds_run,exercises_done,exercise_count,finished,"
-    "rounds_planned,rounds_completed";
+    "rounds_planned,rounds_completed,exact";
 
 namespace {
 
-constexpr size_t kFieldCount = 10;
-// Lines written before the rounds were kept end after "finished".
+constexpr size_t kFieldCount = 11;
+// Lines written before the exact counting was kept end after the rounds;
+// lines written before the rounds were kept end after "finished".
+constexpr size_t kFieldCountBeforeExact = 10;
 constexpr size_t kFieldCountBeforeRounds = 8;
 
 bool knownFieldCount(size_t count) {
-    return count == kFieldCount || count == kFieldCountBeforeRounds;
+    return count == kFieldCount || count == kFieldCountBeforeExact ||
+           count == kFieldCountBeforeRounds;
+}
+
+// "yes" or "no", as the file writes its flags.
+bool parseFlag(const std::string& text, bool& value) {
+    if (text == "yes")
+        value = true;
+    else if (text == "no")
+        value = false;
+    else
+        return false;
+    return true;
 }
 
 // Closes the descriptor on every way out.
@@ -156,19 +170,23 @@ bool toEntry(const std::vector<std::string>& fields, HistoryEntry& entry) {
         !parseNumber(fields[4], entry.secondsrun) || !parseNumber(fields[5], entry.exercisesdone) ||
         !parseNumber(fields[6], entry.exercisecount))
         return false;
-    if (fields[7] == "yes")
-        entry.finished = true;
-    else if (fields[7] == "no")
-        entry.finished = false;
-    else
+    if (!parseFlag(fields[7], entry.finished))
         return false;
     if (fields.size() == kFieldCountBeforeRounds) {
         entry.roundsplanned = 1;
         entry.roundscompleted = entry.finished ? 1 : 0;
         return true;
     }
-    return parseNumber(fields[8], entry.roundsplanned) &&
-           parseNumber(fields[9], entry.roundscompleted);
+    if (!parseNumber(fields[8], entry.roundsplanned) ||
+        !parseNumber(fields[9], entry.roundscompleted))
+        return false;
+    if (fields.size() == kFieldCountBeforeExact)
+        return true;
+    bool exact = false;
+    if (!parseFlag(fields[10], exact))
+        return false;
+    entry.exact = exact;
+    return true;
 }
 
 std::string readWhole(const std::string& path, bool& missing) {
@@ -257,6 +275,8 @@ std::string historyrecord(const HistoryEntry& entry) {
     line += std::to_string(entry.roundsplanned);
     line += ',';
     line += std::to_string(entry.roundscompleted);
+    if (entry.exact)
+        line += *entry.exact ? ",yes" : ",no";
     line += "\r\n";
     return line;
 }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,11 @@ struct HistoryEntry {
     bool finished = false;
     uint32_t roundsplanned = 1;   // lines written before rounds were kept read as 1
     uint32_t roundscompleted = 0; // such a line: 1 for a finished run, else 0
+    // Every interval lasted exactly its length (the runner's "Count each interval
+    // exactly"), rather than showing 00:00 for a second more. Nothing for a line
+    // written before this was kept: such a run counted as designed, and the line
+    // is written back without the column, as it was.
+    std::optional<bool> exact;
 
     // Taken from `started` when the line is read.
     CivilDate date;         // the local day the run started
@@ -44,7 +50,10 @@ std::string historypath(const std::string& folder);
 extern const char* const kHistoryHeader; // without its line end
 
 // One record of the file with its CR LF: fields holding a comma, a quote or a
-// line break are quoted, quotes inside doubled ("a,b" -> "\"a,b\"").
+// line break are quoted, quotes inside doubled ("a,b" -> "\"a,b\""). The
+// last column, exact, is left out for an entry that has no `exact`.
+// The file is only appended to: one begun before a column existed keeps its
+// header, and its old lines stand beside the longer new ones.
 std::string historyrecord(const HistoryEntry& entry);
 
 // Appends one record: the file is opened for appending (and created with the

@@ -14,6 +14,7 @@
 #include "ui/quietchanges.h"
 #include "ui/textconv.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
 #include <QHeaderView>
@@ -21,6 +22,9 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionComplex>
 #include <QTableView>
 #include <limits>
 
@@ -29,6 +33,9 @@ constexpr int kFrameWidth = 575;
 constexpr int kFrameHeight = 335;
 constexpr int kGridTop = 41;
 constexpr int kGridHeight = 105;
+// Seven whole rows fill the grid's designed height; no row is cut at its foot.
+constexpr int kGridRowHeight = 15;
+static_assert(kGridHeight % kGridRowHeight == 0);
 constexpr int kToolBarHeight = 41;
 constexpr int kToolWidth = 38;
 constexpr int kToolHeight = 34;
@@ -44,6 +51,38 @@ QLabel* makeHead(QWidget* parent, const QString& name, const QString& caption, i
     head->setLineWidth(1);
     return head;
 }
+
+// The type list's box is 145 pixels wide by design, a few pixels short of
+// "Multiple Area Workout" with the desktop style's padding. The text takes the
+// padding left of it and part of the arrow button's width, which is drawn
+// narrower; the box keeps its place and size, and the list as it opens is
+// unchanged.
+class RoomyComboStyle final : public QProxyStyle {
+public:
+    static constexpr int kTextGain = 2;  // pixels taken from the padding left of the text
+    static constexpr int kArrowGain = 4; // pixels taken from the arrow button
+
+    // Over the program's own style, as the other controls have it.
+    RoomyComboStyle() : QProxyStyle(QStyleFactory::create(QApplication::style()->name())) {}
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        QRect rect = QProxyStyle::subControlRect(control, option, part, widget);
+        if (control != CC_ComboBox)
+            return rect;
+        const bool leftToRight = option->direction != Qt::RightToLeft;
+        if (part == SC_ComboBoxArrow) {
+            if (leftToRight)
+                rect.setLeft(rect.left() + kArrowGain);
+            else
+                rect.setRight(rect.right() - kArrowGain);
+        } else if (part == SC_ComboBoxEditField) {
+            rect.adjust(leftToRight ? -kTextGain : -kArrowGain, 0,
+                        leftToRight ? kArrowGain : kTextGain, 0);
+        }
+        return rect;
+    }
+};
 
 // The grid's column heads, drawn above it in the design's own strip and
 // given to its model, so a screen reader names each cell's column.
@@ -125,8 +164,8 @@ void Tfrm_ExerciseFrame::buildGrid() {
     grd_circuits->setFont(verdanafont(11));
     grd_circuits->horizontalHeader()->hide();
     grd_circuits->verticalHeader()->hide();
-    grd_circuits->verticalHeader()->setMinimumSectionSize(16);
-    grd_circuits->verticalHeader()->setDefaultSectionSize(16);
+    grd_circuits->verticalHeader()->setMinimumSectionSize(kGridRowHeight);
+    grd_circuits->verticalHeader()->setDefaultSectionSize(kGridRowHeight);
     grd_circuits->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     grd_circuits->setColumnWidth(0, 150);
     grd_circuits->setColumnWidth(1, 104);
@@ -163,6 +202,9 @@ void Tfrm_ExerciseFrame::buildFields() {
     txt_extype = placeControl<QComboBox>(this, "txt_extype", QRect(216, 168, 145, 21));
     typeCaption->setBuddy(txt_extype);
     txt_extype->setEditable(false);
+    auto* roomy = new RoomyComboStyle;
+    roomy->setParent(txt_extype);
+    txt_extype->setStyle(roomy);
     // The record takes the type as the list shows it.
     for (const StoredWord type : kTypeWords)
         txt_extype->addItem(EditorWords::storedWord(type));

@@ -16,7 +16,7 @@ bool sameRecord(const HistoryEntry& a, const HistoryEntry& b) {
            a.circuittype == b.circuittype && a.plannedseconds == b.plannedseconds &&
            a.secondsrun == b.secondsrun && a.exercisesdone == b.exercisesdone &&
            a.exercisecount == b.exercisecount && a.finished == b.finished &&
-           a.startedutc == b.startedutc;
+           a.exact == b.exact && a.startedutc == b.startedutc;
 }
 
 struct Files {

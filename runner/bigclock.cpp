@@ -64,6 +64,7 @@ BigClockWindow::BigClockWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
     m_digitFont = scalableFont(true);
     m_topFont = scalableFont(true);
     m_lineFont = scalableFont(false);
+    m_upNextFont = scalableFont(false);
     m_digits = digitsText(0);
     m_fillAhead.setSingleShot(true);
     m_fillAhead.setInterval(0);
@@ -78,7 +79,7 @@ QString BigClockWindow::digitsText(int64_t seconds) {
 
 void BigClockWindow::showMoment(const RunMoment& moment) {
     const bool sameFace = moment.state == m_moment.state && moment.kind == m_moment.kind &&
-                          moment.status == m_moment.status;
+                          moment.status == m_moment.status && moment.upNext == m_moment.upNext;
     m_moment = moment;
     const QString before = m_digits;
     m_digits = digitsText(moment.intervalLeft);
@@ -119,8 +120,11 @@ void BigClockWindow::placeParts() {
     m_digitArea = QRect(margin, m_top.bottom() + 1, inner, h * 68 / 100 - topExtra - lineExtra);
     m_line = QRect(margin, m_digitArea.bottom() + 1, inner, h * 9 / 100 + lineExtra);
     m_bar = QRect(margin, m_line.bottom() + 1 + h / 100, inner, std::max(4, h * 4 / 100));
+    // Small beside the rest, even with larger text: the digits keep their size.
+    m_upNext = QRect(margin, m_top.bottom() + 1, inner, h * 5 / 100);
     m_topFont.setPixelSize(std::max(8, m_top.height() * 80 / 100));
     m_lineFont.setPixelSize(std::max(8, m_line.height() * 75 / 100));
+    m_upNextFont.setPixelSize(std::max(8, m_upNext.height() * 75 / 100));
     fitDigits();
 }
 
@@ -135,7 +139,16 @@ void BigClockWindow::fitDigits() {
     const qreal textWidth = metrics.horizontalAdvance(m_digits);
     const qreal byHeight = 1000.0 * m_digitArea.height() * 0.92 / std::max<qreal>(digitHeight, 1);
     const qreal byWidth = 1000.0 * m_digitArea.width() / std::max<qreal>(textWidth, 1);
-    m_digitFont.setPixelSize(std::max(8, static_cast<int>(std::min(byHeight, byWidth))));
+    // The digits are centred in their cells by the font's line; their tops stay
+    // below the line under the status. Per pixel of font size a digit's top
+    // lies `rise` above the cell's middle.
+    const qreal rise = (metrics.height() / 2 - metrics.ascent() -
+                        metrics.tightBoundingRect(QStringLiteral("0")).top()) /
+                       1000.0;
+    const qreal room = m_digitArea.height() / 2.0 - (m_upNext.bottom() + 1 - m_digitArea.top());
+    const qreal belowUpNext = rise > 0 ? room / rise : byHeight;
+    m_digitFont.setPixelSize(
+        std::max(8, static_cast<int>(std::min({byHeight, byWidth, belowUpNext}))));
 
     // Digits share one width, so each character keeps its cell as the clock counts.
     const QFontMetricsF fitted(m_digitFont);
@@ -289,6 +302,14 @@ void BigClockWindow::paintEvent(QPaintEvent* event) {
             if (event->rect().intersects(cell))
                 painter.drawPixmap(cell.topLeft(), glyph(m_digits[i], phase));
         }
+    }
+    // Over the digits' cells, which are drawn with their ground.
+    if (event->rect().intersects(m_upNext) && !m_moment.upNext.empty()) {
+        painter.setFont(m_upNextFont);
+        painter.setPen(kInk);
+        painter.drawText(m_upNext, Qt::AlignRight | Qt::AlignVCenter,
+                         painter.fontMetrics().elidedText(totext(m_moment.upNext), Qt::ElideRight,
+                                                          m_upNext.width()));
     }
     if (event->rect().intersects(m_line)) {
         painter.setFont(m_lineFont);

@@ -12,8 +12,9 @@
 
 // The run on the whole screen, to be read from across the room: the interval's
 // time left in digits filling most of the height, the phase in its colour, the
-// status text, the circuit's time left and a bar of the whole circuit. It is
-// one more view of the runner's run, drawing only the run's moment.
+// status text (during an exercise, what follows it in small type below), the
+// circuit's time left and a bar of the whole circuit. It is one more view of
+// the runner's run, drawing only the run's moment.
 class BigClockWindow final : public QWidget, public RunView {
     Q_OBJECT
 public:
@@ -52,8 +53,10 @@ private:
 
     RunMoment m_moment;
     QString m_digits;
-    QRect m_top, m_digitArea, m_line, m_bar;
-    QFont m_digitFont, m_topFont, m_lineFont;
+    // m_upNext lies under the status, over the top of the digit area, which
+    // the digits keep clear of.
+    QRect m_top, m_upNext, m_digitArea, m_line, m_bar;
+    QFont m_digitFont, m_topFont, m_lineFont, m_upNextFont;
     int m_fittedLength = -1; // the digit count the font was fitted for
     // Large glyphs are outlines, slow to fill: each character is drawn once per
     // size and colour, and a tick copies only the characters that changed. Every

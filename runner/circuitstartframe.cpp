@@ -11,9 +11,11 @@
 #include "ui/plaintext.h"
 #include "ui/textconv.h"
 
+#include <QFontMetrics>
 #include <QLabel>
 #include <QListWidget>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <QTimer>
 
 #include <string>
@@ -26,6 +28,33 @@ constexpr int kListLineHeight = 13;
 constexpr int kBevel = 2; // lowered outer and inner bevel of the white panel
 
 const QColor kTitleStrip(233, 233, 233);
+
+// The exercise list marks the run's entry with its selection, which the run
+// moves while the keyboard focus stays wherever it is. A dotted focus frame on
+// that row would tell a keyboard user the list holds the focus when it may not,
+// so no row draws one; the selection alone marks the row.
+class NoFocusFrameDelegate final : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+        QStyledItemDelegate::initStyleOption(option, index);
+        option->state &= ~QStyle::State_HasFocus;
+    }
+};
+
+// The list row of the run's entry, -1 for none. A rest marks the exercise it
+// leads to, a work or repetition phase the one under way, in every round; the
+// warm-up leads to the first exercise. The cool-down and a run not under way
+// mark nothing.
+int markedRow(const RunMoment& moment) {
+    const bool underWay = moment.state == RunState::Running || moment.state == RunState::Stopped;
+    if (!underWay || moment.kind == PhaseKind::CoolDown || moment.position < 1 ||
+        moment.position > moment.count)
+        return -1;
+    return moment.position - 1;
+}
 
 // The phase picture: the designed pictures carry the English words, so in
 // another language the same picture is drawn with that language's words, the
@@ -123,6 +152,7 @@ void Tframe_ExerciseStart::buildLayout(const QString& exerciseWord, const QStrin
     lst_exercises->setFrameShape(QFrame::NoFrame);
     lst_exercises->setFont(courierfont(11));
     lst_exercises->setUniformItemSizes(true);
+    lst_exercises->setItemDelegate(new NoFocusFrameDelegate(lst_exercises));
     QPalette ground = lst_exercises->palette();
     ground.setColor(QPalette::Base, lightGrey());
     lst_exercises->setPalette(ground);
@@ -195,7 +225,8 @@ QLabel* Tframe_ExerciseStart::addPicture(const char* name, int left, int top,
     auto* control = new QLabel(Panel1);
     control->setObjectName(QString::fromLatin1(name));
     control->setPixmap(picture);
-    control->setGeometry(left, top, picture.width(), picture.height());
+    // The room a picture takes on the screen, whatever its pixels (a twice-size one at 200%).
+    control->setGeometry(QRect(QPoint(left, top), picture.deviceIndependentSize().toSize()));
     return control;
 }
 
@@ -258,7 +289,24 @@ void Tframe_ExerciseStart::showPhase(bool resting) {
 }
 
 void Tframe_ExerciseStart::setStatus(const std::string& text) {
-    lbl_exercisename->setText(totext(text));
+    const QString whole = totext(text);
+    // A long circuit or exercise name stops short of the name bar's right edge,
+    // as far in as the label sits from its left edge: "Morning routine for the
+    // whole..." with the whole name in the tool tip. While cut, the label
+    // takes the pointer itself so that tool tip shows; elsewhere on the bar
+    // the exercise's description still does.
+    const int margin = lbl_exercisename->x() - img_exhold->x();
+    const int room = img_exhold->width() - 2 * margin;
+    const QString shown =
+        QFontMetrics(lbl_exercisename->font()).elidedText(whole, Qt::ElideRight, room);
+    const bool cut = shown != whole;
+    lbl_exercisename->setToolTip(cut ? plaintext(whole) : QString());
+    lbl_exercisename->setAttribute(Qt::WA_TransparentForMouseEvents, !cut);
+    // A screen reader hears the whole text. The name goes first: a label with a
+    // name of its own announces the name's change, not the text's, so a new
+    // status is told once.
+    lbl_exercisename->setAccessibleName(whole);
+    lbl_exercisename->setText(shown);
     lbl_exercisename->adjustSize();
 }
 
@@ -307,6 +355,7 @@ void Tframe_ExerciseStart::stopRunTimer() {
 }
 
 void Tframe_ExerciseStart::showMoment(const RunMoment& moment) {
+    markEntry(markedRow(moment));
     const QString line = totext(moment.timeLeftLine);
     if (lbl_timeleft->text() != line) // most ticks change only the seconds
         lbl_timeleft->setText(line);
@@ -317,4 +366,19 @@ void Tframe_ExerciseStart::showMoment(const RunMoment& moment) {
         m_spokenPhase = mark;
         lbl_timeleft->setAccessibleName(line);
     }
+}
+
+void Tframe_ExerciseStart::markEntry(int row) {
+    QListWidgetItem* const line = row >= 0 ? lst_exercises->item(row) : nullptr;
+    if (!line) {
+        if (lst_exercises->currentRow() >= 0 || !lst_exercises->selectedItems().isEmpty())
+            lst_exercises->selectionModel()->clear();
+        return;
+    }
+    if (lst_exercises->currentItem() == line && line->isSelected())
+        return; // most ticks stay in their phase
+    // Through the selection model: the keyboard focus stays where it is.
+    lst_exercises->selectionModel()->setCurrentIndex(lst_exercises->indexFromItem(line),
+                                                     QItemSelectionModel::ClearAndSelect);
+    lst_exercises->scrollToItem(line);
 }

@@ -77,6 +77,8 @@ private:
 
     void buildLayout(const QString& exerciseWord, const QString& restWord);
     void placePanels();
+    // Marks the exercise list's row, -1 for none, without taking the focus.
+    void markEntry(int row);
     QLabel* addPicture(const char* name, int left, int top, const QPixmap& picture);
 
     std::array<QPixmap, 10> m_digitPictures;

@@ -65,8 +65,10 @@ QLabel* DigitClock::addDigit(const char* name, int frameLeft, const QPixmap& pic
     auto* control = new QLabel(this);
     control->setObjectName(QString::fromLatin1(name));
     control->setPixmap(picture);
-    control->setGeometry(frameLeft - m_origin.x(), kDigitTop - m_origin.y(), picture.width(),
-                         picture.height());
+    // The room a picture takes, not its pixels: the @2x drawing on a screen
+    // scaled to 200% has twice the pixels in the same room.
+    control->setGeometry(QRect(QPoint(frameLeft - m_origin.x(), kDigitTop - m_origin.y()),
+                               picture.deviceIndependentSize().toSize()));
     return control;
 }
 

@@ -28,6 +28,10 @@ struct RunOptions {
     // With more than one screen, the big clock opens on one the main window
     // is not on (a projector, a television).
     bool bigClockElsewhere = true;
+    // An interval of L seconds lasts L seconds: the clock shows L down to 1 and
+    // the change comes as it would show 0, so a run takes its planned time.
+    // Off, the clock also shows 0 for a whole second, as designed.
+    bool exactIntervals = false;
 };
 
 // Spoken phrases and the countdown tick, played beside the cue without

@@ -39,7 +39,10 @@ void CircuitRun::setAids(const RunAids& aids) {
 }
 
 void CircuitRun::setOptions(const RunOptions& options) {
+    const bool countingChanged = options.exactIntervals != m_options.exactIntervals;
     m_options = options;
+    if (countingChanged && m_observer)
+        m_observer->countingChosen(m_options.exactIntervals);
     if (!m_options.keepAwake)
         releaseAwake();
     else if (runInProgress())
@@ -104,6 +107,14 @@ RunText CircuitRun::statusOf(size_t phase) const {
         return {RunTextId::NowReps, name, static_cast<int>(shown.reps)};
     }
     return {RunTextId::CircuitName, name};
+}
+
+RunText CircuitRun::upNextOf(size_t phase) const {
+    const auto& phases = m_plan.phases;
+    for (size_t later = phase + 1; later < phases.size(); ++later)
+        if (isWork(phases[later].kind) && phases[later].side != 2)
+            return {RunTextId::Next, entryAt(entryOf(later)).name};
+    return {RunTextId::LastExercise};
 }
 
 RunText CircuitRun::phraseOf(size_t phase) const {
@@ -214,8 +225,10 @@ void CircuitRun::btn_startClick() {
     if (m_state != RunState::Stopped)
         m_phase = 0;
     setStatus(statusOf(m_phase));
-    if (m_observer)
+    if (m_observer) {
         m_observer->runStarted(runcircuit, exerciseCount());
+        m_observer->countingChosen(m_options.exactIntervals);
+    }
     displaykinora();
     // After a finish the hint was emptied; the run starting over shows it again.
     tell(&RunView::setDescriptionHint, current().description);
@@ -225,6 +238,7 @@ void CircuitRun::btn_startClick() {
         speak(phraseNow());
     beginTimer();
     bringToFront(CommandButton::Stop);
+    passEmptyPhases();
     prepareAhead();
     publish();
 }
@@ -277,7 +291,16 @@ void CircuitRun::exercisetimerTimer() {
         return;
     }
     phaseRanOut(true);
+    passEmptyPhases();
     publish();
+}
+
+void CircuitRun::passEmptyPhases() {
+    // Counted exactly, an interval of 0 seconds (a rest of 0) takes no tick:
+    // it begins and ends at once, with its cue and its words.
+    while (m_options.exactIntervals && runInProgress() && !finishedPlan() &&
+           shownPhase().kind != PhaseKind::Reps && m_clock == 0)
+        phaseRanOut(true);
 }
 
 void CircuitRun::phaseRanOut(bool done) {
@@ -402,8 +425,13 @@ void CircuitRun::settime() {
 }
 
 bool CircuitRun::dectimer() {
-    if (m_clock == 0)
-        return false; // stood at 00:00; the caller moves on to the next phase
+    // As designed, the clock stands at 00:00 for a tick of its own, so an
+    // interval of 30 s takes 31 ticks; counted exactly, the tick that would
+    // show 00:00 is the change, and it takes 30. False: the caller moves on to
+    // the next phase.
+    const int64_t last = m_options.exactIntervals ? 1 : 0;
+    if (m_clock <= last)
+        return false;
     --m_clock;
     return true;
 }
@@ -455,6 +483,8 @@ RunMoment CircuitRun::moment() const {
         now.circuitLeft = 0;
     } else {
         const PlanPhase& under = phases[m_phase];
+        if (isWork(under.kind))
+            now.upNextText = upNextOf(m_phase);
         now.position = under.kind == PhaseKind::CoolDown ? count : entryOf(m_phase) + 1;
         if (under.round > 0)
             now.round = under.round;

@@ -14,7 +14,8 @@ class RunObserver;
 // The timed run of one circuit: the phases of its plan (data/circuitplan.h)
 // one after the other; a circuit without keys is a lead-in rest, then each
 // exercise with a rest between each two. A timed phase counts down one tick at
-// a time and ends the tick after it shows 00:00; a repetition phase counts up
+// a time and ends the tick after it shows 00:00 (with exact counting, on the
+// tick that would show it: RunOptions::exactIntervals); a repetition phase counts up
 // until the user ends it. The ticks come from outside (the frame's one-second
 // timer, or a test), and everything the run shows goes to each of its views in
 // turn. The run's state is its own: views and tests ask, never set.
@@ -109,6 +110,9 @@ private:
     // only); past the last phase the finish.
     RunText statusOf(size_t phase) const;
     RunText phraseOf(size_t phase) const;
+    // What follows the exercise of a work phase: the next exercise (a second
+    // side is the same one) or, past the last, LastExercise.
+    RunText upNextOf(size_t phase) const;
     int64_t secondsIntoPhase() const;
     bool atPhaseStart() const { return secondsIntoPhase() == 0; }
     void settime();
@@ -121,6 +125,9 @@ private:
     // Ends the phase under way. `done`: its time ran out or its repetitions
     // were ended, rather than being skipped; only then does work count.
     void phaseRanOut(bool done);
+    // With exact counting, ends at once every timed phase of 0 seconds the run
+    // has come to.
+    void passEmptyPhases();
     void tellCompleted(size_t phase);
     void restartSecond();
     void finish();

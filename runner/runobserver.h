@@ -9,6 +9,9 @@ public:
     virtual ~RunObserver() = default;
     // Start was pressed and the timer runs: a new run, or a stopped one going on.
     virtual void runStarted(const TCircuit2& circuit, int exerciseCount) = 0;
+    // How the run counts its intervals (RunOptions::exactIntervals): told
+    // after every runStarted, and again as the option changes.
+    virtual void countingChosen(bool /*exact*/) {}
     // One tick counted while the run timer was active.
     virtual void secondRun() = 0;
     // An exercise was done: its work ran out, or its repetitions were ended;

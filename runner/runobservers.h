@@ -14,6 +14,10 @@ public:
         for (RunObserver* each : m_observers)
             each->runStarted(circuit, exerciseCount);
     }
+    void countingChosen(bool exact) override {
+        for (RunObserver* each : m_observers)
+            each->countingChosen(exact);
+    }
     void secondRun() override {
         for (RunObserver* each : m_observers)
             each->secondRun();

@@ -47,6 +47,9 @@ RunOptionsMenu::RunOptionsMenu(QWidget* frame, Apply apply, RunSettings settings
     //: A run option: with two screens or more (a projector, a television), the big
     //: clock (F11) fills a screen the main window is not on.
     addOption(tr("Big clock on the other screen"), &RunOptions::bigClockElsewhere);
+    //: A run option: an interval of 30 seconds lasts exactly 30 seconds, its clock
+    //: showing 30 down to 1, instead of also showing 0 for a second.
+    addOption(tr("Count each interval exactly"), &RunOptions::exactIntervals);
     m_menu->addSeparator();
     addSoundMenu();
     addVolumeMenu();

@@ -28,6 +28,13 @@ void RunRecorder::runStarted(const TCircuit2& circuit, int exerciseCount) {
     m_run = std::move(entry);
 }
 
+void RunRecorder::countingChosen(bool exact) {
+    // A change part-way through leaves a run that was not counted exactly
+    // throughout, whichever way it went.
+    if (m_run)
+        m_run->exact = m_run->exact.value_or(true) && exact;
+}
+
 void RunRecorder::secondRun() {
     if (m_run)
         ++m_run->secondsrun;
@@ -56,6 +63,7 @@ void RunRecorder::record(bool finished) {
     HistoryEntry entry = std::move(*m_run);
     m_run.reset();
     entry.finished = finished;
+    entry.exact = entry.exact.value_or(false); // a run nobody told of counts as designed
     // Nothing may escape: the run goes on, and the runner's destructor writes too.
     try {
         m_write(entry);

@@ -14,7 +14,8 @@
 //   circuit loaded, the program closed), if at least one exercise was done; a
 //   run left before that leaves no trace.
 // A Start after a Stop goes on with the same run. The time trained counts the
-// ticks the timer delivered, so pauses do not count.
+// ticks the timer delivered, so pauses do not count. A run is recorded as
+// counted exactly only when every part of it was.
 class RunRecorder final : public RunObserver {
 public:
     // write: stores one entry, raising IoError when it cannot (appendhistory in
@@ -25,6 +26,7 @@ public:
                 std::function<void(const std::string&)> failed);
 
     void runStarted(const TCircuit2& circuit, int exerciseCount) override;
+    void countingChosen(bool exact) override;
     void secondRun() override;
     void exerciseCompleted(bool roundEnded) override;
     void runFinished() override;

@@ -22,6 +22,7 @@ const char kKeepAwake[] = "KeepScreenAwake";
 const char kSound[] = "Sound";
 const char kVolume[] = "Volume";
 const char kBigClockElsewhere[] = "BigClockOnOtherScreen";
+const char kExactIntervals[] = "ExactIntervals";
 
 // The sounds' words in the file, in CueTone's order.
 const char* const kToneWords[] = {"chime", "bell", "doublebeep", "gong"};
@@ -88,6 +89,7 @@ RunOptions RunSettings::load() const {
     options.cueTone = tone(settings, defaults.cueTone);
     options.volume = volume(settings, defaults.volume);
     options.bigClockElsewhere = flag(settings, kBigClockElsewhere, defaults.bigClockElsewhere);
+    options.exactIntervals = flag(settings, kExactIntervals, defaults.exactIntervals);
     return options;
 }
 
@@ -140,5 +142,7 @@ void RunSettings::save(const RunOptions& options) const {
         bytes += std::string(kVolume) + "=" + std::to_string(options.volume) + "\n";
     if (options.bigClockElsewhere != defaults.bigClockElsewhere)
         bytes += std::string(kBigClockElsewhere) + "=" + text(options.bigClockElsewhere) + "\n";
+    if (options.exactIntervals != defaults.exactIntervals)
+        bytes += std::string(kExactIntervals) + "=" + text(options.exactIntervals) + "\n";
     writefileatomically(m_path, bytes);
 }

@@ -14,12 +14,13 @@
 //   Sound=bell
 //   Volume=50
 //   BigClockOnOtherScreen=false
+//   ExactIntervals=true
 //
 // A missing, unreadable or broken file, or a key that is missing or holds
 // anything but true/false (or 1/0), gives that option its default. Sound is
 // one of chime, bell, doublebeep and gong; Volume one of 10, 20, ... 100.
-// These three are written only when they differ from their defaults (chime,
-// 100, true).
+// These four are written only when they differ from their defaults (chime,
+// 100, true, false).
 class RunSettings final {
 public:
     RunSettings();

@@ -19,6 +19,9 @@ enum class RunTextId {
     Now,     // a timed exercise: name
     NowReps, // a repetition exercise: reps, name
 
+    // Under the status during an exercise, as Next above names what follows.
+    LastExercise, // no exercise follows this one
+
     // Spoken as a phase begins. With round from 2 on, the round comes first
     // ("Round 2 of 3. Next: Squat").
     SayWarmUp,

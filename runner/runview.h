@@ -4,6 +4,7 @@
 #include "runner/runtext.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 enum class CommandButton { Start, Stop };
@@ -29,10 +30,15 @@ struct RunMoment {
     // draw them ahead.
     RunText nextStatusText;
     PhaseKind nextKind = PhaseKind::Rest;
+    // During an exercise, what comes after it: the next exercise named as the
+    // label names it in the rest before it ("Next: Squat"), or LastExercise
+    // when none follows (a cool-down may). Nothing in any other phase.
+    std::optional<RunText> upNextText;
 
     // Worded as the moment reaches a view (RunView::tellMoment); empty before.
     std::string status;     // statusText
     std::string nextStatus; // nextStatusText
+    std::string upNext;     // upNextText; empty without one
     // "12:34 left · 3 / 8", with more than one round "12:34 left · 3 / 8 · round
     // 2 / 3"; empty without exercises.
     std::string timeLeftLine;

@@ -56,6 +56,11 @@ std::string RunWords::text(const RunText& text) {
         //: of the exercise %2 ("Now: 15 x Push-Up"). Large type on one line: keep it short.
         words = tr("Now: %1 x %2", "status label").arg(reps, name);
         break;
+    case RunTextId::LastExercise:
+        //: On the big clock, in small type under the status during the last exercise
+        //: of the circuit, where "Next: %1" names the exercise that follows the others.
+        words = tr("Last exercise");
+        break;
     case RunTextId::SayWarmUp:
         //: Spoken aloud as the warm-up begins.
         words = tr("Warm-up", "spoken");
@@ -145,6 +150,7 @@ void RunView::showStatus(const RunText& status) {
 void RunView::tellMoment(RunMoment moment) {
     moment.status = RunWords::text(moment.statusText);
     moment.nextStatus = RunWords::text(moment.nextStatusText);
+    moment.upNext = moment.upNextText ? RunWords::text(*moment.upNextText) : std::string();
     moment.timeLeftLine = RunWords::timeLeftLine(moment);
     showMoment(moment);
 }

@@ -964,6 +964,11 @@ Zonder scherm, één regel op stdout per gedane stap:
         <extracomment>A volume on the Volume submenu, in percent of the designed loudness (%1 is 10 to 100).</extracomment>
         <translation>%1%</translation>
     </message>
+    <message>
+        <source>Count each interval exactly</source>
+        <extracomment>A run option: an interval of 30 seconds lasts exactly 30 seconds, its clock showing 30 down to 1, instead of also showing 0 for a second.</extracomment>
+        <translation>Elk interval precies tellen</translation>
+    </message>
 </context>
 <context>
     <name>RunWords</name>
@@ -1078,6 +1083,11 @@ Zonder scherm, één regel op stdout per gedane stap:
         <comment>espeak-ng voice</comment>
         <extracomment>Not shown: the espeak-ng voice that speaks this translation, as its language code: de, fr, es, it, pt-br, nl, pl, ...</extracomment>
         <translation>nl</translation>
+    </message>
+    <message>
+        <source>Last exercise</source>
+        <extracomment>On the big clock, in small type under the status during the last exercise of the circuit, where &quot;Next: %1&quot; names the exercise that follows the others.</extracomment>
+        <translation>Laatste oefening</translation>
     </message>
 </context>
 <context>
@@ -1243,6 +1253,11 @@ circuit.</translation>
         <source>Circuit: %1</source>
         <extracomment>Second line of the removal question; %1 is the circuit&apos;s name as the grid shows it.</extracomment>
         <translation>Circuit: %1</translation>
+    </message>
+    <message>
+        <source>A circuit is running. Stop it and quit?</source>
+        <extracomment>Asked with Yes and No when the main window is closed while a circuit runs.</extracomment>
+        <translation>Er loopt een circuit. Stoppen en afsluiten?</translation>
     </message>
 </context>
 <context>

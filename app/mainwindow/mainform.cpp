@@ -383,6 +383,11 @@ bool Tform_Main::confirmRemoval(const std::optional<std::string>& circuitname) {
     return Dialogs::confirm(this, question, QPoint(400, 300));
 }
 
+bool Tform_Main::confirmQuitDuringRun() {
+    //: Asked with Yes and No when the main window is closed while a circuit runs.
+    return Dialogs::ask(this, tr("A circuit is running. Stop it and quit?"));
+}
+
 void Tform_Main::intialisecircuit(const std::string& path) {
     frame_ExerciseStart1->intialisecircuit(path);
 }
@@ -414,6 +419,15 @@ void Tform_Main::grd_circuitsClick() { m_controller.grd_circuitsClick(); }
 void Tform_Main::pnl_buttonholderMouseMove() { m_controller.pnl_buttonholderMouseMove(); }
 
 void Tform_Main::closeEvent(QCloseEvent* event) {
+    // The window's own close button comes as a spontaneous event; a signal
+    // from the session and the media controls close the window from code.
+    const CloseRequest from = event->spontaneous() ? CloseRequest::User : CloseRequest::Program;
+    bool closes = true;
+    guarded(this, [&] { closes = m_controller.closeRequested(from); });
+    if (!closes) {
+        event->ignore();
+        return;
+    }
     QCoreApplication::quit();
     event->accept();
 }

@@ -98,6 +98,7 @@ private:
     void showButtonPicture(BarButton button, bool hover) override;
     void showMessage(MainMessage message) override;
     bool confirmRemoval(const std::optional<std::string>& circuitname) override;
+    bool confirmQuitDuringRun() override;
     void intialisecircuit(const std::string& path) override;
     void bringRunnerStartToFront() override;
     void newcircuit() override;

@@ -106,3 +106,11 @@ void MainWindowController::pnl_buttonholderMouseMove() {
         hovered = false;
     }
 }
+
+bool MainWindowController::closeRequested(CloseRequest from) {
+    // The run goes on while the question is open; Yes ends it with the
+    // program, which leaves it in the history as a stopped run.
+    if (from == CloseRequest::Program || !m_view.runInProgress())
+        return true;
+    return m_view.confirmQuitDuringRun();
+}

@@ -26,6 +26,11 @@ public:
     void buttonMouseMove(BarButton button);
     void pnl_buttonholderMouseMove();
 
+    // The window is asked to close; true when it may. A circuit that is running
+    // is not ended behind the user's back: the user is asked first. A close the
+    // program asks for itself is never held up, as nobody may be there to answer.
+    bool closeRequested(CloseRequest from);
+
 private:
     // Shows the refusal while a run is in progress; true when refused.
     bool refuseWhileRunning();

@@ -14,6 +14,11 @@ enum class MainMessage {
     StopTheRunFirst, // an action other than start while a run is in progress
 };
 
+// Who asks the main window to close: the user through the window itself (its
+// close button, Alt+F4, the desktop's window list), or the program on its own
+// behalf (a signal from the session, the media controls' Quit).
+enum class CloseRequest { User, Program };
+
 // What the main window's rules need from the window and its frames. Paths are
 // the bytes of the grid's hidden key.
 class MainWindowView {
@@ -34,6 +39,9 @@ public:
     // The removal's question with OK and Cancel, naming the circuit as the
     // grid shows it (nullopt for an empty row, which names nothing); true for OK.
     virtual bool confirmRemoval(const std::optional<std::string>& circuitname) = 0;
+    // The question before the window closes on a running circuit, with Yes
+    // and No; true for Yes: the run stops and the program ends.
+    virtual bool confirmQuitDuringRun() = 0;
 
     // The frames' and the grid's parts of the actions. Each may raise IoError,
     // which ends the action at that step.

@@ -54,6 +54,7 @@ public:
     std::string name = "Legs";
     bool running = false;
     bool answer = false;     // the answer to the removal's question
+    bool quitAnswer = false; // the answer to the question before closing on a run
     std::string failingStep; // this step raises IoError
     Steps steps;
 
@@ -76,6 +77,10 @@ public:
     bool confirmRemoval(const std::optional<std::string>& circuitname) override {
         step(circuitname ? "confirm removal of " + *circuitname : "confirm removal");
         return answer;
+    }
+    bool confirmQuitDuringRun() override {
+        step("ask quit during run");
+        return quitAnswer;
     }
     void intialisecircuit(const std::string& path) override { step("intialisecircuit " + path); }
     void bringRunnerStartToFront() override { step("runner start in front"); }
@@ -202,6 +207,27 @@ TEST_F(MainWindowControllerTest, removal_namesTheCircuit_releasesItThenDeletesCl
     view.path.clear();
     rules.btn_removeMouseDown();
     EXPECT_EQ(view.take(), (Steps{kQuestion, "clearcells", "scancircuits"}));
+}
+
+TEST_F(MainWindowControllerTest, close_asksOnlyTheUserAndOnlyDuringARun) {
+    // Nothing running: the window closes at once, whoever asks.
+    EXPECT_TRUE(rules.closeRequested(CloseRequest::User));
+    EXPECT_TRUE(rules.closeRequested(CloseRequest::Program));
+    EXPECT_EQ(view.take(), Steps{});
+
+    view.running = true;
+    view.quitAnswer = false;
+    EXPECT_FALSE(rules.closeRequested(CloseRequest::User)) << "No keeps the window and the run";
+    EXPECT_EQ(view.take(), (Steps{"ask quit during run"}));
+    view.quitAnswer = true;
+    EXPECT_TRUE(rules.closeRequested(CloseRequest::User));
+    EXPECT_EQ(view.take(), (Steps{"ask quit during run"}));
+
+    // A signal from the session or the media controls' Quit may find nobody
+    // to answer: never held up, even with No as the answer ready.
+    view.quitAnswer = false;
+    EXPECT_TRUE(rules.closeRequested(CloseRequest::Program));
+    EXPECT_EQ(view.take(), Steps{});
 }
 
 TEST_F(MainWindowControllerTest, hover_showsOnceAndGoesBackOnlyOverTheBarInItsOrder) {

@@ -7,6 +7,7 @@
 #include <chrono>
 #include <csignal>
 #include <gtest/gtest.h>
+#include <optional>
 #include <random>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -88,6 +89,56 @@ TEST(HistoryFile, reader_skipsCutEditedAndStrayQuoteLinesOnly) {
     const std::string before = folder.readFile("history.csv");
     EXPECT_THROW(exporthistory(path, folder.path() + "./history.csv"), IoError);
     EXPECT_EQ(folder.readFile("history.csv"), before);
+}
+
+TEST(HistoryFile, exactColumn_newLinesCarryIt_olderLinesReadAndWriteBackWithout) {
+    // A file begun before the column existed: its header and lines stay as
+    // they are, and the new line follows with the column.
+    const std::string oldHeader = "started,circuit,type,planned_seconds,seconds_run,"
+                                  "exercises_done,exercise_count,finished,rounds_planned,"
+                                  "rounds_completed\r\n";
+    const std::string rounds = "2026-12-01T07:00:00+01:00,Legs,Core,600,640,10,10,yes,2,2\r\n";
+    const std::string before = "2026-12-02T07:00:00+01:00,Arms,Core,60,65,2,2,no\r\n";
+    TempFolder folder;
+    folder.writeFile("history.csv", oldHeader + rounds + before);
+    const std::string path = folder.path() + "history.csv";
+    HistoryEntry exact = entry("Exact", 600, true);
+    exact.exact = true;
+    HistoryEntry designed = entry("Designed", 610, false);
+    designed.exact = false;
+    appendhistory(path, exact);
+    appendhistory(path, designed);
+    EXPECT_EQ(folder.readFile("history.csv"),
+              oldHeader + rounds + before +
+                  "2026-12-07T18:30:05+01:00,Exact,Upper Body,600,600,10,10,yes,1,0,yes\r\n"
+                  "2026-12-07T18:30:05+01:00,Designed,Upper Body,600,610,4,10,no,1,0,no\r\n");
+
+    const HistoryContents read = readhistory(path);
+    EXPECT_EQ(read.damaged, 0u);
+    ASSERT_EQ(read.entries.size(), 4u);
+    EXPECT_EQ(read.entries[0].exact, std::nullopt);
+    EXPECT_EQ(read.entries[1].exact, std::nullopt);
+    EXPECT_EQ(read.entries[2].exact, std::optional<bool>(true));
+    EXPECT_EQ(read.entries[3].exact, std::optional<bool>(false));
+    EXPECT_EQ(read.entries[3].secondsrun, 610u);
+    EXPECT_EQ(historyrecord(read.entries[0]), rounds) << "an older line writes back as it was";
+
+    // A new file's header names the column; a value other than yes or no, or
+    // a column too many, is a damaged line.
+    const std::string fresh = folder.path() + "fresh.csv";
+    appendhistory(fresh, exact);
+    const std::string header =
+        folder.readFile("fresh.csv").substr(0, std::string(kHistoryHeader).size());
+    EXPECT_EQ(header, oldHeader.substr(0, oldHeader.size() - 2) + ",exact");
+    const HistoryContents edited =
+        parsehistory(std::string(kHistoryHeader) + "\r\n" +
+                     "2026-12-07T18:30:05+01:00,Maybe,Core,600,600,10,10,yes,1,1,maybe\r\n" +
+                     "2026-12-07T18:30:05+01:00,Long,Core,600,600,10,10,yes,1,1,yes,extra\r\n" +
+                     "2026-12-07T18:30:05+01:00,Fine,Core,600,600,10,10,yes,1,1,no\r\n");
+    ASSERT_EQ(edited.entries.size(), 1u);
+    EXPECT_EQ(edited.damaged, 2u);
+    EXPECT_EQ(edited.entries[0].circuitname, "Fine");
+    EXPECT_EQ(edited.entries[0].exact, std::optional<bool>(false));
 }
 
 // A child process appends as fast as it can and is killed at random moments;

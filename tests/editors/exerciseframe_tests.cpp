@@ -10,6 +10,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QTableView>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -99,6 +101,47 @@ TEST_F(ExerciseFrame, design_controlsAtTheirPlaces) {
               "Delete the selected exercise");
     EXPECT_FALSE(frame->findChild<QLabel*>("btn_save2")->isVisible());
     EXPECT_EQ(toolImage("btn_save"), toolImage("btn_save1"));
+}
+
+// Inside their designed boxes the grid ends on a whole row and the type box
+// has room for its longest type.
+TEST_F(ExerciseFrame, gridAndTypeBox_showWholeRowsAndWholeTypes) {
+    std::string library; // more records than the grid shows
+    for (uint32_t number = 1; number <= 12; ++number)
+        library += record(number, "Move " + std::to_string(number), "Upper Body", "Slowly");
+    load(library);
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    const int shownHeight = grid->viewport()->height();
+    const int row = grid->rowHeight(0);
+    EXPECT_GE(row, grid->fontMetrics().height()) << "a row holds its text";
+    EXPECT_EQ(shownHeight % row, 0) << shownHeight << " px in rows of " << row;
+    // The last row shown ends, grid line and all, at the foot of the grid.
+    const auto lastRowEnd = [this, shownHeight] {
+        const int last = grid->rowAt(shownHeight - 1);
+        return last < 0 ? -1 : grid->rowViewportPosition(last) + grid->rowHeight(last);
+    };
+    EXPECT_EQ(lastRowEnd(), shownHeight);
+    // Scrolled down a page, the grid still ends on a whole row.
+    QTest::keyClick(grid, Qt::Key_PageDown);
+    EXPECT_GT(grid->rowAt(0), 0);
+    EXPECT_EQ(lastRowEnd(), shownHeight);
+
+    QStyleOptionComboBox option;
+    option.initFrom(type);
+    option.frame = true;
+    option.editable = false;
+    option.subControls = QStyle::SC_All;
+    const QRect field = type->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                      QStyle::SC_ComboBoxEditField, type);
+    const QRect arrow =
+        type->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, type);
+    EXPECT_LT(field.right(), arrow.left());
+    EXPECT_TRUE(type->rect().contains(field));
+    // The style draws the text a pixel inside the field on either side.
+    const int room = field.width() - 2;
+    for (int i = 0; i < type->count(); ++i)
+        EXPECT_LE(type->fontMetrics().horizontalAdvance(type->itemText(i)), room)
+            << type->itemText(i).toStdString();
 }
 
 TEST_F(ExerciseFrame, load_fillsGridAndFields) {

@@ -21,6 +21,7 @@
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 #include <gtest/gtest.h>
 
@@ -197,6 +198,94 @@ TEST_F(CircuitStartFrameTest, longCircuit_linesFitTheListBesideItsScrollBar) {
     const QRect last = list->visualItemRect(list->item(19));
     EXPECT_EQ(last.left(), 0);
     EXPECT_EQ(last.width(), list->viewport()->width());
+}
+
+// A name longer than the name bar ends in "..." inside the bar; the pointer
+// over it shows it whole and a screen reader hears it whole. A short one is
+// shown as it is and leaves the bar's hint to the pointer.
+TEST_F(CircuitStartFrameTest, circuitName_longOneCutInTheBarAndWholeInItsToolTip) {
+    const std::string longName =
+        "<b>Morning</b> routine for the whole family before the school run and the bus";
+    loadAsMainWindow(writeCircuit(folder, "long.cir", circuitText(longName, 30, 15, {"Squat"})));
+    showFrame();
+    QLabel* name = control("lbl_exercisename");
+    const QString whole = QString::fromStdString(longName);
+    const QString shown = name->text();
+    ASSERT_TRUE(shown.endsWith(QChar(0x2026))) << shown.toStdString();
+    EXPECT_TRUE(whole.startsWith(shown.chopped(1))) << shown.toStdString();
+    const QRect bar = control<QWidget>("img_exhold")->geometry();
+    EXPECT_LE(name->geometry().right(), bar.right() - (name->x() - bar.x()));
+    EXPECT_LE(name->fontMetrics().horizontalAdvance(shown), name->contentsRect().width());
+    EXPECT_EQ(name->accessibleName(), whole);
+    QTextDocument tip;
+    tip.setHtml(name->toolTip());
+    EXPECT_EQ(tip.toPlainText(), whole) << "shown as written, not as markup";
+    const QPoint overName = name->geometry().center();
+    EXPECT_EQ(name->parentWidget()->childAt(overName), name);
+
+    loadAsMainWindow(writeCircuit(folder, "legs.cir", circuitText("Legs", 30, 15, {"Squat"})));
+    EXPECT_EQ(name->text(), QStringLiteral("Legs"));
+    EXPECT_EQ(name->toolTip(), QString());
+    EXPECT_EQ(name->accessibleName(), QStringLiteral("Legs"));
+    EXPECT_EQ(name->parentWidget()->childAt(name->geometry().center()),
+              control<QWidget>("img_exhold"));
+}
+
+// The list marks the exercise due in a rest and under way at work, in every
+// round, without the focus moving to it and without a focus frame on its rows.
+TEST_F(CircuitStartFrameTest, exerciseList_marksTheRunsEntryAndLeavesTheFocus) {
+    loadAsMainWindow(writeCircuit(folder, "two.cir",
+                                  keyedCircuitText("Two", "20 rounds=2", 5, {"Squat", "Lunge"})));
+    showFrame();
+    frame.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frame));
+    auto* list = control<QListWidget>("lst_exercises");
+    QLabel* status = control("lbl_exercisename");
+    // The marked row, -1 for none; -2 for a selection that is not one row, or
+    // is not the current one.
+    const auto marked = [list] {
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        if (selected.isEmpty())
+            return -1;
+        if (selected.size() != 1 || selected.front() != list->currentItem())
+            return -2;
+        return list->currentRow();
+    };
+    const auto tickUntil = [&](const char* text) {
+        for (int tick = 0; tick < 60 && status->text() != QLatin1String(text); ++tick)
+            frame.exercisetimerTimer();
+        return status->text() == QLatin1String(text);
+    };
+    EXPECT_EQ(marked(), -1) << "nothing under way yet";
+
+    frame.btn_startClick();
+    QWidget* stop = control<QWidget>("btn_stop");
+    stop->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(marked(), 0) << "the lead-in: Squat is due";
+    ASSERT_TRUE(tickUntil("Now: Squat"));
+    EXPECT_EQ(marked(), 0);
+    ASSERT_TRUE(tickUntil("Next: Lunge"));
+    EXPECT_EQ(marked(), 1);
+    ASSERT_TRUE(tickUntil("Now: Lunge"));
+    EXPECT_EQ(marked(), 1);
+    ASSERT_TRUE(tickUntil("Next: Squat"));
+    EXPECT_TRUE(control("lbl_timeleft")->text().contains(QLatin1String("round 2 / 2")));
+    EXPECT_EQ(marked(), 0);
+    ASSERT_TRUE(tickUntil("Now: Squat"));
+    EXPECT_EQ(marked(), 0);
+    EXPECT_EQ(QApplication::focusWidget(), stop);
+
+    // Keyboard focus on the list: the marked row looks as it does without it.
+    QCoreApplication::processEvents();
+    const QImage unfocused = list->grab().toImage();
+    frame.setAttribute(Qt::WA_KeyboardFocusChange);
+    list->setFocus(Qt::TabFocusReason);
+    ASSERT_TRUE(list->hasFocus());
+    EXPECT_EQ(list->grab().toImage(), unfocused);
+    stop->setFocus(Qt::TabFocusReason);
+
+    ASSERT_TRUE(tickUntil("Finished"));
+    EXPECT_EQ(marked(), -1);
 }
 
 TEST_F(CircuitStartFrameTest, clockDigits_showLongIntervalsWhole) {

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -236,6 +237,119 @@ TEST_F(RunLogicTest, zeroSecondIntervals_lastOneTickEachWithACueEach) {
         EXPECT_EQ(cue.plays, static_cast<int>(i) + 1);
     }
     EXPECT_FALSE(view.timerActive);
+}
+
+// The ticks on which the label changed, up to the finish.
+std::vector<int> changeTicks(CircuitRun& run, const FakeView& view) {
+    std::vector<int> found;
+    std::string label = view.status;
+    for (int tick = 1; tick <= 1000 && view.timerActive; ++tick) {
+        run.exercisetimerTimer();
+        if (view.status != label)
+            found.push_back(tick);
+        label = view.status;
+    }
+    return found;
+}
+
+TEST_F(RunLogicTest, exactIntervals_eachIntervalLastsItsLengthAndTheChangeComesAtZero) {
+    const std::string pair = circuit("Pair", 3, 2, {"A", "B"});
+    // As designed an interval of 3 s shows 3, 2, 1 and 0: four ticks.
+    load(pair);
+    run.btn_startClick();
+    EXPECT_EQ(changeTicks(run, view), (std::vector<int>{3, 7, 10, 14}));
+
+    run.setOptions({.exactIntervals = true});
+    load(pair);
+    run.btn_startClick();
+    ASSERT_EQ(view.clock, "00:02");
+    const std::vector<ExampleStep> steps = {
+        {1, "00:01", "rest", "Next: A", false},    {2, "00:03", "exercise", "Now: A", true},
+        {3, "00:02", "exercise", "Now: A", false}, {4, "00:01", "exercise", "Now: A", false},
+        {5, "00:02", "rest", "Next: B", true},     {6, "00:01", "rest", "Next: B", false},
+        {7, "00:03", "exercise", "Now: B", true},  {8, "00:02", "exercise", "Now: B", false},
+        {9, "00:01", "exercise", "Now: B", false}, {10, "00:02", "rest", "Finished", true},
+    };
+    cue.plays = 0;
+    for (const auto& step : steps) {
+        const int playsBefore = cue.plays;
+        run.exercisetimerTimer();
+        SCOPED_TRACE("tick " + std::to_string(step.tick));
+        EXPECT_EQ(view.clock, step.clock) << "never 00:00 while running";
+        EXPECT_EQ(view.phase, step.phase);
+        EXPECT_EQ(view.status, step.status);
+        EXPECT_EQ(cue.plays - playsBefore, step.cue ? 1 : 0);
+        EXPECT_EQ(view.timerActive, step.tick < 10);
+    }
+
+    // The countdown ticks at 3, 2 and 1 shown, and the cue follows at once.
+    FakeAnnouncer announcer;
+    run.setAids({&cue, &announcer, nullptr});
+    run.setOptions({.countdown = true, .exactIntervals = true});
+    load(circuit("Long", 5, 4, {"A"}));
+    run.btn_startClick();
+    std::vector<std::string> heard;
+    for (int tick = 0; tick < 4; ++tick) {
+        const int playsBefore = cue.plays;
+        const size_t ticksBefore = announcer.take("tick").size();
+        run.exercisetimerTimer();
+        heard.push_back(view.clock + (announcer.take("tick").size() > ticksBefore ? " tick" : "") +
+                        (cue.plays > playsBefore ? " cue" : ""));
+    }
+    EXPECT_EQ(heard,
+              (std::vector<std::string>{"00:03 tick", "00:02 tick", "00:01 tick", "00:05 cue"}));
+}
+
+TEST_F(RunLogicTest, exactIntervals_theRunTakesItsPlannedTime_zeroIntervalsTakeNoTick) {
+    RecordingDisplay display;
+    run.addView(display);
+    run.setOptions({.exactIntervals = true});
+    // Warm-up, two rounds with a round rest, a sided exercise and rests of 0.
+    load(writeCircuit(folder, "Keyed.cir",
+                      keyedCircuitText("Keyed", "4 rounds=2 roundrest=5 warmup=3 cooldown=2", 0,
+                                       {"A\tsides=2", "B", "C"})));
+    const int64_t planned = display.last.circuitLength;
+    ASSERT_EQ(planned, 3 + 2 * 16 + 5 + 2);
+    run.btn_startClick();
+    EXPECT_EQ(view.status, "Warm-up");
+    EXPECT_EQ(ticksToFinish(), planned);
+    EXPECT_EQ(view.status, "Finished");
+
+    // Without exact counting each phase shows 00:00 a tick longer, and a 0 s
+    // phase takes one tick too.
+    run.setOptions({});
+    load(folder.path() + "Circuits/Keyed.cir");
+    run.btn_startClick();
+    EXPECT_EQ(ticksToFinish(), planned + 16) << "16 phases with the lead-in";
+
+    // A lead-in of 0 passes as the run starts: the first exercise is under way at once.
+    run.setOptions({.exactIntervals = true});
+    load(circuit("NoWait", 3, 0, {"A", "B"}));
+    cue.plays = 0;
+    run.btn_startClick();
+    EXPECT_EQ(view.status, "Now: A");
+    EXPECT_EQ(view.clock, "00:03");
+    EXPECT_EQ(cue.plays, 1);
+    EXPECT_EQ(ticksToFinish(), 6);
+}
+
+TEST_F(RunLogicTest, exactIntervals_turnedOnPartWay_endsAPhaseShowingZeroOnTheNextTick) {
+    load(circuit("Pair", 3, 2, {"A", "B"}));
+    run.btn_startClick();
+    ticks(2);
+    ASSERT_EQ(view.clock, "00:00");
+    run.setOptions({.exactIntervals = true});
+    run.exercisetimerTimer();
+    EXPECT_EQ(view.status, "Now: A");
+    EXPECT_EQ(view.clock, "00:03");
+    ticks(2);
+    ASSERT_EQ(view.clock, "00:01");
+    run.setOptions({}); // off again: this phase shows 00:00 once more
+    run.exercisetimerTimer();
+    EXPECT_EQ(view.clock, "00:00");
+    EXPECT_EQ(view.status, "Now: A");
+    run.exercisetimerTimer();
+    EXPECT_EQ(view.status, "Next: B");
 }
 
 TEST_F(RunLogicTest, stopInExercise_startResumesThatExerciseFromFrozenClock) {
@@ -769,6 +883,61 @@ TEST_F(RunLogicTest, keyedCircuit_walksEveryPhaseWithItsLabelPhraseAndTimeLeft) 
     EXPECT_EQ(cue.plays, 12);
     EXPECT_FALSE(announcer.take("tick").empty());
     EXPECT_TRUE(announcer.preparedAhead());
+}
+
+// The big clock's line under the status: during each exercise what follows it.
+TEST_F(RunLogicTest, upNext_namesTheFollowingExerciseDuringWorkOnly_acrossSidesAndRounds) {
+    RecordingDisplay display;
+    run.addView(display);
+    load(writeCircuit(folder, "Keyed.cir",
+                      keyedCircuitText("Keyed", "2 rounds=2 warmup=3 cooldown=2", 1,
+                                       {"A\tsides=2", "B\treps=15", "C"})));
+    EXPECT_EQ(display.last.upNextText, std::nullopt) << "loaded";
+    EXPECT_EQ(display.last.upNext, "");
+    run.btn_startClick();
+    std::vector<std::string> seen; // per phase: its label, then what the clock adds under it
+    while (run.state() == RunState::Running) {
+        seen.push_back(view.status + " | " + display.last.upNext);
+        EXPECT_EQ(display.last.upNextText.has_value(),
+                  !run.isResting() && display.last.kind != PhaseKind::WarmUp &&
+                      display.last.kind != PhaseKind::CoolDown);
+        if (display.last.kind == PhaseKind::Reps)
+            run.repetitionsDone();
+        else
+            run.skipForward();
+    }
+    EXPECT_EQ(seen, (std::vector<std::string>{
+                        "Warm-up | ",
+                        "Next: A | ",
+                        "Now: A | Next: B",
+                        "Now: A | Next: B",
+                        "Next: B | ",
+                        "Now: 15 x B | Next: C",
+                        "Next: C | ",
+                        "Now: C | Next: A",
+                        "Next: A | ",
+                        "Now: A | Next: B",
+                        "Now: A | Next: B",
+                        "Next: B | ",
+                        "Now: 15 x B | Next: C",
+                        "Next: C | ",
+                        "Now: C | Last exercise",
+                        "Cool-down | ",
+                    }));
+    EXPECT_EQ(display.last.upNextText, std::nullopt) << "finished";
+
+    // A pause keeps the line: the label says Stopped, the clock still tells what follows.
+    load(circuit("Pair", 3, 2, {"A", "B"}));
+    run.btn_startClick();
+    ticks(4);
+    run.btn_stopClick();
+    EXPECT_EQ(view.status, "Stopped");
+    EXPECT_EQ(display.last.upNext, "Next: B");
+    EXPECT_EQ(display.last.upNextText, (RunText{RunTextId::Next, "B"}));
+    run.btn_startClick();
+    ticks(7);
+    EXPECT_EQ(view.status, "Now: B");
+    EXPECT_EQ(display.last.upNextText, RunText{RunTextId::LastExercise});
 }
 
 TEST_F(RunLogicTest, skips_walkThePhasesAcrossRounds) {

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -209,6 +210,50 @@ TEST_F(RunRecorderTest, rounds_countDoneExercisesAndRounds) {
     EXPECT_EQ(written[1].exercisesdone, 3u);
     EXPECT_EQ(written[1].roundscompleted, 2u);
     EXPECT_FALSE(written[1].finished);
+}
+
+// Pair takes 14 ticks as designed and 10 counted exactly: its planned 8 s
+// and the 2 s lead-in.
+TEST_F(RunRecorderTest, exactCounting_recordedOnlyWhenItHeldForTheWholeRun) {
+    auto run = makeRun();
+    run->intialisecircuit(pair);
+    run->btn_startClick();
+    ticks(*run, 14);
+    ASSERT_EQ(written.size(), 1u);
+    EXPECT_EQ(written[0].exact, std::optional<bool>(false)) << "the column is always written";
+
+    run->setOptions({.exactIntervals = true});
+    run->btn_stopClick();
+    run->btn_startClick();
+    ticks(*run, 10);
+    ASSERT_EQ(written.size(), 2u);
+    EXPECT_EQ(written[1].exact, std::optional<bool>(true));
+    EXPECT_EQ(written[1].secondsrun, 10u);
+    EXPECT_TRUE(written[1].finished);
+
+    // Turned off and on again part-way, or on only from a resumed pause: not
+    // counted exactly throughout.
+    run->btn_stopClick();
+    run->btn_startClick();
+    ticks(*run, 3);
+    run->setOptions({});
+    run->setOptions({.exactIntervals = true});
+    ticks(*run, 7);
+    ASSERT_EQ(written.size(), 3u);
+    EXPECT_EQ(written[2].exact, std::optional<bool>(false));
+
+    run->setOptions({});
+    run->btn_stopClick();
+    run->btn_startClick();
+    ticks(*run, 7);
+    run->btn_stopClick();
+    run->setOptions({.exactIntervals = true});
+    run->btn_startClick();
+    ticks(*run, 2);
+    run->intialisecircuit(other);
+    ASSERT_EQ(written.size(), 4u);
+    EXPECT_FALSE(written[3].finished);
+    EXPECT_EQ(written[3].exact, std::optional<bool>(false));
 }
 
 TEST_F(RunRecorderTest, failedWrite_toldOncePerRunAndTheRunGoesOn) {

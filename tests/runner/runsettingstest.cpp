@@ -86,8 +86,8 @@ TEST(RunOptions, missingOrBrokenFileGivesDefaults_aChangeOnTheMenuIsAppliedAndRe
                             clockDigit->mapToGlobal(QPoint(2, 2)));
     QApplication::sendEvent(clockDigit, &click);
     EXPECT_TRUE(menu->isVisible());
-    // The four check items, a separator and the Sound and Volume submenus.
-    ASSERT_EQ(menu->actions().size(), 7);
+    // The five check items, a separator and the Sound and Volume submenus.
+    ASSERT_EQ(menu->actions().size(), 8);
     QAction* countdown = option(*menu, "Count down the last three seconds");
     ASSERT_NE(countdown, nullptr);
     ASSERT_NE(option(*menu, "Speak exercise names"), nullptr);
@@ -251,6 +251,51 @@ TEST(RunOptions, soundAndVolumeSubmenus_aChoiceIsAppliedHeardOnceAndRemembered) 
     new RunOptionsMenu(&again, [](const RunOptions&) {});
     EXPECT_EQ(texts(*again.findChild<QMenu*>(QStringLiteral("mnu_runsound")))[1], "Bell*");
     EXPECT_EQ(texts(*again.findChild<QMenu*>(QStringLiteral("mnu_runvolume")))[4], "50%*");
+}
+
+TEST(RunOptions, exactIntervals_offByDefault_writtenOnlyWhenOn_checkedOnTheMenu) {
+    TempFolder folder;
+    folder.makeApplicationFolder();
+    const RunSettings settings;
+    EXPECT_FALSE(settings.load().exactIntervals) << "no file";
+    for (const char* bad : {"ExactIntervals=maybe\n", "ExactIntervals=\n", "ExactIntervals=2\n"}) {
+        folder.writeFile("stridewell.ini", std::string("[Runner]\n") + bad);
+        EXPECT_FALSE(settings.load().exactIntervals) << bad;
+    }
+    folder.writeFile("stridewell.ini", "[Runner]\r\nExactIntervals = TRUE\r\n");
+    EXPECT_TRUE(settings.load().exactIntervals);
+
+    // A file of someone who never turned it on is written as before.
+    const std::string designed = "language=de\n[Runner]\nSpeakExerciseNames=false\n"
+                                 "CountDown=false\nKeepScreenAwake=true\n";
+    folder.writeFile("stridewell.ini", designed);
+    settings.save(settings.load());
+    EXPECT_EQ(folder.readFile("stridewell.ini"), designed);
+
+    QWidget frame;
+    std::vector<RunOptions> applied;
+    new RunOptionsMenu(&frame, [&](const RunOptions& chosen) { applied.push_back(chosen); });
+    auto* menu = frame.findChild<QMenu*>(QStringLiteral("mnu_runoptions"));
+    ASSERT_NE(menu, nullptr);
+    QAction* exact = option(*menu, "Count each interval exactly");
+    ASSERT_NE(exact, nullptr);
+    EXPECT_TRUE(exact->isCheckable());
+    EXPECT_FALSE(exact->isChecked());
+    exact->trigger();
+    EXPECT_TRUE(applied.back().exactIntervals);
+    EXPECT_EQ(folder.readFile("stridewell.ini"), designed + "ExactIntervals=true\n");
+    EXPECT_TRUE(settings.load().exactIntervals);
+    exact->trigger();
+    EXPECT_FALSE(applied.back().exactIntervals);
+    EXPECT_EQ(folder.readFile("stridewell.ini"), designed) << "off again: the key goes";
+
+    // Another runner finds it checked.
+    exact->trigger();
+    QWidget again;
+    new RunOptionsMenu(&again, [](const RunOptions&) {});
+    EXPECT_TRUE(option(*again.findChild<QMenu*>(QStringLiteral("mnu_runoptions")),
+                       "Count each interval exactly")
+                    ->isChecked());
 }
 
 // What the runner asks of its cue and its voice, in order, in one list.

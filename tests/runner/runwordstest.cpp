@@ -35,6 +35,7 @@ TEST(RunWords, everyTextId_wordedInEnglish_namesAsWritten) {
         {{RunTextId::Next, name}, "Next: Push-Up %2"},
         {{RunTextId::Now, name}, "Now: Push-Up %2"},
         {{RunTextId::NowReps, name, 15}, "Now: 15 x Push-Up %2"},
+        {{RunTextId::LastExercise}, "Last exercise"},
         {{RunTextId::SayWarmUp}, "Warm-up"},
         {{RunTextId::SayCoolDown}, "Cool-down"},
         {{RunTextId::SayNext, name}, "Next: Push-Up %2"},

@@ -159,6 +159,76 @@ TEST(Artwork, missingPicture_raisesIoError) {
     EXPECT_TRUE(assetbytes(QStringLiteral("no_such_sound.wav")).isEmpty());
 }
 
+// ---- Artwork on a screen scaled to 200% -------------------------------------
+
+// How far apart two pictures of one size are: the mean difference of their
+// channels, 0 to 255.
+double meanDifference(const QImage& a, const QImage& b) {
+    const QImage left = a.convertToFormat(QImage::Format_RGB888);
+    const QImage right = b.convertToFormat(QImage::Format_RGB888);
+    double sum = 0;
+    for (int y = 0; y < left.height(); ++y)
+        for (int x = 0; x < left.width(); ++x) {
+            const QRgb p = left.pixel(x, y);
+            const QRgb q = right.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return sum / (3.0 * left.width() * left.height());
+}
+
+TEST(ArtworkAtTwiceScale, everyPicture_hasTwicePixelsInTheSameRoom) {
+    for (const auto& [name, size] : artwork()) {
+        SCOPED_TRACE(name.toStdString());
+        for (const qreal ratio : {1.5, 2.0, 3.0}) {
+            const QPixmap sharp = picture(name, ratio);
+            EXPECT_EQ(sharp.devicePixelRatio(), 2.0);
+            EXPECT_EQ(sharp.size(), size * 2);
+            EXPECT_EQ(sharp.deviceIndependentSize().toSize(), size);
+        }
+        // At 100% the designed picture, the very one every window has always had.
+        const QPixmap designed = picture(name, 1.0);
+        EXPECT_EQ(designed.devicePixelRatio(), 1.0);
+        EXPECT_EQ(designed.size(), size);
+        EXPECT_TRUE(designed.toImage() == QPixmap::fromImage(decodejpeg(assetbytes(name))).toImage());
+        EXPECT_EQ(picture(name).cacheKey(), designed.cacheKey()); // this screen is at 100%
+    }
+}
+
+TEST(ArtworkAtTwiceScale, twin_isTheSameDrawingAsTheDesignedPicture) {
+    // Brought down to the designed size, each twin looks like its own picture
+    // and unlike a neighbour of the same size (the hover picture, the other digit).
+    // Fine strokes and hinted text land a little differently at twice the size
+    // (the close mark's differ by 12); neighbours differ by 19 and more.
+    constexpr double kSameDrawing = 15.0;
+    const auto broughtDown = [](const QString& name) {
+        const QPixmap sharp = picture(name, 2.0);
+        return sharp.toImage().scaled(sharp.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
+                                      Qt::SmoothTransformation);
+    };
+    for (const auto& [name, size] : artwork()) {
+        SCOPED_TRACE(name.toStdString());
+        EXPECT_LT(meanDifference(broughtDown(name), picture(name, 1.0).toImage()), kSameDrawing);
+    }
+    const std::pair<const char*, const char*> neighbours[] = {
+        {"main_info1.jpg", "main_info2.jpg"}, {"tool_save1.jpg", "tool_save2.jpg"},
+        {"digit3.jpg", "digit8.jpg"}, {"phase_exercise.jpg", "phase_rest.jpg"},
+        {"list_up.jpg", "list_down.jpg"}};
+    for (const auto& [one, other] : neighbours) {
+        SCOPED_TRACE(one);
+        const QImage designedOther = picture(QString::fromLatin1(other), 1.0).toImage();
+        EXPECT_GT(meanDifference(broughtDown(QString::fromLatin1(one)), designedOther), kSameDrawing);
+    }
+}
+
+TEST(ArtworkAtTwiceScale, pictureWithoutTwin_keepsTheDesignedOne) {
+    // designedonly.jpg is embedded by this test alone, without an @2x drawing.
+    const QPixmap pixmap = picture(QStringLiteral("designedonly.jpg"), 2.0);
+    EXPECT_EQ(pixmap.devicePixelRatio(), 1.0);
+    EXPECT_EQ(pixmap.size(), QSize(12, 8));
+    EXPECT_THROW(picture(QStringLiteral("no_such_picture.jpg"), 2.0), IoError);
+}
+
 TEST(Jpeg, truncatedPicture_raisesIoErrorAtEveryCut) {
     const QByteArray whole = assetbytes(QStringLiteral("banner.jpg"));
     ASSERT_GT(whole.size(), 1000);
