@@ -5,27 +5,21 @@
 #include "data/circuitplan.h"
 #include "data/ioerror.h"
 #include "data/textreader.h"
+#include "data/texttrim.h"
 
 #include <algorithm>
-#include <cctype>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <vector>
 
 namespace {
 
-std::string lowered(std::string text) {
-    for (char& c : text)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return text;
-}
-
 // The lower-case ending a name needs to match the mask: "*" and "*.*" match
 // every name (""), "*.ext" the names ending in ".ext" in any letter case.
 std::string maskSuffix(const std::string& mask) {
     if (mask == "*" || mask == "*.*")
         return {};
-    return lowered(mask.substr(mask.rfind('*') == std::string::npos ? 0 : 1));
+    return loweredascii(mask.substr(mask.rfind('*') == std::string::npos ? 0 : 1));
 }
 
 bool isFile(const std::string& folder, const dirent& entry) {
@@ -55,7 +49,7 @@ TStrings2 listfiles(const std::string& folder, const std::string& mask) {
             const std::string name = entry->d_name;
             if (name == "." || name == "..")
                 continue;
-            std::string key = lowered(name);
+            std::string key = loweredascii(name);
             if (key.ends_with(suffix) && isFile(base, *entry))
                 names.emplace_back(std::move(key), name);
         }

@@ -6,6 +6,7 @@
 #include "data/circuitkeys.h"
 #include "data/ioerror.h"
 #include "data/textreader.h"
+#include "data/texttrim.h"
 
 #include <charconv>
 #include <filesystem>
@@ -85,10 +86,7 @@ void exportcircuit(const std::string& circuitPath, const ExerciseTable& library,
     std::error_code error;
     const fs::path target(destination);
     const bool overLibrary = fs::equivalent(target, libraryPath, error);
-    std::string extension = target.extension().string();
-    for (char& c : extension)
-        c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
-    const bool aCircuit = extension == ".cir" &&
+    const bool aCircuit = loweredascii(target.extension().string()) == ".cir" &&
                           fs::equivalent(fs::absolute(target, error).parent_path(),
                                          fs::path(circuitPath).parent_path(), error);
     if (overLibrary || aCircuit)

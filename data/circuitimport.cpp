@@ -5,6 +5,7 @@
 #include "data/filenames.h"
 #include "data/ioerror.h"
 #include "data/textreader.h"
+#include "data/texttrim.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -18,13 +19,6 @@ namespace fs = std::filesystem;
 // A file name leaves room for " (99)" and ".cir" within the 255 bytes most
 // file systems allow.
 constexpr size_t kLongestCircuitName = 200;
-
-std::string lowered(std::string text) {
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
 
 // The circuit editor refuses these in a name too, so an imported circuit
 // stays one the user can edit and send on.
@@ -66,22 +60,22 @@ std::vector<std::string> circuitnamesin(const std::string& circuitsFolder) {
     for (fs::directory_iterator it(circuitsFolder, error), end; !error && it != end;
          it.increment(error)) {
         const fs::path& path = it->path();
-        if (lowered(path.extension().string()) != ".cir")
+        if (loweredascii(path.extension().string()) != ".cir")
             continue;
-        names.push_back(lowered(path.stem().string()));
+        names.push_back(loweredascii(path.stem().string()));
         if (std::error_code kind; it->is_regular_file(kind))
-            names.push_back(lowered(firstlineof(path)));
+            names.push_back(loweredascii(firstlineof(path)));
     }
     return names;
 }
 
 std::string freecircuitname(const std::string& wanted, const std::vector<std::string>& takenNames) {
     const std::unordered_set<std::string> taken(takenNames.begin(), takenNames.end());
-    if (!taken.contains(lowered(wanted)))
+    if (!taken.contains(loweredascii(wanted)))
         return wanted;
     for (int suffix = 2;; ++suffix) {
         const std::string candidate = wanted + " (" + std::to_string(suffix) + ")";
-        if (!taken.contains(lowered(candidate)))
+        if (!taken.contains(loweredascii(candidate)))
             return candidate;
     }
 }
@@ -111,7 +105,7 @@ ImportReport importcircuits(const std::vector<CircuitBundle>& circuits, Exercise
         firstLine += static_cast<int64_t>(bundle.circuitLines.size());
 
         lines[0] = freecircuitname(lines[0], taken);
-        taken.push_back(lowered(lines[0]));
+        taken.push_back(loweredascii(lines[0]));
         ready.push_back({lines[0], folder + lines[0] + ".cir", joinedlines(lines)});
     }
 

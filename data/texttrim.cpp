@@ -18,3 +18,10 @@ bool startswithnocase(std::string_view text, std::string_view prefix) {
            std::equal(prefix.begin(), prefix.end(), text.begin(),
                       [&](char a, char b) { return lower(a) == lower(b); });
 }
+
+std::string loweredascii(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
